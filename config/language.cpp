@@ -1,0 +1,68 @@
+#include "config/language.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+
+namespace vireo {
+
+QStringList listLanguages(const QString& folder) {
+    QStringList names;
+    QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
+    files.sort(Qt::CaseSensitive);
+    for (const QString& file : files) {
+        if (!file.endsWith(QLatin1String(".kvl"), Qt::CaseSensitive)) continue;
+        names << file.section(QLatin1Char('.'), 0, 0);
+    }
+    return names;
+}
+
+void LanguageTable::parse(const QByteArray& bytes) {
+    QStringDecoder decode("Windows-1252");
+    const QString text = decode(bytes);
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    // A file that ends in a line break has no further line after it.
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    entries_.clear();
+    entries_.reserve(lines.size() + 1);
+    entries_.push_back(QString());
+    for (QString line : lines) {
+        line.remove(QLatin1Char('\n'));
+        line.remove(QLatin1Char('\r'));
+        entries_.push_back(line.mid(4));
+    }
+    if (entries_.size() > 177) entries_[177] = entries_[177].mid(4);
+}
+
+LanguageTable::Status LanguageTable::load(const QString& folder, const QString& language) {
+    path_ = QDir(folder).filePath(language + QStringLiteral(".kvl"));
+    QFile file(path_);
+    if (!file.exists()) {
+        entries_.clear();
+        return status_ = Status::Missing;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        entries_.clear();
+        return status_ = Status::Unreadable;
+    }
+    parse(file.readAll());
+    return status_ = (size() <= kHighestEntry ? Status::Short : Status::Ok);
+}
+
+QString LanguageTable::entry(int n) const {
+    if (n > 0 && n < entries_.size()) return entries_[n];
+    if (this != &builtIn()) return builtIn().entry(n);
+    return QString();
+}
+
+const LanguageTable& LanguageTable::builtIn() {
+    static const LanguageTable table = [] {
+        LanguageTable t;
+        QFile file(QStringLiteral(":/lang/Deutsch.kvl"));
+        if (file.open(QIODevice::ReadOnly)) t.parse(file.readAll());
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace vireo

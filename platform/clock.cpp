@@ -1,0 +1,46 @@
+#include "platform/clock.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace vireo {
+
+namespace {
+QElapsedTimer& processTimer() {
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer;
+}
+}  // namespace
+
+qint64 SteadyClock::nowMs() const {
+    return processTimer().elapsed();
+}
+
+void SteadyClock::wait(int ms) {
+    if (ms <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    // An event loop with a precise timer: events keep running and the CPU stays idle.
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(ms);
+    loop.exec();
+}
+
+Clock& systemClock() {
+    static SteadyClock clock;
+    return clock;
+}
+
+}  // namespace vireo

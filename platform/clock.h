@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace vireo {
+
+// Time as the program waits for it: a monotonic clock (so midnight or a changed system time
+// cannot stall a wait) and waits that keep the user interface live.
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    virtual qint64 nowMs() const = 0;
+    // Waits the given time while pending window events run.
+    virtual void wait(int ms) = 0;
+};
+
+class SteadyClock : public Clock {
+  public:
+    qint64 nowMs() const override;
+    void wait(int ms) override;
+};
+
+// The clock the program uses unless a test put another in place.
+Clock& systemClock();
+
+}  // namespace vireo

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace vireo {
+
+enum class PromptIcon { None, Information, Warning, Question, Error };
+
+// Every question and message the program puts to the user goes through this seam, so the rules
+// that decide what to ask live in the core and tests can script the answers.
+class Prompter {
+  public:
+    virtual ~Prompter() = default;
+
+    virtual void message(const QString& text, const QString& title, PromptIcon icon) = 0;
+    // A Yes/No question; true means Yes.
+    virtual bool question(const QString& text, const QString& title) = 0;
+    // An input box; nullopt when the user cancels.
+    virtual std::optional<QString> input(const QString& prompt, const QString& title,
+                                         const QString& defaultText) = 0;
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString openFileName(const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    virtual void beep() = 0;
+};
+
+}  // namespace vireo

@@ -1,0 +1,56 @@
+#include "sequence/document_editor.h"
+
+#include <QUndoCommand>
+
+namespace vireo {
+
+class SequenceChangeCommand : public QUndoCommand {
+  public:
+    SequenceChangeCommand(DocumentEditor* editor, int s, Sequence before, Sequence after,
+                          Selection selBefore, Selection selAfter, const QString& label)
+        : QUndoCommand(label),
+          editor_(editor),
+          s_(s),
+          before_(std::move(before)),
+          after_(std::move(after)),
+          selBefore_(std::move(selBefore)),
+          selAfter_(std::move(selAfter)) {}
+
+    void redo() override { editor_->setRows(s_, after_, selAfter_); }
+    void undo() override { editor_->setRows(s_, before_, selBefore_); }
+
+  private:
+    DocumentEditor* editor_;
+    int s_;
+    Sequence before_, after_;
+    Selection selBefore_, selAfter_;
+};
+
+DocumentEditor::DocumentEditor(QObject* parent) : QObject(parent) {}
+
+void DocumentEditor::reset(const Document& document) {
+    undo_.clear();
+    document_ = document;
+    Q_EMIT documentReset();
+}
+
+void DocumentEditor::setModel(const QString& model) {
+    document_.model = model;
+}
+void DocumentEditor::setOptions(const QString& options) {
+    document_.options = options;
+}
+
+void DocumentEditor::commit(int s, const Sequence& after, const Selection& selectionBefore,
+                            const Selection& selectionAfter, const QString& label) {
+    if (document_.sequences[s] == after) return;
+    undo_.push(new SequenceChangeCommand(this, s, document_.sequences[s], after, selectionBefore,
+                                         selectionAfter, label));
+}
+
+void DocumentEditor::setRows(int s, const Sequence& rows, const Selection& selection) {
+    document_.sequences[s] = rows;
+    Q_EMIT rowsChanged(s, selection);
+}
+
+}  // namespace vireo

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QUndoStack>
+
+#include "sequence/document.h"
+#include "sequence/selection.h"
+
+namespace vireo {
+
+// The one door through which the document changes. Every change of a sequence's rows is an
+// undoable step that records the rows and the selection before and after it; loading or
+// resetting the document clears the history.
+class DocumentEditor : public QObject {
+    Q_OBJECT
+  public:
+    explicit DocumentEditor(QObject* parent = nullptr);
+
+    const Document& document() const { return document_; }
+    const Sequence& sequence(int s) const { return document_.sequences[s]; }
+    QUndoStack* undoStack() { return &undo_; }
+
+    // Replaces the whole document (new, open); not undoable, clears the history.
+    void reset(const Document& document);
+    // Model code and option string are vehicle settings, not table edits: not in the history.
+    void setModel(const QString& model);
+    void setOptions(const QString& options);
+
+    // Records a change of sequence s as one undoable step and applies it. Does nothing when
+    // the rows do not change.
+    void commit(int s, const Sequence& after, const Selection& selectionBefore,
+                const Selection& selectionAfter, const QString& label);
+
+  Q_SIGNALS:
+    // The rows of sequence s changed; the selection is the one to show afterwards.
+    void rowsChanged(int s, const vireo::Selection& selection);
+    void documentReset();
+
+  private:
+    friend class SequenceChangeCommand;
+    void setRows(int s, const Sequence& rows, const Selection& selection);
+
+    Document document_;
+    QUndoStack undo_;
+};
+
+}  // namespace vireo
