@@ -2,9 +2,71 @@
 
 #include <QApplication>
 
+#include "app/language_chooser.h"
+#include "app/main_window.h"
+#include "app/qt_prompter.h"
+#include "app/splash_window.h"
+#include "config/language.h"
+#include "platform/app_info.h"
+#include "platform/program_folder.h"
+
 namespace vireo {
 
+namespace {
+constexpr int kMaxChooserLanguages = 20;
+}
+
+std::optional<QString> askLanguage(const QStringList& languages) {
+    LanguageChooser chooser(languages);
+    if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+    return chooser.language();
+}
+
+QString commandLinePath(const QStringList& arguments) {
+    QString path = arguments.mid(1).join(QLatin1Char(' ')).trimmed();
+    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
+        path = path.mid(1, path.size() - 2);
+    return path;
+}
+
+std::unique_ptr<MainWindow> StartupFlow::start() {
+    context.language = context.settings->read(settings_keys::kLanguage);
+    if (context.language.isEmpty()) {
+        const QStringList languages =
+            listLanguages(programFolder()).mid(0, kMaxChooserLanguages);
+        const auto chosen = chooseLanguage(languages);
+        if (!chosen) return nullptr;
+        context.language = *chosen;
+        context.settings->write(settings_keys::kLanguage, context.language);
+    }
+
+    SplashWindow splash(context.language);
+    splash.show();
+    QApplication::processEvents();
+
+    auto window = std::make_unique<MainWindow>(context);
+    window->load(&splash);
+    window->show();
+    return window;
+}
+
 int runStartup(QApplication& app) {
+    QApplication::setApplicationName(kAppTitle);
+    QApplication::setOrganizationName(kCompany);
+    QApplication::setApplicationVersion(versionText());
+
+    static QSettingsStore settings;
+    static QtPrompter prompter;
+    StartupFlow flow;
+    flow.context.settings = &settings;
+    flow.context.prompter = &prompter;
+    flow.context.clock = &systemClock();
+    flow.context.commandLine = commandLinePath(app.arguments());
+    flow.chooseLanguage = askLanguage;
+
+    std::unique_ptr<MainWindow> window = flow.start();
+    if (!window) return 0;
+    prompter.setParent(window.get());
     return app.exec();
 }
 

@@ -1,10 +1,35 @@
 #pragma once
 
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/app_context.h"
+
 class QApplication;
+class QWidget;
 
 namespace vireo {
 
-// The program's way in: language chooser on the first start, splash, main window.
+class MainWindow;
+
+// The start-up routine: the language chooser when no language is stored, the splash, then the
+// main window. The chooser is a function so tests can answer it.
+struct StartupFlow {
+    AppContext context;
+    std::function<std::optional<QString>(const QStringList& languages)> chooseLanguage;
+
+    // Runs the flow up to the shown main window; nullptr when the user closed the chooser.
+    std::unique_ptr<MainWindow> start();
+};
+
+// Chooses the language in frmLanguage; nullopt when the chooser was closed without OK.
+std::optional<QString> askLanguage(const QStringList& languages);
+
+// The whole command line after the program name, taken as one path.
+QString commandLinePath(const QStringList& arguments);
+
 int runStartup(QApplication& app);
 
 }  // namespace vireo

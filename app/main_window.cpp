@@ -1,0 +1,579 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "config/number_text.h"
+#include "platform/app_info.h"
+#include "platform/program_folder.h"
+
+namespace vireo {
+
+namespace {
+namespace k = settings_keys;
+
+// Geometry of the car: the four corner pictures sit side by side in pairs, the front pair as
+// the car is seen from ahead and the rear pair as it is seen from behind.
+constexpr int kPictureWidth = 195;
+constexpr int kPictureHeight = 269;
+const QPoint kPicturePos[5] = {{}, {8, 32}, {203, 32}, {8, 308}, {203, 308}};
+const char* const kPictureName[5] = {"", "imaVR", "imaVL", "imaHL", "imaHR"};
+
+QAction* namedAction(QObject* parent, const char* name, const QString& text) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QPushButton* namedButton(QWidget* parent, const QString& name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QGroupBox* namedFrame(QWidget* parent, const char* name, const QString& title) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    return frame;
+}
+
+const QString kNeu = QStringLiteral("Neu");
+}  // namespace
+
+MainWindow::MainWindow(const AppContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context) {
+    setObjectName(QStringLiteral("frmVireo"));
+    setWindowTitle(QStringLiteral("Kelvor "));
+    sprache_ = context_.language;
+    buildMenus();
+    buildFace();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+
+    menuDatei_ = bar->addMenu(QStringLiteral("Datei"));
+    menuDatei_->setObjectName(QStringLiteral("Datei"));
+    const QString captions[10] = {QString(),
+                                  kNeu,
+                                  QStringLiteral("Öffnen"),
+                                  QStringLiteral("Speichern"),
+                                  QStringLiteral("Speichern unter"),
+                                  QStringLiteral("Eigenschaften"),
+                                  QStringLiteral("Language"),
+                                  QStringLiteral("Reg Löschen"),
+                                  QStringLiteral("Modul Update"),
+                                  QStringLiteral("Beenden")};
+    for (int i = 1; i <= 9; ++i) {
+        QAction* item = nullptr;
+        if (i == 6) {
+            languageMenu_ = new QMenu(captions[i], menuDatei_);
+            item = languageMenu_->menuAction();
+        } else if (i == 8) {
+            auto* updateMenu = new QMenu(captions[i], menuDatei_);
+            update_ = namedAction(updateMenu, "Update", QStringLiteral("Update"));
+            hilfe_ = namedAction(updateMenu, "Hilfe", QStringLiteral("Help"));
+            updateMenu->addAction(update_);
+            updateMenu->addAction(hilfe_);
+            item = updateMenu->menuAction();
+        } else {
+            item = new QAction(captions[i], menuDatei_);
+        }
+        item->setObjectName(QStringLiteral("Menu_%1").arg(i));
+        menuItems_[i] = item;
+        if (i == 9) menuDatei_->addSeparator();
+        menuDatei_->addAction(item);
+    }
+    menuItems_[7]->setVisible(false);  // "Reg Löschen": developer mode only
+    menuItems_[1]->setShortcut(QKeySequence::New);
+    menuItems_[2]->setShortcut(QKeySequence::Open);
+    menuItems_[3]->setShortcut(QKeySequence::Save);
+    menuItems_[4]->setShortcut(QKeySequence::SaveAs);
+    connect(menuItems_[7], &QAction::triggered, this, &MainWindow::clearSettings);
+    connect(menuItems_[9], &QAction::triggered, this, &MainWindow::close);
+
+    menuConnect_ = bar->addMenu(QStringLiteral("Verbindung"));
+    menuConnect_->setObjectName(QStringLiteral("Connect"));
+    for (int i = 1; i <= 20; ++i) {
+        auto* item = new QAction(QStringLiteral("Com %1").arg(i), menuConnect_);
+        item->setObjectName(QStringLiteral("Port_%1").arg(i));
+        item->setCheckable(true);
+        portItems_[i] = item;
+        menuConnect_->addAction(item);
+    }
+
+    konfig_ = namedAction(bar, "Konfig", QStringLiteral("Konfiguration"));
+    bar->addAction(konfig_);
+
+    menuInfo_ = bar->addMenu(QStringLiteral("Info"));
+    menuInfo_->setObjectName(QStringLiteral("Info"));
+    mType_ = namedAction(menuInfo_, "M_Type", QStringLiteral("Modul-Typ auslesen"));
+    about_ = namedAction(menuInfo_, "About", QStringLiteral("About"));
+    menuInfo_->addAction(mType_);
+    menuInfo_->addAction(about_);
+
+    menuHelp_ = bar->addMenu(QStringLiteral("Hilfe"));
+    menuHelp_->setObjectName(QStringLiteral("Help_Menu"));
+    help_ = namedAction(menuHelp_, "Help", QStringLiteral("Hilfe starten"));
+    help_->setShortcut(QKeySequence::HelpContents);
+    bereich_ = namedAction(menuHelp_, "Bereich", QStringLiteral("Bereiche anzeigen"));
+    menuHelp_->addAction(help_);
+    menuHelp_->addAction(bereich_);
+
+    // The table's context menu is not part of the menu bar.
+    tabelle_ = new QMenu(QStringLiteral("List"), this);
+    tabelle_->setObjectName(QStringLiteral("Tabelle"));
+    const QString listCaptions[5] = {QString(), QStringLiteral("Kopieren"),
+                                     QStringLiteral("Ausschneiden"), QStringLiteral("Einfügen"),
+                                     QStringLiteral("Einfügen an Tabellenende")};
+    for (int i = 1; i <= 4; ++i) {
+        listMenu_[i] = new QAction(listCaptions[i], tabelle_);
+        listMenu_[i]->setObjectName(QStringLiteral("List_1_%1").arg(i));
+        tabelle_->addAction(listMenu_[i]);
+    }
+}
+
+void MainWindow::buildFace() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 8, 8);
+
+    // The car: a fixed panel that keeps the pictures at their places.
+    auto* car = new QWidget(central);
+    car->setObjectName(QStringLiteral("carPanel"));
+    car->setFixedSize(8 + 2 * kPictureWidth + 8, 308 + kPictureHeight + 8);
+    labInfo_ = new QLabel(QStringLiteral(" Nicht verbunden mit Modul"), car);
+    labInfo_->setObjectName(QStringLiteral("labInfo"));
+    labInfo_->setGeometry(8, 6, 250, 20);
+    labPort_ = new QLabel(QStringLiteral(" Port: 1"), car);
+    labPort_->setObjectName(QStringLiteral("labPort"));
+    labPort_->setGeometry(262, 6, 70, 20);
+    labX_ = new QLabel(QStringLiteral("x"), car);
+    labX_->setObjectName(QStringLiteral("labX"));
+    labX_->setGeometry(334, 6, 30, 20);
+    labY_ = new QLabel(QStringLiteral("y"), car);
+    labY_->setObjectName(QStringLiteral("labY"));
+    labY_->setGeometry(366, 6, 30, 20);
+    labX_->setVisible(false);
+    labY_->setVisible(false);
+    for (int c = 1; c <= 4; ++c) {
+        auto* picture = new QLabel(car);
+        picture->setObjectName(QString::fromLatin1(kPictureName[c]));
+        picture->setGeometry(QRect(kPicturePos[c], QSize(kPictureWidth, kPictureHeight)));
+        picture->setFrameShape(QFrame::NoFrame);
+        picture->setAutoFillBackground(true);
+        pictures_[c] = picture;
+    }
+    plateFront_ = new QLabel(car);
+    plateFront_->setObjectName(QStringLiteral("picNummernschild_V"));
+    plateFront_->setGeometry(164, 211, 89, 19);
+    plateFrontLabel_ = new QLabel(kCompany, plateFront_);
+    plateFrontLabel_->setObjectName(QStringLiteral("labNummernschild_V"));
+    plateFrontLabel_->setAlignment(Qt::AlignCenter);
+    plateFrontLabel_->setGeometry(0, 0, 89, 19);
+    plateRear_ = new QLabel(car);
+    plateRear_->setObjectName(QStringLiteral("picNummernschild_H"));
+    plateRear_->setGeometry(164, 426, 86, 16);
+    for (QLabel* plate : {plateFront_, plateRear_}) {
+        plate->setStyleSheet(QStringLiteral(
+            "QLabel#%1 { background: #f4f4f0; border: 1px solid #222; border-radius: 2px; }")
+                                 .arg(plate->objectName()));
+        plate->raise();
+    }
+    row->addWidget(car, 0, Qt::AlignTop);
+
+    // The table side.
+    auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, 8, 0, 0);
+    row->addLayout(side, 1);
+
+    frames_[4] = namedFrame(central, "Frame4", QStringLiteral(" Fernbedienung"));
+    auto* remote = new QHBoxLayout(frames_[4]);
+    const QString remoteCaptions[2] = {QStringLiteral("Öffnen"), QStringLiteral("Schliessen")};
+    for (int s = 0; s < 2; ++s) {
+        optAufZu_[s] = new QRadioButton(remoteCaptions[s], frames_[4]);
+        optAufZu_[s]->setObjectName(QStringLiteral("optAuf_Zu_%1").arg(s));
+        remote->addWidget(optAufZu_[s]);
+    }
+    optAufZu_[0]->setChecked(true);
+    side->addWidget(frames_[4]);
+
+    lists_ = new QStackedWidget(central);
+    for (int s = 0; s < 2; ++s) {
+        auto* list = new QTreeWidget(lists_);
+        list->setObjectName(QStringLiteral("List1_%1").arg(s));
+        list->setColumnCount(2);
+        list->setHeaderLabels({QStringLiteral("Intervall"), QStringLiteral("Schleife")});
+        list->setRootIsDecorated(false);
+        list->setUniformRowHeights(true);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        list->header()->setStretchLastSection(true);
+        list->setColumnWidth(0, 90);
+        list1_[s] = list;
+        lists_->addWidget(list);
+    }
+    side->addWidget(lists_, 1);
+
+    labPos_ = new QLabel(QStringLiteral("Position 0"), central);
+    labPos_->setObjectName(QStringLiteral("labPos"));
+    side->addWidget(labPos_);
+
+    auto* timeRow = new QHBoxLayout;
+    sliderZeitein_ = new QSlider(Qt::Horizontal, central);
+    sliderZeitein_->setObjectName(QStringLiteral("sliderZeitein"));
+    sliderZeitein_->setRange(1, 100);
+    sliderZeitein_->setSingleStep(1);
+    sliderZeitein_->setPageStep(5);
+    labZeitein_ = new QLabel(QStringLiteral(" Sec ein/aus"), central);
+    labZeitein_->setObjectName(QStringLiteral("labZeitein"));
+    labZeitein_->setMinimumWidth(110);
+    timeRow->addWidget(sliderZeitein_, 1);
+    timeRow->addWidget(labZeitein_);
+    side->addLayout(timeRow);
+    connect(sliderZeitein_, &QSlider::valueChanged, this, &MainWindow::updateOnTimeLabel);
+
+    auto* appendRow = new QHBoxLayout;
+    cmdWeiter_ = namedButton(central, QStringLiteral("cmdWeiter"),
+                             QStringLiteral("        Speichern und weiter"));
+    cmdWeiter_->setToolTip(QStringLiteral("( Space Taste )"));
+    chkAutomatichWeiter_ = new QCheckBox(QStringLiteral("Autom."), central);
+    chkAutomatichWeiter_->setObjectName(QStringLiteral("chkAutomatichWeiter"));
+    chkAutomatichWeiter_->setToolTip(QStringLiteral("Autoamtisch weiter mit linker Maustaste"));
+    connect(chkAutomatichWeiter_, &QCheckBox::toggled, this, &MainWindow::updateAutoColour);
+    updateAutoColour();
+    appendRow->addWidget(cmdWeiter_, 1);
+    appendRow->addWidget(chkAutomatichWeiter_);
+    side->addLayout(appendRow);
+
+    auto* frameGrid = new QGridLayout;
+    frames_[2] = namedFrame(central, "Frame2", QStringLiteral(" Bearbeiten "));
+    {
+        auto* l = new QVBoxLayout(frames_[2]);
+        cmdAendern_ = namedButton(frames_[2], QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"));
+        cmdAendern_->setToolTip(QStringLiteral("Werte in der Tabelle überschreiben"));
+        cmdEinfuegen_ = namedButton(frames_[2], QStringLiteral("cmdEinfügen"),
+                                    QStringLiteral("Zeile &einfügen"));
+        cmdLoeschen_ = namedButton(frames_[2], QStringLiteral("cmdLöschen"),
+                                   QStringLiteral("Zeile(n) &löschen"));
+        l->addWidget(cmdAendern_);
+        l->addWidget(cmdEinfuegen_);
+        l->addWidget(cmdLoeschen_);
+    }
+    frames_[3] = namedFrame(central, "Frame3", QStringLiteral(" Schleife"));
+    {
+        auto* l = new QVBoxLayout(frames_[3]);
+        cmdSchleife_ = namedButton(frames_[3], QStringLiteral("cmdSchleife"),
+                                   QStringLiteral("Schleife erstellen"));
+        cmdSchleife_->setToolTip(QStringLiteral("Erstellt eine Schleife auf die makierten Zeilen"));
+        cmdSchleifeL_ = namedButton(frames_[3], QStringLiteral("cmdSchleife_L"),
+                                    QStringLiteral("Schleife löschen"));
+        cmdSchleifeL_->setToolTip(QStringLiteral("Löscht eine Schleife"));
+        l->addWidget(cmdSchleife_);
+        l->addWidget(cmdSchleifeL_);
+        l->addStretch();
+    }
+    frames_[1] = namedFrame(central, "Frame1", QStringLiteral(" Simulation "));
+    {
+        auto* l = new QVBoxLayout(frames_[1]);
+        cmdSilulation_ = namedButton(frames_[1], QStringLiteral("cmdSilulation"),
+                                     QStringLiteral("Simula&tion |>"));
+        cmdSilulation_->setToolTip(QStringLiteral("Starte von vorne"));
+        cmdSimWeiter_ = namedButton(frames_[1], QStringLiteral("cmdSimWeiter"),
+                                    QStringLiteral("Simulation >>"));
+        cmdSimWeiter_->setToolTip(QStringLiteral("Start von Aktueller Position"));
+        cmdLichtaus_ = namedButton(frames_[1], QStringLiteral("cmdLichtaus"),
+                                   QStringLiteral("Alle Lampen &aus"));
+        l->addWidget(cmdSilulation_);
+        l->addWidget(cmdSimWeiter_);
+        l->addWidget(cmdLichtaus_);
+    }
+    frames_[5] = namedFrame(central, "Frame5", QStringLiteral(" Daten "));
+    {
+        auto* l = new QVBoxLayout(frames_[5]);
+        cmdSpeicherbedarf_ = namedButton(frames_[5], QStringLiteral("cmdSpeicherbedarf"),
+                                         QStringLiteral("Speicher&bedarf"));
+        cmdDaten_ = namedButton(frames_[5], QStringLiteral("cmdDaten"),
+                                QStringLiteral("Daten &senden"));
+        sendProgress_ = new QProgressBar(frames_[5]);
+        sendProgress_->setObjectName(QStringLiteral("Send_Progress"));
+        sendProgress_->setValue(0);
+        sendProgress_->setTextVisible(false);
+        sendProgress_->setMaximumHeight(10);
+        l->addWidget(cmdSpeicherbedarf_);
+        l->addWidget(cmdDaten_);
+        l->addWidget(sendProgress_);
+    }
+    frames_[6] = namedFrame(central, "Frame6", QStringLiteral(" Programm"));
+    {
+        auto* l = new QVBoxLayout(frames_[6]);
+        cmdExit_ = namedButton(frames_[6], QStringLiteral("cmdExit"), QStringLiteral("Beenden"));
+        cmdBereiche_ = namedButton(frames_[6], QStringLiteral("cmdBereiche"),
+                                   QStringLiteral("Bereiche anzeigen"));
+        cmdBereiche_->setVisible(false);
+        l->addWidget(cmdExit_);
+        l->addWidget(cmdBereiche_);
+        l->addStretch();
+    }
+    frameGrid->addWidget(frames_[2], 0, 0);
+    frameGrid->addWidget(frames_[3], 0, 1);
+    frameGrid->addWidget(frames_[1], 1, 0);
+    frameGrid->addWidget(frames_[5], 1, 1);
+    frameGrid->addWidget(frames_[6], 2, 0, 1, 2);
+    side->addLayout(frameGrid);
+
+    connect(cmdExit_, &QPushButton::clicked, this, &MainWindow::close);
+    connect(cmdLichtaus_, &QPushButton::clicked, this, &MainWindow::lichtAus);
+
+    timerE_ = new QTimer(this);
+    timerE_->setObjectName(QStringLiteral("TimerE"));
+
+    resize(860, 640);
+}
+
+void MainWindow::load(QWidget* splash) {
+    // Developer mode shows the coordinate labels, the region button and the settings reset,
+    // and shortens the splash.
+    Clock& clock = *context_.clock;
+    developerMode_ = context_.settings->read(k::kDeveloper) == QLatin1String("Wahr");
+    const qint64 splashEnd = clock.nowMs() + (developerMode_ ? 1000 : 3000);
+    if (developerMode_) {
+        labX_->setVisible(true);
+        labY_->setVisible(true);
+        cmdBereiche_->setVisible(true);
+        menuItems_[7]->setVisible(true);
+    }
+
+    language();
+    kommandozeile_ = context_.commandLine;
+    activeSequence_ = 0;
+
+    const StartupSettings settings = loadStartupSettings(*context_.settings, !kommandozeile_.isEmpty());
+    applyStartupSettings(settings);
+
+    const CommandLineOutcome outcome = loadCommandLineFile();
+    if (outcome == CommandLineOutcome::Damaged) {
+        resetDocument();
+        context_.prompter->message(texts_.entry(81), texts_.entry(82), PromptIcon::Warning);
+        if (splash) splash->close();
+        return;
+    }
+    if (outcome == CommandLineOutcome::Failed) {
+        // A start never stops on a load failure: the document is reset and the first layout
+        // reports it.
+        resetDocument();
+        ladefehler_ = true;
+        if (splash) splash->close();
+        return;
+    }
+
+    modellauswahl();
+    lichtAus();
+
+    // The splash stays for its minimum time, measured on a monotonic clock.
+    while (clock.nowMs() < splashEnd) clock.wait(static_cast<int>(splashEnd - clock.nowMs()));
+    if (splash) splash->close();
+}
+
+void MainWindow::applyStartupSettings(const StartupSettings& s) {
+    if (s.port) port_ = *s.port;
+    labPort_->setText(s.portLabel);
+    for (int i = 1; i <= 20; ++i) portItems_[i]->setChecked(s.portTicks[i - 1]);
+    if (s.autoAppend) chkAutomatichWeiter_->setChecked(*s.autoAppend);
+    if (s.slider) sliderZeitein_->setValue(*s.slider);
+    updateOnTimeLabel();
+    optionen_ = s.options;
+    erststart_ = s.firstStart;
+    if (!s.model.isEmpty()) modell_ = s.model;
+    editor_.setModel(modell_);
+    editor_.setOptions(optionen_);
+}
+
+MainWindow::CommandLineOutcome MainWindow::loadCommandLineFile() {
+    if (kommandozeile_.isEmpty()) return CommandLineOutcome::None;
+    dateiPfad_ = kommandozeile_;
+    // Sequence files arrive with the file subsystem; until then a named file cannot be read.
+    return CommandLineOutcome::Failed;
+}
+
+void MainWindow::resetDocument() {
+    dateiPfad_.clear();
+    Document empty;
+    empty.model = modell_;
+    empty.options = optionen_;
+    editor_.reset(empty);
+    for (QTreeWidget* list : list1_) list->clear();
+    setWindowTitleFor(kNeu);
+    labPos_->setText(QStringLiteral("Position 0"));
+    lichtAus();
+}
+
+void MainWindow::lichtAus() {}
+
+void MainWindow::modellauswahl() { setWindowTitle(kCompany + fahrzeugAuswahl_); }
+
+void MainWindow::setWindowTitleFor(const QString& documentName) {
+    setWindowTitle(documentName + QStringLiteral("      ") + fahrzeugAuswahl_);
+}
+
+void MainWindow::updateOnTimeLabel() {
+    labZeitein_->setText(tenthsText(sliderZeitein_->value()) + texts_.entry(76));
+}
+
+void MainWindow::updateAutoColour() {
+    QPalette pal = chkAutomatichWeiter_->palette();
+    pal.setColor(QPalette::WindowText,
+                 chkAutomatichWeiter_->isChecked() ? QColor(255, 0, 0) : QColor(64, 64, 64));
+    chkAutomatichWeiter_->setPalette(pal);
+}
+
+void MainWindow::language() {
+    const QStringList languages = listLanguages(programFolder());
+    for (QAction* a : auswahl_) delete a;
+    auswahl_.clear();
+    for (int i = 0; i < languages.size() && i < 255; ++i) {
+        auto* item = new QAction(languages[i], languageMenu_);
+        item->setObjectName(QStringLiteral("Auswahl_%1").arg(i + 1));
+        item->setCheckable(true);
+        const int index = i + 1;
+        connect(item, &QAction::triggered, this, [this, index] { chooseLanguageItem(index); });
+        languageMenu_->addAction(item);
+        auswahl_ << item;
+    }
+    if (!sprache_.isEmpty()) {
+        for (QAction* item : auswahl_) {
+            if (item->text() == sprache_) {
+                item->setChecked(true);
+                break;
+            }
+        }
+    } else {
+        sprache_ = QStringLiteral("Deutsch");
+    }
+    applyLanguage(true);
+}
+
+void MainWindow::chooseLanguageItem(int index) {
+    QAction* item = auswahl_.value(index - 1);
+    if (!item) return;
+    context_.settings->write(k::kLanguage, item->text());
+    for (QAction* a : auswahl_) a->setChecked(false);
+    sprache_ = item->text();
+    item->setChecked(true);
+    applyLanguage(false);
+    updateOnTimeLabel();
+}
+
+void MainWindow::applyLanguage(bool startup) {
+    const LanguageTable::Status status = texts_.load(programFolder(), sprache_);
+    if (status != LanguageTable::Status::Ok && !languageProblemReported_) {
+        // Missing entries fall back to the built-in German texts; say once what is wrong.
+        languageProblemReported_ = true;
+        const QString reason =
+            status == LanguageTable::Status::Short
+                ? QStringLiteral("The language file \"%1\" holds only %2 of %3 texts; the missing "
+                                 "ones are shown in German.")
+                      .arg(QDir::toNativeSeparators(texts_.path()))
+                      .arg(texts_.size() - 1)
+                      .arg(LanguageTable::kHighestEntry)
+                : QStringLiteral("The language file \"%1\" could not be read; texts are shown in "
+                                 "German.")
+                      .arg(QDir::toNativeSeparators(texts_.path()));
+        context_.prompter->message(reason, kAppTitle, PromptIcon::Warning);
+    }
+    if (sprache_ == QLatin1String("Deutsch") && startup) return;
+
+    const auto& t = texts_;
+    menuDatei_->menuAction()->setText(t.entry(1));
+    for (int i = 1; i <= 5; ++i) menuItems_[i]->setText(t.entry(1 + i));
+    menuItems_[8]->setText(t.entry(7));
+    menuConnect_->menuAction()->setText(t.entry(8));
+    konfig_->setText(t.entry(9));
+    menuInfo_->menuAction()->setText(t.entry(10));
+    mType_->setText(t.entry(11));
+    about_->setText(t.entry(12));
+    menuHelp_->menuAction()->setText(t.entry(13));
+    help_->setText(t.entry(14));
+    bereich_->setText(t.entry(15));
+    for (int i = 1; i <= 4; ++i) listMenu_[i]->setText(t.entry(15 + i));
+    cmdSilulation_->setText(t.entry(20));
+    cmdSimWeiter_->setText(t.entry(21));
+    cmdLichtaus_->setText(t.entry(22));
+    cmdAendern_->setText(t.entry(23));
+    cmdEinfuegen_->setText(t.entry(24));
+    cmdLoeschen_->setText(t.entry(25));
+    cmdSchleife_->setText(t.entry(26));
+    cmdSchleifeL_->setText(t.entry(27));
+    cmdSpeicherbedarf_->setText(t.entry(28));
+    cmdDaten_->setText(t.entry(29));
+    cmdExit_->setText(t.entry(30));
+    cmdWeiter_->setText(t.entry(31));
+    optAufZu_[0]->setText(t.entry(35));
+    optAufZu_[1]->setText(t.entry(36));
+    chkAutomatichWeiter_->setText(t.entry(56));
+    labInfo_->setText(t.entry(78));
+    for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(61 + i));
+    updateOnTimeLabel();
+}
+
+void MainWindow::clearSettings() {
+    clearStoredChoices(*context_.settings);
+    lichtAus();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    formResize();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible()) formResize();
+}
+
+void MainWindow::formResize() {
+    // The first layout runs the first-start sequence or reports a load failure, once per run.
+    if (firstLayoutDone_) return;
+    firstLayoutDone_ = true;
+    if (erststart_ && firstStartSequence_) firstStartSequence_();
+    if (ladefehler_) {
+        context_.prompter->message(texts_.entry(88), texts_.entry(82), PromptIcon::Warning);
+        const QString stored = context_.settings->read(k::kVehicleType);
+        if (!stored.isEmpty()) {
+            modell_ = stored;
+            editor_.setModel(modell_);
+            modellauswahl();
+        }
+    }
+    ladefehler_ = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    queryUnload();
+    event->accept();
+}
+
+void MainWindow::queryUnload() {
+    context_.settings->write(k::kSlider, QString::number(sliderZeitein_->value()));
+}
+
+}  // namespace vireo

@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+#include "app/app_context.h"
+#include "config/language.h"
+#include "config/startup_settings.h"
+#include "sequence/document_editor.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QStackedWidget;
+class QTimer;
+class QTreeWidget;
+
+namespace vireo {
+
+// frmVireo: the main window. It shows the document and the car, and hands every command to the
+// core; the rules live there.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Form_Load: loads settings, language and a command-line file; waits out the splash's
+    // minimum time and closes the splash (when given).
+    void load(QWidget* splash);
+
+    // Public procedures other windows call.
+    void lichtAus();
+    void modellauswahl();
+    void language();
+    void applyLanguage(bool startup);
+
+    const LanguageTable& texts() const { return texts_; }
+    QString sprache() const { return sprache_; }
+    bool developerMode() const { return developerMode_; }
+    bool firstStart() const { return erststart_; }
+    bool loadFailed() const { return ladefehler_; }
+    QString modell() const { return modell_; }
+    QString optionen() const { return optionen_; }
+    QString dateiPfad() const { return dateiPfad_; }
+    DocumentEditor& editor() { return editor_; }
+    int activeSequence() const { return activeSequence_; }
+
+    // Hooks that later parts of the window fill in: the first-start sequence of the first
+    // layout; the "save changes?" question on closing.
+    void setFirstStartSequence(std::function<void()> sequence) {
+        firstStartSequence_ = std::move(sequence);
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class CommandLineOutcome { None, Loaded, Damaged, Failed };
+
+    void buildMenus();
+    void buildFace();
+    void applyStartupSettings(const StartupSettings& settings);
+    CommandLineOutcome loadCommandLineFile();
+    void resetDocument();
+    void formResize();
+    void queryUnload();
+    void chooseLanguageItem(int index);
+    void clearSettings();
+    void updateOnTimeLabel();
+    void updateAutoColour();
+    void setWindowTitleFor(const QString& documentName);
+
+    AppContext context_;
+    LanguageTable texts_;
+    QString sprache_;
+    bool developerMode_ = false;
+    bool erststart_ = false;
+    bool ladefehler_ = false;
+    bool firstLayoutDone_ = false;
+    bool languageProblemReported_ = false;
+    QString kommandozeile_;
+    QString modell_;
+    QString optionen_;
+    QString dateiPfad_;
+    QString fahrzeugAuswahl_;
+    int activeSequence_ = 0;
+    int port_ = 1;
+    DocumentEditor editor_;
+    std::function<void()> firstStartSequence_;
+
+    // Menus
+    QMenu* menuDatei_ = nullptr;
+    std::array<QAction*, 10> menuItems_{};  // Menu_1..Menu_9
+    QMenu* languageMenu_ = nullptr;
+    QList<QAction*> auswahl_;
+    QAction* update_ = nullptr;
+    QAction* hilfe_ = nullptr;
+    QMenu* menuConnect_ = nullptr;
+    std::array<QAction*, 21> portItems_{};  // Port_1..Port_20
+    QAction* konfig_ = nullptr;
+    QMenu* menuInfo_ = nullptr;
+    QAction* mType_ = nullptr;
+    QAction* about_ = nullptr;
+    QMenu* menuHelp_ = nullptr;
+    QAction* help_ = nullptr;
+    QAction* bereich_ = nullptr;
+    QMenu* tabelle_ = nullptr;
+    std::array<QAction*, 5> listMenu_{};  // List_1_1..List_1_4
+
+    // Car
+    std::array<QLabel*, 5> pictures_{};  // index = corner 1..4
+    QLabel* plateFront_ = nullptr;
+    QLabel* plateFrontLabel_ = nullptr;
+    QLabel* plateRear_ = nullptr;
+    QLabel* labX_ = nullptr;
+    QLabel* labY_ = nullptr;
+    QLabel* labInfo_ = nullptr;
+    QLabel* labPort_ = nullptr;
+
+    // Sequence table
+    QStackedWidget* lists_ = nullptr;
+    std::array<QTreeWidget*, 2> list1_{};
+    std::array<QRadioButton*, 2> optAufZu_{};
+    QSlider* sliderZeitein_ = nullptr;
+    QLabel* labZeitein_ = nullptr;
+    QLabel* labPos_ = nullptr;
+    QPushButton* cmdWeiter_ = nullptr;
+    QCheckBox* chkAutomatichWeiter_ = nullptr;
+
+    // Frames and buttons
+    std::array<QGroupBox*, 7> frames_{};  // Frame1..Frame6
+    QPushButton* cmdSilulation_ = nullptr;
+    QPushButton* cmdSimWeiter_ = nullptr;
+    QPushButton* cmdLichtaus_ = nullptr;
+    QPushButton* cmdAendern_ = nullptr;
+    QPushButton* cmdEinfuegen_ = nullptr;
+    QPushButton* cmdLoeschen_ = nullptr;
+    QPushButton* cmdSchleife_ = nullptr;
+    QPushButton* cmdSchleifeL_ = nullptr;
+    QPushButton* cmdSpeicherbedarf_ = nullptr;
+    QPushButton* cmdDaten_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    QPushButton* cmdBereiche_ = nullptr;
+    QProgressBar* sendProgress_ = nullptr;
+    QTimer* timerE_ = nullptr;
+};
+
+}  // namespace vireo

@@ -1,0 +1,68 @@
+#include "app/qt_prompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "platform/app_info.h"
+
+namespace vireo {
+
+namespace {
+QMessageBox::Icon boxIcon(PromptIcon icon) {
+    switch (icon) {
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Warning:
+            return QMessageBox::Warning;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::Error:
+            return QMessageBox::Critical;
+        case PromptIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOrDefault(const QString& title) { return title.isEmpty() ? kAppTitle : title; }
+}  // namespace
+
+void QtPrompter::message(const QString& text, const QString& title, PromptIcon icon) {
+    QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool QtPrompter::question(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, titleOrDefault(title), text,
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPrompter::input(const QString& prompt, const QString& title,
+                                         const QString& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, titleOrDefault(title), prompt,
+                                               QLineEdit::Normal, defaultText, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+QString QtPrompter::openFileName(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+}
+
+QString QtPrompter::saveFileName(const QString& title, const QString& filter,
+                                 const QString& defaultSuffix) {
+    QFileDialog dialog(parent_, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtPrompter::beep() { QApplication::beep(); }
+
+}  // namespace vireo

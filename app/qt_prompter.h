@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/prompter.h"
+
+namespace vireo {
+
+// The real prompter: Qt message boxes, input box and file dialogs, parented to a window.
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const QString& text, const QString& title, PromptIcon icon) override;
+    bool question(const QString& text, const QString& title) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& defaultText) override;
+    QString openFileName(const QString& title, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override;
+    void beep() override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace vireo

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "platform/program_folder.h"
+#include "support/fakes.h"
+
+using namespace vireo;
+namespace k = vireo::settings_keys;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        for (const char* name : {"Deutsch.kvl", "English.kvl"})
+            QFile::copy(QStringLiteral(VIREO_LANG_DIR "/") + QLatin1String(name),
+                        folder.filePath(QLatin1String(name)));
+        setProgramFolder(folder.path());
+    }
+    void TearDown() override { setProgramFolder(QString()); }
+
+    std::unique_ptr<MainWindow> start(const QString& commandLine = QString(),
+                                      const QString& choice = QStringLiteral("Deutsch")) {
+        StartupFlow flow;
+        flow.context.settings = &store;
+        flow.context.prompter = &prompter;
+        flow.context.clock = &clock;
+        flow.context.commandLine = commandLine;
+        flow.chooseLanguage = [this, choice](const QStringList& languages) {
+            offered = languages;
+            ++chooserShown;
+            return std::optional<QString>(choice);
+        };
+        auto window = flow.start();
+        QApplication::processEvents();
+        return window;
+    }
+
+    template <typename T>
+    T* child(MainWindow& w, const char* name) {
+        T* found = w.findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QTemporaryDir folder;
+    MemorySettingsStore store;
+    test::FakePrompter prompter;
+    test::FakeClock clock;
+    QStringList offered;
+    int chooserShown = 0;
+};
+
+TEST_F(StartupTest, FirstStartAsksForTheLanguageAndOpensWithDefaults) {
+    auto w = start();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(chooserShown, 1);
+    EXPECT_EQ(offered, QStringList({"Deutsch", "English"}));
+    EXPECT_EQ(store.read(k::kLanguage), "Deutsch");
+    EXPECT_TRUE(w->firstStart());
+    EXPECT_EQ(w->modell(), "111");
+    EXPECT_EQ(child<QLabel>(*w, "labPort")->text(), " Port: 1");
+    EXPECT_EQ(child<QSlider>(*w, "sliderZeitein")->value(), 1);
+    EXPECT_EQ(child<QLabel>(*w, "labZeitein")->text(), "0,1" + w->texts().entry(76));
+    // The splash stays for its full minimum time.
+    qint64 waited = 0;
+    for (int ms : clock.waits) waited += ms;
+    EXPECT_GE(waited, 3000);
+    EXPECT_FALSE(child<QLabel>(*w, "labX")->isVisibleTo(w.get()));
+    EXPECT_FALSE(child<QAction>(*w, "Menu_7")->isVisible());
+
+    // A stored language skips the chooser next time.
+    w.reset();
+    auto again = start();
+    EXPECT_EQ(chooserShown, 1);
+}
+
+TEST_F(StartupTest, DeveloperModeShowsItsControlsAndShortensTheSplash) {
+    store.write(k::kLanguage, QStringLiteral("Deutsch"));
+    store.write(k::kDeveloper, QStringLiteral("Wahr"));
+    auto w = start();
+    EXPECT_TRUE(w->developerMode());
+    EXPECT_TRUE(child<QLabel>(*w, "labX")->isVisibleTo(w.get()));
+    EXPECT_TRUE(child<QLabel>(*w, "labY")->isVisibleTo(w.get()));
+    EXPECT_TRUE(child<QPushButton>(*w, "cmdBereiche")->isVisibleTo(w.get()));
+    EXPECT_TRUE(child<QAction>(*w, "Menu_7")->isVisible());
+    qint64 waited = 0;
+    for (int ms : clock.waits) waited += ms;
+    EXPECT_GE(waited, 1000);
+    EXPECT_LT(waited, 3000);
+}
+
+TEST_F(StartupTest, AMissingCommandLineFileIsReportedOnceAndTheWindowOpensEmpty) {
+    store.write(k::kLanguage, QStringLiteral("Deutsch"));
+    store.write(k::kVehicleType, QStringLiteral("112"));
+    auto w = start(folder.filePath(QStringLiteral("nicht-da.kvs")));
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->editor().document().isEmpty());
+    EXPECT_EQ(prompter.count("message"), 1);
+    EXPECT_EQ(prompter.prompts.at(0).text, w->texts().entry(88));
+    EXPECT_EQ(prompter.prompts.at(0).title, w->texts().entry(82));
+    EXPECT_EQ(w->modell(), "112");  // the stored model is applied after the report
+    w->resize(w->width() + 40, w->height() + 40);
+    w->hide();
+    w->show();
+    QApplication::processEvents();
+    EXPECT_EQ(prompter.count("message"), 1);
+}
+
+TEST_F(StartupTest, ClosingStoresTheSlider) {
+    store.write(k::kLanguage, QStringLiteral("Deutsch"));
+    store.write(k::kVehicleType, QStringLiteral("111"));
+    store.write(k::kSlider, QStringLiteral("25"));
+    auto w = start();
+    auto* slider = child<QSlider>(*w, "sliderZeitein");
+    EXPECT_EQ(slider->value(), 25);
+    EXPECT_EQ(child<QLabel>(*w, "labZeitein")->text(), "2,5" + w->texts().entry(76));
+    slider->setValue(42);
+    w->close();
+    EXPECT_EQ(store.read(k::kSlider), "42");
+}
+
+TEST_F(StartupTest, RegLoeschenMakesTheNextStartAFirstStart) {
+    store.write(k::kLanguage, QStringLiteral("Deutsch"));
+    store.write(k::kDeveloper, QStringLiteral("Wahr"));
+    store.write(k::kVehicleType, QStringLiteral("113"));
+    store.write(k::kSlider, QStringLiteral("30"));
+    auto w = start();
+    EXPECT_FALSE(w->firstStart());
+    child<QAction>(*w, "Menu_7")->trigger();
+    w->close();
+    w.reset();
+    auto next = start();
+    EXPECT_EQ(chooserShown, 1);
+    EXPECT_TRUE(next->firstStart());
+    EXPECT_EQ(child<QSlider>(*next, "sliderZeitein")->value(), 30);
+}
+
+TEST_F(StartupTest, EnglishReplacesEveryCaptionOfTheMainWindow) {
+    store.write(k::kVehicleType, QStringLiteral("111"));
+    auto w = start(QString(), QStringLiteral("English"));
+    EXPECT_EQ(w->sprache(), "English");
+    const LanguageTable& t = w->texts();
+    const struct {
+        const char* name;
+        int entry;
+    } actions[] = {{"Menu_1", 2},  {"Menu_2", 3},  {"Menu_3", 4},    {"Menu_4", 5},
+                   {"Menu_5", 6},  {"Menu_8", 7},  {"Konfig", 9},    {"M_Type", 11},
+                   {"About", 12},  {"Help", 14},   {"Bereich", 15},  {"List_1_1", 16},
+                   {"List_1_2", 17}, {"List_1_3", 18}, {"List_1_4", 19}};
+    for (const auto& a : actions) {
+        const QString expected = t.entry(a.entry);
+        EXPECT_FALSE(expected.isEmpty()) << a.entry;
+        EXPECT_EQ(child<QAction>(*w, a.name)->text(), expected) << a.name;
+    }
+    const struct {
+        const char* name;
+        int entry;
+    } menus[] = {{"Datei", 1}, {"Connect", 8}, {"Info", 10}, {"Help_Menu", 13}};
+    for (const auto& m : menus)
+        EXPECT_EQ(child<QMenu>(*w, m.name)->menuAction()->text(), t.entry(m.entry)) << m.name;
+    const struct {
+        const char* name;
+        int entry;
+    } buttons[] = {{"cmdSilulation", 20}, {"cmdSimWeiter", 21},      {"cmdLichtaus", 22},
+                   {"cmdÄndern", 23},     {"cmdEinfügen", 24},       {"cmdLöschen", 25},
+                   {"cmdSchleife", 26},   {"cmdSchleife_L", 27},     {"cmdSpeicherbedarf", 28},
+                   {"cmdDaten", 29},      {"cmdExit", 30},           {"cmdWeiter", 31},
+                   {"optAuf_Zu_0", 35},   {"optAuf_Zu_1", 36},       {"chkAutomatichWeiter", 56}};
+    for (const auto& b : buttons) {
+        EXPECT_FALSE(t.entry(b.entry).isEmpty()) << b.entry;
+        EXPECT_EQ(child<QAbstractButton>(*w, b.name)->text(), t.entry(b.entry)) << b.name;
+    }
+    EXPECT_EQ(child<QLabel>(*w, "labInfo")->text(), t.entry(78));
+    for (int i = 1; i <= 6; ++i) {
+        const QString name = QStringLiteral("Frame%1").arg(i);
+        EXPECT_EQ(child<QGroupBox>(*w, name.toUtf8().constData())->title(), t.entry(61 + i));
+    }
+    // English differs from the built-in German captions.
+    EXPECT_NE(child<QAction>(*w, "Menu_1")->text(), "Neu");
+}
+
+TEST_F(StartupTest, GermanAtStartKeepsTheBuiltInCaptions) {
+    store.write(k::kVehicleType, QStringLiteral("111"));
+    auto w = start();
+    EXPECT_EQ(child<QAction>(*w, "Menu_1")->text(), "Neu");
+    EXPECT_EQ(child<QPushButton>(*w, "cmdWeiter")->text(), "        Speichern und weiter");
+    // The language menu lists both files, the current one ticked.
+    EXPECT_EQ(child<QAction>(*w, "Auswahl_1")->text(), "Deutsch");
+    EXPECT_TRUE(child<QAction>(*w, "Auswahl_1")->isChecked());
+    EXPECT_EQ(child<QAction>(*w, "Auswahl_2")->text(), "English");
+    // Switching the language from the menu stores it and replaces the captions.
+    child<QAction>(*w, "Auswahl_2")->trigger();
+    EXPECT_EQ(store.read(k::kLanguage), "English");
+    EXPECT_TRUE(child<QAction>(*w, "Auswahl_2")->isChecked());
+    EXPECT_FALSE(child<QAction>(*w, "Auswahl_1")->isChecked());
+    EXPECT_EQ(child<QAction>(*w, "Menu_1")->text(), w->texts().entry(2));
+}
+
+TEST_F(StartupTest, AMissingLanguageFileFallsBackToGermanAndSaysSoOnce) {
+    store.write(k::kLanguage, QStringLiteral("Klingonisch"));
+    store.write(k::kVehicleType, QStringLiteral("111"));
+    auto w = start();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(prompter.count("message"), 1);
+    EXPECT_TRUE(prompter.prompts.at(0).text.contains("Klingonisch.kvl"));
+    EXPECT_EQ(w->texts().entry(82), LanguageTable::builtIn().entry(82));
+    EXPECT_FALSE(w->texts().entry(76).isEmpty());
+}
+
+}  // namespace
