@@ -1,0 +1,260 @@
+#!/usr/bin/env python3
+"""Writes the language files resources/lang/Deutsch.kvl and resources/lang/English.kvl.
+
+The texts live in the table below, one row per entry: (entry number, German, English).
+A language file holds one line per entry, in Windows-1252 with CR LF line ends; line n is
+entry n. The program drops the first four characters of every line (here the entry number
+as four digits) and four more on the line of entry 177, so that line carries a filler.
+Entries that no window or message uses stay empty (the line holds the prefix only).
+
+Leading and trailing blanks are part of the texts: the program joins several entries and
+values into one message (for example entry 91, the port number and entry 92), so keep them.
+
+Run from anywhere: python3 scripts/make-language-files.py
+"""
+
+from pathlib import Path
+
+HIGHEST_ENTRY = 212
+SECOND_CUT_ENTRY = 177  # loses eight characters in all
+SECOND_CUT_FILLER = "----"
+
+# fmt: off
+TEXTS = [
+    # Main window: menus
+    (1, "Datei", "File"),
+    (2, "Neu", "New"),
+    (3, "Öffnen", "Open"),
+    (4, "Speichern", "Save"),
+    (5, "Speichern unter", "Save as"),
+    (6, "Eigenschaften", "Properties"),
+    (7, "Modul Update", "Module update"),
+    (8, "Verbindung", "Connection"),
+    (9, "Konfiguration", "Configuration"),
+    (10, "Info", "Info"),
+    (11, "Modul-Typ auslesen", "Read module type"),
+    (12, "About", "About"),
+    (13, "Hilfe", "Help"),
+    (14, "Hilfe starten", "Start help"),
+    (15, "Bereiche anzeigen", "Show areas"),
+    # Context menu of the sequence list
+    (16, "Kopieren", "Copy"),
+    (17, "Ausschneiden", "Cut"),
+    (18, "Einfügen", "Paste"),
+    (19, "Einfügen an Tabellenende", "Paste at end of table"),
+    # Main window: buttons
+    (20, "Simula&tion |>", "Simula&tion |>"),
+    (21, "Simulation >>", "Simulation >>"),
+    (22, "Alle Lampen &aus", "All lamps &off"),
+    (23, "&Ändern", "C&hange"),
+    (24, "Zeile &einfügen", "&Insert row"),
+    (25, "Zeile(n) &löschen", "&Delete row(s)"),
+    (26, "Schleife erstellen", "Create loop"),
+    (27, "Schleife löschen", "Delete loop"),
+    (28, "Speicher&bedarf", "&Memory required"),
+    (29, "Daten &senden", "&Send data"),
+    (30, "Beenden", "Exit"),
+    (31, "        Speichern und weiter", "        Save and next"),
+    # Properties dialog, shared OK, about box
+    (32, "Dateiendung neu registrieren", "Register file extension again"),
+    (33, "OK", "OK"),
+    (34, "Schliessen", "Close"),
+    # Remote-control buttons: which sequence is edited
+    (35, "Öffnen", "Unlock"),
+    (36, "Schliessen", "Lock"),
+    # Vehicle options dialog: type, body, model year
+    (37, "BMW 7er", "BMW 7 Series"),
+    (44, "Limousine", "Saloon"),
+    (45, "Touring", "Touring"),
+    (46, "Coupé", "Coupé"),
+    (47, "Cabrio", "Convertible"),
+    (48, "Clubman", "Clubman"),
+    (49, "ohne Facelift", "without facelift"),
+    (51, "mit Facelift", "with facelift"),
+    (56, "Autom.", "Auto"),
+    (57, 'Funktion "Autom." beim Programmstart aktivieren',
+         'Switch on "Auto" when the program starts'),
+    (58, "Aktivierungsbereich anzeigen", "Show activation area"),
+    (61, "Abbiegelicht", "Cornering light"),
+    # Frames of the main window
+    (62, " Simulation ", " Simulation "),
+    (63, " Bearbeiten ", " Edit "),
+    (64, " Schleife", " Loop"),
+    (65, " Fernbedienung", " Remote control"),
+    (66, " Daten ", " Data "),
+    (67, " Programm", " Program"),
+    # Vehicle options dialog: frame and headings
+    (68, " Lichtfunktionen ", " Light functions "),
+    (69, "Fahrzeugtyp", "Vehicle type"),
+    (70, "Karosserieform", "Body style"),
+    (71, "Baujahr - Facelift", "Model year - facelift"),
+    (72, "Fernlichtscheinwerfer und Standlichtringe", "High-beam headlights and parking light rings"),
+    (73, "Verbindungsaufbau", "Connecting"),
+    # The about box appends " " and the maker's name to this line.
+    (74, "Software entwickelt von Firma", "Software developed by"),
+    (75, "Fahrzeugtyp - Auswahl und Einstellungen", "Vehicle type - selection and settings"),
+    # Follows the on-time number: "1,5 Sec ein/aus"
+    (76, " Sec ein/aus", " sec on/off"),
+    (78, " Nicht verbunden mit Modul", " Not connected to module"),
+    # Step editing
+    (79, "Eine Schleife war länger als 32 Zeilen und wurde auf 32 Zeilen gekürzt.",
+         "A loop was longer than 32 rows and has been shortened to 32 rows."),
+    (80, "Sollen die markierten Zeilen gelöscht werden?", "Delete the selected rows?"),
+    # Files
+    (81, "Die Prüfsumme der Datei stimmt nicht. Die Datei ist beschädigt und wurde nicht geladen.",
+         "The checksum of the file does not match. The file is damaged and has not been loaded."),
+    (82, "Dateifehler", "File error"),
+    (83, "Die Sequenzen wurden geändert. Sollen die Änderungen gespeichert werden?",
+         "The sequences have been changed. Do you want to save the changes?"),
+    # First start
+    (84, "Willkommen! Das Programm wird zum ersten Mal gestartet. Bitte wählen Sie im folgenden "
+         "Fenster Ihr Fahrzeug und seine Ausstattung.",
+         "Welcome! The program is started for the first time. Please choose your vehicle and its "
+         "equipment in the following window."),
+    (85, "Erster Programmstart", "First start"),
+    (86, "Die Einrichtung ist abgeschlossen. Sequenzdateien (*.kvs) öffnen sich jetzt mit einem "
+         "Doppelklick in diesem Programm.",
+         "Setup is complete. Sequence files (*.kvs) now open in this program with a double click."),
+    (87, "Die Dateiendung .kvs wird jetzt für dieses Programm registriert.",
+         "The file extension .kvs is now registered for this program."),
+    (88, "Die Datei konnte nicht gelesen oder geschrieben werden, oder sie ist beschädigt.",
+         "The file could not be read or written, or it is damaged."),
+    (89, "Einrichtung abgeschlossen", "Setup complete"),
+    (90, "Die Sequenzen wurden geändert. Sollen die Änderungen vorher gespeichert werden?",
+         "The sequences have been changed. Do you want to save the changes first?"),
+    # Serial port: 91 + port number + 92, or 91 + port number + 94 + line break + 95
+    (91, "Der Port ", "Port "),
+    (92, " ist nicht vorhanden.", " does not exist on this computer."),
+    (93, "Schnittstellenfehler", "Serial port error"),
+    (94, " ist bereits belegt.", " is already in use."),
+    (95, "Bitte schließen Sie das Programm, das den Port benutzt, oder wählen Sie einen anderen Port.",
+         "Please close the program that uses the port, or choose another port."),
+    # Loops
+    (96, "Die Anzahl der Wiederholungen muss zwischen 2 und 20 liegen.",
+         "The number of repeats must be between 2 and 20."),
+    (97, "Ungültige Eingabe", "Invalid input"),
+    (98, "Eine Schleife darf höchstens 32 Zeilen umfassen. Bitte markieren Sie weniger Zeilen.",
+         "A loop may hold at most 32 rows. Please select fewer rows."),
+    (99, "Schleife erstellen", "Create loop"),
+    (100, "Die Schleife konnte nicht erstellt werden.", "The loop could not be created."),
+    # Module
+    (101, "Es wurde kein Modul gefunden. Bitte prüfen Sie das Kabel, den gewählten Port und die "
+          "Stromversorgung des Moduls.",
+          "No module was found. Please check the cable, the chosen port and the power supply of "
+          "the module."),
+    (102, "Kein Modul", "No module"),
+    (103, " Kein Modul verbunden", " No module connected"),
+    # 104 + two line breaks + 105
+    (104, "Die Sequenzen sind zu lang für den Speicher des Moduls. Es wurden keine Daten gesendet.",
+          "The sequences are too long for the memory of the module. No data has been sent."),
+    (105, "Bitte kürzen Sie die Sequenzen oder schalten Sie die Haltezeiten ab.",
+          "Please shorten the sequences or switch the hold times off."),
+    # Followed by " ", the percentage and " %"
+    (106, "Speicherbedarf:", "Memory required:"),
+    (107, "Ein Wert passt nicht in das Datenformat des Moduls (Überlauf). Bitte prüfen Sie die "
+          "Wiederholungen der Schleifen.",
+          "A value does not fit the data format of the module (overflow). Please check the "
+          "repeats of the loops."),
+    (108, "Die Übertragung wurde abgebrochen: das Modul hat die Daten nicht richtig bestätigt.",
+          "The transfer has been stopped: the module did not confirm the data correctly."),
+    (109, "Übertragungsfehler", "Transfer error"),
+    (110, "Die Daten wurden erfolgreich in das Modul übertragen.",
+          "The data has been transferred to the module successfully."),
+    (111, "Die Übertragung wurde abgebrochen: das Modul antwortet nicht.",
+          "The transfer has been stopped: the module does not answer."),
+    # Module report
+    (112, "Das Modul bietet folgende Funktionen:", "The module offers the following functions:"),
+    # Followed by the edition name, e.g. " Vireo - Merix"
+    (113, "Edition:", "Edition:"),
+    (114, "Modulinformation", "Module information"),
+    # Repeat count question
+    (115, "Wie oft soll die Schleife ablaufen? (2 bis 20)",
+          "How many times shall the loop run? (2 to 20)"),
+    (116, "Wiederholungen", "Repeats"),
+    # Lamp names, followed directly by a position suffix such as "_L"
+    (117, "Standlichtring", "Parking light ring"),
+    (118, "Abblendlicht", "Low beam"),
+    (119, "Fernlicht", "High beam"),
+    (120, "Nebelleuchte", "Fog lamp"),
+    (122, "Blinker", "Indicator"),
+    (124, "Rückleuchte", "Tail light"),
+    (125, "Rückfahrscheinwerfer", "Reversing light"),
+    (126, "Sequenzdatei", "Sequence file"),
+    # Followed by the firmware version
+    (127, "Firmware-Version: ", "Firmware version: "),
+    # Vehicle functions
+    (152, " Fahrzeugfunktionen ", " Vehicle functions "),
+    (155, "FFB 1x kurz betätigt", "remote pressed 1x short"),
+    (156, "FFB 1x lang betätigt", "remote pressed 1x long"),
+    (163, "Unbekannter Modultyp. Dieses Modul wird von diesem Programm nicht unterstützt.",
+          "Unknown module type. This module is not supported by this program."),
+    (177, "Spiegel ein und ausklappen", "Fold mirrors in and out"),
+    # Functions every module edition offers (lines of the module report)
+    (186, "  - Begrüßungslicht, frei programmierbar", "  - Welcome light, freely programmable"),
+    (187, "  - Verabschiedungslicht, frei programmierbar", "  - Goodbye light, freely programmable"),
+    (188, "  - Übertragung der Sequenzen über die serielle Schnittstelle",
+          "  - Upload of the sequences over the serial port"),
+    (189, "  - Firmware-Update mit dem Bootloader", "  - Firmware update with the bootloader"),
+    (190, "  - Schleifen mit 2 bis 20 Wiederholungen", "  - Loops with 2 to 20 repeats"),
+    (193, "  - Leuchtdauer je Schritt von 0,1 bis 10 Sekunden",
+          "  - On-time per step from 0.1 to 10 seconds"),
+    (194, "  - Blinker und Nebelleuchten einzeln schaltbar",
+          "  - Indicators and fog lamps switched one by one"),
+    (195, "  - Rückleuchten und Rückfahrscheinwerfer einzeln schaltbar",
+          "  - Tail lights and reversing lights switched one by one"),
+    (209, "  - Standlichtringe, Abblend- und Fernlicht einzeln schaltbar",
+          "  - Parking light rings, low and high beam switched one by one"),
+    # Light functions of the vehicle options dialog
+    (197, "Tagfahrlicht US", "Daytime running light US"),
+    (198, "Standlicht US", "Parking light US"),
+    (199, "Tagfahrlicht über Standlicht", "Daytime running light via parking light"),
+    (200, "Begrüßungslicht", "Welcome light"),
+    (201, "Verabschiedungslicht", "Goodbye light"),
+    (203, "Tagfahrlicht nach US-Ausführung: die Standlichtringe leuchten als Tagfahrlicht",
+          "Daytime running light of the US version: the parking light rings serve as daytime "
+          "running light"),
+    (207, "Modell ab 10.2006", "Model from 10.2006"),
+    (208, "Soft ein", "Soft on"),
+    # Update request: 211, empty line, 212 + " " + 127 + " 2.4"
+    (211, "Die Firmware des Moduls ist veraltet. Bitte aktualisieren Sie sie mit dem Bootloader "
+          "(Datei - Modul Update - Update).",
+          "The firmware of the module is out of date. Please update it with the bootloader "
+          "(File - Module update - Update)."),
+    (212, "Dieses Programm benötigt mindestens", "This program needs at least"),
+]
+# fmt: on
+
+
+def language_lines(column):
+    """The lines of one language file, column 1 = German, 2 = English."""
+    texts = {}
+    for row in TEXTS:
+        number = row[0]
+        if number in texts or not 1 <= number <= HIGHEST_ENTRY:
+            raise SystemExit(f"entry {number}: duplicate or out of range")
+        texts[number] = row[column]
+    lines = []
+    for number in range(1, HIGHEST_ENTRY + 1):
+        prefix = f"{number:04d}"
+        if number == SECOND_CUT_ENTRY:
+            prefix += SECOND_CUT_FILLER
+        text = texts.get(number, "")
+        if "\r" in text or "\n" in text:
+            raise SystemExit(f"entry {number}: a text must stay on one line")
+        lines.append(prefix + text)
+    return lines
+
+
+def write_language_file(path, lines):
+    data = "".join(line + "\r\n" for line in lines).encode("cp1252")
+    path.write_bytes(data)
+
+
+def main():
+    folder = Path(__file__).resolve().parent.parent / "resources" / "lang"
+    write_language_file(folder / "Deutsch.kvl", language_lines(1))
+    write_language_file(folder / "English.kvl", language_lines(2))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "config/language.h"
+
+namespace vireo {
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A language file of `lines` lines "nnnnText n", line 177 with its four filler characters.
+QByteArray numberedFile(int lines) {
+    QByteArray bytes;
+    for (int n = 1; n <= lines; ++n) {
+        QByteArray line = QByteArray::number(n).rightJustified(4, '0');
+        if (n == 177) line += "xxxx";
+        bytes += line + "Text " + QByteArray::number(n) + "\r\n";
+    }
+    return bytes;
+}
+
+TEST(LanguageTable, DropsThePrefixOfEveryLineAndDecodesWindows1252) {
+    LanguageTable table;
+    table.parse(
+        "0001Datei\r\n"
+        "0002\r\n"
+        "123\r\n"
+        "0004  Speichern und weiter \r\n"
+        "0005\xD6"
+        "ffnen, Coup\xE9, Begr\xFC\xDF"
+        "ung\r\n");
+    EXPECT_EQ(table.entry(1), "Datei");
+    EXPECT_EQ(table.entry(2), "");                         // four characters: empty entry
+    EXPECT_EQ(table.entry(3), "");                         // shorter than four: empty entry
+    EXPECT_EQ(table.entry(4), "  Speichern und weiter ");  // blanks are part of the text
+    EXPECT_EQ(table.entry(5), QStringLiteral("Öffnen, Coupé, Begrüßung"));
+}
+
+TEST(LanguageTable, Entry177LosesEightCharactersAndNoOtherLineDoes) {
+    LanguageTable table;
+    table.parse(numberedFile(212));
+    EXPECT_EQ(table.entry(176), "Text 176");
+    EXPECT_EQ(table.entry(177), "Text 177");
+    EXPECT_EQ(table.entry(178), "Text 178");
+    EXPECT_EQ(table.entry(212), "Text 212");
+}
+
+TEST(LanguageTable, ListsOnlyLowerCaseKvlFilesSortedByName) {
+    QTemporaryDir dir;
+    for (const char* name :
+         {"English.kvl", "Deutsch.kvl", "Caps.KVL", "notes.txt", "Fr.v2.kvl", "Old.kvl.bak"})
+        writeBytes(dir.filePath(QString::fromLatin1(name)), "0001x\r\n");
+    EXPECT_EQ(listLanguages(dir.path()), (QStringList{"Deutsch", "English", "Fr"}));
+}
+
+TEST(LanguageTable, MissingFileFallsBackToBuiltInGerman) {
+    QTemporaryDir dir;
+    LanguageTable table;
+    EXPECT_EQ(table.load(dir.path(), QStringLiteral("Klingonisch")),
+              LanguageTable::Status::Missing);
+    EXPECT_EQ(table.entry(31), QStringLiteral("        Speichern und weiter"));
+    EXPECT_FALSE(table.entry(88).isEmpty());
+}
+
+TEST(LanguageTable, ShortFileKeepsItsLinesAndBorrowsTheRestFromBuiltInGerman) {
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("Kurz.kvl"), "0001File\r\n0002\r\n");
+    LanguageTable table;
+    EXPECT_EQ(table.load(dir.path(), QStringLiteral("Kurz")), LanguageTable::Status::Short);
+    EXPECT_EQ(table.entry(1), "File");
+    EXPECT_EQ(table.entry(2), "");  // present in the file, though empty
+    EXPECT_EQ(table.entry(3), QStringLiteral("Öffnen"));
+    EXPECT_EQ(table.entry(212), LanguageTable::builtIn().entry(212));
+}
+
+TEST(LanguageTable, FullFileLoadsOk) {
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("Voll.kvl"), numberedFile(212));
+    LanguageTable table;
+    EXPECT_EQ(table.load(dir.path(), QStringLiteral("Voll")), LanguageTable::Status::Ok);
+    EXPECT_EQ(table.entry(100), "Text 100");
+}
+
+}  // namespace
+}  // namespace vireo
