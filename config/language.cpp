@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "platform/embedded_resources.h"
+
 namespace vireo {
 
 QStringList listLanguages(const QString& folder) {
@@ -57,6 +59,7 @@ QString LanguageTable::entry(int n) const {
 
 const LanguageTable& LanguageTable::builtIn() {
     static const LanguageTable table = [] {
+        ensureEmbeddedResources();
         LanguageTable t;
         QFile file(QStringLiteral(":/lang/Deutsch.kvl"));
         if (file.open(QIODevice::ReadOnly)) t.parse(file.readAll());

@@ -7,7 +7,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "desktop/embedded_resources.h"
+#include "platform/embedded_resources.h"
 
 namespace vireo {
 

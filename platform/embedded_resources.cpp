@@ -1,4 +1,4 @@
-#include "desktop/embedded_resources.h"
+#include "platform/embedded_resources.h"
 
 #include <QtGlobal>
 
