@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "module/transfer.h"
+#include "module/upload_image.h"
 #include "tests/core/module_image_fixtures.h"
 
 using namespace vireo;
@@ -154,4 +155,27 @@ TEST(Transfer, AnImageThatWasNotBuiltIsNotSent) {
     EXPECT_EQ(result.outcome, TransferOutcome::NotSent);
     EXPECT_TRUE(module.frames.isEmpty());
     EXPECT_EQ(result.message, image.message);
+}
+
+TEST(Upload, BuildsForFiveHundredTenBytesAndSendsOnlyABuiltImage) {
+    VehicleOptions welcomeHold;
+    welcomeHold.comingHomeAuf.ticked = true;
+    EXPECT_FALSE(uploadWanted(documentOf({}, {row("1", {1, 0, 0, 0})}), {}));
+    EXPECT_TRUE(uploadWanted(documentOf({}, {row("1", {1, 0, 0, 0})}), welcomeHold));
+    EXPECT_TRUE(uploadWanted(documentOf({row("1", {1, 0, 0, 0})}), {}));
+
+    ScriptedModule module;
+    const UploadResult sent = uploadImage(module, documentOf({row("1,5", {0, 5, 0, 0})}), {}, 30);
+    EXPECT_TRUE(sent.succeeded());
+    EXPECT_EQ(module.dataFrames(), 12);
+
+    // 85 rows of 6 bytes end at index 519: above the upload's 510 bytes, nothing is sent.
+    Sequence rows;
+    for (int r = 0; r < 85; ++r) rows << row(r % 2 ? "1" : "2", {1, 2, 3, 4});
+    ScriptedModule untouched;
+    const UploadResult refused = uploadImage(untouched, documentOf(rows), {}, 30, numberedTexts());
+    EXPECT_FALSE(refused.succeeded());
+    EXPECT_EQ(refused.image.outcome, ImageOutcome::Capacity);
+    EXPECT_EQ(refused.message.text, QStringLiteral("Text 104\n\nText 105"));
+    EXPECT_TRUE(untouched.frames.isEmpty());
 }
