@@ -1,0 +1,262 @@
+#include "module/image_builder.h"
+
+#include <algorithm>
+
+#include "config/number_text.h"
+#include "module/image_loop_census.h"
+
+namespace vireo {
+
+namespace {
+
+constexpr int kControl = 128;
+constexpr int kTimeBit = 64;
+constexpr int kLoopBit = 32;
+constexpr int kMaxHoldPosition = 11;
+constexpr int kHoldStepTenths = 100;  // every step of a hold record lasts 10 s
+
+// Stops the build; caught once in buildDataImage.
+struct BuildStop {
+    ImageOutcome outcome;
+    int sequence = -1;
+};
+
+// The on-time of a row in tenths of a second: the text with a comma or a point, halves to even.
+long long timeTenths(const QString& text) {
+    QString t = text;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    return static_cast<long long>(roundHalfEven(leadingNumber(t) * 10.0));
+}
+
+class ImageWriter {
+  public:
+    ImageWriter(DataImage& image, int capacity)
+        : image_(image), limit_(std::min(capacity, kImageSize - 1)) {}
+
+    // An index above the memory the image may use stops the build.
+    void requireIndex(int index) const {
+        if (index > limit_) throw BuildStop{ImageOutcome::Capacity};
+    }
+    static void requireByte(long long value) {
+        if (value < 0 || value > 255) throw BuildStop{ImageOutcome::Overflow};
+    }
+    void put(int index, long long value) {
+        requireIndex(index);
+        requireByte(value);
+        image_.bytes[index] = static_cast<char>(value);
+    }
+    // Header values are written without the memory check: they are part of every image.
+    void putAddress(int index, int value) {
+        image_.bytes[index] = static_cast<char>(value / 256);
+        image_.bytes[index + 1] = static_cast<char>(value % 256);
+    }
+    int address(int index) const { return image_.byteAt(index) * 256 + image_.byteAt(index + 1); }
+    int limit() const { return limit_; }
+    QByteArray& bytes() { return image_.bytes; }
+
+  private:
+    DataImage& image_;
+    int limit_;
+};
+
+// Encodes the rows of one table from index p + 1 on; returns the last index written.
+int encodeRows(ImageWriter& out, const Sequence& rows, int p,
+               const std::vector<LoopValues>& loops) {
+    long long previousTime = 0;
+    std::size_t loopOrdinal = 0;
+    long long lastLoopNumber = 0;
+    bool loopStartDue = false;  // a new loop began and no step of it was marked yet
+
+    for (const Step& row : rows) {
+        out.requireIndex(p + 1);
+        const long long time = timeTenths(row.time);
+        ImageWriter::requireByte(time);
+
+        int control = kControl;
+        bool present[kCorners] = {};
+        for (int c = 0; c < kCorners; ++c) {
+            if (row.lamps[c] > 0) {
+                present[c] = true;
+                control |= 1 << (c + 1);
+            }
+        }
+        // Only the lamp the two rear corners share: the module needs it once.
+        if (row.lamps[2] == 16 && row.lamps[3] == 16) {
+            present[3] = false;
+            control &= ~(1 << 4);
+        }
+        if (time != previousTime) {
+            control |= kTimeBit;
+            previousTime = time;
+        }
+        // Every new loop number moves on to the next loop ordinal, also on a dark row, so the
+        // ordinals stay in step with the census.
+        if (row.loop.isEmpty()) {
+            loopStartDue = false;
+        } else {
+            const long long number = markerLoopNumber(row.loop);
+            if (number != lastLoopNumber) {
+                ++loopOrdinal;
+                lastLoopNumber = number;
+                loopStartDue = true;
+            }
+        }
+
+        const bool anyCorner = (control & 0x1E) != 0;
+        // A dark step carries no loop start; the loop is marked on its first lit step.
+        const bool loopBytes =
+            anyCorner && loopStartDue && loopOrdinal >= 1 && loopOrdinal <= loops.size();
+        if (loopBytes) {
+            control |= kLoopBit;
+            loopStartDue = false;
+        }
+
+        out.put(++p, control);
+        if (control & kTimeBit) out.put(++p, time);
+        if (!anyCorner) continue;
+        for (int c = 0; c < kCorners; ++c)
+            if (present[c]) out.put(++p, row.lamps[c]);
+        if (loopBytes) {
+            out.put(++p, loops[loopOrdinal - 1].repeat);
+            out.put(++p, loops[loopOrdinal - 1].length);
+        }
+    }
+    return p;
+}
+
+// A hold record: one 10 s step with its time byte, then (code - 2) further 10 s steps.
+void writeHoldRecord(QByteArray& bytes, int from, int code) {
+    bytes[from] = static_cast<char>(kControl | kTimeBit);
+    bytes[from + 1] = static_cast<char>(kHoldStepTenths);
+    for (int k = 2; k < code; ++k) bytes[from + k] = static_cast<char>(kControl);
+}
+
+int holdCode(bool on, int position) {
+    if (!on) return 0;
+    if (position < 0 || position > kMaxHoldPosition) throw BuildStop{ImageOutcome::Overflow};
+    return position + 2;
+}
+
+// Appends the hold records: the welcome hold right after the welcome section (the goodbye
+// section moves back to make room), the goodbye hold after the goodbye section. Returns the
+// new image length.
+int appendHoldRecords(ImageWriter& out, const VehicleOptions& options, bool welcomeHasRows,
+                      bool goodbyeHasRows) {
+    const int w = holdCode(options.comingHomeAuf.ticked, options.welcomeHold);
+    const int g = holdCode(options.comingHomeZu.ticked, options.goodbyeHold);
+
+    // Emptiness comes from the tables themselves: a section of one dark step would otherwise
+    // look like an empty one and be overwritten by the hold record.
+    int welcomeEnd = out.address(1);
+    const int goodbyeEnd = out.address(3);
+    if (!welcomeHasRows) welcomeEnd = kFirstSectionIndex - 1;
+
+    const int newWelcomeEnd = welcomeEnd + w;
+    int m = w + goodbyeEnd + g;
+    if (!welcomeHasRows && !goodbyeHasRows) m -= 1;
+    if (!goodbyeHasRows && g > 0) m -= 1;
+    const int length = (goodbyeHasRows || g > 0) ? m : m - 1;
+
+    // The records would pass the memory: stop like any other overflow of the memory.
+    out.requireIndex(m);
+
+    out.putAddress(1, newWelcomeEnd);
+    out.putAddress(3, m);
+    QByteArray& bytes = out.bytes();
+    if (w > 0) {
+        const int from = welcomeEnd + 1;
+        const int count = goodbyeHasRows ? goodbyeEnd - welcomeEnd : 0;
+        if (count > 0) bytes.replace(from + w, count, bytes.mid(from, count));
+        writeHoldRecord(bytes, from, w);
+    }
+    if (g > 0) writeHoldRecord(bytes, m - g + 1, g);
+    return length;
+}
+
+UserMessage messageFor(const BuildStop& stop, const LanguageTable& texts) {
+    switch (stop.outcome) {
+        case ImageOutcome::Capacity:
+            return capacityMessage(texts);
+        case ImageOutcome::Overflow:
+            return overflowMessage(texts);
+        case ImageOutcome::TooManyLoops:
+            return tooManyLoopsMessage(stop.sequence, kMaxLoopsPerSequence);
+        case ImageOutcome::TooManyRows:
+            return tooManyRowsMessage(stop.sequence, kMaxRows);
+        case ImageOutcome::Ok:
+        case ImageOutcome::NothingToSend:
+            break;
+    }
+    return {};
+}
+
+int optionBits(const VehicleOptions& o) {
+    int bits = 0;
+    if (o.abbiegelicht.ticked) bits |= 1;
+    if (o.tagfahrlicht.ticked) bits |= 2;
+    if (o.standlichtUs.ticked) bits |= 4;
+    if (o.tagfahrlichtStandlicht.ticked) bits |= 8;
+    if (o.comingHomeAuf.ticked) bits |= 16;
+    if (o.comingHomeZu.ticked) bits |= 32;
+    if (o.spiegelKurz.ticked) bits |= 64;
+    if (o.spiegelLang.ticked) bits |= 128;
+    return bits;
+}
+
+void build(DataImage& image, const Document& document, const VehicleOptions& options,
+           int moduleCode, int capacity) {
+    for (int t = kWelcome; t <= kGoodbye; ++t)
+        if (document.sequences[t].size() > kMaxRows) throw BuildStop{ImageOutcome::TooManyRows, t};
+
+    ImageWriter out(image, capacity);
+    const Sequence& welcome = document.sequences[kWelcome];
+    const Sequence& goodbye = document.sequences[kGoodbye];
+    int last = 0;  // the last index written by the row encoder
+    for (int t = kWelcome; t <= kGoodbye; ++t) {
+        const Sequence& rows = document.sequences[t];
+        const LoopCensus census = loopCensus(rows, kMaxLoopsPerSequence);
+        if (census.status == LoopCensus::Status::TooManyLoops)
+            throw BuildStop{ImageOutcome::TooManyLoops, t};
+        if (census.status == LoopCensus::Status::Overflow)
+            throw BuildStop{ImageOutcome::Overflow, t};
+        if (!rows.isEmpty()) {
+            const int start = last > 0 ? last : kFirstSectionIndex - 1;
+            last = encodeRows(out, rows, start, census.loops);
+        }
+        if (t == kWelcome) {
+            const int welcomeEnd = rows.isEmpty() ? kFirstSectionIndex : last;
+            out.putAddress(1, welcomeEnd);
+            out.putAddress(3, welcomeEnd + 1);
+        } else if (!rows.isEmpty()) {
+            out.putAddress(3, last);
+        }
+    }
+    image.length = last;
+    // One control byte alone plays nothing worth sending.
+    if (image.length == kFirstSectionIndex) throw BuildStop{ImageOutcome::NothingToSend};
+
+    if (options.comingHomeAuf.ticked || options.comingHomeZu.ticked)
+        image.length = appendHoldRecords(out, options, !welcome.isEmpty(), !goodbye.isEmpty());
+    if (image.length == 0) throw BuildStop{ImageOutcome::NothingToSend};
+
+    ImageWriter::requireByte(moduleCode);
+    image.bytes[5] = static_cast<char>(moduleCode);
+    image.bytes[6] = static_cast<char>(optionBits(options));
+    image.bytes[7] = static_cast<char>(options.softEin.ticked ? 2 : 0);
+}
+
+}  // namespace
+
+DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
+                         int capacity, const LanguageTable& texts) {
+    DataImage image;
+    try {
+        build(image, document, options, moduleCode, capacity);
+    } catch (const BuildStop& stop) {
+        image.outcome = stop.outcome;
+        image.message = messageFor(stop, texts);
+    }
+    return image;
+}
+
+}  // namespace vireo

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "config/language.h"
+#include "config/vehicle_options.h"
+#include "module/upload_messages.h"
+#include "sequence/document.h"
+
+namespace vireo {
+
+// The data image the module stores: indices 0..1015, index 0 never sent. Header bytes 1-2 and
+// 3-4 hold the last index of the welcome and the goodbye section (high byte first), byte 5 the
+// model's module code, byte 6 the option bits, byte 7 bit 1 "Soft ein"; the sections start at 10.
+constexpr int kImageSize = 1016;
+constexpr int kFirstSectionIndex = 10;
+constexpr int kMaxLoopsPerSequence = 20;
+
+enum class ImageOutcome {
+    Ok,             // bytes 1..length are ready to send
+    NothingToSend,  // the image would be one control byte, or nothing at all
+    Capacity,       // a byte would land above the module's memory
+    Overflow,       // a value does not fit its byte (a repeat count of 0, an on-time above 25,5 s)
+    TooManyLoops,   // a table has more loops than the module holds
+    TooManyRows,    // a table has more rows than a sequence may have
+};
+
+struct DataImage {
+    ImageOutcome outcome = ImageOutcome::Ok;
+    QByteArray bytes = QByteArray(kImageSize, '\0');
+    int length = 0;  // Datenlaenge: the bytes 1..length are sent
+    // What to tell the user when the build did not succeed. Empty for Ok and for NothingToSend
+    // (an upload with nothing to send ends silently; the memory check says so itself).
+    UserMessage message;
+
+    int byteAt(int index) const { return static_cast<unsigned char>(bytes.at(index)); }
+};
+
+// Builds the image of both sequences, their loops, the hold records and the option bits.
+// `moduleCode` is the vehicle model's module code (byte 5), `capacity` the module memory the
+// image may use (no byte may land above it). Every build starts from an all-zero image.
+DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
+                         int capacity, const LanguageTable& texts = LanguageTable::builtIn());
+
+}  // namespace vireo

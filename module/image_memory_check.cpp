@@ -1,0 +1,33 @@
+#include "module/image_memory_check.h"
+
+#include "config/number_text.h"
+
+namespace vireo {
+
+std::optional<int> memoryPercent(int length, int capacity) {
+    if (capacity <= 0) return std::nullopt;
+    const double tenths = roundHalfEven(static_cast<double>(length) * 1000.0 / capacity);
+    return static_cast<int>(roundHalfEven(tenths / 10.0));
+}
+
+MemoryCheck checkMemory(const Document& document, const VehicleOptions& options, int moduleCode,
+                        int capacity, const LanguageTable& texts) {
+    MemoryCheck check;
+    check.image = buildDataImage(document, options, moduleCode, capacity, texts);
+    switch (check.image.outcome) {
+        case ImageOutcome::Ok:
+            // An image that was built fits the capacity, so the capacity is above 0 here.
+            check.percent = memoryPercent(check.image.length, capacity);
+            check.message = memoryCheckMessage(texts, check.percent.value_or(0));
+            break;
+        case ImageOutcome::NothingToSend:
+            check.message = nothingToSendMessage();
+            break;
+        default:
+            check.message = check.image.message;
+            break;
+    }
+    return check;
+}
+
+}  // namespace vireo

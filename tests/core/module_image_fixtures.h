@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+#include "config/language.h"
+#include "sequence/document.h"
+
+namespace vireo::test {
+
+// A row of a sequence table: on-time text, loop marker, corners 1..4.
+inline Step row(const char* time, LampBytes lamps, const char* loop = "") {
+    return Step{QString::fromUtf8(time), QString::fromUtf8(loop), lamps};
+}
+
+inline Document documentOf(Sequence welcome, Sequence goodbye = {}) {
+    Document d;
+    d.sequences[kWelcome] = std::move(welcome);
+    d.sequences[kGoodbye] = std::move(goodbye);
+    return d;
+}
+
+inline QByteArray bytesOf(std::initializer_list<int> values) {
+    QByteArray b;
+    for (int v : values) b.append(static_cast<char>(v));
+    return b;
+}
+
+// A language table whose entry n reads "Text n", so messages show which entries they use.
+inline LanguageTable numberedTexts() {
+    QByteArray file;
+    for (int n = 1; n <= LanguageTable::kHighestEntry; ++n)
+        file += QStringLiteral("%1Text %2\r\n").arg(n, 4, 10, QLatin1Char('0')).arg(n).toLatin1();
+    LanguageTable table;
+    table.parse(file);
+    return table;
+}
+
+}  // namespace vireo::test
