@@ -14,12 +14,12 @@ QString tableName(int sequence) {
 }  // namespace
 
 UserMessage capacityMessage(const LanguageTable& texts) {
-    return {texts.entry(104) + QStringLiteral("\n\n") + texts.entry(105), kMakerWebAddress,
+    return {texts.entry(104) + QStringLiteral("\n\n") + texts.entry(105), kMakerWeb,
             PromptIcon::Warning};
 }
 
 UserMessage overflowMessage(const LanguageTable& texts) {
-    return {texts.entry(107), kApplicationTitle, PromptIcon::Warning};
+    return {texts.entry(107), kAppTitle, PromptIcon::Warning};
 }
 
 UserMessage tooManyLoopsMessage(int sequence, int maxLoops) {
@@ -27,7 +27,7 @@ UserMessage tooManyLoopsMessage(int sequence, int maxLoops) {
                            "nicht gesendet.")
                 .arg(tableName(sequence))
                 .arg(maxLoops),
-            kApplicationTitle, PromptIcon::Warning};
+            kAppTitle, PromptIcon::Warning};
 }
 
 UserMessage tooManyRowsMessage(int sequence, int maxRows) {
@@ -35,21 +35,21 @@ UserMessage tooManyRowsMessage(int sequence, int maxRows) {
                            "nicht gesendet.")
                 .arg(tableName(sequence))
                 .arg(maxRows),
-            kApplicationTitle, PromptIcon::Warning};
+            kAppTitle, PromptIcon::Warning};
 }
 
 UserMessage nothingToSendMessage() {
-    return {QStringLiteral("Die Sequenzen enthalten keine Daten."), kMakerWebAddress,
+    return {QStringLiteral("Die Sequenzen enthalten keine Daten."), kMakerWeb,
             PromptIcon::Information};
 }
 
 UserMessage memoryCheckMessage(const LanguageTable& texts, int percent) {
-    return {percentText(texts, percent), kMakerWebAddress, PromptIcon::Information};
+    return {percentText(texts, percent), kMakerWeb, PromptIcon::Information};
 }
 
 UserMessage uploadSuccessMessage(const LanguageTable& texts, int percent) {
     return {texts.entry(110) + QStringLiteral("\n\n") + percentText(texts, percent),
-            kMakerWebAddress, PromptIcon::Information};
+            kMakerWeb, PromptIcon::Information};
 }
 
 UserMessage echoErrorMessage(const LanguageTable& texts) {

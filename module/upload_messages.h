@@ -3,14 +3,11 @@
 #include <QString>
 
 #include "config/language.h"
+#include "platform/app_info.h"
 #include "platform/prompter.h"
 
 namespace vireo {
 
-// The maker's web address, used as the title of the memory and upload messages.
-inline const QString kMakerWebAddress = QStringLiteral("www.kelvor.example");
-// The application's own title, used by the overflow message.
-inline const QString kApplicationTitle = QStringLiteral("Kelvor");
 
 // A message box to show: text, title and icon. An empty text means nothing is to be shown.
 struct UserMessage {

@@ -241,7 +241,7 @@ TEST(ImageBuilder, ValuesThatDoNotFitTheirByteAreAnOverflow) {
     for (const auto& c : cases) {
         const DataImage image = build(documentOf(c.rows));
         EXPECT_EQ(image.outcome, ImageOutcome::Overflow) << c.name;
-        EXPECT_EQ(image.message, (UserMessage{QStringLiteral("Text 107"), QStringLiteral("Kelvor"),
+        EXPECT_EQ(image.message, (UserMessage{QStringLiteral("Text 107"), kAppTitle,
                                               PromptIcon::Warning}))
             << c.name;
     }
