@@ -9,11 +9,11 @@ namespace vireo {
 // frmLanguage: asks for the language on the first start.
 class LanguageChooser : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit LanguageChooser(const QStringList& languages, QWidget* parent = nullptr);
     QString language() const;
 
-private:
+  private:
     QComboBox* comLanguage_;
 };
 

@@ -194,9 +194,10 @@ void MainWindow::buildFace() {
     plateRear_->setObjectName(QStringLiteral("picNummernschild_H"));
     plateRear_->setGeometry(164, 426, 86, 16);
     for (QLabel* plate : {plateFront_, plateRear_}) {
-        plate->setStyleSheet(QStringLiteral(
-            "QLabel#%1 { background: #f4f4f0; border: 1px solid #222; border-radius: 2px; }")
-                                 .arg(plate->objectName()));
+        plate->setStyleSheet(
+            QStringLiteral(
+                "QLabel#%1 { background: #f4f4f0; border: 1px solid #222; border-radius: 2px; }")
+                .arg(plate->objectName()));
         plate->raise();
     }
     row->addWidget(car, 0, Qt::AlignTop);
@@ -269,7 +270,8 @@ void MainWindow::buildFace() {
     frames_[2] = namedFrame(central, "Frame2", QStringLiteral(" Bearbeiten "));
     {
         auto* l = new QVBoxLayout(frames_[2]);
-        cmdAendern_ = namedButton(frames_[2], QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"));
+        cmdAendern_ =
+            namedButton(frames_[2], QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"));
         cmdAendern_->setToolTip(QStringLiteral("Werte in der Tabelle überschreiben"));
         cmdEinfuegen_ = namedButton(frames_[2], QStringLiteral("cmdEinfügen"),
                                     QStringLiteral("Zeile &einfügen"));
@@ -312,8 +314,8 @@ void MainWindow::buildFace() {
         auto* l = new QVBoxLayout(frames_[5]);
         cmdSpeicherbedarf_ = namedButton(frames_[5], QStringLiteral("cmdSpeicherbedarf"),
                                          QStringLiteral("Speicher&bedarf"));
-        cmdDaten_ = namedButton(frames_[5], QStringLiteral("cmdDaten"),
-                                QStringLiteral("Daten &senden"));
+        cmdDaten_ =
+            namedButton(frames_[5], QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"));
         sendProgress_ = new QProgressBar(frames_[5]);
         sendProgress_->setObjectName(QStringLiteral("Send_Progress"));
         sendProgress_->setValue(0);
@@ -355,7 +357,7 @@ void MainWindow::load(QWidget* splash) {
     // and shortens the splash.
     Clock& clock = *context_.clock;
     developerMode_ = context_.settings->read(k::kDeveloper) == QLatin1String("Wahr");
-    const qint64 splashEnd = clock.nowMs() + (developerMode_ ? 1000 : 3000);
+    const qint64 splashEnd = clock.nowMs() + splashMinimumMs();
     if (developerMode_) {
         labX_->setVisible(true);
         labY_->setVisible(true);
@@ -367,7 +369,8 @@ void MainWindow::load(QWidget* splash) {
     kommandozeile_ = context_.commandLine;
     activeSequence_ = 0;
 
-    const StartupSettings settings = loadStartupSettings(*context_.settings, !kommandozeile_.isEmpty());
+    const StartupSettings settings =
+        loadStartupSettings(*context_.settings, !kommandozeile_.isEmpty());
     applyStartupSettings(settings);
 
     const CommandLineOutcome outcome = loadCommandLineFile();
@@ -429,7 +432,9 @@ void MainWindow::resetDocument() {
 
 void MainWindow::lichtAus() {}
 
-void MainWindow::modellauswahl() { setWindowTitle(kCompany + fahrzeugAuswahl_); }
+void MainWindow::modellauswahl() {
+    setWindowTitle(kCompany + fahrzeugAuswahl_);
+}
 
 void MainWindow::setWindowTitleFor(const QString& documentName) {
     setWindowTitle(documentName + QStringLiteral("      ") + fahrzeugAuswahl_);
@@ -490,13 +495,15 @@ void MainWindow::applyLanguage(bool startup) {
         languageProblemReported_ = true;
         const QString reason =
             status == LanguageTable::Status::Short
-                ? QStringLiteral("The language file \"%1\" holds only %2 of %3 texts; the missing "
-                                 "ones are shown in German.")
+                ? QStringLiteral(
+                      "The language file \"%1\" holds only %2 of %3 texts; the missing "
+                      "ones are shown in German.")
                       .arg(QDir::toNativeSeparators(texts_.path()))
                       .arg(texts_.size() - 1)
                       .arg(LanguageTable::kHighestEntry)
-                : QStringLiteral("The language file \"%1\" could not be read; texts are shown in "
-                                 "German.")
+                : QStringLiteral(
+                      "The language file \"%1\" could not be read; texts are shown in "
+                      "German.")
                       .arg(QDir::toNativeSeparators(texts_.path()));
         context_.prompter->message(reason, kAppTitle, PromptIcon::Warning);
     }

@@ -28,7 +28,7 @@ namespace vireo {
 // core; the rules live there.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(const AppContext& context, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -47,6 +47,7 @@ public:
     bool developerMode() const { return developerMode_; }
     bool firstStart() const { return erststart_; }
     bool loadFailed() const { return ladefehler_; }
+    int splashMinimumMs() const { return developerMode_ ? 1000 : 3000; }
     QString modell() const { return modell_; }
     QString optionen() const { return optionen_; }
     QString dateiPfad() const { return dateiPfad_; }
@@ -59,12 +60,12 @@ public:
         firstStartSequence_ = std::move(sequence);
     }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     enum class CommandLineOutcome { None, Loaded, Damaged, Failed };
 
     void buildMenus();

@@ -26,7 +26,9 @@ QMessageBox::Icon boxIcon(PromptIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QString titleOrDefault(const QString& title) { return title.isEmpty() ? kAppTitle : title; }
+QString titleOrDefault(const QString& title) {
+    return title.isEmpty() ? kAppTitle : title;
+}
 }  // namespace
 
 void QtPrompter::message(const QString& text, const QString& title, PromptIcon icon) {
@@ -63,6 +65,8 @@ QString QtPrompter::saveFileName(const QString& title, const QString& filter,
     return dialog.selectedFiles().constFirst();
 }
 
-void QtPrompter::beep() { QApplication::beep(); }
+void QtPrompter::beep() {
+    QApplication::beep();
+}
 
 }  // namespace vireo

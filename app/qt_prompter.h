@@ -9,7 +9,7 @@ namespace vireo {
 
 // The real prompter: Qt message boxes, input box and file dialogs, parented to a window.
 class QtPrompter : public Prompter {
-public:
+  public:
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -22,7 +22,7 @@ public:
                          const QString& defaultSuffix) override;
     void beep() override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

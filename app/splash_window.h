@@ -7,7 +7,7 @@ namespace vireo {
 // frmStart: the splash window shown while the main window loads.
 class SplashWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit SplashWindow(const QString& language, QWidget* parent = nullptr);
 };
 
