@@ -234,6 +234,10 @@ void restoreOptions(VehicleOptions& options, QString& optionString, const QStrin
     for (OptionBoxId id : kOptionBoxes) {
         const int position = optionPosition(id);
         setTick(options, optionString, id, characterValue(stored, position) == 1);
+        // The hold lists follow their boxes even when a tick did not change, so a restored
+        // state never shows a list enabled beside an unticked hold box.
+        if (id == OptionBoxId::ComingHomeAuf || id == OptionBoxId::ComingHomeZu)
+            runBoxRule(options, optionString, id);
         // A character other than "0"/"1" is read as unticked and written back as "0", so the
         // string always matches the boxes.
         writeDigit(optionString, position, optionBox(options, id).ticked);

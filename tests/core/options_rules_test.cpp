@@ -227,6 +227,9 @@ TEST(OptionRules, RestoreOverwritesEarlierState) {
     s = kDefaultOptionString;
     restoreOptions(o, s, QStringLiteral("135"), QString());
     EXPECT_EQ(tickDigits(o), QStringLiteral("100000000"));
+    EXPECT_FALSE(o.welcomeHoldEnabled);  // lists and soft start follow the unticked hold boxes
+    EXPECT_FALSE(o.goodbyeHoldEnabled);
+    EXPECT_FALSE(o.softEin.enabled);
     EXPECT_EQ(o.body, 3);
     EXPECT_EQ(o.year, 0);  // 5 names no year option
     EXPECT_EQ(s, kDefaultOptionString);
@@ -280,6 +283,10 @@ TEST(OptionRules, RestoredOptionsAppliesModuleTypeAfterRestoring) {
     const VehicleOptions plain =
         restoredOptions(QStringLiteral("111"), QStringLiteral("11111111111111111111"), QString());
     EXPECT_EQ(tickDigits(plain), QStringLiteral("101111011"));
+    EXPECT_TRUE(plain.welcomeHoldEnabled);
+    const VehicleOptions fresh = restoredOptions(QStringLiteral("111"), kDefaultOptionString, {});
+    EXPECT_FALSE(fresh.welcomeHoldEnabled);  // unticked hold boxes, even though nothing changed
+    EXPECT_FALSE(fresh.softEin.enabled);
 
     const VehicleOptions tovan = restoredOptions(
         QStringLiteral("111"), QStringLiteral("11111111111111111111"), QStringLiteral("5.0"));
