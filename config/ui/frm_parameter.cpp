@@ -1,0 +1,336 @@
+#include "config/ui/frm_parameter.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "config/language.h"
+#include "platform/settings_store.h"
+
+namespace vireo {
+
+namespace {
+
+struct BoxSpec {
+    OptionBoxId id;
+    const char* name;
+    const char* caption;
+};
+
+// Object names and built-in captions, in the order of kOptionBoxes.
+const BoxSpec kBoxSpecs[] = {
+    {OptionBoxId::Abbiegelicht, "chk_Abbiegelicht", "Abbiegelicht"},
+    {OptionBoxId::Tagfahrlicht, "chkTagfahrlicht", "Tagfahrlicht US"},
+    {OptionBoxId::StandlichtUs, "chkStandlicht_US", "Standlicht US"},
+    {OptionBoxId::TagfahrlichtStandlicht, "chkTagfahrlicht_Standlicht",
+     "Tagfahrlicht über Standlicht"},
+    {OptionBoxId::ComingHomeAuf, "chkCommingHome_Auf", "Begrüßungslicht"},
+    {OptionBoxId::ComingHomeZu, "chkCommingHome_Zu", "Verabschiedungslicht"},
+    {OptionBoxId::SpiegelKurz, "chkSpiegel_Kurz",
+     "Spiegel ein und ausklappen, FFB 1x kurz betätigt"},
+    {OptionBoxId::SpiegelLang, "chkSpiegel_Lang",
+     "Spiegel ein und ausklappen, FFB 1x lang betätigt"},
+    {OptionBoxId::SoftEin, "chkSoft_Ein", "Soft ein"},
+};
+
+int boxSlot(OptionBoxId id) {
+    for (int i = 0; i < static_cast<int>(kOptionBoxes.size()); ++i)
+        if (kOptionBoxes[i] == id) return i;
+    return 0;
+}
+
+QLabel* heading(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QComboBox* holdTimeList(const QString& name, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    for (int i = 1; i <= kHoldTimeCount; ++i)
+        combo->addItem(QString::number(i * 10) + QStringLiteral(" Sek."));
+    combo->setCurrentIndex(kDefaultHoldTime);
+    return combo;
+}
+
+// Checks the button of the 1-based index and no other; 0 leaves the group without a choice.
+void showSelection(QButtonGroup* group, const QVector<QRadioButton*>& buttons, int index,
+                   bool enabled) {
+    group->setExclusive(false);
+    for (int i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setChecked(i + 1 == index);
+        buttons[i]->setEnabled(enabled);
+    }
+    group->setExclusive(true);
+}
+
+}  // namespace
+
+FrmParameter::FrmParameter(SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    setObjectName(QStringLiteral("frmParameter"));
+    setWindowTitle(QStringLiteral("Fahrzeugtyp - Auswahl und Einstellungen"));
+    setModal(true);
+    buildWidgets();
+    render();
+}
+
+void FrmParameter::buildWidgets() {
+    auto* choiceRow = new QHBoxLayout;
+    choiceRow->setSpacing(12);
+    auto makeGroup = [&](int labelIndex, const QString& title, const QString& arrayName,
+                         const QStringList& captions, QVector<QRadioButton*>& buttons,
+                         QButtonGroup*& group) {
+        auto* panel = new QFrame(this);
+        panel->setFrameShape(QFrame::StyledPanel);
+        auto* column = new QVBoxLayout(panel);
+        auto* label = heading(QStringLiteral("labParameter_%1").arg(labelIndex), title, panel);
+        labParameter_.append(label);
+        column->addWidget(label);
+        group = new QButtonGroup(this);
+        for (int i = 0; i < captions.size(); ++i) {
+            auto* button = new QRadioButton(captions[i], panel);
+            button->setObjectName(QStringLiteral("%1_%2").arg(arrayName).arg(i + 1));
+            group->addButton(button, i + 1);
+            buttons.append(button);
+            column->addWidget(button);
+        }
+        column->addStretch(1);
+        choiceRow->addWidget(panel, 1);
+    };
+    makeGroup(1, QStringLiteral("Fahrzeugtyp"), QStringLiteral("optType"),
+              {QStringLiteral("BMW 7er")}, optType_, typeGroup_);
+    makeGroup(2, QStringLiteral("Karosserieform"), QStringLiteral("optBauform"),
+              {QStringLiteral("Limousine"), QStringLiteral("Touring"), QStringLiteral("Coupé"),
+               QStringLiteral("Cabrio"), QStringLiteral("Clubman")},
+              optBauform_, bodyGroup_);
+    makeGroup(3, QStringLiteral("Baujahr - Facelift"), QStringLiteral("optBaujahr"),
+              {QStringLiteral("ohne Facelift"), QStringLiteral("mit Facelift"),
+               QStringLiteral("Modell ab 10.2006")},
+              optBaujahr_, yearGroup_);
+    optType_[0]->setToolTip(QStringLiteral("E65, E66"));
+
+    for (const BoxSpec& spec : kBoxSpecs) {
+        auto* check = new QCheckBox(QString::fromUtf8(spec.caption), this);
+        check->setObjectName(QString::fromUtf8(spec.name));
+        boxes_[boxSlot(spec.id)] = check;
+        const OptionBoxId id = spec.id;
+        connect(check, &QCheckBox::toggled, this, [this, id](bool on) { onBoxToggled(id, on); });
+    }
+    combBegruessung_ = holdTimeList(QStringLiteral("combBegrüßung"), this);
+    combVerabschiedung_ = holdTimeList(QStringLiteral("combVerabschiedung"), this);
+
+    frame7_ = new QGroupBox(QStringLiteral(" Lichtfunktionen "), this);
+    frame7_->setObjectName(QStringLiteral("Frame7"));
+    auto* lights = new QGridLayout(frame7_);
+    lights->setColumnStretch(0, 1);
+    lights->addWidget(box(OptionBoxId::Abbiegelicht), 0, 0, 1, 2);
+    lights->addWidget(box(OptionBoxId::Tagfahrlicht), 1, 0, 1, 2);
+    lights->addWidget(box(OptionBoxId::StandlichtUs), 2, 0, 1, 2);
+    lights->addWidget(box(OptionBoxId::TagfahrlichtStandlicht), 3, 0, 1, 2);
+    lights->addWidget(box(OptionBoxId::ComingHomeAuf), 4, 0);
+    lights->addWidget(combBegruessung_, 4, 1);
+    lights->addWidget(box(OptionBoxId::ComingHomeZu), 5, 0);
+    lights->addWidget(combVerabschiedung_, 5, 1);
+    auto* headlights =
+        new QLabel(QStringLiteral("Fernlichtscheinwerfer und Standlichtringe"), frame7_);
+    headlights->setObjectName(QStringLiteral("labParameter_4"));
+    labParameter_.append(headlights);
+    lights->addWidget(headlights, 6, 0, 1, 2);
+    auto* softRow = new QHBoxLayout;
+    softRow->addSpacing(20);
+    softRow->addWidget(box(OptionBoxId::SoftEin));
+    lights->addLayout(softRow, 7, 0, 1, 2);
+
+    frame4_ = new QGroupBox(QStringLiteral(" Fahrzeugfunktionen "), this);
+    frame4_->setObjectName(QStringLiteral("Frame4"));
+    auto* vehicle = new QVBoxLayout(frame4_);
+    vehicle->addWidget(box(OptionBoxId::SpiegelKurz));
+    vehicle->addWidget(box(OptionBoxId::SpiegelLang));
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    cmdOK_->setMinimumWidth(96);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK_);
+
+    auto* page = new QVBoxLayout(this);
+    page->setSpacing(10);
+    page->addLayout(choiceRow);
+    page->addWidget(frame7_);
+    page->addWidget(frame4_);
+    page->addStretch(1);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int i = 0; i < optType_.size(); ++i) {
+        connect(optType_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (rendering_ || !on) return;
+            options_.type = i + 1;  // the click selects it; the rules run for the selection
+            selectType(options_, optionString_, i + 1, false, moduleType_);
+            render();
+        });
+    }
+    for (int i = 0; i < optBauform_.size(); ++i) {
+        connect(optBauform_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (rendering_ || !on) return;
+            options_.body = i + 1;
+            selectBody(options_, optionString_, i + 1, false, model_, moduleType_);
+            render();
+        });
+    }
+    for (int i = 0; i < optBaujahr_.size(); ++i) {
+        connect(optBaujahr_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (rendering_ || !on) return;
+            selectYear(options_, optionString_, i + 1, moduleType_);
+            render();
+        });
+    }
+    connect(combBegruessung_, &QComboBox::currentIndexChanged, this,
+            [this](int position) { onHoldChosen(true, position); });
+    connect(combVerabschiedung_, &QComboBox::currentIndexChanged, this,
+            [this](int position) { onHoldChosen(false, position); });
+    connect(cmdOK_, &QPushButton::clicked, this, &FrmParameter::onOk);
+}
+
+QCheckBox* FrmParameter::box(OptionBoxId id) const {
+    return boxes_[boxSlot(id)];
+}
+
+void FrmParameter::onBoxToggled(OptionBoxId id, bool ticked) {
+    if (rendering_) return;
+    vireo::setTick(options_, optionString_, id, ticked);
+    render();
+}
+
+void FrmParameter::onHoldChosen(bool welcome, int position) {
+    if (rendering_ || position < 0) return;
+    (welcome ? options_.welcomeHold : options_.goodbyeHold) = position;
+    settings_.write(welcome ? settings_keys::kWelcomeHold : settings_keys::kGoodbyeHold,
+                    QString::number(position));
+}
+
+void FrmParameter::onOk() {
+    model_ = composedModel(options_);
+    settings_.write(settings_keys::kVehicleType, model_);
+    settings_.write(settings_keys::kOptions, optionString_);
+    if (accepted_) accepted_(model_);
+    accept();  // hides the dialog; its state stays for the rest of the run
+}
+
+void FrmParameter::render() {
+    rendering_ = true;
+    for (OptionBoxId id : kOptionBoxes) {
+        const OptionBox& state = optionBox(options_, id);
+        box(id)->setChecked(state.ticked);
+        box(id)->setEnabled(state.enabled);
+    }
+    combBegruessung_->setCurrentIndex(options_.welcomeHold);
+    combBegruessung_->setEnabled(options_.welcomeHoldEnabled);
+    combVerabschiedung_->setCurrentIndex(options_.goodbyeHold);
+    combVerabschiedung_->setEnabled(options_.goodbyeHoldEnabled);
+    showSelection(typeGroup_, optType_, options_.type, true);
+    showSelection(bodyGroup_, optBauform_, options_.body, true);
+    showSelection(yearGroup_, optBaujahr_, options_.year, options_.yearEnabled);
+    rendering_ = false;
+}
+
+void FrmParameter::showStored(const QString& model, const QString& optionString) {
+    model_ = model;
+    optionString_ = optionString;
+    restoreOptions(options_, optionString_, model_, moduleType_);
+    render();
+}
+
+void FrmParameter::setHoldTimes(int welcome, int goodbye) {
+    if (welcome >= 0 && welcome < kHoldTimeCount) options_.welcomeHold = welcome;
+    if (goodbye >= 0 && goodbye < kHoldTimeCount) options_.goodbyeHold = goodbye;
+    render();
+}
+
+void FrmParameter::fType(int index, bool restoring) {
+    selectType(options_, optionString_, index, restoring, moduleType_);
+    render();
+}
+
+void FrmParameter::fBauform(int index, bool restoring) {
+    selectBody(options_, optionString_, index, restoring, model_, moduleType_);
+    render();
+}
+
+void FrmParameter::aktiviereBmw() {
+    activateBmw(optionString_);
+}
+
+void FrmParameter::modulTypFreigeben() {
+    applyModuleType(options_, optionString_, moduleType_);
+    render();
+}
+
+void FrmParameter::setTick(OptionBoxId id, bool ticked) {
+    vireo::setTick(options_, optionString_, id, ticked);
+    render();
+}
+
+QVector<FrmParameter::Choice> FrmParameter::choicesOf(const QVector<QRadioButton*>& buttons) {
+    QVector<Choice> choices;
+    for (const QRadioButton* button : buttons)
+        choices.append({button->text(), button->isChecked(), button->isEnabled()});
+    return choices;
+}
+
+QVector<FrmParameter::Choice> FrmParameter::typeChoices() const {
+    return choicesOf(optType_);
+}
+
+QVector<FrmParameter::Choice> FrmParameter::bodyChoices() const {
+    return choicesOf(optBauform_);
+}
+
+QVector<FrmParameter::Choice> FrmParameter::yearChoices() const {
+    return choicesOf(optBaujahr_);
+}
+
+void FrmParameter::applyToolTip(const LanguageTable& table) {
+    box(OptionBoxId::Tagfahrlicht)->setToolTip(table.entry(203));
+}
+
+void FrmParameter::applyCaptions(const LanguageTable& table) {
+    applyToolTip(table);
+    box(OptionBoxId::Abbiegelicht)->setText(table.entry(61));
+    box(OptionBoxId::Tagfahrlicht)->setText(table.entry(197));
+    box(OptionBoxId::StandlichtUs)->setText(table.entry(198));
+    box(OptionBoxId::TagfahrlichtStandlicht)->setText(table.entry(199));
+    box(OptionBoxId::ComingHomeAuf)->setText(table.entry(200));
+    box(OptionBoxId::ComingHomeZu)->setText(table.entry(201));
+    box(OptionBoxId::SoftEin)->setText(table.entry(208));
+    cmdOK_->setText(table.entry(33));
+    optType_[0]->setText(table.entry(37));
+    for (int i = 0; i < optBauform_.size(); ++i) optBauform_[i]->setText(table.entry(44 + i));
+    const int yearEntries[] = {49, 51, 207};
+    for (int i = 0; i < optBaujahr_.size(); ++i)
+        optBaujahr_[i]->setText(table.entry(yearEntries[i]));
+    frame7_->setTitle(table.entry(68));
+    for (int i = 0; i < labParameter_.size(); ++i) labParameter_[i]->setText(table.entry(69 + i));
+    setWindowTitle(table.entry(75));
+    const QString mirror = table.entry(177) + QStringLiteral(", ");
+    box(OptionBoxId::SpiegelKurz)->setText(mirror + table.entry(155));
+    box(OptionBoxId::SpiegelLang)->setText(mirror + table.entry(156));
+    frame4_->setTitle(table.entry(152));
+}
+
+}  // namespace vireo

@@ -1,0 +1,100 @@
+#include "desktop/ui/frm_eigenschaften.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config/language.h"
+#include "config/number_text.h"
+#include "platform/settings_store.h"
+
+namespace vireo {
+
+namespace {
+
+// "1" ticks and "0" clears; an empty or other text keeps the default.
+bool tickFromSetting(const QString& text, bool fallback) {
+    if (text.isEmpty()) return fallback;
+    const auto value = numberValueIfAny(text);
+    if (value == 1) return true;
+    if (value == 0) return false;
+    return fallback;
+}
+
+QString settingText(bool ticked) {
+    return ticked ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+}  // namespace
+
+FrmEigenschaften::FrmEigenschaften(SettingsStore& settings, RegisterCallback registerFileType,
+                                   QWidget* parent)
+    : QDialog(parent), settings_(settings), registerFileType_(std::move(registerFileType)) {
+    setObjectName(QStringLiteral("frmEigenschaften"));
+    setWindowTitle(QStringLiteral("Eigenschaften"));
+    setModal(true);
+
+    chkAuto_ =
+        new QCheckBox(QStringLiteral("Funktion \"Autom.\" beim Programmstart aktivieren"), this);
+    chkAuto_->setObjectName(QStringLiteral("chkAuto"));
+    chkAktivierung_ = new QCheckBox(QStringLiteral("Aktivierungsbereich anzeigen"), this);
+    chkAktivierung_->setObjectName(QStringLiteral("chkAktivierung"));
+    chkAktivierung_->setChecked(true);
+    cmdRegistry_ = new QPushButton(QStringLiteral("Dateiendung neu registrieren"), this);
+    cmdRegistry_->setObjectName(QStringLiteral("cmdRegistry"));
+    cmdRegistry_->setAutoDefault(false);
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    cmdOK_->setMinimumWidth(96);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdRegistry_);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK_);
+    auto* page = new QVBoxLayout(this);
+    page->setSpacing(10);
+    page->addWidget(chkAuto_);
+    page->addWidget(chkAktivierung_);
+    page->addSpacing(8);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(chkAuto_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!loading_) settings_.write(settings_keys::kAutoProperty, settingText(on));
+    });
+    connect(chkAktivierung_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!loading_) settings_.write(settings_keys::kActivationArea, settingText(on));
+    });
+    connect(cmdRegistry_, &QPushButton::clicked, this, [this] {
+        if (registerFileType_) registerFileType_();
+    });
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void FrmEigenschaften::loadSettings() {
+    loading_ = true;
+    chkAuto_->setChecked(tickFromSetting(settings_.read(settings_keys::kAutoProperty), false));
+    chkAktivierung_->setChecked(
+        tickFromSetting(settings_.read(settings_keys::kActivationArea), true));
+    loading_ = false;
+}
+
+bool FrmEigenschaften::autoStart() const {
+    return chkAuto_->isChecked();
+}
+
+bool FrmEigenschaften::activationArea() const {
+    return chkAktivierung_->isChecked();
+}
+
+void FrmEigenschaften::applyCaptions(const LanguageTable& table) {
+    cmdRegistry_->setText(table.entry(32));
+    cmdOK_->setText(table.entry(33));
+    chkAuto_->setText(table.entry(57));
+    chkAktivierung_->setText(table.entry(58));
+    setWindowTitle(table.entry(6));
+}
+
+}  // namespace vireo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QPushButton;
+
+namespace vireo {
+
+class LanguageTable;
+class SettingsStore;
+
+// The properties dialog: two options stored in the settings on every click, and the button
+// that registers the sequence file type again. OK only hides it, so its state lives on.
+class FrmEigenschaften : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Registers the ".kvs" file type (Dateityp_Registrieren with the program's values).
+    using RegisterCallback = std::function<void()>;
+
+    FrmEigenschaften(SettingsStore& settings, RegisterCallback registerFileType,
+                     QWidget* parent = nullptr);
+
+    // Ticks the boxes from the settings ("Eigenschaften" clear and "Aktivierung" ticked when
+    // not set; a value other than "1"/"0" keeps that default). Nothing is written back.
+    void loadSettings();
+
+    // chkAuto: "Autom." on at start; chkAktivierung: show the activation area.
+    bool autoStart() const;
+    bool activationArea() const;
+
+    void applyCaptions(const LanguageTable& table);
+
+  private:
+    SettingsStore& settings_;
+    RegisterCallback registerFileType_;
+    QCheckBox* chkAuto_ = nullptr;
+    QCheckBox* chkAktivierung_ = nullptr;
+    QPushButton* cmdRegistry_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    bool loading_ = false;
+};
+
+}  // namespace vireo

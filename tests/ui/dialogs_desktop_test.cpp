@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <functional>
+
+#include "config/language.h"
+#include "desktop/ui/frm_eigenschaften.h"
+#include "desktop/ui/frm_info.h"
+#include "platform/settings_store.h"
+#include "tests/support/fakes.h"
+
+using namespace vireo;
+
+namespace {
+
+// A fake clock that runs a hook on every wait, so a test can act in the middle of a wait.
+class HookedClock : public test::FakeClock {
+  public:
+    void wait(int ms) override {
+        FakeClock::wait(ms);
+        if (onWait) onWait(static_cast<int>(waits.size()), ms);
+    }
+    std::function<void(int count, int ms)> onWait;
+};
+
+LanguageTable numberedTable() {
+    QByteArray file;
+    for (int n = 1; n <= 212; ++n) file += "0000E" + QByteArray::number(n) + "\r\n";
+    LanguageTable table;
+    table.parse(file);
+    return table;
+}
+
+}  // namespace
+
+TEST(PropertiesDialog, WritesItsSettingsOnEveryClickAndRegistersOnRequest) {
+    MemorySettingsStore store;
+    int registrations = 0;
+    FrmEigenschaften dialog(store, [&] { ++registrations; });
+    dialog.loadSettings();  // empty store: "Autom." clear, activation area ticked
+    EXPECT_FALSE(dialog.autoStart());
+    EXPECT_TRUE(dialog.activationArea());
+    EXPECT_TRUE(store.values_.isEmpty());
+
+    dialog.show();
+    auto* aktivierung = dialog.findChild<QCheckBox*>(QStringLiteral("chkAktivierung"));
+    auto* autom = dialog.findChild<QCheckBox*>(QStringLiteral("chkAuto"));
+    QTest::mouseClick(aktivierung, Qt::LeftButton, {}, QPoint(6, 8));
+    EXPECT_EQ(store.read(QStringLiteral("Aktivierung")), QStringLiteral("0"));
+    QTest::mouseClick(aktivierung, Qt::LeftButton, {}, QPoint(6, 8));
+    EXPECT_EQ(store.read(QStringLiteral("Aktivierung")), QStringLiteral("1"));
+    autom->click();
+    EXPECT_EQ(store.read(QStringLiteral("Eigenschaften")), QStringLiteral("1"));
+
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdRegistry"))->click();
+    EXPECT_EQ(registrations, 1);
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(dialog.autoStart());  // hidden, not reset
+}
+
+TEST(PropertiesDialog, LoadsStoredValuesAndKeepsDefaultsForOddOnes) {
+    MemorySettingsStore store;
+    store.values_ = {{QStringLiteral("Eigenschaften"), QStringLiteral("1")},
+                     {QStringLiteral("Aktivierung"), QStringLiteral("7")}};
+    FrmEigenschaften dialog(store, {});
+    dialog.loadSettings();
+    EXPECT_TRUE(dialog.autoStart());
+    EXPECT_TRUE(dialog.activationArea());
+    dialog.applyCaptions(numberedTable());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("E6"));
+    EXPECT_EQ(dialog.findChild<QCheckBox*>(QStringLiteral("chkAuto"))->text(),
+              QStringLiteral("E57"));
+}
+
+TEST(AboutBox, ShowsVersionMakerAndStartsTheTimer) {
+    FrmInfo german(QStringLiteral("Deutsch"), LanguageTable::builtIn(), {});
+    EXPECT_EQ(german.findChild<QLabel*>(QStringLiteral("labSW_Version"))->text(),
+              QStringLiteral("Software Version 3.0.0"));
+    EXPECT_EQ(german.findChild<QLabel*>(QStringLiteral("labSoftware"))->text(),
+              QStringLiteral("Software entwickelt von Firma Kelvor"));
+    FrmInfo english(QStringLiteral("English"), numberedTable(), {});
+    EXPECT_EQ(english.findChild<QLabel*>(QStringLiteral("labSoftware"))->text(),
+              QStringLiteral("E74 Kelvor"));
+
+    german.show();
+    auto* timer = german.findChild<QTimer*>(QStringLiteral("Timer1"));
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(timer->isSingleShot());
+    EXPECT_EQ(timer->interval(), 500);
+    EXPECT_FALSE(german.findChild<QLabel*>(QStringLiteral("Picture1"))->isVisible());
+}
+
+TEST(AboutBox, AnimationProjectsThePictureThenClearsTheBeams) {
+    HookedClock clock;
+    FrmInfo box(QStringLiteral("Deutsch"), LanguageTable::builtIn(), {}, clock);
+    box.show();
+    bool checkedProjection = false;
+    clock.onWait = [&](int, int ms) {
+        if (ms != 300) return;
+        // The lines end on the picture's own pixels at (230 + x, 131 + y).
+        checkedProjection = true;
+        int mismatches = 0;
+        for (int x = 0; x < 60; ++x)
+            for (int y = 0; y < box.picture().height(); ++y)
+                mismatches += box.beamLayer().pixelColor(230 + x, 131 + y).rgb() !=
+                              box.picture().pixelColor(x, y).rgb();
+        EXPECT_EQ(mismatches, 0);
+        EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("Picture1"))->isVisible());
+    };
+    box.runAnimation();
+    EXPECT_TRUE(checkedProjection);
+    EXPECT_EQ(clock.waits.size(), 197u + 1u);
+    EXPECT_EQ(clock.waits.front(), 25);
+    const QImage& layer = box.beamLayer();
+    EXPECT_EQ(layer.pixelColor(400, 100).alpha(), 0);  // beams cleared
+}
+
+TEST(AboutBox, ClosingDuringTheAnimationStopsItAtOnce) {
+    HookedClock clock;
+    FrmInfo box(QStringLiteral("Deutsch"), LanguageTable::builtIn(), {}, clock);
+    box.show();
+    clock.onWait = [&](int count, int) {
+        if (count == 3) box.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click();
+    };
+    box.runAnimation();
+    EXPECT_EQ(clock.waits.size(), 3u);  // no further column, no 0.3 s look
+    EXPECT_TRUE(box.isClosing());
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_FALSE(box.findChild<QLabel*>(QStringLiteral("Picture1"))->isVisible());
+    EXPECT_FALSE(box.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+}
+
+TEST(AboutBox, LinksChangeColourUnderThePointerAndOpenTheirTargets) {
+    QStringList opened;
+    FrmInfo box(QStringLiteral("Deutsch"), LanguageTable::builtIn(),
+                [&](const QString& target) { opened << target; });
+    box.show();
+    auto* web = box.findChild<QLineEdit*>(QStringLiteral("txtHyperlink"));
+    auto* mail = box.findChild<QLineEdit*>(QStringLiteral("txtE_Mail"));
+    EXPECT_TRUE(web->isReadOnly());
+    EXPECT_FALSE(web->hasFrame());
+    EXPECT_EQ(web->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(web->palette().color(QPalette::Text), QColor(0, 0, 255));
+
+    QTest::mouseMove(web, QPoint(10, 5));
+    EXPECT_EQ(web->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_TRUE(web->font().underline());
+    QTest::mouseMove(&box, QPoint(500, 100));
+    EXPECT_EQ(web->palette().color(QPalette::Text), QColor(0, 0, 255));
+    EXPECT_FALSE(web->font().underline());
+
+    QTest::mouseClick(web, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseClick(mail, Qt::LeftButton, {}, QPoint(10, 5));
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("www.kelvor.example"),
+                                   QStringLiteral("mailto:info@kelvor.example?Subject=&Body=")}));
+}

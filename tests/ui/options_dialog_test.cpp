@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest/QTest>
+
+#include "config/language.h"
+#include "config/ui/frm_parameter.h"
+#include "platform/settings_store.h"
+
+using namespace vireo;
+
+namespace {
+
+struct ParameterDialog : ::testing::Test {
+    MemorySettingsStore store;
+    FrmParameter dialog{store};
+
+    template <typename T>
+    T* child(const char* name) {
+        T* widget = dialog.findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+};
+
+}  // namespace
+
+TEST_F(ParameterDialog, ClickingABoxRunsItsRuleAndUpdatesTheOptionString) {
+    dialog.showStored(QStringLiteral("111"), QStringLiteral("11100010000000000000"));
+    ASSERT_TRUE(child<QCheckBox>("chkTagfahrlicht_Standlicht")->isChecked());
+
+    dialog.show();
+    QTest::mouseClick(child<QCheckBox>("chkTagfahrlicht"), Qt::LeftButton, {}, QPoint(6, 8));
+    EXPECT_TRUE(child<QCheckBox>("chkTagfahrlicht")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("chkTagfahrlicht_Standlicht")->isChecked());
+    EXPECT_EQ(dialog.optionString(), QStringLiteral("11101000000000000000"));
+
+    // A program change goes the same way: unticking the welcome hold disables its list.
+    dialog.setTick(OptionBoxId::ComingHomeAuf, true);
+    EXPECT_TRUE(child<QComboBox>("combBegrüßung")->isEnabled());
+    child<QCheckBox>("chkCommingHome_Auf")->click();
+    EXPECT_FALSE(child<QComboBox>("combBegrüßung")->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>("chkSoft_Ein")->isEnabled());
+    EXPECT_EQ(dialog.optionString().at(7), QLatin1Char('0'));
+}
+
+TEST_F(ParameterDialog, HoldListsStoreAtOnceAndShowThirtySecondsFirst) {
+    auto* welcome = child<QComboBox>("combBegrüßung");
+    auto* goodbye = child<QComboBox>("combVerabschiedung");
+    EXPECT_EQ(welcome->count(), 12);
+    EXPECT_EQ(welcome->itemText(11), QStringLiteral("120 Sek."));
+    EXPECT_EQ(welcome->currentText(), QStringLiteral("30 Sek."));
+    EXPECT_EQ(goodbye->currentText(), QStringLiteral("30 Sek."));
+
+    dialog.setHoldTimes(5, 40);  // from the settings: nothing written, 40 is refused
+    EXPECT_TRUE(store.values_.isEmpty());
+    EXPECT_EQ(welcome->currentIndex(), 5);
+    EXPECT_EQ(goodbye->currentIndex(), 2);
+
+    welcome->setCurrentIndex(0);
+    goodbye->setCurrentIndex(11);
+    EXPECT_EQ(store.read(QStringLiteral("Time_Kommen")), QStringLiteral("0"));
+    EXPECT_EQ(store.read(QStringLiteral("Time_Gehen")), QStringLiteral("11"));
+    EXPECT_EQ(dialog.options().goodbyeHold, 11);
+}
+
+TEST_F(ParameterDialog, OkStoresModelAndOptionsThenCallsBackAndHides) {
+    QStringList calls;
+    dialog.setAcceptedCallback([&](const QString& model) { calls << model; });
+    dialog.showStored(QStringLiteral("11"), QStringLiteral("11100000000000000000"));
+    dialog.show();
+    child<QRadioButton>("optBauform_3")->click();
+    child<QPushButton>("cmdOK")->click();
+    EXPECT_EQ(calls, QStringList{QStringLiteral("13")});  // no year chosen: two digits
+    EXPECT_EQ(store.read(QStringLiteral("Fahrzeug_Type")), QStringLiteral("13"));
+    EXPECT_EQ(store.read(QStringLiteral("Parameter")), QStringLiteral("11100000000000000000"));
+    EXPECT_FALSE(dialog.isVisible());
+
+    child<QRadioButton>("optBaujahr_2")->click();
+    EXPECT_EQ(dialog.yearChoices()[1].caption, QStringLiteral("mit Facelift"));
+    EXPECT_TRUE(dialog.yearChoices()[1].selected);
+    child<QPushButton>("cmdOK")->click();
+    EXPECT_EQ(dialog.model(), QStringLiteral("132"));
+}
+
+TEST_F(ParameterDialog, ModuleTypeRestrictsTheBoxes) {
+    dialog.showStored(QStringLiteral("111"), QStringLiteral("11111111111111111111"));
+    dialog.setModuleType(QStringLiteral("5.0"));
+    dialog.modulTypFreigeben();
+    for (const char* name :
+         {"chkTagfahrlicht", "chkStandlicht_US", "chkTagfahrlicht_Standlicht", "chkCommingHome_Auf",
+          "chkCommingHome_Zu", "chkSpiegel_Kurz", "chkSpiegel_Lang", "chkSoft_Ein"}) {
+        EXPECT_FALSE(child<QCheckBox>(name)->isEnabled()) << name;
+        EXPECT_FALSE(child<QCheckBox>(name)->isChecked()) << name;
+    }
+    EXPECT_TRUE(child<QCheckBox>("chk_Abbiegelicht")->isChecked());
+    EXPECT_FALSE(child<QComboBox>("combVerabschiedung")->isEnabled());
+    EXPECT_EQ(dialog.optionString(), QStringLiteral("11100000000101111111"));
+}
+
+TEST_F(ParameterDialog, CaptionsComeFromTheLanguageTable) {
+    QByteArray file;
+    for (int n = 1; n <= 212; ++n)
+        file += QByteArray("0000") + "E" + QByteArray::number(n) + "\r\n";
+    LanguageTable table;
+    table.parse(file);
+    dialog.applyCaptions(table);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("E75"));
+    EXPECT_EQ(child<QCheckBox>("chkTagfahrlicht")->toolTip(), QStringLiteral("E203"));
+    EXPECT_EQ(child<QRadioButton>("optBaujahr_3")->text(), QStringLiteral("E207"));
+    EXPECT_EQ(child<QLabel>("labParameter_4")->text(), QStringLiteral("E72"));
+    // Entry 177 loses eight characters in all, so "0000E177" leaves "".
+    EXPECT_EQ(child<QCheckBox>("chkSpiegel_Lang")->text(), table.entry(177) + ", E156");
+    EXPECT_EQ(dialog.bodyChoices()[4].caption, QStringLiteral("E48"));
+}
