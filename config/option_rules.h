@@ -4,6 +4,7 @@
 #include <array>
 
 #include "config/vehicle_options.h"
+#include "sequence/document.h"
 
 namespace vireo {
 
@@ -36,8 +37,6 @@ inline constexpr int kYearCount = 3;        // optBaujahr 1..3
 inline constexpr int kHoldTimeCount = 12;   // "10 Sek." .. "120 Sek."
 inline constexpr int kDefaultHoldTime = 2;  // "30 Sek."
 
-// The option string used when none is stored.
-inline const QString kDefaultOptionString = QStringLiteral("11100000000000000000");
 
 OptionBox& optionBox(VehicleOptions& options, OptionBoxId id);
 const OptionBox& optionBox(const VehicleOptions& options, OptionBoxId id);

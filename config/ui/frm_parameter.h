@@ -92,7 +92,7 @@ class FrmParameter : public QDialog {
     SettingsStore& settings_;
     AcceptedCallback accepted_;
     VehicleOptions options_;
-    QString optionString_ = kDefaultOptionString;
+    QString optionString_ = kDefaultOptions;
     QString model_;
     QString moduleType_;
     bool rendering_ = false;  // widgets are being set from the state, not clicked

@@ -84,7 +84,7 @@ TEST(OptionRules, ClickRulesAndDigits) {
 
 TEST(OptionRules, DayLightExclusionWritesPositionsFiveAndSeven) {
     VehicleOptions o;
-    QString s = kDefaultOptionString;
+    QString s = kDefaultOptions;
     setTick(o, s, Id::TagfahrlichtStandlicht, true);
     EXPECT_EQ(at(s, 7), '1');
     setTick(o, s, Id::Tagfahrlicht, true);
@@ -94,7 +94,7 @@ TEST(OptionRules, DayLightExclusionWritesPositionsFiveAndSeven) {
 
 TEST(OptionRules, HoldLightBoxesSwitchTheirListsAndSoftStart) {
     VehicleOptions o;
-    QString s = kDefaultOptionString;
+    QString s = kDefaultOptions;
     setTick(o, s, Id::ComingHomeAuf, true);
     setTick(o, s, Id::SoftEin, true);
     setTick(o, s, Id::ComingHomeZu, true);
@@ -143,7 +143,7 @@ TEST(OptionRules, TypeChoiceAndHoldLightRuleByModuleType) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.moduleType);
         VehicleOptions o;
-        QString s = kDefaultOptionString;
+        QString s = kDefaultOptions;
         setTick(o, s, Id::ComingHomeAuf, true);
         o.comingHomeAuf.enabled = o.comingHomeZu.enabled = o.tagfahrlicht.enabled = false;
         selectType(o, s, 1, true, QString::fromLatin1(c.moduleType));
@@ -157,7 +157,7 @@ TEST(OptionRules, TypeChoiceAndHoldLightRuleByModuleType) {
 
 TEST(OptionRules, NoTypeSelectedSwitchesDayAndHoldLightsOff) {
     VehicleOptions o;
-    QString s = kDefaultOptionString;
+    QString s = kDefaultOptions;
     for (Id id : {Id::Tagfahrlicht, Id::ComingHomeAuf, Id::ComingHomeZu}) setTick(o, s, id, true);
     selectType(o, s, 2, true, QString());  // there is no type 2
     EXPECT_EQ(o.type, 0);
@@ -224,7 +224,7 @@ TEST(OptionRules, RestoreOverwritesEarlierState) {
     VehicleOptions o;
     QString s = QStringLiteral("11111111111111111111");
     restoreOptions(o, s, QStringLiteral("111"), QString());
-    s = kDefaultOptionString;
+    s = kDefaultOptions;
     restoreOptions(o, s, QStringLiteral("135"), QString());
     EXPECT_EQ(tickDigits(o), QStringLiteral("100000000"));
     EXPECT_FALSE(o.welcomeHoldEnabled);  // lists and soft start follow the unticked hold boxes
@@ -232,7 +232,7 @@ TEST(OptionRules, RestoreOverwritesEarlierState) {
     EXPECT_FALSE(o.softEin.enabled);
     EXPECT_EQ(o.body, 3);
     EXPECT_EQ(o.year, 0);  // 5 names no year option
-    EXPECT_EQ(s, kDefaultOptionString);
+    EXPECT_EQ(s, kDefaultOptions);
 }
 
 // Which boxes a module type leaves enabled, starting from every box ticked and enabled.
@@ -284,7 +284,7 @@ TEST(OptionRules, RestoredOptionsAppliesModuleTypeAfterRestoring) {
         restoredOptions(QStringLiteral("111"), QStringLiteral("11111111111111111111"), QString());
     EXPECT_EQ(tickDigits(plain), QStringLiteral("101111011"));
     EXPECT_TRUE(plain.welcomeHoldEnabled);
-    const VehicleOptions fresh = restoredOptions(QStringLiteral("111"), kDefaultOptionString, {});
+    const VehicleOptions fresh = restoredOptions(QStringLiteral("111"), kDefaultOptions, {});
     EXPECT_FALSE(fresh.welcomeHoldEnabled);  // unticked hold boxes, even though nothing changed
     EXPECT_FALSE(fresh.softEin.enabled);
 
