@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class QDialog;
+
+#include "desktop/url_opener.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
@@ -13,8 +17,12 @@ struct AppContext {
     SettingsStore* settings = nullptr;
     Prompter* prompter = nullptr;
     Clock* clock = nullptr;
-    QString language;     // Sprache as the start-up routine settled it
-    QString commandLine;  // the whole command-line text, taken as the path of a .kvs file
+    UrlOpener* opener = nullptr;  // links, help and documents; the desktop's when null
+    // Shows a dialog modally and returns its result; tests answer dialogs through it.
+    std::function<int(QDialog&)> execDialog;
+    QString xdgDataFolder;        // where file types are registered on Linux; the user's when empty
+    QString language;             // Sprache as the start-up routine settled it
+    QString commandLine;          // the whole command-line text, taken as the path of a .kvs file
 };
 
 }  // namespace vireo

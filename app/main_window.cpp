@@ -20,6 +20,12 @@
 #include <QVBoxLayout>
 
 #include "config/number_text.h"
+#include "config/ui/frm_parameter.h"
+#include "desktop/help_file.h"
+#include "desktop/hyperlink.h"
+#include "desktop/register_file_type.h"
+#include "desktop/ui/frm_eigenschaften.h"
+#include "desktop/ui/frm_info.h"
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
 
@@ -61,8 +67,33 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("frmVireo"));
     setWindowTitle(QStringLiteral("Kelvor "));
     sprache_ = context_.language;
+    if (!context_.execDialog) context_.execDialog = [](QDialog& dialog) { return dialog.exec(); };
+    if (context_.opener) {
+        opener_ = context_.opener;
+    } else {
+        ownOpener_ = std::make_unique<DesktopUrlOpener>();
+        opener_ = ownOpener_.get();
+    }
     buildMenus();
     buildFace();
+
+    // The dialogs live as long as the window and keep their state between showings.
+    frmParameter_ = new FrmParameter(*context_.settings, this);
+    frmParameter_->setAcceptedCallback([this](const QString& model) {
+        modell_ = model;
+        editor_.setModel(modell_);
+        takeOptionsFromDialog();
+        modellauswahl();
+        lichtAus();
+    });
+    connect(frmParameter_, &QDialog::finished, this, &MainWindow::takeOptionsFromDialog);
+    frmEigenschaften_ = new FrmEigenschaften(
+        *context_.settings, [this] { registerFileType(); }, this);
+
+    connect(konfig_, &QAction::triggered, this, &MainWindow::konfigClick);
+    connect(menuItems_[5], &QAction::triggered, this, &MainWindow::showProperties);
+    connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(help_, &QAction::triggered, this, [this] { htmlHelpShowTopic(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -389,6 +420,7 @@ void MainWindow::load(QWidget* splash) {
         return;
     }
 
+    parameterAnzeigen();
     modellauswahl();
     lichtAus();
 
@@ -402,9 +434,11 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
     labPort_->setText(s.portLabel);
     for (int i = 1; i <= 20; ++i) portItems_[i]->setChecked(s.portTicks[i - 1]);
     if (s.autoAppend) chkAutomatichWeiter_->setChecked(*s.autoAppend);
+    frmEigenschaften_->loadSettings();
     if (s.slider) sliderZeitein_->setValue(*s.slider);
     updateOnTimeLabel();
     optionen_ = s.options;
+    frmParameter_->setHoldTimes(s.welcomeHold.value_or(-1), s.goodbyeHold.value_or(-1));
     erststart_ = s.firstStart;
     if (!s.model.isEmpty()) modell_ = s.model;
     editor_.setModel(modell_);
@@ -507,6 +541,7 @@ void MainWindow::applyLanguage(bool startup) {
                       .arg(QDir::toNativeSeparators(texts_.path()));
         context_.prompter->message(reason, kAppTitle, PromptIcon::Warning);
     }
+    frmParameter_->applyToolTip(texts_);
     if (sprache_ == QLatin1String("Deutsch") && startup) return;
 
     const auto& t = texts_;
@@ -540,6 +575,61 @@ void MainWindow::applyLanguage(bool startup) {
     labInfo_->setText(t.entry(78));
     for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(61 + i));
     updateOnTimeLabel();
+    frmEigenschaften_->applyCaptions(t);
+    frmParameter_->applyCaptions(t);
+}
+
+void MainWindow::parameterAnzeigen() {
+    frmParameter_->showStored(modell_, optionen_);
+    takeOptionsFromDialog();
+}
+
+void MainWindow::takeOptionsFromDialog() {
+    // The dialog's boxes are the live store of the options; the document carries their string.
+    optionen_ = frmParameter_->optionString();
+    editor_.setOptions(optionen_);
+}
+
+void MainWindow::konfigClick() {
+    lichtAus();
+    context_.execDialog(*frmParameter_);
+}
+
+void MainWindow::showProperties() {
+    context_.execDialog(*frmEigenschaften_);
+    lichtAus();
+}
+
+void MainWindow::showAbout() {
+    FrmInfo about(
+        sprache_, texts_, [this](const QString& target) { Hyperlink_Open(target, *opener_); },
+        *context_.clock, this);
+    context_.execDialog(about);
+}
+
+void MainWindow::htmlHelpShowTopic(const QString&) {
+    const HelpDocument help = helpDocument(sprache_, programFolder());
+    if (!help.found()) {
+        context_.prompter->message(help.error, kAppTitle, PromptIcon::Warning);
+        return;
+    }
+    if (!opener_->openDocument(help.path))
+        context_.prompter->message(
+            QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(help.path), texts_.entry(88)),
+            kAppTitle, PromptIcon::Warning);
+}
+
+void MainWindow::registerFileType() {
+    Dateityp_Registrieren(sequenceFileType(), context_.xdgDataFolder);
+}
+
+void MainWindow::firstStartSequence() {
+    Prompter& ask = *context_.prompter;
+    ask.message(texts_.entry(84), texts_.entry(85), PromptIcon::Information);
+    context_.execDialog(*frmParameter_);
+    ask.message(texts_.entry(87), texts_.entry(85), PromptIcon::Information);
+    registerFileType();
+    ask.message(texts_.entry(86), texts_.entry(89), PromptIcon::Information);
 }
 
 void MainWindow::clearSettings() {
@@ -561,7 +651,7 @@ void MainWindow::formResize() {
     // The first layout runs the first-start sequence or reports a load failure, once per run.
     if (firstLayoutDone_) return;
     firstLayoutDone_ = true;
-    if (erststart_ && firstStartSequence_) firstStartSequence_();
+    if (erststart_) firstStartSequence();
     if (ladefehler_) {
         context_.prompter->message(texts_.entry(88), texts_.entry(82), PromptIcon::Warning);
         const QString stored = context_.settings->read(k::kVehicleType);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 #include "app/app_context.h"
 #include "config/language.h"
@@ -23,6 +24,10 @@ class QTimer;
 class QTreeWidget;
 
 namespace vireo {
+
+class FrmEigenschaften;
+class FrmParameter;
+class UrlOpener;
 
 // frmVireo: the main window. It shows the document and the car, and hands every command to the
 // core; the rules live there.
@@ -54,11 +59,11 @@ class MainWindow : public QMainWindow {
     DocumentEditor& editor() { return editor_; }
     int activeSequence() const { return activeSequence_; }
 
-    // Hooks that later parts of the window fill in: the first-start sequence of the first
-    // layout; the "save changes?" question on closing.
-    void setFirstStartSequence(std::function<void()> sequence) {
-        firstStartSequence_ = std::move(sequence);
-    }
+    FrmParameter* frmParameter() const { return frmParameter_; }
+    FrmEigenschaften* frmEigenschaften() const { return frmEigenschaften_; }
+
+    // Opens the help of the current language (HTMLHelp_ShowTopic); the topic is not used.
+    void htmlHelpShowTopic(const QString& topic = QString());
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -80,6 +85,13 @@ class MainWindow : public QMainWindow {
     void updateOnTimeLabel();
     void updateAutoColour();
     void setWindowTitleFor(const QString& documentName);
+    void parameterAnzeigen();
+    void firstStartSequence();
+    void registerFileType();
+    void konfigClick();
+    void showProperties();
+    void showAbout();
+    void takeOptionsFromDialog();
 
     AppContext context_;
     LanguageTable texts_;
@@ -97,7 +109,10 @@ class MainWindow : public QMainWindow {
     int activeSequence_ = 0;
     int port_ = 1;
     DocumentEditor editor_;
-    std::function<void()> firstStartSequence_;
+    std::unique_ptr<UrlOpener> ownOpener_;
+    UrlOpener* opener_ = nullptr;
+    FrmParameter* frmParameter_ = nullptr;
+    FrmEigenschaften* frmEigenschaften_ = nullptr;
 
     // Menus
     QMenu* menuDatei_ = nullptr;

@@ -7,20 +7,12 @@
 
 #include "config/language.h"
 #include "config/number_text.h"
+#include "config/startup_settings.h"
 #include "platform/settings_store.h"
 
 namespace vireo {
 
 namespace {
-
-// "1" ticks and "0" clears; an empty or other text keeps the default.
-bool tickFromSetting(const QString& text, bool fallback) {
-    if (text.isEmpty()) return fallback;
-    const auto value = numberValueIfAny(text);
-    if (value == 1) return true;
-    if (value == 0) return false;
-    return fallback;
-}
 
 QString settingText(bool ticked) {
     return ticked ? QStringLiteral("1") : QStringLiteral("0");
@@ -74,10 +66,11 @@ FrmEigenschaften::FrmEigenschaften(SettingsStore& settings, RegisterCallback reg
 }
 
 void FrmEigenschaften::loadSettings() {
+    // The same reading as the main window's start: a value that is not "1"/"0" is skipped.
+    const StartupSettings stored = loadStartupSettings(settings_, false);
     loading_ = true;
-    chkAuto_->setChecked(tickFromSetting(settings_.read(settings_keys::kAutoProperty), false));
-    chkAktivierung_->setChecked(
-        tickFromSetting(settings_.read(settings_keys::kActivationArea), true));
+    if (stored.autoAppend) chkAuto_->setChecked(*stored.autoAppend);
+    if (stored.activationArea) chkAktivierung_->setChecked(*stored.activationArea);
     loading_ = false;
 }
 

@@ -1,19 +1,21 @@
+#include "app/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QSlider>
 #include <QTemporaryDir>
 
 #include "app/main_window.h"
-#include "app/startup.h"
 #include "platform/program_folder.h"
 #include "support/fakes.h"
 
@@ -23,7 +25,7 @@ namespace k = vireo::settings_keys;
 namespace {
 
 class StartupTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         for (const char* name : {"Deutsch.kvl", "English.kvl"})
@@ -40,6 +42,11 @@ protected:
         flow.context.prompter = &prompter;
         flow.context.clock = &clock;
         flow.context.commandLine = commandLine;
+        flow.context.xdgDataFolder = folder.filePath(QStringLiteral("xdg"));
+        flow.context.execDialog = [this](QDialog& dialog) {
+            shownDialogs << dialog.objectName();
+            return int(QDialog::Accepted);
+        };
         flow.chooseLanguage = [this, choice](const QStringList& languages) {
             offered = languages;
             ++chooserShown;
@@ -62,6 +69,7 @@ protected:
     test::FakePrompter prompter;
     test::FakeClock clock;
     QStringList offered;
+    QStringList shownDialogs;
     int chooserShown = 0;
 };
 
@@ -82,6 +90,18 @@ TEST_F(StartupTest, FirstStartAsksForTheLanguageAndOpensWithDefaults) {
     EXPECT_GE(waited, 3000);
     EXPECT_FALSE(child<QLabel>(*w, "labX")->isVisibleTo(w.get()));
     EXPECT_FALSE(child<QAction>(*w, "Menu_7")->isVisible());
+
+    // The first layout walks the user through the options and registers the file type, once.
+    EXPECT_EQ(shownDialogs, QStringList({"frmParameter"}));
+    const QStringList expected = {w->texts().entry(84), w->texts().entry(87), w->texts().entry(86)};
+    EXPECT_EQ(prompter.texts(), expected);
+    EXPECT_TRUE(QFile::exists(folder.filePath("xdg/applications/vireo.desktop")));
+    w->resize(w->width() + 30, w->height() + 30);
+    w->showMinimized();
+    w->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(shownDialogs.size(), 1);
+    EXPECT_EQ(prompter.count("message"), 3);
 
     // A stored language skips the chooser next time.
     w.reset();
@@ -158,9 +178,9 @@ TEST_F(StartupTest, EnglishReplacesEveryCaptionOfTheMainWindow) {
     const struct {
         const char* name;
         int entry;
-    } actions[] = {{"Menu_1", 2},  {"Menu_2", 3},  {"Menu_3", 4},    {"Menu_4", 5},
-                   {"Menu_5", 6},  {"Menu_8", 7},  {"Konfig", 9},    {"M_Type", 11},
-                   {"About", 12},  {"Help", 14},   {"Bereich", 15},  {"List_1_1", 16},
+    } actions[] = {{"Menu_1", 2},    {"Menu_2", 3},    {"Menu_3", 4},   {"Menu_4", 5},
+                   {"Menu_5", 6},    {"Menu_8", 7},    {"Konfig", 9},   {"M_Type", 11},
+                   {"About", 12},    {"Help", 14},     {"Bereich", 15}, {"List_1_1", 16},
                    {"List_1_2", 17}, {"List_1_3", 18}, {"List_1_4", 19}};
     for (const auto& a : actions) {
         const QString expected = t.entry(a.entry);
@@ -176,11 +196,11 @@ TEST_F(StartupTest, EnglishReplacesEveryCaptionOfTheMainWindow) {
     const struct {
         const char* name;
         int entry;
-    } buttons[] = {{"cmdSilulation", 20}, {"cmdSimWeiter", 21},      {"cmdLichtaus", 22},
-                   {"cmdÄndern", 23},     {"cmdEinfügen", 24},       {"cmdLöschen", 25},
-                   {"cmdSchleife", 26},   {"cmdSchleife_L", 27},     {"cmdSpeicherbedarf", 28},
-                   {"cmdDaten", 29},      {"cmdExit", 30},           {"cmdWeiter", 31},
-                   {"optAuf_Zu_0", 35},   {"optAuf_Zu_1", 36},       {"chkAutomatichWeiter", 56}};
+    } buttons[] = {{"cmdSilulation", 20}, {"cmdSimWeiter", 21},  {"cmdLichtaus", 22},
+                   {"cmdÄndern", 23},     {"cmdEinfügen", 24},   {"cmdLöschen", 25},
+                   {"cmdSchleife", 26},   {"cmdSchleife_L", 27}, {"cmdSpeicherbedarf", 28},
+                   {"cmdDaten", 29},      {"cmdExit", 30},       {"cmdWeiter", 31},
+                   {"optAuf_Zu_0", 35},   {"optAuf_Zu_1", 36},   {"chkAutomatichWeiter", 56}};
     for (const auto& b : buttons) {
         EXPECT_FALSE(t.entry(b.entry).isEmpty()) << b.entry;
         EXPECT_EQ(child<QAbstractButton>(*w, b.name)->text(), t.entry(b.entry)) << b.name;
