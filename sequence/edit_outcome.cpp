@@ -1,0 +1,25 @@
+#include "sequence/edit_outcome.h"
+
+#include <algorithm>
+
+#include "sequence/document_editor.h"
+
+namespace vireo {
+
+bool commitEdit(DocumentEditor& editor, int s, const Selection& selectionBefore,
+                const EditOutcome& outcome) {
+    if (editor.sequence(s) == outcome.rows) return false;
+    editor.commit(s, outcome.rows, selectionBefore, outcome.selection, outcome.label);
+    return true;
+}
+
+QList<int> validSelectedRows(const Selection& selection, int rowCount) {
+    QList<int> rows;
+    for (int r : selection.rows)
+        if (r >= 0 && r < rowCount) rows << r;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+}  // namespace vireo

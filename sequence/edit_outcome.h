@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include "config/language.h"
+#include "platform/prompter.h"
+#include "sequence/document.h"
+#include "sequence/selection.h"
+
+namespace vireo {
+
+class DocumentEditor;
+
+// What an editing command needs besides the rows: where to ask and tell, the texts to ask with,
+// and the locale that writes on-times.
+struct EditContext {
+    Prompter& prompter;
+    const LanguageTable& language;
+    QLocale locale = QLocale();
+};
+
+// The result of an editing command: the rows and the selection to show afterwards. The window
+// hands it to the document editor, which makes the change one undo step.
+struct EditOutcome {
+    Sequence rows;
+    Selection selection;
+    QString label;          // text of the undo step
+    bool lampsOff = false;  // the command switches all lamps off afterwards
+};
+
+// Commits an outcome to sequence s as one undo step, with the selection the command started
+// from. Returns false when the rows did not change; the window then only shows the outcome's
+// selection (some commands change nothing but the selection).
+bool commitEdit(DocumentEditor& editor, int s, const Selection& selectionBefore,
+                const EditOutcome& outcome);
+
+// The selected rows that exist in a table of rowCount rows, ascending.
+QList<int> validSelectedRows(const Selection& selection, int rowCount);
+
+}  // namespace vireo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include "sequence/edit_limits.h"
+#include "sequence/edit_outcome.h"
+
+namespace vireo {
+
+// The repair of loop markers after rows were inserted or pasted: a marked run of more than 32
+// rows loses the markers after its 32nd row, and a marker that starts a second, separate run
+// loses that run.
+struct LoopCheckResult {
+    Sequence rows;
+    bool shortened = false;            // a loop lost rows past its 32nd
+    std::optional<EditLimit> refusal;  // too many runs to follow; rows are then meaningless
+};
+LoopCheckResult checkLoops(Sequence rows);
+
+// Runs the loop check and tells the user about it: warning entry 79 when a loop was shortened,
+// a limit message (and no rows) when the table has too many runs.
+std::optional<Sequence> runLoopCheck(const Sequence& rows, EditContext& context);
+
+// One marker tidy pass after a cut: a marker left on a single row between rows with other
+// markers, or alone on the last row, is removed. Cutting runs it twice.
+Sequence tidyMarkers(Sequence rows);
+
+}  // namespace vireo

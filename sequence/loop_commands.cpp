@@ -1,0 +1,110 @@
+#include "sequence/loop_commands.h"
+
+#include "sequence/edit_limits.h"
+#include "sequence/loop_marker.h"
+
+namespace vireo {
+
+namespace {
+
+struct Run {
+    int first = -1;
+    int last = -1;
+};
+
+// The first run of selected rows: from the first selected row up to the row before the next
+// unselected one, or the table's last row.
+Run firstSelectedRun(int rowCount, const Selection& selection) {
+    const QList<int> selected = validSelectedRows(selection, rowCount);
+    Run run;
+    if (selected.isEmpty()) return run;
+    run.first = run.last = selected.first();
+    while (run.last + 1 < rowCount && selected.contains(run.last + 1)) ++run.last;
+    return run;
+}
+
+// Asks for the repeat count until the answer is valid; nothing when the user gives up.
+std::optional<int> askRepeatCount(EditContext& context) {
+    const LanguageTable& text = context.language;
+    for (;;) {
+        const auto answer =
+            context.prompter.input(text.entry(115), text.entry(116), QStringLiteral("2"));
+        if (!answer || answer->isEmpty()) return std::nullopt;
+        if (const auto count = repeatCountOf(*answer)) return count;
+        context.prompter.message(text.entry(96), text.entry(97), PromptIcon::Warning);
+    }
+}
+
+}  // namespace
+
+std::optional<int> repeatCountOf(const QString& answer) {
+    const QString t = answer.trimmed();
+    if (t.isEmpty() || t.size() > 3) return std::nullopt;
+    for (QChar c : t)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    const int count = t.toInt();
+    if (count < 2 || count > 20) return std::nullopt;
+    return count;
+}
+
+std::optional<EditOutcome> createLoop(const Sequence& rows, const Selection& selection,
+                                      EditContext& context) {
+    const Run run = firstSelectedRun(rows.size(), selection);
+    if (run.first < 0) return std::nullopt;
+
+    EditOutcome out{rows, selection, QStringLiteral("Schleife erstellen")};
+    out.selection.rows.clear();
+    for (int r : validSelectedRows(selection, rows.size()))
+        if (r > run.last) out.selection.rows << r;
+    if (run.last == run.first) return out;
+
+    // Limits of the loop table that the module and playback hold; checked before asking, since
+    // no answer could make the loop fit.
+    if (run.last + 1 > kMaxLoopRow) {
+        refuse(context, EditLimit::LoopBeyondRow255);
+        return out;
+    }
+    const int number = highestLoopNumber(rows) + 1;
+    if (number > kMaxLoopNumber) {
+        refuse(context, EditLimit::NoLoopNumberLeft);
+        return out;
+    }
+    Sequence marked = rows;
+    for (int r = run.first; r <= run.last; ++r) marked[r].loop = loopMarker(number, 0);
+    if (markedRunCount(marked) > kMaxMarkedRuns) {
+        refuse(context, EditLimit::TooManyLoops);
+        return out;
+    }
+
+    const auto count = askRepeatCount(context);
+    if (!count) return out;
+    context.prompter.beep();
+    if (run.last - run.first > kMaxLoopRows - 1) {
+        context.prompter.message(context.language.entry(98), context.language.entry(99),
+                                 PromptIcon::Error);
+        return out;
+    }
+    for (int r = run.first; r <= run.last; ++r) out.rows[r].loop = loopMarker(number, *count);
+    return out;
+}
+
+std::optional<EditOutcome> deleteLoop(const Sequence& rows, const Selection& selection) {
+    const Run sel = firstSelectedRun(rows.size(), selection);
+    if (sel.first < 0) return std::nullopt;
+    const QString marker = rows[sel.first].loop;
+    Run loop;
+    for (int r = 0; r < rows.size() && loop.first < 0; ++r)
+        if (rows[r].loop == marker) loop.first = r;
+    loop.last = loop.first;
+    while (loop.last + 1 < rows.size() && rows[loop.last + 1].loop == marker) ++loop.last;
+
+    const bool strictlyInside = sel.first > loop.first && sel.last < loop.last;
+    const bool oneRowLeft = (loop.last - loop.first) - (sel.last - sel.first) == 1;
+    const Run clear = (strictlyInside || oneRowLeft) ? loop : sel;
+
+    EditOutcome out{rows, selection, QStringLiteral("Schleife löschen")};
+    for (int r = clear.first; r <= clear.last; ++r) out.rows[r].loop.clear();
+    return out;
+}
+
+}  // namespace vireo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+
+#include "sequence/edit_outcome.h"
+
+namespace vireo {
+
+// "Schleife erstellen": lays a loop over the first run of selected rows. The rows of the table
+// up to the run's end are deselected whatever follows, so the outcome may change only the
+// selection. Asks the repeat count (entries 115/116, default "2"; a whole number 2 to 20, else
+// warning 96/97 and ask again; empty or cancel keeps the rows). A run of one row, or one that
+// starts on the last row, asks nothing.
+std::optional<EditOutcome> createLoop(const Sequence& rows, const Selection& selection,
+                                      EditContext& context);
+
+// "Schleife löschen": clears the loop of the first selected row. A selection strictly inside
+// the loop, or one that would leave a single row, clears the whole loop; otherwise exactly the
+// selected rows are cleared, which shortens the loop from one end.
+std::optional<EditOutcome> deleteLoop(const Sequence& rows, const Selection& selection);
+
+// The repeat count an answer stands for: a whole number from 2 to 20 (blanks around it
+// allowed); nothing for any other answer.
+std::optional<int> repeatCountOf(const QString& answer);
+
+}  // namespace vireo

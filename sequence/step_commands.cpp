@@ -1,0 +1,57 @@
+#include "sequence/step_commands.h"
+
+#include "config/number_text.h"
+#include "sequence/edit_limits.h"
+#include "sequence/loop_check.h"
+
+namespace vireo {
+
+std::optional<EditOutcome> changeRows(const Sequence& rows, const Selection& selection,
+                                      int sliderValue, const LampBytes& currentLamps,
+                                      const QLocale& locale) {
+    const QList<int> selected = validSelectedRows(selection, rows.size());
+    if (selected.isEmpty()) return std::nullopt;
+    EditOutcome out{rows, selection, QStringLiteral("Ändern")};
+    for (int p : selected) {
+        if (selected.size() == 1) out.rows[p].lamps = currentLamps;
+        out.rows[p].time = tenthsText(sliderValue, locale);
+    }
+    return out;
+}
+
+std::optional<EditOutcome> insertRow(const Sequence& rows, const Selection& selection,
+                                     int sliderValue, EditContext& context) {
+    const int p = selection.current;
+    if (p < 0 || p >= rows.size()) return std::nullopt;
+    if (rows.size() + 1 > kMaxRows) {
+        refuse(context, EditLimit::TooManyRows);
+        return std::nullopt;
+    }
+    const QList<int> selected = validSelectedRows(selection, rows.size());
+    const QString marker = selected.isEmpty() ? QString() : rows[selected.last()].loop;
+    Sequence grown = rows;
+    grown.insert(p, Step{tenthsText(sliderValue, context.locale), marker, LampBytes{}});
+    auto checked = runLoopCheck(grown, context);
+    if (!checked) return std::nullopt;
+    return EditOutcome{*checked, selection, QStringLiteral("Zeile einfügen"), true};
+}
+
+Selection selectionAfterRemoval(const QList<int>& removed, int rowsLeft) {
+    Selection after;
+    if (rowsLeft > 0 && !removed.isEmpty()) after.current = std::min(removed.first(), rowsLeft - 1);
+    return after;
+}
+
+std::optional<EditOutcome> deleteRows(const Sequence& rows, const Selection& selection,
+                                      EditContext& context) {
+    const QList<int> selected = validSelectedRows(selection, rows.size());
+    if (selected.isEmpty()) return std::nullopt;
+    if (!context.prompter.question(context.language.entry(80), QString())) return std::nullopt;
+    EditOutcome out{{}, {}, QStringLiteral("Zeile(n) löschen"), true};
+    for (int i = 0; i < rows.size(); ++i)
+        if (!selected.contains(i)) out.rows.append(rows[i]);
+    out.selection = selectionAfterRemoval(selected, out.rows.size());
+    return out;
+}
+
+}  // namespace vireo

@@ -1,0 +1,34 @@
+#include "sequence/step_table.h"
+
+#include "config/number_text.h"
+#include "sequence/edit_limits.h"
+
+namespace vireo {
+
+std::optional<EditOutcome> appendStep(const Sequence& rows, const Selection& selection,
+                                      int sliderValue, const LampBytes& lamps,
+                                      EditContext& context) {
+    if (rows.size() >= kMaxRows) {
+        refuse(context, EditLimit::TableFull);
+        return std::nullopt;
+    }
+    EditOutcome out{rows, selection, QStringLiteral("Speichern und weiter"), true};
+    out.rows.append(Step{tenthsText(sliderValue, context.locale), QString(), lamps});
+    return out;
+}
+
+int shownRow(const Sequence& rows, const Selection& selection) {
+    if (rows.isEmpty()) return -1;
+    const QList<int> selected = validSelectedRows(selection, rows.size());
+    return selected.isEmpty() ? rows.size() - 1 : selected.first();
+}
+
+QString positionText(int row) {
+    return QStringLiteral("Position ") + QString::number(row + 1);
+}
+
+QString onTimeCaption(int sliderValue, const LanguageTable& language, const QLocale& locale) {
+    return tenthsText(sliderValue, locale) + language.entry(76);
+}
+
+}  // namespace vireo

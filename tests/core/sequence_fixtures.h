@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <initializer_list>
+#include <ostream>
+
+#include "config/language.h"
+#include "sequence/document.h"
+#include "sequence/edit_outcome.h"
+#include "sequence/loop_marker.h"
+#include "sequence/selection.h"
+#include "tests/support/fakes.h"
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace vireo::test {
+
+// A language table whose entry n reads "E<n>", so prompts show which entry they use.
+inline const LanguageTable& numberedLanguage() {
+    static const LanguageTable table = [] {
+        QByteArray bytes;
+        for (int n = 1; n <= LanguageTable::kHighestEntry; ++n)
+            bytes += (n == 177 ? QByteArray("00000000") : QByteArray("0000")) + "E" +
+                     QByteArray::number(n) + "\r\n";
+        LanguageTable t;
+        t.parse(bytes);
+        return t;
+    }();
+    return table;
+}
+
+// A table whose row at position p (1-based) has the time text "p", lamp byte p on corner 1 and
+// the given marker, so tests can follow where each row went.
+inline Sequence table(std::initializer_list<QString> markers) {
+    Sequence rows;
+    for (const QString& m : markers) {
+        const int p = rows.size() + 1;
+        rows.append(Step{QString::number(p), m, LampBytes{p, 0, 0, 0}});
+    }
+    return rows;
+}
+inline Sequence plainTable(int n) {
+    Sequence rows;
+    for (int p = 1; p <= n; ++p) rows.append(Step{QString::number(p), {}, LampBytes{p, 0, 0, 0}});
+    return rows;
+}
+
+// A selection given by 1-based positions, as the user sees them; current 0 means none.
+inline Selection positions(std::initializer_list<int> selected, int current = 0) {
+    Selection s;
+    for (int p : selected) s.rows << p - 1;
+    s.current = current - 1;
+    return s;
+}
+inline Selection positionRange(int first, int last, int current = 0) {
+    Selection s;
+    for (int p = first; p <= last; ++p) s.rows << p - 1;
+    s.current = current - 1;
+    return s;
+}
+
+inline QStringList times(const Sequence& rows) {
+    QStringList t;
+    for (const Step& s : rows) t << s.time;
+    return t;
+}
+inline QStringList markers(const Sequence& rows) {
+    QStringList m;
+    for (const Step& s : rows) m << s.loop;
+    return m;
+}
+
+inline const QString A = loopMarker(1, 3);
+inline const QString B = loopMarker(2, 2);
+inline const QString C = loopMarker(3, 5);
+
+struct EditFixture {
+    FakePrompter prompter;
+    EditContext context{prompter, numberedLanguage(), QLocale(QLocale::German, QLocale::Germany)};
+};
+
+}  // namespace vireo::test
