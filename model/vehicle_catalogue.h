@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <cstdint>
+
+#include "model/hit_regions.h"
+#include "model/lamp_model.h"
+
+namespace vireo {
+
+// Everything a vehicle model code decides for the main window. All zero until a known code
+// was applied.
+struct VehicleSetup {
+    uint8_t modellnummer = 0;  // catalogue index sent to the module
+    PictureBases bildbasis{};  // by corner 1..4 at index corner - 1
+    RegionGeometry regions;    // click regions and mirror offsets
+    QRect nummernschildV;      // picNummernschild_V in window client pixels
+    QRect nummernschildH;      // picNummernschild_H
+    bool operator==(const VehicleSetup&) const = default;
+
+    int16_t base(int corner) const { return bildbasis[corner - 1]; }
+};
+
+// The model codes with pictures and regions.
+bool isKnownModel(const QString& modell);
+
+// Modellauswahl without the title: applies a known code; any other code (also the empty one)
+// leaves the setup as it was. Returns whether the code was known.
+bool modellauswahl(const QString& modell, VehicleSetup& setup);
+
+// One option button of the vehicle options dialog as Fahrzeug_Auswahl reads it.
+struct OptionButtonState {
+    QString caption;
+    bool ticked = false;
+    bool enabled = true;
+};
+using OptionGroupState = QVector<OptionButtonState>;  // index 0 = option index 1
+
+// Fahrzeug_Auswahl from the type, body and year option groups: the first ticked type gives
+// "Fahrzeugauswahl:  " + caption + " / ", the first ticked body its caption, the first ticked
+// year (when enabled) " / " + caption.
+QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& body,
+                        const OptionGroupState& year);
+// The main window's title: "Kelvor" directly followed by Fahrzeug_Auswahl.
+QString vehicleWindowTitle(const QString& fahrzeugAuswahl);
+
+// The catalogue of coded-model names (Modellnamen), indices 0..50; unlisted entries are empty.
+constexpr int kModellnamenCount = 51;
+const QStringList& modellnamen();
+
+}  // namespace vireo
