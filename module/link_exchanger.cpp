@@ -4,11 +4,24 @@
 
 namespace vireo {
 
-ReplyExpectation expectedReply(const QByteArray& frame) {
-    if (frame == QByteArray("\x00\x01", 2)) return {false, 0};
-    if (frame == QByteArrayLiteral("@#*")) return {true, 11};
-    if (frame.size() == 3) return {true, 4};
-    return {true, 0};
+bool frameAwaitsReply(const QByteArray& frame) {
+    return frame != QByteArray("\x00\x01", 2);
+}
+
+ReplyProgress replyProgress(const QByteArray& frame, const QByteArray& reply) {
+    if (frame == QByteArrayLiteral("@#*")) {
+        const QByteArray busy = QByteArrayLiteral("@#*3");
+        if (reply == busy) return ReplyProgress::Complete;
+        if (busy.startsWith(reply)) return ReplyProgress::Incomplete;
+        if (reply.startsWith('T')) {
+            if (reply.size() < 6) return ReplyProgress::Incomplete;
+            return reply.size() < 11 ? ReplyProgress::CompleteIfQuiet : ReplyProgress::Complete;
+        }
+        return ReplyProgress::CompleteIfQuiet;
+    }
+    if (frame.size() == 3)
+        return reply.size() < 4 ? ReplyProgress::Incomplete : ReplyProgress::Complete;
+    return ReplyProgress::CompleteIfQuiet;
 }
 
 LinkExchanger::LinkExchanger(ByteLink& link, Clock& clock) : link_(link), clock_(clock) {}
@@ -22,8 +35,7 @@ QByteArray LinkExchanger::sendReceive(const QByteArray& frame) {
     } release{busy_};
 
     link_.discardInput();
-    const ReplyExpectation expected = expectedReply(frame);
-    if (!expected.awaitsReply) {
+    if (!frameAwaitsReply(frame)) {
         link_.send(frame);
         clock_.wait(kEndFramePauseMs);
         return link_.readAll();
@@ -34,18 +46,22 @@ QByteArray LinkExchanger::sendReceive(const QByteArray& frame) {
         for (qint64 now = clock_.nowMs(); link_.bytesWaiting() == 0 && now < deadline;
              now = clock_.nowMs())
             link_.waitForBytes(static_cast<int>(deadline - now));
-        if (link_.bytesWaiting() > 0) return collectReply(expected, deadline);
+        if (link_.bytesWaiting() > 0) return collectReply(frame, deadline);
     }
     return {};
 }
 
-QByteArray LinkExchanger::collectReply(const ReplyExpectation& expected, qint64 deadline) {
+QByteArray LinkExchanger::collectReply(const QByteArray& frame, qint64 deadline) {
     QByteArray reply = link_.readAll();
-    while (expected.bytes == 0 || reply.size() < expected.bytes) {
+    for (;;) {
+        const ReplyProgress progress = replyProgress(frame, reply);
+        if (progress == ReplyProgress::Complete) break;
         const qint64 now = clock_.nowMs();
         if (now >= deadline) break;
-        const int quiet = static_cast<int>(std::min<qint64>(quietMs_, deadline - now));
-        if (!link_.waitForBytes(quiet)) break;
+        const qint64 left = deadline - now;
+        const int wait = static_cast<int>(
+            progress == ReplyProgress::Incomplete ? left : std::min<qint64>(quietMs_, left));
+        if (!link_.waitForBytes(wait)) break;
         reply += link_.readAll();
     }
     return reply;

@@ -6,21 +6,28 @@
 
 namespace vireo {
 
-// What a frame's reply looks like, as far as the exchange needs to know when it is complete.
-struct ReplyExpectation {
-    bool awaitsReply = true;  // false: the module answers nothing (end frame)
-    int bytes = 0;            // complete at this count; 0 = only once the line is quiet
+// How far a reply has come, judged by the frame it answers and the bytes so far.
+enum class ReplyProgress {
+    Incomplete,       // more bytes must come (until the try's time is up)
+    CompleteIfQuiet,  // complete unless more bytes follow at once
+    Complete,         // nothing more belongs to it
 };
 
-// Identification request 0x40 0x23 0x2A: up to 11 bytes (6, or 4 when busy, end by quiet).
-// Write frame (3 bytes): the echo plus one byte. End frame 0x00 0x01: no reply.
-ReplyExpectation expectedReply(const QByteArray& frame);
+// The end frame 0x00 0x01 gets no reply.
+bool frameAwaitsReply(const QByteArray& frame);
+
+// Identification "@#*": "@#*3" (busy) is complete; a reply beginning "T" needs its 6 bytes and
+// may carry 11; anything else ends when the line goes quiet. Write frame (3 bytes): the echo
+// plus one byte, 4 bytes. Other frames end when the line goes quiet.
+ReplyProgress replyProgress(const QByteArray& frame, const QByteArray& reply);
 
 // The exchange with the module over a byte link. Discards stale bytes, then up to five tries:
 // send the frame, wait at most 50 ms for a first byte. Once bytes come the reply is complete as
-// soon as the bytes its frame expects have arrived, or the line has been quiet for three
-// character times, or the try's 50 ms are over; so a prompt module costs little more than
-// the line time. The end frame is sent once and followed by a short pause.
+// soon as the bytes its frame expects have arrived, or (where the reply may be shorter) the
+// line has been quiet for three character times, or the try's 50 ms are over; so a prompt
+// module costs little more than the line time. A pause inside a reply before its shortest
+// complete form (say, an adapter that delivers in bursts) does not cut it short. The end frame is
+// sent once and followed by a short pause.
 //
 // Waits let pending events run, so a window's handler could call in again: such a nested call
 // is refused (empty reply, nothing sent) rather than interleaving frames on the line.
@@ -44,7 +51,7 @@ class LinkExchanger : public Exchanger {
     void setQuietMs(int ms) { quietMs_ = ms; }
 
   private:
-    QByteArray collectReply(const ReplyExpectation& expected, qint64 deadline);
+    QByteArray collectReply(const QByteArray& frame, qint64 deadline);
 
     ByteLink& link_;
     Clock& clock_;

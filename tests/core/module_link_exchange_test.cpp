@@ -54,8 +54,8 @@ TEST_F(ExchangeTest, StaleBytesAloneDoNotStopTheTries) {
     EXPECT_EQ(link.sent.size(), 5u);
 }
 
-// When a reply counts as complete: at the expected byte count at once, otherwise after the
-// line has been quiet; never later than the try's 50 ms.
+// When a reply counts as complete: at once when nothing more can belong to it, after the line
+// has been quiet where it may be complete, never later than the try's 50 ms.
 TEST_F(ExchangeTest, ReplyEndsAtItsExpectedCountOrWhenTheLineGoesQuiet) {
     struct Case {
         const char* name;
@@ -80,15 +80,21 @@ TEST_F(ExchangeTest, ReplyEndsAtItsExpectedCountOrWhenTheLineGoesQuiet) {
          {{9, "T51V25"}, {12, QByteArray("\x01\x70\x12\x99\x1e", 5)}},
          QByteArray("T51V25\x01\x70\x12\x99\x1e", 11),
          12},
-        {"a short echo is returned as it is after the quiet time",
+        {"a short echo waits out the try and is returned as it is",
          kWrite,
          {{5, QByteArray("\x00\x07", 2)}},
          QByteArray("\x00\x07", 2),
-         5 + LinkExchanger::kQuietMs},
+         LinkExchanger::kTryWaitMs},
+        {"a pause before the sixth identification byte does not cut the reply",
+         kIdentify,
+         {{5, "T5"}, {20, "1V25"}},
+         "T51V25",
+         20 + LinkExchanger::kQuietMs},
+        {"the busy reply is complete at once", kIdentify, {{5, "@#*3"}}, "@#*3", 5},
         {"bytes after a quiet gap belong to no reply",
          kIdentify,
-         {{5, "@#*3"}, {30, "T51V25"}},
-         "@#*3",
+         {{5, "XY"}, {30, "T51V25"}},
+         "XY",
          5 + LinkExchanger::kQuietMs},
     };
     for (const Case& c : cases) {
