@@ -13,7 +13,7 @@ constexpr char kEchoTail = 0x06;
 ModuleModel::ModuleModel(const SimOptions& options)
     : options_(options),
       charNs_(options.baud > 0 ? 10'000'000'000LL / options.baud : 0),
-      endPauseNs_(std::max<qint64>(3 * charNs_, 5 * kMs)),
+      endPauseNs_(10 * kMs),
       staleNs_(40 * kMs),
       busyLeft_(options.busy) {}
 

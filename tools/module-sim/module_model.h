@@ -53,9 +53,11 @@ class ModuleModel {
     void reply(const QByteArray& bytes, int requestLength, qint64 receivedNs);
 
     SimOptions options_;
-    qint64 charNs_;      // one character on the line: 10 bits
-    qint64 endPauseNs_;  // quiet time after 0x00 0x01 that makes it the end frame
-    qint64 staleNs_;     // a fragment this old is dropped so the next frame starts clean
+    qint64 charNs_;  // one character on the line: 10 bits
+    // Quiet time after 0x00 0x01 that makes it the end frame: the host sends a frame in one
+    // piece and pauses longer than this after the end frame.
+    qint64 endPauseNs_;
+    qint64 staleNs_;  // a fragment this old is dropped so the next frame starts clean
     std::deque<InByte> in_;
     std::deque<OutByte> out_;
     qint64 lineFreeNs_ = 0;
