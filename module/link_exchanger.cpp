@@ -41,10 +41,11 @@ QByteArray LinkExchanger::sendReceive(const QByteArray& frame) {
         return link_.readAll();
     }
     for (int attempt = 0; attempt < kTries; ++attempt) {
+        if (!link_.isOpen()) break;  // closed by a handler that ran during the wait
         link_.send(frame);
         const qint64 deadline = clock_.nowMs() + kTryWaitMs;
-        for (qint64 now = clock_.nowMs(); link_.bytesWaiting() == 0 && now < deadline;
-             now = clock_.nowMs())
+        for (qint64 now = clock_.nowMs();
+             link_.isOpen() && link_.bytesWaiting() == 0 && now < deadline; now = clock_.nowMs())
             link_.waitForBytes(static_cast<int>(deadline - now));
         if (link_.bytesWaiting() > 0) return collectReply(frame, deadline);
     }

@@ -148,5 +148,11 @@ TEST_F(ExchangeTest, AnExchangeStartedDuringAWaitIsRefused) {
     EXPECT_FALSE(exchanger.busy());
 }
 
+TEST_F(ExchangeTest, APortClosedDuringAWaitEndsTheExchange) {
+    link.onWait = [&] { link.close(); };
+    EXPECT_TRUE(exchanger.sendReceive(kIdentify).isEmpty());
+    EXPECT_EQ(link.sent.size(), 1u);
+}
+
 }  // namespace
 }  // namespace vireo
