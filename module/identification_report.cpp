@@ -1,0 +1,101 @@
+#include "module/identification_report.h"
+
+namespace vireo {
+
+namespace {
+const QChar kBreak = QLatin1Char('\n');
+}
+
+ModuleEdition editionOfType(const QString& type) {
+    if (type == QLatin1String("5.0") || type == QLatin1String("6.0")) return ModuleEdition::Tovan;
+    if (type == QLatin1String("5.1") || type == QLatin1String("6.1")) return ModuleEdition::Merix;
+    if (type == QLatin1String("5.2") || type == QLatin1String("6.2")) return ModuleEdition::Quell;
+    return ModuleEdition::Unknown;
+}
+
+QString editionName(ModuleEdition edition) {
+    switch (edition) {
+        case ModuleEdition::Tovan:
+            return QStringLiteral(" Vireo - Tovan");
+        case ModuleEdition::Merix:
+            return QStringLiteral(" Vireo - Merix");
+        case ModuleEdition::Quell:
+            return QStringLiteral(" Vireo - Quell");
+        case ModuleEdition::Unknown:
+            break;
+    }
+    return {};
+}
+
+int memorySizeForType(const QString& type) {
+    return type.startsWith(QLatin1Char('5')) ? 1010 : 510;
+}
+
+bool firmwareIsCurrent(const QString& version) {
+    // Read as a number the way a leading-number conversion does: digits, then a point and
+    // digits; anything else ends the number.
+    int i = 0;
+    qint64 whole = 0;
+    while (i < version.size() && version.at(i).isDigit() && whole < 1000)
+        whole = whole * 10 + version.at(i++).digitValue();
+    int tenths = 0;
+    if (i + 1 < version.size() && version.at(i) == QLatin1Char('.') && version.at(i + 1).isDigit())
+        tenths = version.at(i + 1).digitValue();
+    return whole * 10 + tenths >= 24;
+}
+
+QString compilerDateBlock(const ModuleIdentity& identity, const ModelNameLookup& modelName) {
+    if (identity.compilerDate.isEmpty()) return {};
+    const QString name = modelName ? modelName(identity.codedModel) : QString();
+    return QStringLiteral("Software Compiler Datum: ") + identity.compilerDate + kBreak +
+           QStringLiteral("Codiert für das Modell: ") + name;
+}
+
+QString editionReportText(const ModuleIdentity& identity, const LanguageTable& language,
+                          const QString& dateBlock) {
+    const ModuleEdition edition = editionOfType(identity.type);
+    QString text = language.entry(112) + kBreak + kBreak;
+    for (int n : {186, 187, 190, 193, 209, 194, 195, 188, 189}) text += language.entry(n) + kBreak;
+    text += kBreak;
+    if (edition == ModuleEdition::Merix || edition == ModuleEdition::Quell) {
+        for (int n : {61, 198, 197, 200, 201})
+            text += QStringLiteral("  - ") + language.entry(n) + kBreak;
+        if (edition == ModuleEdition::Quell)
+            text += QStringLiteral("  - ") + language.entry(177) + kBreak;
+        text += kBreak;
+    }
+    text += language.entry(113) + editionName(edition) + kBreak;
+    text += language.entry(127) + identity.version + QStringLiteral("  / Typ ") + identity.type +
+            kBreak;
+    text += kBreak;
+    if (!dateBlock.isEmpty()) text += dateBlock + kBreak;
+    return text;
+}
+
+QString updateRequestText(const ModuleIdentity& identity, const LanguageTable& language) {
+    return language.entry(211) + kBreak + kBreak + language.entry(212) + QLatin1Char(' ') +
+           language.entry(127) + QStringLiteral(" 2.4") + kBreak + kBreak + language.entry(127) +
+           identity.version + QStringLiteral("  / Typ ") + identity.type;
+}
+
+PromptMessage identificationMessage(const ModuleIdentity& identity, const LanguageTable& language,
+                                    const QString& appTitle, const ModelNameLookup& modelName) {
+    if (!firmwareIsCurrent(identity.version))
+        return {updateRequestText(identity, language), appTitle, PromptIcon::Warning};
+    if (editionOfType(identity.type) == ModuleEdition::Unknown)
+        return {language.entry(163), appTitle, PromptIcon::Warning};
+    return {editionReportText(identity, language, compilerDateBlock(identity, modelName)),
+            language.entry(114), PromptIcon::Information};
+}
+
+int showModuleInfo(const ModuleIdentity& identity, ModulePort& port, Prompter& prompter,
+                   const LanguageTable& language, const QString& appTitle,
+                   const ModelNameLookup& modelName) {
+    const int memorySize = memorySizeForType(identity.type);
+    const PromptMessage message = identificationMessage(identity, language, appTitle, modelName);
+    prompter.message(message.text, message.title, message.icon);
+    port.close();
+    return memorySize;
+}
+
+}  // namespace vireo

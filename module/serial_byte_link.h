@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSerialPort>
+
+#include "module/byte_link.h"
+
+namespace vireo {
+
+// The byte link over a serial port with the module's fixed line settings: 9600 baud, 8 data
+// bits, no parity, 1 stop bit, no flow control. Modem lines and buffer sizes stay as the
+// system sets them. Reception is polled; no signal of the port is used.
+class SerialByteLink : public ByteLink {
+  public:
+    SerialByteLink();
+    ~SerialByteLink() override;
+
+    LinkOpenStatus open(const QString& device) override;
+    void close() override;
+    bool isOpen() const override;
+    void discardInput() override;
+    void send(const QByteArray& bytes) override;
+    int bytesWaiting() override;
+    QByteArray readAll() override;
+    bool waitForBytes(int ms) override;
+
+  private:
+    QSerialPort port_;
+};
+
+}  // namespace vireo

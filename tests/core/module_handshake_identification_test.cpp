@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "module/identification_report.h"
+#include "tests/core/module_fake_link.h"
+
+namespace vireo {
+namespace {
+
+using test::FakeByteLink;
+using test::FakeClock;
+using test::FakePrompter;
+
+const QString kTitle = QStringLiteral("Vireo");
+
+QString modelName(int index) {
+    return index == 0 ? QStringLiteral("Uncodiert") : QStringLiteral("Model %1").arg(index);
+}
+
+QString standardLines() {
+    return QStringLiteral("E112\n\nE186\nE187\nE190\nE193\nE209\nE194\nE195\nE188\nE189\n\n");
+}
+
+class IdentificationTest : public ::testing::Test {
+  protected:
+    int show(const QString& type, const QString& version, const QString& date = {}, int model = 0) {
+        link.open(QStringLiteral("dev"));
+        identity = {true, type, version, date, model};
+        return showModuleInfo(identity, port, prompter, language, kTitle, modelName);
+    }
+    const FakePrompter::Prompt& shown() const { return prompter.prompts.at(0); }
+
+    FakeClock clock;
+    FakeByteLink link{clock};
+    ModulePort port{link, clock, [](int) { return QStringLiteral("dev"); }};
+    ModuleIdentity identity;
+    FakePrompter prompter;
+    LanguageTable language = test::numberedLanguage();
+};
+
+TEST_F(IdentificationTest, MerixReportListsItsExtrasAndHasTheSmallMemory) {
+    EXPECT_EQ(show(QStringLiteral("6.1"), QStringLiteral("2.5")), 510);
+    EXPECT_EQ(shown().text,
+              standardLines() + QStringLiteral("  - E61\n  - E198\n  - E197\n  - E200\n  - E201\n\n"
+                                               "E113 Vireo - Merix\nE1272.5  / Typ 6.1\n\n"));
+    EXPECT_EQ(shown().title, QStringLiteral("E114"));
+    EXPECT_EQ(shown().icon, PromptIcon::Information);
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(IdentificationTest, TovanHasNoExtrasAndQuellAddsOne) {
+    EXPECT_EQ(show(QStringLiteral("5.0"), QStringLiteral("2.4")), 1010);
+    EXPECT_EQ(shown().text, standardLines() + QStringLiteral("E113 Vireo - Tovan\n"
+                                                             "E1272.4  / Typ 5.0\n\n"));
+    prompter.prompts.clear();
+    EXPECT_EQ(show(QStringLiteral("5.2"), QStringLiteral("3.0")), 1010);
+    EXPECT_TRUE(
+        shown().text.contains(QStringLiteral("  - E201\n  - E177\n\nE113 Vireo - Quell\n")));
+}
+
+TEST_F(IdentificationTest, OldFirmwareGetsTheUpdateRequestAndThePortIsClosed) {
+    EXPECT_EQ(show(QStringLiteral("5.1"), QStringLiteral("2.3")), 1010);
+    EXPECT_EQ(shown().text, QStringLiteral("E211\n\nE212 E127 2.4\n\nE1272.3  / Typ 5.1"));
+    EXPECT_EQ(shown().title, kTitle);
+    EXPECT_EQ(shown().icon, PromptIcon::Warning);
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(IdentificationTest, UnknownTypeWarnsWithEntry163) {
+    EXPECT_EQ(show(QStringLiteral("7.0"), QStringLiteral("3.0")), 510);
+    EXPECT_EQ(shown().text, QStringLiteral("E163"));
+    EXPECT_EQ(shown().title, kTitle);
+    EXPECT_EQ(shown().icon, PromptIcon::Warning);
+}
+
+TEST_F(IdentificationTest, DeveloperReportEndsWithDateAndCodedModel) {
+    show(QStringLiteral("6.0"), QStringLiteral("2.5"), QStringLiteral("24.12.2009"), 0);
+    EXPECT_TRUE(shown().text.endsWith(
+        QStringLiteral("E1272.5  / Typ 6.0\n\nSoftware Compiler Datum: 24.12.2009\n"
+                       "Codiert für das Modell: Uncodiert\n")));
+    // Shown again, the block is built afresh rather than wrapped a second time.
+    prompter.prompts.clear();
+    show(QStringLiteral("6.0"), QStringLiteral("2.5"), QStringLiteral("24.12.2009"), 30);
+    EXPECT_EQ(shown().text.count(QStringLiteral("Software Compiler Datum")), 1);
+    EXPECT_TRUE(shown().text.contains(QStringLiteral("Codiert für das Modell: Model 30")));
+}
+
+TEST(ModuleEditions, MemoryRuleAndFirmwareThreshold) {
+    for (const auto& [type, memory] : std::vector<std::pair<const char*, int>>{
+             {"5.0", 1010}, {"5.9", 1010}, {"6.2", 510}, {"7.0", 510}, {"", 510}})
+        EXPECT_EQ(memorySizeForType(QString::fromLatin1(type)), memory) << type;
+    for (const auto& [version, current] : std::vector<std::pair<const char*, bool>>{{"2.4", true},
+                                                                                    {"2.3", false},
+                                                                                    {"3.0", true},
+                                                                                    {"9.9", true},
+                                                                                    {"1.9", false},
+                                                                                    {"x.5", false},
+                                                                                    {".", false},
+                                                                                    {"2.x", false}})
+        EXPECT_EQ(firmwareIsCurrent(QString::fromLatin1(version)), current) << version;
+}
+
+}  // namespace
+}  // namespace vireo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vireo::sim {
+
+// How the virtual module behaves, from its command line.
+struct SimOptions {
+    QString link;                     // path that will point at the pseudo-terminal
+    char typeDigits[2] = {'5', '1'};  // "--type 5.1"
+    char versionDigits[2] = {'2', '5'};
+    bool longReply = false;  // 11-byte identification with date and coded model
+    quint32 date = 24122009;
+    int codedModel = 0;
+    int busy = 0;  // identification requests answered "@#*3" first
+    int baud = 0;  // 0 = replies leave at once
+    QString dump;  // memory image as JSON after every end frame
+    // Deterministic faults.
+    int dropFirst = 0;
+    int dropAddress = -1;
+    int corruptFirst = 0;
+    int corruptAddress = -1;
+    int silentAfter = -1;  // frames answered before the module falls silent; -1 = never
+    bool garbageId = false;
+    bool keepRunning = false;  // ignore stdin (for use from a shell without a pipe)
+    bool verbose = false;
+};
+
+// Parses the arguments after the program name; on failure returns nothing and sets error.
+std::optional<SimOptions> parseSimOptions(const QStringList& arguments, QString* error);
+
+QString simUsage();
+
+}  // namespace vireo::sim
