@@ -78,11 +78,11 @@ std::optional<Document> parseKvsBody(QByteArrayView plain, QString* problem) {
         Sequence& rows = doc.sequences[s];
         rows.reserve(count);
         for (qsizetype i = 0; i < count; ++i) {
-            const QString step = QStringLiteral("step %1 of %2").arg(i + 1).arg(where);
+            const auto step = [&] { return QStringLiteral("step %1 of %2").arg(i + 1).arg(where); };
             const qsizetype end = body.find(kvs::kEndOfStep);
             const qsizetype timeEnd = body.find(kvs::kAfterTime);
             if (end < 0 || timeEnd < 0 || timeEnd > end)
-                return fail(problem, step + QStringLiteral(" is cut off"));
+                return fail(problem, step() + QStringLiteral(" is cut off"));
             Step row;
             row.time = fromWindows1252(body.take(timeEnd));
             const qsizetype w = body.find(kvs::kAfterMarker);
@@ -91,7 +91,7 @@ std::optional<Document> parseKvsBody(QByteArrayView plain, QString* problem) {
                 if (isMarker(marker)) row.loop = fromWindows1252(body.take(w));
             }
             if (end - body.pos() != kCorners)
-                return fail(problem, step + QStringLiteral(" does not hold four lamp bytes"));
+                return fail(problem, step() + QStringLiteral(" does not hold four lamp bytes"));
             for (int c = 0; c < kCorners; ++c) row.lamps[c] = body.at(body.pos() + c);
             body.take(end);
             rows.append(row);

@@ -85,6 +85,9 @@ QString textProblem(const QString& what, const QString& text) {
 
 QByteArray kvsBytes(const Document& document) {
     QByteArray out = kvs::headerLine();
+    // About 20 characters of two bytes per step; reserving avoids regrowing a large file.
+    out.reserve(out.size() + 128 +
+                40 * (document.sequences[0].size() + document.sequences[1].size()));
     BodyWriter body(out);
     body.text(document.model);
     body.letter(kvs::kAfterModel);
