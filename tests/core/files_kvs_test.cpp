@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "files/kvs_comparison.h"
@@ -143,6 +144,21 @@ TEST(KvsReader, ReadsPlainFileBuiltByHand) {
     EXPECT_EQ(read.document.options, "10100000000000000001");
     EXPECT_EQ(read.document.sequences[0], Sequence({step("1,5", "S  1 / 5 x", {1, 2, 3, 4})}));
     EXPECT_EQ(read.document.sequences[1], Sequence({step("2", "", {'?', 0, 0, 1})}));
+}
+
+// A file kept in the repository: the writer must go on producing exactly these bytes.
+TEST(KvsReader, StoredFileReadsAndIsWrittenAgainByteForByte) {
+    QFile file(VIREO_TEST_DATA "/loops.kvs");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const KvsReadResult read = readKvs(bytes);
+    ASSERT_EQ(read.verdict, KvsVerdict::Loaded);
+    const Document expected = documentWith(
+        {step("1,5", "S  1 / 4 x", {0, 5, 0, 12}), step("1,5", "S  1 / 4 x", {1, 5, 0, 12}),
+         step("0,1", "", {63, 0, 0, 0})},
+        {step("2", "S 12 / 15 x", {1, 2, 3, 4}), step("2", "S 12 / 15 x", {4, 3, 2, 1})});
+    EXPECT_EQ(read.document, expected);
+    EXPECT_EQ(kvsBytes(expected), bytes);
 }
 
 TEST(KvsReader, ChangedChecksumOrBodyIsDamaged) {
