@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "config/language.h"
 #include "files/kvs_comparison.h"
