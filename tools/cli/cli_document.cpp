@@ -1,17 +1,64 @@
+#include <QFile>
 #include <QTextStream>
+#include <cstdio>
 
+#include "files/document_json.h"
+#include "files/kvs_writer.h"
+#include "tools/cli/cli_kvs_input.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
 
-int show(const QStringList&) {
-    QTextStream(stderr) << "vireo-cli show: not available yet\n";
+namespace {
+
+int usage(const QString& line) {
+    QTextStream(stderr) << "usage: vireo-cli " << line << '\n';
     return kUsage;
 }
 
-int write(const QStringList&) {
-    QTextStream(stderr) << "vireo-cli write: not available yet\n";
-    return kUsage;
+}  // namespace
+
+int show(const QStringList& args) {
+    if (args.size() != 1) return usage(QStringLiteral("show FILE.kvs"));
+    Document document;
+    if (const int code = loadKvsFile(QStringLiteral("show"), args[0], &document); code != kOk)
+        return code;
+    const QByteArray json = documentToJson(document);
+    if (std::fwrite(json.constData(), 1, size_t(json.size()), stdout) != size_t(json.size()) ||
+        std::fflush(stdout) != 0) {
+        complain(QStringLiteral("show"), QStringLiteral("standard output"),
+                 QStringLiteral("cannot write"));
+        return kUsage;
+    }
+    return kOk;
+}
+
+int write(const QStringList& args) {
+    if (args.size() != 1) return usage(QStringLiteral("write FILE.kvs < document.json"));
+    const QString command = QStringLiteral("write");
+    const QString path = args[0];
+
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        complain(command, QStringLiteral("standard input"), in.errorString());
+        return kUsage;
+    }
+    QString problem;
+    const std::optional<Document> document = documentFromJson(in.readAll(), &problem);
+    if (!document) {
+        complain(command, QStringLiteral("standard input"), problem);
+        return kUsage;
+    }
+    problem = kvsWriteProblem(*document);
+    if (!problem.isEmpty()) {
+        complain(command, path, QStringLiteral("cannot store the document: ") + problem);
+        return kUsage;
+    }
+    if (!writeKvsFile(path, *document, &problem)) {
+        complain(command, path, QStringLiteral("cannot write the file: ") + problem);
+        return kUsage;
+    }
+    return kOk;
 }
 
 }  // namespace vireo::cli

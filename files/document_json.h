@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "sequence/document.h"
+
+namespace vireo {
+
+// The JSON form of a document shared by the command-line tool and the tests:
+//
+// {
+//   "model": "111",
+//   "options": "11100000000000000000",
+//   "sequences": [
+//     [ {"time": "1,5", "loop": "S  1 / 4 x", "lamps": [0, 5, 0, 12]},
+//       {"time": "2", "loop": "", "lamps": [1, 0, 0, 0]} ],
+//     []
+//   ]
+// }
+//
+// Keys in this order, two-space indentation, one row per line, UTF-8, a final line break.
+QByteArray documentToJson(const Document& document);
+
+// Parses the JSON form. "model", "options" and "sequences" (two arrays of rows) are required; a
+// row needs "time" and "lamps" (four whole numbers 0..255), "loop" may be left out for a row
+// outside a loop. Unknown keys and values of the wrong kind are errors: nullopt, with `error`
+// saying what was wrong.
+std::optional<Document> documentFromJson(const QByteArray& json, QString* error = nullptr);
+
+}  // namespace vireo

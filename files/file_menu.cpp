@@ -1,0 +1,176 @@
+#include "files/file_menu.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "config/language.h"
+#include "files/kvs_comparison.h"
+#include "files/kvs_writer.h"
+#include "platform/prompter.h"
+#include "sequence/document_editor.h"
+
+namespace vireo {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Dateien (*.kvs)");
+const QString kSuffix = QStringLiteral("kvs");
+const QString kNewName = QStringLiteral("Neu");
+const QString kTitleGap = QStringLiteral("      ");
+
+constexpr int kEntryLoadTitle = 82;
+constexpr int kEntryCloseQuestion = 83;
+constexpr int kEntryLoadWarning = 88;
+constexpr int kEntryNewQuestion = 90;
+constexpr int kEntryDialogTitle = 126;
+
+// True when the folder holds a file of exactly this name, letter case included (so a file
+// system that ignores case still tells "a.kvs" from "A.kvs").
+bool fileExistsExactly(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile()) return false;
+    const QStringList names =
+        info.dir().entryList({info.fileName()}, QDir::Files | QDir::Hidden | QDir::System);
+    return names.contains(info.fileName(), Qt::CaseSensitive);
+}
+
+// Switches the lamps off when a menu command ends, on every way out of it.
+class LampsOffAtEnd {
+  public:
+    explicit LampsOffAtEnd(FileMenuHost& host) : host_(host) {}
+    ~LampsOffAtEnd() { host_.lampsOff(); }
+    LampsOffAtEnd(const LampsOffAtEnd&) = delete;
+    LampsOffAtEnd& operator=(const LampsOffAtEnd&) = delete;
+
+  private:
+    FileMenuHost& host_;
+};
+
+}  // namespace
+
+FileMenu::FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
+                   FileMenuHost& host)
+    : editor_(editor),
+      prompter_(prompter),
+      language_(language),
+      host_(host),
+      documentName_(kNewName) {}
+
+QString FileMenu::titleText() const {
+    return documentName_ + kTitleGap + host_.vehicleChoiceText();
+}
+
+void FileMenu::refreshTitle() {
+    host_.setWindowTitle(titleText());
+}
+
+bool FileMenu::hasUnsavedChanges() const {
+    return !documentMatchesFile(editor_.document(), path_);
+}
+
+QString FileMenu::dialogTitle() const {
+    return language_.entry(kEntryDialogTitle);
+}
+
+// Asks entry 90 when the document has unsaved changes; Yes saves to the document's own file
+// where it can. False when the command must stop because the save did not happen.
+bool FileMenu::settleUnsavedChanges() {
+    if (!hasUnsavedChanges()) return true;
+    if (!prompter_.question(language_.entry(kEntryNewQuestion), QString())) return true;
+    return saveFlow(false) == SaveOutcome::Saved;
+}
+
+void FileMenu::resetToNew() {
+    path_.clear();
+    Document empty;
+    empty.model = editor_.document().model;
+    empty.options = editor_.document().options;
+    editor_.reset(empty);
+    documentName_ = kNewName;
+    refreshTitle();
+    host_.setPositionLabel(QStringLiteral("Position 0"));
+}
+
+void FileMenu::newDocument() {
+    LampsOffAtEnd lampsOff(host_);
+    if (!settleUnsavedChanges()) return;
+    resetToNew();
+}
+
+bool FileMenu::open() {
+    LampsOffAtEnd lampsOff(host_);
+    return openFlow();
+}
+
+bool FileMenu::openFlow() {
+    if (!settleUnsavedChanges()) return false;
+    const QString chosen = prompter_.openFileName(dialogTitle(), kFilter);
+    if (chosen.isEmpty()) return false;
+
+    const KvsReadResult read = readKvsFile(chosen);
+    if (read.verdict != KvsVerdict::Loaded) {
+        QString text = language_.entry(kEntryLoadWarning);
+        if (read.verdict == KvsVerdict::Unreadable)
+            text += QStringLiteral("\n\n") + chosen + QStringLiteral(": ") + read.problem;
+        prompter_.message(text, language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+        return false;
+    }
+    editor_.reset(read.document);
+    path_ = chosen;
+    host_.applyLoadedVehicle(read.document.model, read.document.options);
+    documentName_ = chosen;
+    refreshTitle();
+    return true;
+}
+
+bool FileMenu::save() {
+    LampsOffAtEnd lampsOff(host_);
+    return saveFlow(false) == SaveOutcome::Saved;
+}
+
+bool FileMenu::saveAs() {
+    LampsOffAtEnd lampsOff(host_);
+    return saveFlow(true) == SaveOutcome::Saved;
+}
+
+FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
+    QString target;
+    if (!alwaysAsk && !path_.isEmpty() && fileExistsExactly(path_)) {
+        target = path_;
+    } else {
+        target = prompter_.saveFileName(dialogTitle(), kFilter, kSuffix);
+        if (target.isEmpty()) return SaveOutcome::Cancelled;
+    }
+
+    QString reason;
+    if (!writeKvsFile(target, editor_.document(), &reason)) {
+        prompter_.message(language_.entry(kEntryLoadWarning) + QStringLiteral("\n\n") + target +
+                              QStringLiteral(": ") + reason,
+                          language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+        return SaveOutcome::Failed;
+    }
+    path_ = target;
+    documentName_ = target.left(std::max<qsizetype>(0, target.size() - 4));
+    refreshTitle();
+    return SaveOutcome::Saved;
+}
+
+void FileMenu::askOnClose() {
+    if (!hasUnsavedChanges()) return;
+    if (prompter_.question(language_.entry(kEntryCloseQuestion), QString())) saveAs();
+}
+
+KvsVerdict FileMenu::openAtStart(const QString& path) {
+    const KvsReadResult read = readKvsFile(path);
+    if (read.verdict != KvsVerdict::Loaded) {
+        resetToNew();
+        return read.verdict;
+    }
+    editor_.reset(read.document);
+    path_ = path;
+    documentName_ = path;
+    return KvsVerdict::Loaded;
+}
+
+}  // namespace vireo

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+
+#include "files/file_menu_host.h"
+#include "files/kvs_reader.h"
+
+namespace vireo {
+
+class DocumentEditor;
+class LanguageTable;
+class Prompter;
+
+// The commands of the "Datei" menu that create, open and save the document, the window title
+// that names it, and the question on unsaved changes when the window closes. There is no
+// modified flag: the document has unsaved changes when it differs from the file at its path.
+//
+// A failed open or save never drops the open document, and a failed save leaves the old file
+// as it was. Every menu command ends with the lamps switched off.
+class FileMenu {
+  public:
+    // The language table is read on every prompt, so it may be reloaded in place meanwhile.
+    FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
+             FileMenuHost& host);
+
+    // Datei_Pfad: the file of the document; empty for a new document.
+    const QString& path() const { return path_; }
+    // The document's name in the window title: "Neu", the opened path, or the saved path
+    // without its last four characters.
+    const QString& documentName() const { return documentName_; }
+    // The whole title: the document name, six blanks and the vehicle choice text.
+    QString titleText() const;
+    // Sets the window title anew, for example after another vehicle was chosen.
+    void refreshTitle();
+
+    bool hasUnsavedChanges() const;
+
+    // "Neu": asks entry 90 when there are unsaved changes (Yes saves first; a save that is
+    // cancelled or fails ends the command with the document kept), then empties both sequences
+    // and the path. Model and options stay.
+    void newDocument();
+    // "Öffnen": same question, then the open dialog. Returns true when a file was taken over. A
+    // damaged or unreadable file shows entry 88 (title 82) and keeps the current document.
+    bool open();
+    // "Speichern": writes to the path without a dialog when a file of exactly that name is
+    // there; otherwise as "Speichern unter". Returns true when the file was written.
+    bool save();
+    // "Speichern unter": always the save dialog.
+    bool saveAs();
+    // The file side of closing the main window: with unsaved changes asks entry 83 and on Yes
+    // runs "Speichern unter". Closing goes on whatever happens here.
+    void askOnClose();
+
+    // Loads a file named on the command line at start. Loaded: the document and the path are
+    // taken over (the caller then applies model and options as at every start). Damaged or
+    // Unreadable: the document is reset as by "Neu", without a question; the caller shows
+    // entries 81/82 (damaged) or the load-error report (unreadable). Lamps are not touched.
+    KvsVerdict openAtStart(const QString& path);
+
+  private:
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+
+    bool settleUnsavedChanges();
+    SaveOutcome saveFlow(bool alwaysAsk);
+    bool openFlow();
+    void resetToNew();
+    QString dialogTitle() const;
+
+    DocumentEditor& editor_;
+    Prompter& prompter_;
+    const LanguageTable& language_;
+    FileMenuHost& host_;
+    QString path_;
+    QString documentName_;
+};
+
+}  // namespace vireo

@@ -1,0 +1,155 @@
+#include "files/kvs_writer.h"
+
+#include <QSaveFile>
+
+#include "files/kvs_format.h"
+#include "files/kvs_reader.h"
+#include "files/windows1252.h"
+
+namespace vireo {
+
+namespace {
+
+// Appends plain characters as scrambled units and keeps the running checksum.
+class BodyWriter {
+  public:
+    explicit BodyWriter(QByteArray& out) : out_(out) {}
+
+    void character(unsigned char code) {
+        out_.append(char(code ^ kvs::kKey));
+        out_.append('\0');
+        checksum_ ^= code;
+    }
+    void letter(char code) {
+        character(static_cast<unsigned char>(code));
+        out_.append(3 - 1, '\0');  // a letter unit has three filler bytes
+    }
+    void text(const QString& text) {
+        for (char c : toWindows1252(text)) character(static_cast<unsigned char>(c));
+    }
+    // The checksum's digits are stored but not summed.
+    void checksum() {
+        for (char c : QByteArray::number(checksum_)) {
+            out_.append(char(c ^ kvs::kKey));
+            out_.append('\0');
+        }
+    }
+
+  private:
+    QByteArray& out_;
+    unsigned char checksum_ = kvs::kChecksumStart;
+};
+
+void writeSequence(BodyWriter& body, const Sequence& rows) {
+    body.text(QString::number(rows.size()));
+    body.letter(kvs::kAfterCount);
+    for (const Step& row : rows) {
+        body.text(row.time);
+        body.character(kvs::kAfterTime);
+        if (!row.loop.isEmpty()) {
+            body.text(row.loop);
+            body.character(kvs::kAfterMarker);
+        }
+        for (int lamp : row.lamps) body.character(static_cast<unsigned char>(lamp & 0xFF));
+        body.character(kvs::kEndOfStep);
+    }
+}
+
+// Codes that scramble to bytes the reader drops: 0xE7 -> zero, 0xEA -> CR, 0xED -> LF.
+bool droppedByReader(unsigned char code) {
+    const unsigned char stored = code ^ kvs::kKey;
+    return stored == 0 || stored == '\r' || stored == '\n';
+}
+
+// Characters a text field cannot hold: the record characters end it early.
+bool breaksField(unsigned char code) {
+    return code == kvs::kAfterModel || code == kvs::kAfterOptions || code == kvs::kAfterCount ||
+           code == kvs::kAfterTime || code == kvs::kAfterMarker || code == kvs::kEndOfStep ||
+           droppedByReader(code);
+}
+
+QString textProblem(const QString& what, const QString& text) {
+    bool encodable = true;
+    const QByteArray bytes = toWindows1252(text, &encodable);
+    if (!encodable) return what + QStringLiteral(" holds a character Windows-1252 lacks");
+    for (char c : bytes)
+        if (breaksField(static_cast<unsigned char>(c)))
+            return what + QStringLiteral(
+                              " holds the character \"%1\", which a .kvs file cannot "
+                              "keep there")
+                              .arg(fromWindows1252(QByteArrayView(&c, 1)));
+    return QString();
+}
+
+}  // namespace
+
+QByteArray kvsBytes(const Document& document) {
+    QByteArray out = kvs::headerLine();
+    // About 20 characters of two bytes per step; reserving avoids regrowing a large file.
+    out.reserve(out.size() + 128 +
+                40 * (document.sequences[0].size() + document.sequences[1].size()));
+    BodyWriter body(out);
+    body.text(document.model);
+    body.letter(kvs::kAfterModel);
+    body.text(document.options);
+    body.letter(kvs::kAfterOptions);
+    writeSequence(body, document.sequences[0]);
+    writeSequence(body, document.sequences[1]);
+    body.checksum();
+    return out;
+}
+
+QString kvsWriteProblem(const Document& document) {
+    if (QString p = textProblem(QStringLiteral("the model"), document.model); !p.isEmpty())
+        return p;
+    if (QString p = textProblem(QStringLiteral("the option string"), document.options);
+        !p.isEmpty())
+        return p;
+    if (document.options.size() < kvs::kOptionsLength)
+        return QStringLiteral("the option string has fewer than %1 characters")
+            .arg(kvs::kOptionsLength);
+    for (int s = 0; s < 2; ++s) {
+        for (int i = 0; i < document.sequences[s].size(); ++i) {
+            const Step& row = document.sequences[s][i];
+            const QString where = QStringLiteral("step %1 of sequence %2").arg(i + 1).arg(s);
+            if (QString p = textProblem(QStringLiteral("the time of ") + where, row.time);
+                !p.isEmpty())
+                return p;
+            if (QString p = textProblem(QStringLiteral("the loop marker of ") + where, row.loop);
+                !p.isEmpty())
+                return p;
+            const bool marker = row.loop.size() == 10 ||
+                                (row.loop.size() > 10 && row.loop.startsWith(QLatin1Char('S')));
+            if (!row.loop.isEmpty() && !marker)
+                return QStringLiteral(
+                           "the loop marker of %1 is not a marker (ten characters, or more "
+                           "starting with \"S\")")
+                    .arg(where);
+            for (int lamp : row.lamps) {
+                if (lamp < 0 || lamp > 255)
+                    return QStringLiteral("a lamp byte of %1 is outside 0..255").arg(where);
+                if (lamp == kvs::kEndOfStep || droppedByReader(static_cast<unsigned char>(lamp)))
+                    return QStringLiteral("the lamp byte %1 of %2 cannot be stored in a .kvs file")
+                        .arg(lamp)
+                        .arg(where);
+            }
+        }
+    }
+    // Whatever the checks above miss (a marker the reader would not recognise, ...).
+    const KvsReadResult back = readKvs(kvsBytes(document));
+    if (back.verdict != KvsVerdict::Loaded || !(back.document == document))
+        return QStringLiteral("the document would not read back the same from a .kvs file");
+    return QString();
+}
+
+bool writeKvsFile(const QString& path, const Document& document, QString* error) {
+    QSaveFile file(path);
+    const QByteArray bytes = kvsBytes(document);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vireo

@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "config/language.h"
+#include "files/file_menu.h"
+#include "files/kvs_reader.h"
+#include "files/kvs_writer.h"
+#include "sequence/document_editor.h"
+#include "tests/support/fakes.h"
+
+using namespace vireo;
+
+namespace {
+
+class FakeHost : public FileMenuHost {
+  public:
+    void lampsOff() override { ++lampsOffCalls; }
+    void applyLoadedVehicle(const QString& model, const QString& options) override {
+        applied << model + "/" + options;
+    }
+    QString vehicleChoiceText() const override { return QStringLiteral("Mini R56"); }
+    void setWindowTitle(const QString& t) override { title = t; }
+    void setPositionLabel(const QString& text) override { position = text; }
+
+    int lampsOffCalls = 0;
+    QStringList applied;
+    QString title;
+    QString position;
+};
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class FileMenuTest : public ::testing::Test {
+  protected:
+    FileMenuTest() {
+        // Entry n reads "E<n>", so every prompt shows which entry it is.
+        QByteArray lines;
+        for (int n = 1; n <= LanguageTable::kHighestEntry; ++n)
+            lines +=
+                QByteArray::number(n).rightJustified(4, '0') + "E" + QByteArray::number(n) + "\r\n";
+        language.parse(lines);
+    }
+
+    QString writeFile(const QString& name, const Document& d) {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(writeKvsFile(path, d));
+        return path;
+    }
+    void addRow(int s = 0) {
+        Sequence rows = editor.sequence(s);
+        rows.append(Step{"1,5", "", {1, 2, 3, 4}});
+        editor.commit(s, rows, {}, {}, QStringLiteral("append"));
+    }
+    QString openFile(const QString& path) {
+        prompter.fileAnswers.push_back(path);
+        EXPECT_TRUE(menu.open());
+        prompter.prompts.clear();
+        return path;
+    }
+
+    QTemporaryDir dir;
+    LanguageTable language;
+    DocumentEditor editor;
+    test::FakePrompter prompter;
+    FakeHost host;
+    FileMenu menu{editor, prompter, language, host};
+    const QString gap = QStringLiteral("      ");
+    Document fileDocument = [] {
+        Document d;
+        d.model = "305";
+        d.options = "01100000000000000001";
+        d.sequences[0] = {Step{"0,5", "S  1 / 3 x", {1, 0, 0, 0}},
+                          Step{"0,5", "S  1 / 3 x", {2, 0, 0, 0}}};
+        d.sequences[1] = {Step{"2", "", {0, 5, 0, 12}}};
+        return d;
+    }();
+};
+
+TEST_F(FileMenuTest, NewAsksOnlyWithUnsavedChanges) {
+    menu.newDocument();
+    EXPECT_EQ(prompter.count("question"), 0);
+    EXPECT_EQ(host.title, "Neu" + gap + "Mini R56");
+    EXPECT_EQ(host.position, "Position 0");
+    EXPECT_EQ(host.lampsOffCalls, 1);
+
+    editor.setModel("203");
+    addRow(1);
+    menu.newDocument();  // the fake answers No
+    ASSERT_EQ(prompter.count("question"), 1);
+    EXPECT_EQ(prompter.prompts[0].text, "E90");
+    EXPECT_TRUE(editor.document().isEmpty());
+    EXPECT_EQ(editor.document().model, "203");
+}
+
+TEST_F(FileMenuTest, OpenTakesTheFileOverAndSaveWritesBackWithoutDialog) {
+    const QString path = writeFile("seq.kvs", fileDocument);
+    addRow();
+    prompter.questionAnswers = {false};
+    prompter.fileAnswers = {path};
+    ASSERT_TRUE(menu.open());
+    EXPECT_EQ(prompter.prompts[0].text, "E90");
+    EXPECT_EQ(prompter.prompts[1].kind, "open");
+    EXPECT_EQ(prompter.prompts[1].title, "E126");
+    EXPECT_EQ(editor.document(), fileDocument);
+    EXPECT_EQ(menu.path(), path);
+    EXPECT_EQ(host.applied, QStringList{"305/01100000000000000001"});
+    EXPECT_EQ(host.title, path + gap + "Mini R56");
+    EXPECT_FALSE(menu.hasUnsavedChanges());
+
+    prompter.prompts.clear();
+    menu.newDocument();  // unchanged since opening: no question
+    EXPECT_EQ(prompter.count("question"), 0);
+
+    openFile(path);
+    addRow(1);
+    ASSERT_TRUE(menu.save());
+    EXPECT_EQ(prompter.count("save"), 0);
+    EXPECT_EQ(host.title, dir.filePath("seq") + gap + "Mini R56");
+    EXPECT_EQ(readKvsFile(path).document, editor.document());
+    EXPECT_FALSE(menu.hasUnsavedChanges());
+}
+
+TEST_F(FileMenuTest, SaveOfAMovedFileAsksForAName) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    ASSERT_TRUE(QFile::rename(path, dir.filePath("moved.kvs")));
+    EXPECT_TRUE(menu.hasUnsavedChanges());
+
+    const QString target = dir.filePath("new.kvs");
+    prompter.fileAnswers = {target};
+    ASSERT_TRUE(menu.save());
+    ASSERT_EQ(prompter.count("save"), 1);
+    EXPECT_EQ(prompter.prompts[0].title, "E126");
+    EXPECT_EQ(menu.path(), target);
+    EXPECT_EQ(readKvsFile(target).document, fileDocument);
+}
+
+TEST_F(FileMenuTest, CancelledDialogsChangeNothing) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    const Document changed = editor.document();
+    const QString title = host.title;
+
+    prompter.questionAnswers = {false};
+    EXPECT_FALSE(menu.open());    // open dialog cancelled
+    EXPECT_FALSE(menu.saveAs());  // save dialog cancelled
+    EXPECT_EQ(prompter.count("open"), 1);
+    EXPECT_EQ(prompter.count("save"), 1);
+    EXPECT_EQ(editor.document(), changed);
+    EXPECT_EQ(menu.path(), path);
+    EXPECT_EQ(host.title, title);
+    EXPECT_EQ(readKvsFile(path).document, fileDocument);
+}
+
+TEST_F(FileMenuTest, DamagedOrUnreadableFileKeepsTheCurrentDocument) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    const Document changed = editor.document();
+    const QString title = host.title;
+
+    QByteArray damaged = readAll(path);
+    damaged[damaged.size() - 2] = char(damaged[damaged.size() - 2] ^ 0x01);
+    const QString damagedPath = dir.filePath("damaged.kvs");
+    QFile f(damagedPath);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(damaged) == damaged.size());
+    f.close();
+
+    for (const QString& bad : {damagedPath, dir.filePath("missing.kvs")}) {
+        prompter.prompts.clear();
+        prompter.questionAnswers = {false};
+        prompter.fileAnswers = {bad};
+        EXPECT_FALSE(menu.open());
+        ASSERT_EQ(prompter.count("message"), 1);
+        EXPECT_TRUE(prompter.prompts.back().text.startsWith("E88"));
+        EXPECT_EQ(prompter.prompts.back().title, "E82");
+        EXPECT_EQ(prompter.prompts.back().icon, PromptIcon::Warning);
+        EXPECT_EQ(editor.document(), changed);
+        EXPECT_EQ(menu.path(), path);
+        EXPECT_EQ(host.title, title);
+    }
+}
+
+TEST_F(FileMenuTest, FailedSaveKeepsDocumentPathAndOldFile) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    const Document changed = editor.document();
+    const QString title = host.title;
+
+    // A folder that is a file cannot take a new file, whoever runs the test.
+    prompter.fileAnswers = {path + "/inside.kvs"};
+    EXPECT_FALSE(menu.saveAs());
+    ASSERT_EQ(prompter.count("message"), 1);
+    EXPECT_EQ(prompter.prompts.back().title, "E82");
+    EXPECT_TRUE(prompter.prompts.back().text.contains(path + "/inside.kvs: "));
+    EXPECT_EQ(editor.document(), changed);
+    EXPECT_EQ(menu.path(), path);
+    EXPECT_EQ(host.title, title);
+    EXPECT_EQ(readKvsFile(path).document, fileDocument);
+}
+
+TEST_F(FileMenuTest, NewStopsWhenTheSaveItAskedForFails) {
+    addRow();
+    const Document changed = editor.document();
+    prompter.questionAnswers = {true};
+    prompter.fileAnswers = {writeFile("file.kvs", Document{}) + "/inside.kvs"};
+    menu.newDocument();
+    EXPECT_EQ(prompter.count("save"), 1);
+    EXPECT_EQ(prompter.count("message"), 1);
+    EXPECT_EQ(editor.document(), changed);
+}
+
+TEST_F(FileMenuTest, CloseQuestionSavesUnderANewNameEvenWithAPath) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    menu.askOnClose();
+    EXPECT_TRUE(prompter.prompts.empty());
+
+    addRow();
+    const QString target = dir.filePath("closing.kvs");
+    prompter.questionAnswers = {true};
+    prompter.fileAnswers = {target};
+    menu.askOnClose();
+    ASSERT_EQ(prompter.prompts.size(), 2u);
+    EXPECT_EQ(prompter.prompts[0].text, "E83");
+    EXPECT_EQ(prompter.prompts[1].kind, "save");
+    EXPECT_EQ(readKvsFile(target).document, editor.document());
+    EXPECT_EQ(readKvsFile(path).document, fileDocument);
+}
+
+TEST_F(FileMenuTest, CommandLineFileAtStart) {
+    const QString path = writeFile("start.kvs", fileDocument);
+    EXPECT_EQ(menu.openAtStart(path), KvsVerdict::Loaded);
+    EXPECT_EQ(editor.document(), fileDocument);
+    EXPECT_EQ(menu.path(), path);
+    EXPECT_EQ(menu.titleText(), path + gap + "Mini R56");
+
+    QByteArray damaged = readAll(path);
+    damaged[damaged.size() - 2] = char(damaged[damaged.size() - 2] ^ 0x01);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(damaged) == damaged.size());
+    f.close();
+    EXPECT_EQ(menu.openAtStart(path), KvsVerdict::Damaged);
+    EXPECT_TRUE(editor.document().isEmpty());
+    EXPECT_TRUE(menu.path().isEmpty());
+    EXPECT_EQ(host.title, "Neu" + gap + "Mini R56");
+    EXPECT_TRUE(prompter.prompts.empty());
+
+    EXPECT_EQ(menu.openAtStart(dir.filePath("missing.kvs")), KvsVerdict::Unreadable);
+    EXPECT_TRUE(menu.path().isEmpty());
+}
+
+}  // namespace
