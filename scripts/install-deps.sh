@@ -9,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core
     shared-mime-info desktop-file-utils
+    dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

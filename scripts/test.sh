@@ -12,3 +12,4 @@ if [ "${VIREO_SKIP_SANITIZERS:-0}" != "1" ]; then
     "$root/scripts/build.sh" "$root/build-asan" -DVIREO_SANITIZE=ON -DVIREO_BUILD_GUI=OFF
     (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure --parallel "$(nproc)" --timeout 300)
 fi
+if [ "${VIREO_SKIP_PACKAGE:-0}" != "1" ]; then "$root/scripts/check-package.sh"; fi
