@@ -4,16 +4,6 @@
 
 namespace vireo {
 
-long long markerLoopNumber(const QString& marker) {
-    return numberValue(marker.mid(2, 2).trimmed());
-}
-
-long long markerRepeatCount(const QString& marker) {
-    QString count = marker.mid(7, 2);
-    count.replace(QLatin1Char(','), QLatin1Char('.'));
-    return numberValue(count.trimmed());
-}
-
 LoopCensus loopCensus(const Sequence& rows, int maxLoops) {
     LoopCensus census;
     long long lastLoopNumber = 0;

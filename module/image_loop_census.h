@@ -4,14 +4,9 @@
 #include <vector>
 
 #include "sequence/document.h"
+#include "sequence/loop_marker.h"
 
 namespace vireo {
-
-// The loop number of a loop marker ("S  1 / 4 x"): the number in characters 3-4.
-long long markerLoopNumber(const QString& marker);
-// The repeat count of a loop marker: the number in characters 8-9 (a decimal comma reads as a
-// point).
-long long markerRepeatCount(const QString& marker);
 
 // What the image records for one loop: the repeat count minus 1 and the number of its rows
 // minus 1, each as one byte.

@@ -20,10 +20,6 @@ bool confirms(const QByteArray& reply, const QByteArray& frame) {
 }
 }  // namespace
 
-QByteArray endFrame() {
-    return QByteArray("\x00\x01", 2);
-}
-
 TransferResult transferImage(Exchanger& exchanger, const DataImage& image, int capacity,
                              const LanguageTable& texts, const TransferProgress& progress) {
     TransferResult result;

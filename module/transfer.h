@@ -5,6 +5,7 @@
 #include "config/language.h"
 #include "module/exchanger.h"
 #include "module/image_builder.h"
+#include "module/module_identity.h"
 #include "module/upload_messages.h"
 
 namespace vireo {
@@ -24,9 +25,6 @@ struct TransferResult {
 
 // The progress bar: value runs 1..maximum while sending and returns to 0 at the end.
 using TransferProgress = std::function<void(int value, int maximum)>;
-
-// The end frame that closes every transfer; the module's reply to it is ignored.
-QByteArray endFrame();
 
 // Writes bytes 1..length of a built image into the module, one 3-byte frame (index high, index
 // low, byte) per exchange, then sends the end frame whatever the outcome. A frame is confirmed

@@ -48,8 +48,8 @@ UserMessage memoryCheckMessage(const LanguageTable& texts, int percent) {
 }
 
 UserMessage uploadSuccessMessage(const LanguageTable& texts, int percent) {
-    return {texts.entry(110) + QStringLiteral("\n\n") + percentText(texts, percent),
-            kMakerWeb, PromptIcon::Information};
+    return {texts.entry(110) + QStringLiteral("\n\n") + percentText(texts, percent), kMakerWeb,
+            PromptIcon::Information};
 }
 
 UserMessage echoErrorMessage(const LanguageTable& texts) {

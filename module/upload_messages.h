@@ -8,7 +8,6 @@
 
 namespace vireo {
 
-
 // A message box to show: text, title and icon. An empty text means nothing is to be shown.
 struct UserMessage {
     QString text;

@@ -18,6 +18,12 @@ int markerLoopNumber(const QString& marker) {
     return static_cast<int>(numberValue(marker.mid(2, 2).trimmed()));
 }
 
+long long markerRepeatCount(const QString& marker) {
+    QString digits = marker.mid(7, 2);
+    while (digits.endsWith(QLatin1Char(' '))) digits.chop(1);
+    return numberValue(digits);
+}
+
 int highestLoopNumber(const Sequence& rows) {
     int highest = 0;
     for (const Step& step : rows)

@@ -7,11 +7,12 @@
 
 namespace vireo {
 
-int markerRepeatCount(const QString& marker) {
-    QString digits = marker.mid(7, 2);
-    while (digits.endsWith(QLatin1Char(' '))) digits.chop(1);
-    return static_cast<int>(std::clamp<long long>(numberValue(digits), 0, 255));
+namespace {
+// The playback's loop table holds repeat counts as bytes.
+int repeatCountByte(const QString& marker) {
+    return static_cast<int>(std::clamp<long long>(markerRepeatCount(marker), 0, 255));
 }
+}  // namespace
 
 QVector<PlaybackLoop> buildLoopTable(const Sequence& rows) {
     QVector<PlaybackLoop> loops;
@@ -21,7 +22,7 @@ QVector<PlaybackLoop> buildLoopTable(const Sequence& rows) {
         const QString& m = rows[r].loop;
         if (isLoopMarker(m) && m != previous) {
             if (!previous.isEmpty()) loops.last().last = r - 1;  // two loops touch
-            loops.append({r, r, markerRepeatCount(m)});
+            loops.append({r, r, repeatCountByte(m)});
             previous = m;
         } else if (isLoopMarker(m)) {
             loops.last().last = r;

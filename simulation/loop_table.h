@@ -20,7 +20,4 @@ struct PlaybackLoop {
 // marker starting with "S "). The repeat count is read from the marker's characters 8 and 9.
 QVector<PlaybackLoop> buildLoopTable(const Sequence& rows);
 
-// The repeat count written in a loop marker (characters 8 and 9), 0 to 255.
-int markerRepeatCount(const QString& marker);
-
 }  // namespace vireo
