@@ -94,6 +94,9 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     connect(menuItems_[5], &QAction::triggered, this, &MainWindow::showProperties);
     connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
     connect(help_, &QAction::triggered, this, [this] { htmlHelpShowTopic(); });
+
+    setUpFiles();
+    setUpModule();
 }
 
 MainWindow::~MainWindow() = default;

@@ -93,6 +93,15 @@ class MainWindow : public QMainWindow {
     void showAbout();
     void takeOptionsFromDialog();
 
+    // Wiring of the file menu (main_window_files.cpp) and of the module commands
+    // (main_window_module.cpp), called once from the constructor.
+    void setUpFiles();
+    void setUpModule();
+    // --- file menu: private members and functions (main_window_files.cpp)
+    // --- end file menu
+    // --- module: private members and functions (main_window_module.cpp)
+    // --- end module
+
     AppContext context_;
     LanguageTable texts_;
     QString sprache_;
