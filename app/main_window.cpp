@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/corner_picture.h"
 #include "config/number_text.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/help_file.h"
@@ -28,6 +29,7 @@
 #include "desktop/ui/frm_info.h"
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
+#include "sequence/step_table.h"
 
 namespace vireo {
 
@@ -95,6 +97,8 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
     connect(help_, &QAction::triggered, this, [this] { htmlHelpShowTopic(); });
 
+    setUpCar();
+    setUpTable();
     setUpFiles();
     setUpModule();
 }
@@ -210,11 +214,9 @@ void MainWindow::buildFace() {
     labX_->setVisible(false);
     labY_->setVisible(false);
     for (int c = 1; c <= 4; ++c) {
-        auto* picture = new QLabel(car);
+        auto* picture = new CornerPicture(car);
         picture->setObjectName(QString::fromLatin1(kPictureName[c]));
         picture->setGeometry(QRect(kPicturePos[c], QSize(kPictureWidth, kPictureHeight)));
-        picture->setFrameShape(QFrame::NoFrame);
-        picture->setAutoFillBackground(true);
         pictures_[c] = picture;
     }
     plateFront_ = new QLabel(car);
@@ -227,13 +229,7 @@ void MainWindow::buildFace() {
     plateRear_ = new QLabel(car);
     plateRear_->setObjectName(QStringLiteral("picNummernschild_H"));
     plateRear_->setGeometry(164, 426, 86, 16);
-    for (QLabel* plate : {plateFront_, plateRear_}) {
-        plate->setStyleSheet(
-            QStringLiteral(
-                "QLabel#%1 { background: #f4f4f0; border: 1px solid #222; border-radius: 2px; }")
-                .arg(plate->objectName()));
-        plate->raise();
-    }
+    for (QLabel* plate : {plateFront_, plateRear_}) plate->raise();
     row->addWidget(car, 0, Qt::AlignTop);
 
     // The table side.
@@ -467,18 +463,12 @@ void MainWindow::resetDocument() {
     lichtAus();
 }
 
-void MainWindow::lichtAus() {}
-
-void MainWindow::modellauswahl() {
-    setWindowTitle(kCompany + fahrzeugAuswahl_);
-}
-
 void MainWindow::setWindowTitleFor(const QString& documentName) {
     setWindowTitle(documentName + QStringLiteral("      ") + fahrzeugAuswahl_);
 }
 
 void MainWindow::updateOnTimeLabel() {
-    labZeitein_->setText(tenthsText(sliderZeitein_->value()) + texts_.entry(76));
+    labZeitein_->setText(onTimeCaption(sliderZeitein_->value(), texts_));
 }
 
 void MainWindow::updateAutoColour() {

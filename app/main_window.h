@@ -8,7 +8,13 @@
 #include "app/app_context.h"
 #include "config/language.h"
 #include "config/startup_settings.h"
+#include "model/lamp_editor.h"
+#include "model/picture_store.h"
+#include "model/vehicle_catalogue.h"
+#include "sequence/copy_buffer.h"
 #include "sequence/document_editor.h"
+#include "sequence/edit_outcome.h"
+#include "simulation/playback_machine.h"
 
 class QAction;
 class QCheckBox;
@@ -25,6 +31,7 @@ class QTreeWidget;
 
 namespace vireo {
 
+class CornerPicture;
 class FrmEigenschaften;
 class FrmParameter;
 class UrlOpener;
@@ -58,6 +65,10 @@ class MainWindow : public QMainWindow {
     QString dateiPfad() const { return dateiPfad_; }
     DocumentEditor& editor() { return editor_; }
     int activeSequence() const { return activeSequence_; }
+    const LampBytes& lampenZustand() const { return lampen_; }
+    const VehicleSetup& vehicleSetup() const { return setup_; }
+    QString fahrzeugAuswahl() const { return fahrzeugAuswahl_; }
+    bool playbackRunning() const { return playback_.isRunning(); }
 
     FrmParameter* frmParameter() const { return frmParameter_; }
     FrmEigenschaften* frmEigenschaften() const { return frmEigenschaften_; }
@@ -68,6 +79,7 @@ class MainWindow : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -92,6 +104,30 @@ class MainWindow : public QMainWindow {
     void showProperties();
     void showAbout();
     void takeOptionsFromDialog();
+
+    // The car (main_window_car.cpp): pictures, lamp editing by mouse, vehicle selection.
+    void setUpCar();
+    void drawCorner(int corner);
+    void onPictureMouse(int corner, int button, float x, float y);
+    void applyEditActions(const EditActions& actions);
+    void bereicheAnzeigen();
+    void placeNumberPlates();
+
+    // The sequence table (main_window_table.cpp): steps, editing, loops, undo and playback.
+    void setUpTable();
+    QTreeWidget* activeList() const { return list1_[activeSequence_]; }
+    Selection activeSelection() const;
+    EditContext editContext();
+    void runEdit(const Selection& before, const std::optional<EditOutcome>& outcome);
+    void appendStep();
+    void showStep();
+    void showRowLamps(int row);
+    void chooseSequence(int s);
+    void onRowsChanged(int s, const Selection& selection);
+    void onDocumentReset();
+    void showTableMenu(const QPoint& pos);
+    void runPlayback(const PlaybackActions& actions);
+    void stopPlayback();
 
     // Wiring of the file menu (main_window_files.cpp) and of the module commands
     // (main_window_module.cpp), called once from the constructor.
@@ -143,7 +179,7 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 5> listMenu_{};  // List_1_1..List_1_4
 
     // Car
-    std::array<QLabel*, 5> pictures_{};  // index = corner 1..4
+    std::array<CornerPicture*, 5> pictures_{};  // index = corner 1..4
     QLabel* plateFront_ = nullptr;
     QLabel* plateFrontLabel_ = nullptr;
     QLabel* plateRear_ = nullptr;
@@ -178,6 +214,17 @@ class MainWindow : public QMainWindow {
     QPushButton* cmdBereiche_ = nullptr;
     QProgressBar* sendProgress_ = nullptr;
     QTimer* timerE_ = nullptr;
+    QMenu* menuEdit_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+
+    // Car and table state
+    PictureStore store_;
+    VehicleSetup setup_;
+    LampBytes lampen_{};  // Lampen_Zustand
+    LampEditor lampEditor_;
+    CopyBuffer copyBuffer_;
+    PlaybackMachine playback_{texts_};
 };
 
 }  // namespace vireo

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "platform/program_folder.h"
+#include "support/fakes.h"
+
+namespace vireo::test {
+
+// A main window started the way the program starts, on a scratch program folder with the
+// shipped language files, with in-memory settings, a scripted prompter and a fake clock.
+// Dialogs shown modally are recorded and accepted at once.
+class WindowFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        for (const char* name : {"Deutsch.kvl", "English.kvl"})
+            QFile::copy(QStringLiteral(VIREO_LANG_DIR "/") + QLatin1String(name),
+                        folder.filePath(QLatin1String(name)));
+        setProgramFolder(folder.path());
+        store.write(settings_keys::kLanguage, QStringLiteral("Deutsch"));
+        store.write(settings_keys::kVehicleType, QStringLiteral("111"));
+    }
+    void TearDown() override { setProgramFolder(QString()); }
+
+    std::unique_ptr<MainWindow> startWindow(const QString& commandLine = QString()) {
+        StartupFlow flow;
+        flow.context.settings = &store;
+        flow.context.prompter = &prompter;
+        flow.context.clock = &clock;
+        flow.context.commandLine = commandLine;
+        flow.context.xdgDataFolder = folder.filePath(QStringLiteral("xdg"));
+        flow.context.execDialog = [this](QDialog& dialog) {
+            shownDialogs << dialog.objectName();
+            return int(QDialog::Accepted);
+        };
+        flow.chooseLanguage = [](const QStringList&) {
+            return std::optional<QString>(QStringLiteral("Deutsch"));
+        };
+        auto window = flow.start();
+        QApplication::processEvents();
+        return window;
+    }
+
+    template <typename T>
+    static T* child(QObject& parent, const char* name) {
+        T* found = parent.findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QTemporaryDir folder;
+    MemorySettingsStore store;
+    FakePrompter prompter;
+    FakeClock clock;
+    QStringList shownDialogs;
+};
+
+}  // namespace vireo::test

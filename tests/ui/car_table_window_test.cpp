@@ -1,0 +1,104 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/corner_picture.h"
+#include "support/window_fixture.h"
+
+using namespace vireo;
+
+namespace {
+
+class CarTableWindow : public test::WindowFixture {
+  protected:
+    // A point on a picture given in twips, as the picture reports the mouse.
+    static QPoint twips(int x, int y) { return {x / 15, y / 15}; }
+};
+
+TEST_F(CarTableWindow, ClickingALampSwitchesItAndAppendingStoresTheStep) {
+    auto w = startWindow();
+    auto* frontLeft = child<CornerPicture>(*w, "imaVL");
+    const QImage dark = frontLeft->shownImage();
+    QTest::mouseMove(frontLeft, twips(2000, 2000));
+    QTest::mouseClick(frontLeft, Qt::LeftButton, {}, twips(2000, 2000));
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 1, 0, 0}));
+    EXPECT_NE(frontLeft->picture(), dark.copy());  // the lit amber strip
+    EXPECT_EQ(frontLeft->toolTip(), w->texts().entry(122) + "_L");
+    // A right click switches it back and never appends.
+    child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
+    QTest::mouseClick(frontLeft, Qt::RightButton, {}, twips(2000, 2000));
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_TRUE(w->editor().sequence(0).isEmpty());
+    // With "Autom." a left click appends the combination and switches all lamps off.
+    QTest::mouseClick(frontLeft, Qt::LeftButton, {}, twips(2000, 2000));
+    ASSERT_EQ(w->editor().sequence(0).size(), 1);
+    EXPECT_EQ(w->editor().sequence(0)[0].lamps, (LampBytes{0, 1, 0, 0}));
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    // "Speichern und weiter" appends with the slider's on-time; the list shows the rows.
+    child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(false);
+    child<QSlider>(*w, "sliderZeitein")->setValue(15);
+    QTest::mouseClick(child<CornerPicture>(*w, "imaVR"), Qt::LeftButton, {}, twips(935, 2000));
+    QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
+    ASSERT_EQ(w->editor().sequence(0).size(), 2);
+    EXPECT_EQ(w->editor().sequence(0)[1].time, "1,5");
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{1, 0, 0, 0}));
+    auto* list = child<QTreeWidget>(*w, "List1_0");
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "1,5");
+    // Clicking a row shows that step again.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->topLevelItem(1)).center());
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{1, 0, 0, 0}));
+}
+
+TEST_F(CarTableWindow, UndoAndRedoRestoreRowsAndLeaveLampClicksOut) {
+    auto w = startWindow();
+    auto* append = child<QPushButton>(*w, "cmdWeiter");
+    QTest::mouseClick(append, Qt::LeftButton);
+    QTest::mouseClick(append, Qt::LeftButton);
+    QTest::mouseClick(child<CornerPicture>(*w, "imaVL"), Qt::LeftButton, {}, twips(2000, 2000));
+    auto* undo = child<QAction>(*w, "Undo");
+    auto* redo = child<QAction>(*w, "Redo");
+    undo->trigger();
+    EXPECT_EQ(w->editor().sequence(0).size(), 1);
+    EXPECT_EQ(child<QTreeWidget>(*w, "List1_0")->topLevelItemCount(), 1);
+    redo->trigger();
+    EXPECT_EQ(w->editor().sequence(0).size(), 2);
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+}
+
+TEST_F(CarTableWindow, PlaybackRunsToTheEndAndSwitchesAllLampsOff) {
+    auto w = startWindow();
+    Document doc;
+    doc.sequences[0] = {
+        {"0,1", "", {1, 0, 0, 0}}, {"0,1", "", {0, 2, 0, 0}}, {"0,1", "", {0, 0, 4, 0}}};
+    w->editor().reset(doc);
+    auto* play = child<QPushButton>(*w, "cmdSilulation");
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_TRUE(w->playbackRunning());
+    EXPECT_EQ(play->text(), "Anhalten");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->playbackRunning(); }, 5000));
+    EXPECT_EQ(play->text(), "Simulation |>");
+    EXPECT_EQ(child<QPushButton>(*w, "cmdSimWeiter")->text(), "Simulation >>");
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_TRUE(child<QTreeWidget>(*w, "List1_0")->selectedItems().isEmpty());
+    // The fake clock saw the half second of darkness before the first row.
+    EXPECT_NE(std::find(clock.waits.begin(), clock.waits.end(), 500), clock.waits.end());
+}
+
+TEST_F(CarTableWindow, ChangingTheRowsStopsPlayback) {
+    auto w = startWindow();
+    Document doc;
+    doc.sequences[0] = {{"10", "", {1, 0, 0, 0}}, {"10", "", {0, 2, 0, 0}}};
+    w->editor().reset(doc);
+    QTest::mouseClick(child<QPushButton>(*w, "cmdSilulation"), Qt::LeftButton);
+    ASSERT_TRUE(w->playbackRunning());
+    QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
+    EXPECT_FALSE(w->playbackRunning());
+    EXPECT_EQ(child<QPushButton>(*w, "cmdSilulation")->text(), "Simula&tion |>");
+}
+
+}  // namespace
