@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QTextStream>
 
 #include "app/language_chooser.h"
@@ -10,6 +11,7 @@
 #include "app/splash_window.h"
 #include "config/language.h"
 #include "platform/app_info.h"
+#include "platform/embedded_resources.h"
 #include "platform/program_folder.h"
 
 namespace vireo {
@@ -52,9 +54,13 @@ std::unique_ptr<MainWindow> StartupFlow::start() {
 }
 
 int runStartup(QApplication& app) {
+    ensureEmbeddedResources();
     QApplication::setApplicationName(kAppTitle);
     QApplication::setOrganizationName(kCompany);
     QApplication::setApplicationVersion(versionText());
+    // Ties the windows to the installed desktop entry (its name and icon on Wayland docks).
+    QGuiApplication::setDesktopFileName(QStringLiteral("vireo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vireo.svg")));
 
     static QSettingsStore settings;
     static QtPrompter prompter;

@@ -6,10 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-// Resources live in the core library; a static library needs them registered by hand.
-static void registerCoreResources() {
-    Q_INIT_RESOURCE(resources);
-}
+#include "platform/embedded_resources.h"
 
 namespace vireo {
 
@@ -89,7 +86,7 @@ struct PictureStore::ArtTemplate {
 };
 
 PictureStore::PictureStore() : cache_(kCacheBytes) {
-    registerCoreResources();
+    ensureEmbeddedResources();
     for (Art art : {Art::Front, Art::RearEarly, Art::RearLate})
         art_[int(art)] = std::make_unique<ArtTemplate>(readResource(artPath(art)));
 }

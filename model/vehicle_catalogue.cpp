@@ -1,5 +1,7 @@
 #include "model/vehicle_catalogue.h"
 
+#include "platform/app_info.h"
+
 namespace vireo {
 
 namespace {
@@ -63,7 +65,7 @@ QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& bo
 }
 
 QString vehicleWindowTitle(const QString& fahrzeugAuswahl) {
-    return QStringLiteral("Kelvor") + fahrzeugAuswahl;
+    return kCompany + fahrzeugAuswahl;
 }
 
 const QStringList& modellnamen() {

@@ -40,7 +40,7 @@ QString limitText(EditLimit limit) {
 }
 
 void refuse(EditContext& context, EditLimit limit) {
-    context.prompter.message(limitText(limit), kMakerWebAddress, PromptIcon::Warning);
+    context.prompter.message(limitText(limit), kMakerWeb, PromptIcon::Warning);
 }
 
 }  // namespace vireo

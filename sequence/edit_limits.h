@@ -2,12 +2,11 @@
 
 #include <QString>
 
+#include "platform/app_info.h"
 #include "sequence/edit_outcome.h"
 
 namespace vireo {
 
-// The maker's web address: the title of the loop-check warning and of the limit messages.
-inline const QString kMakerWebAddress = QStringLiteral("www.kelvor.example");
 
 constexpr int kCopyBufferCapacity = 51;
 constexpr int kMaxMarkedRuns = 20;  // loops the module and playback can hold per table

@@ -50,7 +50,7 @@ std::optional<Sequence> runLoopCheck(const Sequence& rows, EditContext& context)
         return std::nullopt;
     }
     if (result.shortened)
-        context.prompter.message(context.language.entry(79), kMakerWebAddress, PromptIcon::Warning);
+        context.prompter.message(context.language.entry(79), kMakerWeb, PromptIcon::Warning);
     return std::move(result.rows);
 }
 

@@ -12,6 +12,7 @@
 
 #include "config/language.h"
 #include "desktop/ui/about_logo.h"
+#include "platform/app_info.h"
 
 namespace vireo {
 
@@ -21,8 +22,6 @@ const QColor kGrey(128, 128, 128);
 const QColor kLinkBlue(0, 0, 255);
 const QColor kLinkRed(255, 0, 0);
 
-const QString kWebAddress = QStringLiteral("www.kelvor.example");
-const QString kMailAddress = QStringLiteral("info@kelvor.example");
 
 const QPoint kBeamOrigin(558, 6);
 const QPoint kPictureCorner(230, 131);
@@ -79,12 +78,12 @@ FrmInfo::FrmInfo(const QString& language, const LanguageTable& table, LinkOpener
 
     labInternet_ = makeLabel(QStringLiteral("labInternet"), QStringLiteral("Internet:"), this);
     labInternet_->setGeometry(24, 206, 70, 22);
-    txtHyperlink_ = makeLink(QStringLiteral("txtHyperlink"), kWebAddress, kWebAddress);
+    txtHyperlink_ = makeLink(QStringLiteral("txtHyperlink"), kMakerWeb, kMakerWeb);
     txtHyperlink_->setGeometry(100, 206, 190, 22);
     labMail_ = makeLabel(QStringLiteral("labMail"), QStringLiteral("E-Mail:"), this);
     labMail_->setGeometry(24, 234, 70, 22);
-    txtE_Mail_ = makeLink(QStringLiteral("txtE_Mail"), kMailAddress,
-                          QStringLiteral("mailto:") + kMailAddress);
+    txtE_Mail_ = makeLink(QStringLiteral("txtE_Mail"), kMakerMail,
+                          QStringLiteral("mailto:") + kMakerMail);
     txtE_Mail_->setGeometry(100, 234, 190, 22);
 
     picture1_ = new QLabel(this);
