@@ -270,4 +270,32 @@ TEST_F(ModuleWindowTest, AMissingPortIsReportedAndTheChoiceIsStillKept) {
     EXPECT_EQ(child<QAction>(*w, "Port_1")->text(), QStringLiteral("Com 1 (%1)").arg(link()));
 }
 
+TEST_F(ModuleWindowTest, UpdateAndItsHelpNameTheFileThatIsMissing) {
+    auto w = start();
+    child<QAction>(*w, "Update")->trigger();
+    child<QAction>(*w, "Hilfe")->trigger();
+    ASSERT_EQ(prompter.prompts.size(), 2u);
+    EXPECT_TRUE(prompter.prompts[0].text.contains("Bootloader.exe"));
+    EXPECT_TRUE(prompter.prompts[1].text.contains("Hilfe Bootloader.chm"));
+    for (const auto& p : prompter.prompts) EXPECT_EQ(p.icon, PromptIcon::Warning);
+}
+
+// Enabled once the window's close event calls closeModulePort().
+TEST_F(ModuleWindowTest, DISABLED_ClosingTheWindowDuringAnUploadEndsItWithThePortClosed) {
+    const auto module = startModule();
+    auto w = start();
+    w->show();
+    w->editor().reset(oneWelcomeRow(*w));
+    auto* progress = child<QProgressBar>(*w, "Send_Progress");
+    QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
+        if (value == 2) w->close();
+    });
+    child<QPushButton>(*w, "cmdDaten")->click();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(w->modulePortOpen());
+    EXPECT_FALSE(w->moduleExchangeRunning());
+    EXPECT_EQ(progress->value(), 0);
+    EXPECT_TRUE(prompter.prompts.empty());  // no report after the window has gone
+}
+
 }  // namespace
