@@ -76,6 +76,15 @@ class MainWindow : public QMainWindow {
     // Opens the help of the current language (HTMLHelp_ShowTopic); the topic is not used.
     void htmlHelpShowTopic(const QString& topic = QString());
 
+    // module
+    QString modulTyp() const;     // Modul_Typ of the last valid identification
+    QString modulVer() const;     // Modul_Ver
+    int speichergroesse() const;  // Speichergroesse: 0 until identified or uploaded
+    bool moduleExchangeRunning() const;
+    bool modulePortOpen() const;
+    // HTMLHelp_Bootloader: opens the bootloader's help; the topic is not used.
+    void htmlHelpBootloader(const QString& topic = QString());
+
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -136,6 +145,23 @@ class MainWindow : public QMainWindow {
     // --- file menu: private members and functions (main_window_files.cpp)
     // --- end file menu
     // --- module: private members and functions (main_window_module.cpp)
+    // The port, the link, the module identity and the connecting notice; defined in
+    // main_window_module.cpp so this header needs none of the module headers.
+    struct ModuleState;
+    std::unique_ptr<ModuleState, void (*)(ModuleState*)> module_{nullptr, nullptr};
+
+    void portClick(int index);      // Port_Click
+    void refreshPortCaptions();     // "Com n (device)" for every item
+    void mTypeClick();              // M_Type_Click
+    void updateClick();             // Update_Click
+    void cmdDatenClick();           // cmdDaten_Click
+    void cmdSpeicherbedarfClick();  // cmdSpeicherbedarf_Click
+    void showConnectingNotice();    // frmVerbindung, shown without waiting
+    void closeConnectingNotice();
+    void setModuleCommandsEnabled(bool enabled);
+    int moduleCode() const;  // the applied model's code for image byte 5
+    // Ends a running exchange with the module and closes the port; called when the window closes.
+    void closeModulePort();
     // --- end module
 
     AppContext context_;

@@ -1,0 +1,46 @@
+#include "app/connecting_notice.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "config/language.h"
+
+namespace vireo {
+
+FrmVerbindung::FrmVerbindung(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
+    setObjectName(QStringLiteral("frmVerbindung"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    auto* inner = new QVBoxLayout(frame);
+    inner->setContentsMargins(24, 16, 24, 16);
+    label_ = new QLabel(QStringLiteral("Verbindungsaufbau"), frame);
+    label_->setObjectName(QStringLiteral("labVerbindungsaufbau"));
+    label_->setAlignment(Qt::AlignCenter);
+    inner->addWidget(label_);
+    outer->addWidget(frame);
+}
+
+void FrmVerbindung::applyCaptions(const LanguageTable& texts) {
+    const QString caption = texts.entry(73);
+    if (!caption.isEmpty()) label_->setText(caption);
+}
+
+void FrmVerbindung::showNow() {
+    adjustSize();
+    if (QWidget* owner = parentWidget()) {
+        const QRect area = owner->geometry();
+        move(area.center() - rect().center());
+    }
+    show();
+    raise();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace vireo
