@@ -664,6 +664,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::queryUnload() {
     context_.settings->write(k::kSlider, QString::number(sliderZeitein_->value()));
+    closeModulePort();
 }
 
 }  // namespace vireo

@@ -168,9 +168,8 @@ void MainWindow::setModuleCommandsEnabled(bool enabled) {
 }
 
 int MainWindow::moduleCode() const {
-    VehicleSetup setup;
-    if (!vireo::modellauswahl(modell_, setup)) return 0;
-    return setup.modellnummer;
+    // The catalogue index of the model last applied to the window.
+    return setup_.modellnummer;
 }
 
 void MainWindow::closeModulePort() {

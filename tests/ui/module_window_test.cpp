@@ -281,7 +281,7 @@ TEST_F(ModuleWindowTest, UpdateAndItsHelpNameTheFileThatIsMissing) {
 }
 
 // Enabled once the window's close event calls closeModulePort().
-TEST_F(ModuleWindowTest, DISABLED_ClosingTheWindowDuringAnUploadEndsItWithThePortClosed) {
+TEST_F(ModuleWindowTest, ClosingTheWindowDuringAnUploadEndsItWithThePortClosed) {
     const auto module = startModule();
     auto w = start();
     w->show();
