@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 212
+HIGHEST_ENTRY = 229
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -221,6 +221,41 @@ TEXTS = [
           "The firmware of the module is out of date. Please update it with the bootloader "
           "(File - Module update - Update)."),
     (212, "Dieses Programm benötigt mindestens", "This program needs at least"),
+    # Main window: the edit menu with undo and redo
+    (213, "Bearbeiten", "Edit"),
+    (214, "Rückgängig", "Undo"),
+    (215, "Wiederholen", "Redo"),
+    # Refused table edits; %1 is the limit
+    (216, "Die Sequenz ist voll: sie kann höchstens %1 Schritte enthalten.",
+          "The sequence is full: it can hold at most %1 steps."),
+    (217, "Die Sequenz kann höchstens %1 Schritte enthalten. Die Zeilen wurden nicht eingefügt.",
+          "A sequence can hold at most %1 steps. The rows have not been inserted."),
+    (218, "Es können höchstens %1 Zeilen auf einmal kopiert oder ausgeschnitten werden.",
+          "At most %1 rows can be copied or cut at a time."),
+    (219, "Eine Sequenz kann höchstens %1 Schleifen enthalten. Die Tabelle wurde nicht geändert.",
+          "A sequence can hold at most %1 loops. The table has not been changed."),
+    (220, "Zu viele getrennte Teile derselben Schleife (höchstens %1). Die Tabelle wurde nicht "
+          "geändert.",
+          "Too many separate parts of the same loop (at most %1). The table has not been changed."),
+    (221, "Eine Schleife muss innerhalb der Zeilen 1 bis %1 liegen.",
+          "A loop must lie within rows 1 to %1."),
+    (222, "Es ist keine Schleifennummer mehr frei (höchstens %1).",
+          "No loop number is left (at most %1)."),
+    # Serial port without permission: 223 (%1 device, %2 "Com n") + line break + 224 (%1 group)
+    (223, "Keine Berechtigung, %1 (%2) zu öffnen.", "No permission to open %1 (%2)."),
+    (224, 'Der Benutzer braucht Lese- und Schreibzugriff auf dieses Gerät: treten Sie der Gruppe '
+          '"%1" bei (zum Beispiel: sudo usermod -aG %1 $USER) und melden Sie sich neu an.',
+          'The user needs read and write access to this device: join the group "%1" (for '
+          'example: sudo usermod -aG %1 $USER), then log in again.'),
+    # Upload refused; %1 is the sequence's name (entry 200 or 201), %2 the limit
+    (225, 'Die Sequenz "%1" hat mehr als %2 Schleifen. Die Daten werden nicht gesendet.',
+          'The sequence "%1" has more than %2 loops. The data is not sent.'),
+    (226, 'Die Sequenz "%1" hat mehr als %2 Schritte. Die Daten werden nicht gesendet.',
+          'The sequence "%1" has more than %2 steps. The data is not sent.'),
+    (227, "Die Sequenzen enthalten keine Daten.", "The sequences hold no data."),
+    # Missing files; followed by a line break and the path
+    (228, "Die Hilfedatei wurde nicht gefunden:", "The help file was not found:"),
+    (229, "Das Bootloader-Programm wurde nicht gefunden:", "The bootloader program was not found:"),
 ]
 # fmt: on
 

@@ -1,17 +1,28 @@
 // Renders the program's windows headlessly into PNG files, for the manual and for checking the
 // look of a change: vireo-screenshots OUTPUT_FOLDER [LANGUAGE]
+// Writes main-window-XX.png, options-XX.png, properties-XX.png and about-XX.png, where XX is
+// "de" for Deutsch and "en" for any other language.
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTextStream>
+#include <QTreeWidget>
 
 #include "app/main_window.h"
+#include "app/sequence_list.h"
 #include "app/startup.h"
+#include "config/number_text.h"
+#include "config/ui/frm_parameter.h"
+#include "desktop/ui/frm_eigenschaften.h"
+#include "desktop/ui/frm_info.h"
 #include "platform/settings_store.h"
+#include "sequence/document.h"
+#include "sequence/loop_marker.h"
 
 namespace {
 
 class QuietPrompter : public vireo::Prompter {
-public:
+  public:
     void message(const QString&, const QString&, vireo::PromptIcon) override {}
     bool question(const QString&, const QString&) override { return false; }
     std::optional<QString> input(const QString&, const QString&, const QString&) override {
@@ -22,14 +33,41 @@ public:
     void beep() override {}
 };
 
+// Time passes only when waited for, so the splash and the about box's animation end at once.
 class InstantClock : public vireo::Clock {
-public:
+  public:
     qint64 nowMs() const override { return now_; }
     void wait(int ms) override { now_ += ms; }
 
-private:
+  private:
     qint64 now_ = 0;
 };
+
+vireo::Step step(int tenths, const QString& loop, vireo::LampBytes lamps) {
+    return vireo::Step{vireo::tenthsText(tenths), loop, lamps};
+}
+
+// A short welcome light: a blink, then a loop of two steps run three times, then a long glow.
+vireo::Document sampleDocument() {
+    vireo::Document document;
+    const QString loop = vireo::loopMarker(1, 3);
+    document.sequences[vireo::kWelcome] = {
+        step(5, {}, {1, 1, 0, 0}),     step(3, {}, {0, 0, 0, 0}),  step(2, loop, {3, 3, 1, 1}),
+        step(2, loop, {12, 12, 2, 2}), step(10, {}, {7, 7, 3, 3}), step(5, {}, {1, 1, 1, 1}),
+    };
+    document.sequences[vireo::kGoodbye] = {
+        step(10, {}, {3, 3, 1, 1}),
+        step(5, {}, {1, 1, 0, 0}),
+    };
+    return document;
+}
+
+// Lays a window out, shows it and saves what it shows.
+void save(QWidget* widget, const QString& path) {
+    widget->show();
+    QApplication::processEvents();
+    if (!widget->grab().save(path)) QTextStream(stderr) << "could not write " << path << "\n";
+}
 
 }  // namespace
 
@@ -44,10 +82,20 @@ int main(int argc, char** argv) {
     const QString out = args.at(1);
     const QString language = args.value(2, QStringLiteral("Deutsch"));
     QDir().mkpath(out);
+    // Numbers in the windows follow the locale ("1,5" in German), so pick the language's own.
+    QLocale::setDefault(language == QLatin1String("Deutsch")
+                            ? QLocale(QLocale::German, QLocale::Germany)
+                            : QLocale(QLocale::English, QLocale::UnitedKingdom));
+    const QString suffix =
+        language == QLatin1String("Deutsch") ? QStringLiteral("de") : QStringLiteral("en");
+    const auto file = [&](const char* name) {
+        return QDir(out).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), suffix));
+    };
 
     vireo::MemorySettingsStore settings;
     settings.write(vireo::settings_keys::kLanguage, language);
     settings.write(vireo::settings_keys::kVehicleType, QStringLiteral("111"));
+    settings.write(vireo::settings_keys::kSlider, QStringLiteral("15"));
     QuietPrompter prompter;
     InstantClock clock;
     vireo::StartupFlow flow;
@@ -57,9 +105,26 @@ int main(int argc, char** argv) {
     flow.chooseLanguage = [](const QStringList&) { return std::optional<QString>(); };
     auto window = flow.start();
     if (!window) return 1;
-    QApplication::processEvents();
-    const QString suffix = language == QLatin1String("Deutsch") ? QStringLiteral("de")
-                                                                : QStringLiteral("en");
-    window->grab().save(QDir(out).filePath(QStringLiteral("main-window-%1.png").arg(suffix)));
+    window->editor().reset(sampleDocument());
+    // Fill the two lists from the document here as well, so the picture shows the sample rows
+    // however the window itself follows the document; the loop's rows are shown selected.
+    for (int s = vireo::kWelcome; s <= vireo::kGoodbye; ++s) {
+        auto* list = window->findChild<QTreeWidget*>(QStringLiteral("List1_%1").arg(s));
+        if (!list) continue;
+        vireo::showRows(list, window->editor().sequence(s));
+        if (s == vireo::kWelcome) vireo::selectRows(list, vireo::Selection{{2, 3}, 3});
+    }
+    save(window.get(), file("main-window"));
+
+    save(window->frmParameter(), file("options"));
+    window->frmParameter()->hide();
+    save(window->frmEigenschaften(), file("properties"));
+    window->frmEigenschaften()->hide();
+
+    vireo::FrmInfo about(
+        window->sprache(), window->texts(), [](const QString&) {}, clock, window.get());
+    about.show();
+    about.runAnimation();
+    save(&about, file("about"));
     return 0;
 }
