@@ -570,6 +570,7 @@ void MainWindow::applyLanguage(bool startup) {
     updateOnTimeLabel();
     frmEigenschaften_->applyCaptions(t);
     frmParameter_->applyCaptions(t);
+    updateUndoCaptions();
 }
 
 void MainWindow::parameterAnzeigen() {

@@ -137,6 +137,7 @@ class MainWindow : public QMainWindow {
     void showTableMenu(const QPoint& pos);
     void runPlayback(const PlaybackActions& actions);
     void stopPlayback();
+    void updateUndoCaptions();
 
     // Wiring of the file menu (main_window_files.cpp) and of the module commands
     // (main_window_module.cpp), called once from the constructor.

@@ -16,6 +16,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include "app/main_window.h"
 #include "app/sequence_list.h"
@@ -84,17 +85,22 @@ void MainWindow::setUpTable() {
     });
 
     // Undo and redo of every change to the rows, with the platform's usual shortcuts.
-    menuEdit_ = new QMenu(
-        texts_.entry(213).isEmpty() ? QStringLiteral("Bearbeiten") : texts_.entry(213), this);
+    menuEdit_ = new QMenu(this);
     menuEdit_->setObjectName(QStringLiteral("Bearbeiten"));
     menuBar()->insertMenu(menuConnect_->menuAction(), menuEdit_);
-    undo_ = editor_.undoStack()->createUndoAction(menuEdit_, QStringLiteral("Rückgängig"));
+    QUndoStack* stack = editor_.undoStack();
+    undo_ = new QAction(menuEdit_);
     undo_->setObjectName(QStringLiteral("Undo"));
     undo_->setShortcuts(QKeySequence::Undo);
-    redo_ = editor_.undoStack()->createRedoAction(menuEdit_, QStringLiteral("Wiederholen"));
+    redo_ = new QAction(menuEdit_);
     redo_->setObjectName(QStringLiteral("Redo"));
     redo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(undo_, &QAction::triggered, stack, &QUndoStack::undo);
+    connect(redo_, &QAction::triggered, stack, &QUndoStack::redo);
+    connect(stack, &QUndoStack::indexChanged, this, &MainWindow::updateUndoCaptions);
+    connect(stack, &QUndoStack::cleanChanged, this, &MainWindow::updateUndoCaptions);
+    updateUndoCaptions();
     menuEdit_->addAction(undo_);
     menuEdit_->addAction(redo_);
 
@@ -107,6 +113,19 @@ void MainWindow::setUpTable() {
     });
     timerE_->setTimerType(Qt::PreciseTimer);
     connect(timerE_, &QTimer::timeout, this, [this] { runPlayback(playback_.tick()); });
+}
+
+void MainWindow::updateUndoCaptions() {
+    // Captions in the current language, naming the step they undo or redo.
+    const QUndoStack* stack = editor_.undoStack();
+    menuEdit_->setTitle(texts_.entry(213));
+    const auto caption = [](const QString& verb, const QString& step) {
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+    };
+    undo_->setText(caption(texts_.entry(214), stack->undoText()));
+    undo_->setEnabled(stack->canUndo());
+    redo_->setText(caption(texts_.entry(215), stack->redoText()));
+    redo_->setEnabled(stack->canRedo());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -180,9 +180,9 @@ UserMessage messageFor(const BuildStop& stop, const LanguageTable& texts) {
         case ImageOutcome::Overflow:
             return overflowMessage(texts);
         case ImageOutcome::TooManyLoops:
-            return tooManyLoopsMessage(stop.sequence, kMaxLoopsPerSequence);
+            return tooManyLoopsMessage(texts, stop.sequence, kMaxLoopsPerSequence);
         case ImageOutcome::TooManyRows:
-            return tooManyRowsMessage(stop.sequence, kMaxRows);
+            return tooManyRowsMessage(texts, stop.sequence, kMaxRows);
         case ImageOutcome::Ok:
         case ImageOutcome::NothingToSend:
             break;

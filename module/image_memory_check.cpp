@@ -21,7 +21,7 @@ MemoryCheck checkMemory(const Document& document, const VehicleOptions& options,
             check.message = memoryCheckMessage(texts, check.percent.value_or(0));
             break;
         case ImageOutcome::NothingToSend:
-            check.message = nothingToSendMessage();
+            check.message = nothingToSendMessage(texts);
             break;
         default:
             check.message = check.image.message;

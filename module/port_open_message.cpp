@@ -10,15 +10,12 @@ namespace {
 
 // No language file has a text for this failure, which the original ports never met: it only
 // happens where serial devices belong to a group the user must join.
-QString permissionText(const QString& device, int portNumber) {
+QString permissionText(const QString& device, int portNumber, const LanguageTable& language) {
     const QFileInfo info(device);
     QString group = info.exists() ? info.group() : QString();
     if (group.isEmpty() || group == QLatin1String("root")) group = QStringLiteral("dialout");
-    return QStringLiteral(
-               "No permission to open %1 (%2).\nThe user needs read and write access to this "
-               "device: join the group \"%3\" (for example: sudo usermod -aG %3 $USER), then log "
-               "in again.")
-        .arg(device, portCaption(portNumber), group);
+    return language.entry(223).arg(device, portCaption(portNumber)) + QLatin1Char('\n') +
+           language.entry(224).arg(group);
 }
 
 }  // namespace
@@ -35,8 +32,8 @@ std::optional<PromptMessage> portOpenFailureMessage(const LinkOpenStatus& status
                                      QLatin1Char('\n') + language.entry(95),
                                  language.entry(93), PromptIcon::Warning};
         case LinkOpenResult::PermissionDenied:
-            return PromptMessage{permissionText(status.device, portNumber), language.entry(93),
-                                 PromptIcon::Error};
+            return PromptMessage{permissionText(status.device, portNumber, language),
+                                 language.entry(93), PromptIcon::Error};
         case LinkOpenResult::Ok:
         case LinkOpenResult::OtherError:
             break;

@@ -7,9 +7,9 @@ QString percentText(const LanguageTable& texts, int percent) {
     return texts.entry(106) + QStringLiteral(" ") + QString::number(percent) + QStringLiteral(" %");
 }
 
-QString tableName(int sequence) {
-    return sequence == 0 ? QStringLiteral("Begrüßungslicht")
-                         : QStringLiteral("Verabschiedungslicht");
+// The sequence by the name of its option: "Begrüßungslicht" or "Verabschiedungslicht".
+QString tableName(const LanguageTable& texts, int sequence) {
+    return texts.entry(sequence == 0 ? 200 : 201);
 }
 }  // namespace
 
@@ -22,25 +22,18 @@ UserMessage overflowMessage(const LanguageTable& texts) {
     return {texts.entry(107), kAppTitle, PromptIcon::Warning};
 }
 
-UserMessage tooManyLoopsMessage(int sequence, int maxLoops) {
-    return {QStringLiteral("Die Sequenz \"%1\" hat mehr als %2 Schleifen. Die Daten werden "
-                           "nicht gesendet.")
-                .arg(tableName(sequence))
-                .arg(maxLoops),
-            kAppTitle, PromptIcon::Warning};
+UserMessage tooManyLoopsMessage(const LanguageTable& texts, int sequence, int maxLoops) {
+    return {texts.entry(225).arg(tableName(texts, sequence)).arg(maxLoops), kAppTitle,
+            PromptIcon::Warning};
 }
 
-UserMessage tooManyRowsMessage(int sequence, int maxRows) {
-    return {QStringLiteral("Die Sequenz \"%1\" hat mehr als %2 Schritte. Die Daten werden "
-                           "nicht gesendet.")
-                .arg(tableName(sequence))
-                .arg(maxRows),
-            kAppTitle, PromptIcon::Warning};
+UserMessage tooManyRowsMessage(const LanguageTable& texts, int sequence, int maxRows) {
+    return {texts.entry(226).arg(tableName(texts, sequence)).arg(maxRows), kAppTitle,
+            PromptIcon::Warning};
 }
 
-UserMessage nothingToSendMessage() {
-    return {QStringLiteral("Die Sequenzen enthalten keine Daten."), kMakerWeb,
-            PromptIcon::Information};
+UserMessage nothingToSendMessage(const LanguageTable& texts) {
+    return {texts.entry(227), kMakerWeb, PromptIcon::Information};
 }
 
 UserMessage memoryCheckMessage(const LanguageTable& texts, int percent) {

@@ -23,11 +23,11 @@ UserMessage capacityMessage(const LanguageTable& texts);
 // A value does not fit its byte, such as a repeat count of 0 (entry 107).
 UserMessage overflowMessage(const LanguageTable& texts);
 // A table has more loops than the module can hold.
-UserMessage tooManyLoopsMessage(int sequence, int maxLoops);
+UserMessage tooManyLoopsMessage(const LanguageTable& texts, int sequence, int maxLoops);
 // A table has more rows than a sequence may have.
-UserMessage tooManyRowsMessage(int sequence, int maxRows);
+UserMessage tooManyRowsMessage(const LanguageTable& texts, int sequence, int maxRows);
 // Both tables are empty (or hold only one dark step): there is nothing to measure or send.
-UserMessage nothingToSendMessage();
+UserMessage nothingToSendMessage(const LanguageTable& texts);
 // The memory check's report (entry 106 and the percentage).
 UserMessage memoryCheckMessage(const LanguageTable& texts, int percent);
 // The upload's success report (entry 110, a blank line, entry 106 and the percentage).

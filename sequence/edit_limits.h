@@ -7,7 +7,6 @@
 
 namespace vireo {
 
-
 constexpr int kCopyBufferCapacity = 51;
 constexpr int kMaxMarkedRuns = 20;  // loops the module and playback can hold per table
 constexpr int kMaxSecondRuns = 5;   // repeated runs of one marker the loop check repairs at once
@@ -26,7 +25,7 @@ enum class EditLimit {
     NoLoopNumberLeft,
 };
 
-QString limitText(EditLimit limit);
+QString limitText(EditLimit limit, const LanguageTable& language);
 
 // Tells the user that a command was refused because of a limit; the table stays unchanged.
 void refuse(EditContext& context, EditLimit limit);

@@ -263,7 +263,7 @@ TEST(ImageBuilder, TooManyLoopsOrRowsAreRefusedWithAMessage) {
     const DataImage tooMany = build(documentOf({row("1", {1, 0, 0, 0})}, loops(21)));
     EXPECT_EQ(tooMany.outcome, ImageOutcome::TooManyLoops);
     EXPECT_TRUE(tooMany.message.text.contains(QStringLiteral("20")));
-    EXPECT_TRUE(tooMany.message.text.contains(QStringLiteral("Verabschiedungslicht")));
+    EXPECT_TRUE(tooMany.message.text.contains(QStringLiteral("Text 201")));
 
     Sequence rows(kMaxRows + 1, row("1", {1, 0, 0, 0}));
     const DataImage tooLong = build(documentOf(rows));

@@ -97,8 +97,9 @@ TEST_F(CopyPaste, LimitsRefuseWithAMessageAndChangeNothing) {
     EXPECT_FALSE(pasteRows(plainTable(kMaxRows - 50), positions({1}, 1), buffer, context));
     EXPECT_TRUE(pasteRowsAtEnd(plainTable(kMaxRows - 51), positions({1}, 1), buffer, context));
     EXPECT_EQ(prompter.texts(),
-              QStringList({limitText(EditLimit::TooManyToCopy), limitText(EditLimit::TooManyToCopy),
-                           limitText(EditLimit::TooManyRows)}));
+              QStringList({limitText(EditLimit::TooManyToCopy, numberedLanguage()),
+                           limitText(EditLimit::TooManyToCopy, numberedLanguage()),
+                           limitText(EditLimit::TooManyRows, numberedLanguage())}));
 }
 
 TEST(LoopCheck, RefusesMoreThan20RunsOrMoreThan5SecondRuns) {

@@ -120,7 +120,7 @@ TEST_F(Loops, CreationLimitsRefuseBeforeAsking) {
         prompter.prompts.clear();
         const auto out = createLoop(c.rows, c.selection, context);
         EXPECT_EQ(out->rows, c.rows);
-        EXPECT_EQ(prompter.texts(), QStringList{limitText(c.limit)});
+        EXPECT_EQ(prompter.texts(), QStringList{limitText(c.limit, numberedLanguage())});
     }
     // Overwriting one of the twenty loops keeps the count and is allowed.
     prompter.inputAnswers = {QString("2")};
