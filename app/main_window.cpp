@@ -448,25 +448,6 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
     editor_.setOptions(optionen_);
 }
 
-MainWindow::CommandLineOutcome MainWindow::loadCommandLineFile() {
-    if (kommandozeile_.isEmpty()) return CommandLineOutcome::None;
-    dateiPfad_ = kommandozeile_;
-    // Sequence files arrive with the file subsystem; until then a named file cannot be read.
-    return CommandLineOutcome::Failed;
-}
-
-void MainWindow::resetDocument() {
-    dateiPfad_.clear();
-    Document empty;
-    empty.model = modell_;
-    empty.options = optionen_;
-    editor_.reset(empty);
-    for (QTreeWidget* list : list1_) list->clear();
-    setWindowTitleFor(kNeu);
-    labPos_->setText(QStringLiteral("Position 0"));
-    lichtAus();
-}
-
 void MainWindow::lichtAus() {}
 
 void MainWindow::modellauswahl() {
@@ -674,6 +655,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::queryUnload() {
     context_.settings->write(k::kSlider, QString::number(sliderZeitein_->value()));
+    askAboutChangesOnClose();
 }
 
 }  // namespace vireo
