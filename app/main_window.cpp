@@ -444,29 +444,6 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
     editor_.setOptions(optionen_);
 }
 
-MainWindow::CommandLineOutcome MainWindow::loadCommandLineFile() {
-    if (kommandozeile_.isEmpty()) return CommandLineOutcome::None;
-    dateiPfad_ = kommandozeile_;
-    // Sequence files arrive with the file subsystem; until then a named file cannot be read.
-    return CommandLineOutcome::Failed;
-}
-
-void MainWindow::resetDocument() {
-    dateiPfad_.clear();
-    Document empty;
-    empty.model = modell_;
-    empty.options = optionen_;
-    editor_.reset(empty);
-    for (QTreeWidget* list : list1_) list->clear();
-    setWindowTitleFor(kNeu);
-    labPos_->setText(QStringLiteral("Position 0"));
-    lichtAus();
-}
-
-void MainWindow::setWindowTitleFor(const QString& documentName) {
-    setWindowTitle(documentName + QStringLiteral("      ") + fahrzeugAuswahl_);
-}
-
 void MainWindow::updateOnTimeLabel() {
     labZeitein_->setText(onTimeCaption(sliderZeitein_->value(), texts_));
 }
@@ -666,6 +643,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::queryUnload() {
     context_.settings->write(k::kSlider, QString::number(sliderZeitein_->value()));
     closeModulePort();
+    askAboutChangesOnClose();
 }
 
 }  // namespace vireo

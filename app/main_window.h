@@ -62,7 +62,8 @@ class MainWindow : public QMainWindow {
     int splashMinimumMs() const { return developerMode_ ? 1000 : 3000; }
     QString modell() const { return modell_; }
     QString optionen() const { return optionen_; }
-    QString dateiPfad() const { return dateiPfad_; }
+    // Datei_Pfad: the file of the document, held by the file menu; empty for a new document.
+    QString dateiPfad() const;
     DocumentEditor& editor() { return editor_; }
     int activeSequence() const { return activeSequence_; }
     const LampBytes& lampenZustand() const { return lampen_; }
@@ -105,7 +106,6 @@ class MainWindow : public QMainWindow {
     void clearSettings();
     void updateOnTimeLabel();
     void updateAutoColour();
-    void setWindowTitleFor(const QString& documentName);
     void parameterAnzeigen();
     void firstStartSequence();
     void registerFileType();
@@ -144,6 +144,13 @@ class MainWindow : public QMainWindow {
     void setUpFiles();
     void setUpModule();
     // --- file menu: private members and functions (main_window_files.cpp)
+    // Connects the file commands of the core to this window; a child object of the window.
+    class FileCommands;
+    FileCommands* files_ = nullptr;
+    // Sets the window title: document name, six blanks and Fahrzeug_Auswahl.
+    void updateTitle();
+    // The file side of closing: asks entry 83 when the document has unsaved changes.
+    void askAboutChangesOnClose();
     // --- end file menu
     // --- module: private members and functions (main_window_module.cpp)
     // The port, the link, the module identity and the connecting notice; defined in
@@ -176,7 +183,6 @@ class MainWindow : public QMainWindow {
     QString kommandozeile_;
     QString modell_;
     QString optionen_;
-    QString dateiPfad_;
     QString fahrzeugAuswahl_;
     int activeSequence_ = 0;
     int port_ = 1;

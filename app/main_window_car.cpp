@@ -53,7 +53,8 @@ void MainWindow::modellauswahl() {
     fahrzeugAuswahl_ = vireo::fahrzeugAuswahl(groupState(frmParameter_->typeChoices()),
                                               groupState(frmParameter_->bodyChoices()),
                                               groupState(frmParameter_->yearChoices()));
-    setWindowTitle(vehicleWindowTitle(fahrzeugAuswahl_));
+    // The title names the document and the vehicle; it follows every change of the vehicle.
+    updateTitle();
 }
 
 void MainWindow::placeNumberPlates() {

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "files/kvs_reader.h"
+#include "files/kvs_writer.h"
+#include "platform/program_folder.h"
+#include "support/fakes.h"
+
+using namespace vireo;
+namespace k = vireo::settings_keys;
+
+namespace {
+
+// The file menu as the main window wires it: the command line at start, the menu entries and
+// the question on closing.
+class FileMenuWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        QFile::copy(QStringLiteral(VIREO_LANG_DIR "/Deutsch.kvl"),
+                    folder.filePath(QStringLiteral("Deutsch.kvl")));
+        setProgramFolder(folder.path());
+        store.write(k::kLanguage, QStringLiteral("Deutsch"));
+        store.write(k::kVehicleType, QStringLiteral("113"));
+
+        saved.model = QStringLiteral("112");
+        saved.sequences[kWelcome] = {{QStringLiteral("0,5"), QString(), {1, 2, 3, 4}},
+                                     {QStringLiteral("1"), QString(), {63, 0, 0, 63}}};
+        saved.sequences[kGoodbye] = {{QStringLiteral("0,2"), QString(), {0, 8, 8, 0}}};
+    }
+    void TearDown() override { setProgramFolder(QString()); }
+
+    QString writeFile(const QString& name, const Document& document) {
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(writeKvsFile(path, document));
+        return path;
+    }
+
+    std::unique_ptr<MainWindow> start(const QString& commandLine = QString()) {
+        StartupFlow flow;
+        flow.context.settings = &store;
+        flow.context.prompter = &prompter;
+        flow.context.clock = &clock;
+        flow.context.commandLine = commandLine;
+        flow.context.xdgDataFolder = folder.filePath(QStringLiteral("xdg"));
+        flow.context.execDialog = [](QDialog&) { return 1; };
+        flow.chooseLanguage = [](const QStringList&) { return std::optional<QString>(); };
+        auto window = flow.start();
+        QApplication::processEvents();
+        return window;
+    }
+
+    static void trigger(MainWindow& w, int item) {
+        w.findChild<QAction*>(QStringLiteral("Menu_%1").arg(item))->trigger();
+    }
+
+    static void appendStep(MainWindow& w) {
+        Sequence rows = w.editor().sequence(kWelcome);
+        rows.append({QStringLiteral("0,1"), QString(), {1, 1, 1, 1}});
+        const int last = int(rows.size()) - 1;
+        w.editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
+    }
+
+    QTemporaryDir folder;
+    MemorySettingsStore store;
+    test::FakePrompter prompter;
+    test::FakeClock clock;
+    Document saved;
+};
+
+TEST_F(FileMenuWindowTest, AFileOnTheCommandLineOpensWithItsOwnVehicle) {
+    const QString path = writeFile(QStringLiteral("Lauflicht.kvs"), saved);
+    auto w = start(path);
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(prompter.prompts.empty());
+    EXPECT_EQ(w->editor().document().sequences, saved.sequences);
+    EXPECT_EQ(w->modell(), "112");  // the file's model, not the stored "113"
+    EXPECT_EQ(w->editor().document().model, "112");
+    EXPECT_EQ(w->dateiPfad(), path);
+    EXPECT_TRUE(w->windowTitle().startsWith(path + QStringLiteral("      ")))
+        << w->windowTitle().toStdString();
+
+    // Nothing changed since: closing asks nothing.
+    w->close();
+    EXPECT_TRUE(prompter.prompts.empty());
+}
+
+TEST_F(FileMenuWindowTest, ADamagedFileOnTheCommandLineLeavesAnEmptyNewDocument) {
+    const QString path = writeFile(QStringLiteral("kaputt.kvs"), saved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    const qsizetype body = bytes.indexOf('\n') + 1;
+    ASSERT_GT(body, 0);
+    bytes[body + 2] = char(bytes[body + 2] ^ 0x20);  // one character of the model changes
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+
+    auto w = start(path);
+    ASSERT_TRUE(w);
+    ASSERT_EQ(prompter.count("message"), 1);
+    EXPECT_EQ(prompter.prompts.at(0).text, w->texts().entry(81));
+    EXPECT_EQ(prompter.prompts.at(0).title, w->texts().entry(82));
+    EXPECT_EQ(prompter.count("question"), 0);
+    EXPECT_TRUE(w->editor().document().isEmpty());
+    EXPECT_TRUE(w->dateiPfad().isEmpty());
+    EXPECT_TRUE(w->windowTitle().startsWith(QStringLiteral("Neu      ")))
+        << w->windowTitle().toStdString();
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("labPos"))->text(), "Position 0");
+}
+
+TEST_F(FileMenuWindowTest, OpenThenSaveWritesBackWithoutADialog) {
+    const QString path = writeFile(QStringLiteral("Blinker.kvs"), saved);
+    auto w = start();
+    prompter.prompts.clear();
+
+    prompter.fileAnswers = {path};
+    trigger(*w, 2);
+    EXPECT_EQ(prompter.count("open"), 1);
+    EXPECT_EQ(w->editor().document().sequences, saved.sequences);
+    EXPECT_EQ(w->modell(), "112");
+    EXPECT_EQ(w->dateiPfad(), path);
+    EXPECT_TRUE(w->windowTitle().startsWith(path + QStringLiteral("      ")));
+
+    appendStep(*w);
+    trigger(*w, 3);
+    EXPECT_EQ(prompter.count("save"), 0);
+    EXPECT_EQ(w->dateiPfad(), path);
+    const QString withoutSuffix = path.left(path.size() - 4);
+    EXPECT_TRUE(w->windowTitle().startsWith(withoutSuffix + QStringLiteral("      ")));
+    EXPECT_FALSE(w->windowTitle().contains(QStringLiteral(".kvs")));
+    const KvsReadResult back = readKvsFile(path);
+    ASSERT_EQ(back.verdict, KvsVerdict::Loaded);
+    EXPECT_EQ(back.document.sequences, w->editor().document().sequences);
+
+    // "Neu" on the saved document asks nothing and empties it.
+    trigger(*w, 1);
+    EXPECT_EQ(prompter.count("question"), 0);
+    EXPECT_TRUE(w->editor().document().isEmpty());
+    EXPECT_TRUE(w->dateiPfad().isEmpty());
+    EXPECT_TRUE(w->windowTitle().startsWith(QStringLiteral("Neu      ")));
+}
+
+TEST_F(FileMenuWindowTest, ClosingWithChangesAsksAndSavesUnderAChosenName) {
+    const QString path = writeFile(QStringLiteral("Alt.kvs"), saved);
+    auto w = start(path);
+    appendStep(*w);
+    const Document changed = w->editor().document();
+
+    const QString chosen = folder.filePath(QStringLiteral("Neu.kvs"));
+    prompter.questionAnswers = {true};
+    prompter.fileAnswers = {chosen};
+    w->close();
+
+    ASSERT_EQ(prompter.count("question"), 1);
+    EXPECT_EQ(prompter.prompts.at(0).text, w->texts().entry(83));
+    EXPECT_EQ(prompter.count("save"), 1);  // the dialog, though the document has a path
+    EXPECT_EQ(readKvsFile(chosen).document, changed);
+    EXPECT_EQ(readKvsFile(path).document.sequences, saved.sequences);  // the old file stays
+    EXPECT_EQ(store.read(k::kSlider), "1");
+}
+
+TEST_F(FileMenuWindowTest, ClosingWithChangesAndNoKeepsTheFileAndStillCloses) {
+    const QString path = writeFile(QStringLiteral("Alt.kvs"), saved);
+    auto w = start(path);
+    appendStep(*w);
+    prompter.questionAnswers = {false};
+    w->close();
+    EXPECT_EQ(prompter.count("question"), 1);
+    EXPECT_EQ(prompter.count("save"), 0);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(readKvsFile(path).document.sequences, saved.sequences);
+}
+
+}  // namespace
