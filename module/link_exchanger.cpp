@@ -1,5 +1,6 @@
 #include "module/link_exchanger.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 namespace vireo {
@@ -24,7 +25,16 @@ ReplyProgress replyProgress(const QByteArray& frame, const QByteArray& reply) {
     return ReplyProgress::CompleteIfQuiet;
 }
 
-LinkExchanger::LinkExchanger(ByteLink& link, Clock& clock) : link_(link), clock_(clock) {}
+namespace {
+int fixedWaitFromEnvironment() {
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("VIREO_FIXED_REPLY_WAIT_MS", &ok);
+    return ok && ms > 0 && ms <= 1000 ? ms : 0;
+}
+}  // namespace
+
+LinkExchanger::LinkExchanger(ByteLink& link, Clock& clock)
+    : link_(link), clock_(clock), fixedWaitMs_(fixedWaitFromEnvironment()) {}
 
 QByteArray LinkExchanger::sendReceive(const QByteArray& frame) {
     if (busy_ || !link_.isOpen()) return {};
@@ -43,6 +53,11 @@ QByteArray LinkExchanger::sendReceive(const QByteArray& frame) {
     for (int attempt = 0; attempt < kTries; ++attempt) {
         if (!link_.isOpen()) break;  // closed by a handler that ran during the wait
         link_.send(frame);
+        if (fixedWaitMs_ > 0) {
+            clock_.wait(fixedWaitMs_);
+            if (link_.bytesWaiting() > 0) return link_.readAll();
+            continue;
+        }
         const qint64 deadline = clock_.nowMs() + kTryWaitMs;
         for (qint64 now = clock_.nowMs();
              link_.isOpen() && link_.bytesWaiting() == 0 && now < deadline; now = clock_.nowMs())

@@ -29,6 +29,9 @@ ReplyProgress replyProgress(const QByteArray& frame, const QByteArray& reply);
 // complete form (say, an adapter that delivers in bursts) does not cut it short. The end frame is
 // sent once and followed by a short pause.
 //
+// For comparison runs, the environment variable VIREO_FIXED_REPLY_WAIT_MS (1..1000) makes every
+// try wait that long in full before reading whatever came, as a fixed 50 ms wait per frame did.
+//
 // Waits let pending events run, so a window's handler could call in again: such a nested call
 // is refused (empty reply, nothing sent) rather than interleaving frames on the line.
 class LinkExchanger : public Exchanger {
@@ -50,12 +53,16 @@ class LinkExchanger : public Exchanger {
     // A longer quiet time suits adapters that deliver received bytes in late bursts.
     void setQuietMs(int ms) { quietMs_ = ms; }
 
+    // The full wait per try taken from VIREO_FIXED_REPLY_WAIT_MS; 0 when it is not set.
+    int fixedWaitMs() const { return fixedWaitMs_; }
+
   private:
     QByteArray collectReply(const QByteArray& frame, qint64 deadline);
 
     ByteLink& link_;
     Clock& clock_;
     int quietMs_ = kQuietMs;
+    int fixedWaitMs_ = 0;
     bool busy_ = false;
 };
 

@@ -5,43 +5,10 @@
 #include "module/module_port.h"
 #include "module/serial_byte_link.h"
 #include "platform/clock.h"
-#include "platform/prompter.h"
+#include "tools/cli/cli_prompter.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
-
-namespace {
-
-// Nobody to ask on the command line: messages are dropped (the command reports the outcome in
-// its own words), questions answer No and dialogs cancel.
-class SilentPrompter : public Prompter {
-  public:
-    void message(const QString&, const QString&, PromptIcon) override {}
-    bool question(const QString&, const QString&) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
-
-QString openFailureText(const LinkOpenStatus& status) {
-    switch (status.result) {
-        case LinkOpenResult::NoSuchPort:
-            return QStringLiteral("no such port");
-        case LinkOpenResult::InUse:
-            return QStringLiteral("the port is in use");
-        case LinkOpenResult::PermissionDenied:
-            return QStringLiteral(
-                "no permission (the user needs read and write access, "
-                "e.g. membership in the group \"dialout\")");
-        default:
-            return status.reason.isEmpty() ? QStringLiteral("cannot open") : status.reason;
-    }
-}
-
-}  // namespace
 
 int identify(const QStringList& args) {
     QTextStream out(stdout);
@@ -66,7 +33,7 @@ int identify(const QStringList& args) {
     SerialByteLink link;
     ModulePort port(link, systemClock(), [portPath](int) { return portPath; });
     const ModuleOperation operation(port);
-    SilentPrompter prompter;
+    CliPrompter prompter;
     ModuleIdentity identity;
     const HandshakeResult result =
         connectModule(port, identity, longReply, prompter, LanguageTable::builtIn(), {});

@@ -3,6 +3,7 @@
 
 #include "sequence/document.h"
 #include "simulation/playback_lines.h"
+#include "tools/cli/cli_kvs_input.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
@@ -56,12 +57,6 @@ std::optional<PlayArguments> parse(const QStringList& args, QString* error) {
     return parsed;
 }
 
-// Reads the document to play; the .kvs reader is linked in here.
-std::optional<Document> readDocument(const QString&, QString* error) {
-    *error = QStringLiteral("this build cannot read sequence files");
-    return std::nullopt;
-}
-
 }  // namespace
 
 int play(const QStringList& args) {
@@ -73,12 +68,10 @@ int play(const QStringList& args) {
             << "usage: vireo-cli play FILE.kvs [--sequence 0|1] [--from ROW] [--limit N]\n";
         return kUsage;
     }
-    const auto document = readDocument(parsed->file, &error);
-    if (!document) {
-        err << "vireo-cli play: " << parsed->file << ": " << error << "\n";
-        return kUsage;
-    }
-    const Sequence& rows = document->sequences[parsed->sequence];
+    Document document;
+    if (const int code = loadKvsFile(QStringLiteral("play"), parsed->file, &document); code != kOk)
+        return code;
+    const Sequence& rows = document.sequences[parsed->sequence];
     if (!rows.isEmpty() && parsed->fromRow > rows.size()) {
         err << "vireo-cli play: " << parsed->file << ": sequence " << parsed->sequence << " has "
             << rows.size() << " rows, no row " << parsed->fromRow << "\n";

@@ -16,7 +16,7 @@ void usage() {
            "  memory FILE.kvs [--capacity N]\n"
            "  play FILE.kvs [--sequence 0|1] [--from ROW] [--limit N]\n"
            "  identify --port PORT [--long]\n"
-           "  upload FILE.kvs --port PORT [image options]\n";
+           "  upload FILE.kvs --port PORT [--welcome-hold POS] [--goodbye-hold POS]\n";
 }
 }  // namespace
 

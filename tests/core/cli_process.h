@@ -1,0 +1,80 @@
+#pragma once
+
+// Running vireo-cli and the virtual module as processes, for the end-to-end tests of the
+// headless tools.
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+#include <QThread>
+
+namespace vireo::test {
+
+inline QString binPath(const char* program) {
+    return QStringLiteral(VIREO_BIN_DIR "/") + QLatin1String(program);
+}
+
+struct CliRun {
+    int exitCode = -1;  // -1 when the program crashed or did not finish
+    QString out;
+    QString err;
+};
+
+inline CliRun runCli(const QStringList& args, const QByteArray& input = {}) {
+    QProcess cli;
+    cli.start(binPath("vireo-cli"), args);
+    if (!cli.waitForStarted()) return {};
+    cli.write(input);
+    cli.closeWriteChannel();
+    const bool finished = cli.waitForFinished(60000);
+    return {finished && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            QString::fromUtf8(cli.readAllStandardOutput()),
+            QString::fromUtf8(cli.readAllStandardError())};
+}
+
+// One virtual module on a pseudo-terminal linked at `link`, for the object's lifetime; closing
+// its stdin ends it.
+class VirtualModule {
+  public:
+    VirtualModule(const QString& link, const QStringList& options) {
+        process_.start(binPath("vireo-module-sim"),
+                       QStringList{QStringLiteral("--link"), link} + options);
+        QDeadlineTimer deadline(10000);
+        while (!process_.canReadLine() && !deadline.hasExpired() &&
+               process_.state() != QProcess::NotRunning)
+            process_.waitForReadyRead(100);
+        ready_ = QString::fromLatin1(process_.readLine()).startsWith(QLatin1String("READY /dev/"));
+    }
+    ~VirtualModule() {
+        process_.closeWriteChannel();
+        if (!process_.waitForFinished(3000)) {
+            process_.terminate();
+            process_.waitForFinished(3000);
+        }
+    }
+    bool ready() const { return ready_; }
+
+  private:
+    QProcess process_;
+    bool ready_ = false;
+};
+
+// The memory the module dumped after an end frame, as the hex text `vireo-cli image` prints
+// (addresses 1 .. highest written); empty when no dump appeared within a few seconds.
+inline QString dumpedMemoryHex(const QString& path) {
+    QDeadlineTimer deadline(3000);
+    while (!deadline.hasExpired() && !QFile::exists(path)) QThread::msleep(10);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList hex;
+    const QJsonArray bytes =
+        QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("bytes")).toArray();
+    for (const QJsonValue& b : bytes)
+        hex << QStringLiteral("%1").arg(b.toInt(), 2, 16, QLatin1Char('0'));
+    return hex.join(QLatin1Char(' '));
+}
+
+}  // namespace vireo::test
