@@ -48,25 +48,14 @@ void printMessage(const UserMessage& message) {
 
 int upload(const QStringList& args) {
     const QString command = QStringLiteral("upload");
-    // The upload always uses the memory size the editor sets and the type the module reports.
-    for (const char* fixed : {"--capacity", "--module-type"}) {
-        if (args.contains(QLatin1String(fixed))) {
-            complain(command, QStringLiteral("usage"),
-                     QLatin1String(fixed) +
-                         QStringLiteral(" does not apply: the upload uses %1 bytes of memory and "
-                                        "the edition of the module that answers")
-                             .arg(kUploadCapacity));
-            return kUsage;
-        }
-    }
-    const auto a = parseImageArgs(command, args,
-                                  {QStringLiteral("--welcome-hold"),
-                                   QStringLiteral("--goodbye-hold"), QStringLiteral("--port")});
+    const auto a = parseImageArgs(
+        command, args,
+        {QStringLiteral("--welcome-hold"), QStringLiteral("--goodbye-hold"),
+         QStringLiteral("--capacity"), QStringLiteral("--module-type"), QStringLiteral("--port")});
     if (!a) return kUsage;
     if (a->port.isEmpty()) {
         complain(command, QStringLiteral("usage"),
-                 QStringLiteral("upload FILE.kvs --port PORT [--welcome-hold POS] "
-                                "[--goodbye-hold POS]"));
+                 QStringLiteral("upload FILE.kvs --port PORT [image options]"));
         return kUsage;
     }
     int exitCode = kUsage;
@@ -105,6 +94,14 @@ int upload(const QStringList& args) {
             return kNoModule;
     }
     QTextStream(stderr) << connectedInfoText(identity) << "\n";
+    // The image options are taken for the same command line as `image`, but an upload builds
+    // what the editor sends: for its memory size and the edition of the module that answers.
+    if (a->capacity != kUploadCapacity)
+        QTextStream(stderr) << "note: --capacity is not used; the upload uses " << kUploadCapacity
+                            << " bytes\n";
+    if (!a->moduleType.isEmpty() && a->moduleType != identity.type)
+        QTextStream(stderr) << "note: --module-type is not used; the module reports type "
+                            << identity.type << "\n";
 
     // The module's edition decides which options it has, as when the window sends.
     const VehicleOptions options =
