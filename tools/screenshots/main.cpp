@@ -52,7 +52,7 @@ vireo::Document sampleDocument() {
     vireo::Document document;
     const QString loop = vireo::loopMarker(1, 3);
     document.sequences[vireo::kWelcome] = {
-        step(5, {}, {1, 1, 0, 0}),     step(3, {}, {0, 0, 0, 0}),  step(2, loop, {3, 3, 1, 1}),
+        step(5, {}, {1, 1, 0, 0}),     step(3, {}, {0, 0, 0, 0}),  step(2, loop, {15, 15, 7, 7}),
         step(2, loop, {12, 12, 2, 2}), step(10, {}, {7, 7, 3, 3}), step(5, {}, {1, 1, 1, 1}),
     };
     document.sequences[vireo::kGoodbye] = {
@@ -106,13 +106,11 @@ int main(int argc, char** argv) {
     auto window = flow.start();
     if (!window) return 1;
     window->editor().reset(sampleDocument());
-    // Fill the two lists from the document here as well, so the picture shows the sample rows
-    // however the window itself follows the document; the loop's rows are shown selected.
-    for (int s = vireo::kWelcome; s <= vireo::kGoodbye; ++s) {
-        auto* list = window->findChild<QTreeWidget*>(QStringLiteral("List1_%1").arg(s));
-        if (!list) continue;
-        vireo::showRows(list, window->editor().sequence(s));
-        if (s == vireo::kWelcome) vireo::selectRows(list, vireo::Selection{{2, 3}, 3});
+    // The loop's rows are selected and the first of them is shown on the pictures, as after a
+    // click on that row.
+    if (auto* list = window->findChild<QTreeWidget*>(QStringLiteral("List1_0"))) {
+        vireo::selectRows(list, vireo::Selection{{2, 3}, 2});
+        Q_EMIT list->itemClicked(list->topLevelItem(2), 0);
     }
     save(window.get(), file("main-window"));
 
