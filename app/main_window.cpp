@@ -579,7 +579,10 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::htmlHelpShowTopic(const QString&) {
-    const HelpDocument help = helpDocument(sprache_, programFolder());
+    openHelp(helpDocument(sprache_, programFolder()));
+}
+
+void MainWindow::openHelp(const HelpDocument& help) {
     if (!help.found()) {
         context_.prompter->message(help.error, kAppTitle, PromptIcon::Warning);
         return;

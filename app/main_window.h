@@ -8,6 +8,7 @@
 #include "app/app_context.h"
 #include "config/language.h"
 #include "config/startup_settings.h"
+#include "desktop/help_file.h"
 #include "model/lamp_editor.h"
 #include "model/picture_store.h"
 #include "model/vehicle_catalogue.h"
@@ -113,6 +114,8 @@ class MainWindow : public QMainWindow {
     void showProperties();
     void showAbout();
     void takeOptionsFromDialog();
+    // Opens a help document, or says which file is missing or could not be opened.
+    void openHelp(const HelpDocument& help);
 
     // The car (main_window_car.cpp): pictures, lamp editing by mouse, vehicle selection.
     void setUpCar();

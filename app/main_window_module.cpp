@@ -283,14 +283,7 @@ void MainWindow::htmlHelpBootloader(const QString&) {
         findHelpDocument(sprache_, programFolder(), QStringLiteral("Hilfe Bootloader.chm"),
                          german ? QStringLiteral("manual/de/bootloader.html")
                                 : QStringLiteral("manual/en/bootloader.html"));
-    if (!help.found()) {
-        context_.prompter->message(help.error, kAppTitle, PromptIcon::Warning);
-        return;
-    }
-    if (!opener_->openDocument(help.path))
-        context_.prompter->message(
-            QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(help.path), texts_.entry(88)),
-            kAppTitle, PromptIcon::Warning);
+    openHelp(help);
 }
 
 }  // namespace vireo

@@ -15,22 +15,13 @@
 #include "module/link_exchanger.h"
 #include "module/serial_byte_link.h"
 #include "platform/clock.h"
+#include "platform/silent_prompter.h"
 
 namespace {
 
 constexpr double kCharMs = 10.0 * 1000.0 / 9600.0;
 
-class SilentPrompter : public vireo::Prompter {
-  public:
-    void message(const QString&, const QString&, vireo::PromptIcon) override {}
-    bool question(const QString&, const QString&) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
+using vireo::SilentPrompter;
 
 struct Module {
     QTemporaryDir dir;

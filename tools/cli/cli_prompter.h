@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "module/byte_link.h"
-#include "platform/prompter.h"
+#include "platform/silent_prompter.h"
 
 // What the module commands need in place of the window: someone to take its messages, and the
 // words for a port that did not open.
@@ -12,16 +12,9 @@ namespace vireo::cli {
 // Nobody to ask on the command line: questions answer No and dialogs cancel. The messages the
 // window would show are kept as text, for the command to print those that make sense here
 // (the port messages, for one, name a port number the command line does not use).
-class CliPrompter : public Prompter {
+class CliPrompter : public SilentPrompter {
   public:
     void message(const QString& text, const QString& title, PromptIcon icon) override;
-    bool question(const QString&, const QString&) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
 
     // Prints the kept messages on stderr, "TITLE: TEXT" each, and forgets them.
     void printMessages();

@@ -16,22 +16,11 @@
 #include "desktop/ui/frm_eigenschaften.h"
 #include "desktop/ui/frm_info.h"
 #include "platform/settings_store.h"
+#include "platform/silent_prompter.h"
 #include "sequence/document.h"
 #include "sequence/loop_marker.h"
 
 namespace {
-
-class QuietPrompter : public vireo::Prompter {
-  public:
-    void message(const QString&, const QString&, vireo::PromptIcon) override {}
-    bool question(const QString&, const QString&) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
 
 // Time passes only when waited for, so the splash and the about box's animation end at once.
 class InstantClock : public vireo::Clock {
@@ -96,7 +85,7 @@ int main(int argc, char** argv) {
     settings.write(vireo::settings_keys::kLanguage, language);
     settings.write(vireo::settings_keys::kVehicleType, QStringLiteral("111"));
     settings.write(vireo::settings_keys::kSlider, QStringLiteral("15"));
-    QuietPrompter prompter;
+    vireo::SilentPrompter prompter;
     InstantClock clock;
     vireo::StartupFlow flow;
     flow.context.settings = &settings;
