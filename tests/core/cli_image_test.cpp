@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "files/document_json.h"
-#include "tests/core/cli_process.h"
+#include "support/processes.h"
 
 using namespace vireo;
 using namespace vireo::test;

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "files/document_json.h"
-#include "tests/core/cli_process.h"
+#include "support/processes.h"
 
 using namespace vireo;
 using namespace vireo::test;

@@ -15,55 +15,14 @@
 #include "module/identification_report.h"
 #include "module/link_exchanger.h"
 #include "module/serial_byte_link.h"
+#include "support/processes.h"
 
 namespace vireo {
 namespace {
 
-const QString kBin = QStringLiteral(VIREO_BIN_DIR);
-
-// One virtual module for the test's lifetime; closing its stdin ends it.
-class VirtualModule {
-  public:
-    explicit VirtualModule(const QString& link, const QStringList& options = {}) : link_(link) {
-        process_.setProgram(kBin + QStringLiteral("/vireo-module-sim"));
-        process_.setArguments(QStringList{QStringLiteral("--link"), link} + options);
-        process_.setProcessChannelMode(QProcess::SeparateChannels);
-        process_.start();
-        QDeadlineTimer deadline(10000);
-        while (!process_.canReadLine() && !deadline.hasExpired() &&
-               process_.state() != QProcess::NotRunning)
-            process_.waitForReadyRead(100);
-        ready_ = QString::fromLatin1(process_.readLine()).trimmed();
-    }
-    ~VirtualModule() {
-        process_.closeWriteChannel();
-        if (!process_.waitForFinished(3000)) {
-            process_.terminate();
-            process_.waitForFinished(3000);
-        }
-    }
-    bool ready() const { return ready_.startsWith(QLatin1String("READY /dev/")); }
-    QString link() const { return link_; }
-
-  private:
-    QString link_;
-    QProcess process_;
-    QString ready_;
-};
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& args) {
-    QProcess cli;
-    cli.start(kBin + QStringLiteral("/vireo-cli"), args);
-    cli.waitForFinished(20000);
-    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
-}
+using test::CliRun;
+using test::runCli;
+using test::VirtualModule;
 
 class EndToEnd : public ::testing::Test {
   protected:

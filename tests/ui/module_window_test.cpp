@@ -29,50 +29,12 @@
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
 #include "support/fakes.h"
+#include "support/processes.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;
 
 namespace {
-
-const QString kBin = QStringLiteral(VIREO_BIN_DIR);
-
-// One virtual module for the test's lifetime; closing its stdin ends it.
-class VirtualModule {
-  public:
-    VirtualModule(const QString& link, const QStringList& options) {
-        process_.setProgram(kBin + QStringLiteral("/vireo-module-sim"));
-        process_.setArguments(QStringList{QStringLiteral("--link"), link} + options);
-        process_.start();
-        QDeadlineTimer deadline(10000);
-        while (!process_.canReadLine() && !deadline.hasExpired() &&
-               process_.state() != QProcess::NotRunning)
-            process_.waitForReadyRead(100);
-        ready_ = QString::fromLatin1(process_.readLine()).startsWith(QLatin1String("READY"));
-    }
-    ~VirtualModule() {
-        process_.closeWriteChannel();
-        if (!process_.waitForFinished(3000)) {
-            process_.terminate();
-            process_.waitForFinished(3000);
-        }
-    }
-    bool ready() const { return ready_; }
-
-  private:
-    QProcess process_;
-    bool ready_ = false;
-};
-
-QJsonObject waitForDump(const QString& path) {
-    QDeadlineTimer deadline(3000);
-    while (!deadline.hasExpired()) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) return QJsonDocument::fromJson(file.readAll()).object();
-        QThread::msleep(10);
-    }
-    return {};
-}
 
 class ModuleWindowTest : public ::testing::Test {
   protected:
@@ -96,9 +58,9 @@ class ModuleWindowTest : public ::testing::Test {
     QString link() const { return folder.filePath(QStringLiteral("module")); }
     QString dumpPath() const { return folder.filePath(QStringLiteral("dump.json")); }
 
-    std::unique_ptr<VirtualModule> startModule(QStringList options = {}) {
+    std::unique_ptr<test::VirtualModule> startModule(QStringList options = {}) {
         options << QStringLiteral("--dump") << dumpPath();
-        auto module = std::make_unique<VirtualModule>(link(), options);
+        auto module = std::make_unique<test::VirtualModule>(link(), options);
         EXPECT_TRUE(module->ready());
         return module;
     }
@@ -217,7 +179,7 @@ TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
     const DataImage expected = buildDataImage(w->editor().document(), w->frmParameter()->options(),
                                               moduleCodeOf(w->modell()), kUploadCapacity, t);
     ASSERT_EQ(expected.outcome, ImageOutcome::Ok);
-    const QJsonObject dump = waitForDump(dumpPath());
+    const QJsonObject dump = test::dumpedMemory(dumpPath());
     const QJsonArray bytes = dump.value(QStringLiteral("bytes")).toArray();
     ASSERT_EQ(dump.value(QStringLiteral("length")).toInt(), expected.length);
     for (int i = 1; i <= expected.length; ++i)

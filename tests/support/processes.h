@@ -39,7 +39,7 @@ inline CliRun runCli(const QStringList& args, const QByteArray& input = {}) {
 // its stdin ends it.
 class VirtualModule {
   public:
-    VirtualModule(const QString& link, const QStringList& options) {
+    explicit VirtualModule(const QString& link, const QStringList& options = {}) : link_(link) {
         process_.start(binPath("vireo-module-sim"),
                        QStringList{QStringLiteral("--link"), link} + options);
         QDeadlineTimer deadline(10000);
@@ -56,22 +56,30 @@ class VirtualModule {
         }
     }
     bool ready() const { return ready_; }
+    QString link() const { return link_; }
 
   private:
+    QString link_;
     QProcess process_;
     bool ready_ = false;
 };
 
-// The memory the module dumped after an end frame, as the hex text `vireo-cli image` prints
-// (addresses 1 .. highest written); empty when no dump appeared within a few seconds.
-inline QString dumpedMemoryHex(const QString& path) {
+// The dump the module wrote after an end frame ({"bytes": [...], "length": N, ...}); empty
+// when none appeared within a few seconds.
+inline QJsonObject dumpedMemory(const QString& path) {
     QDeadlineTimer deadline(3000);
-    while (!deadline.hasExpired() && !QFile::exists(path)) QThread::msleep(10);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    while (!deadline.hasExpired()) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) return QJsonDocument::fromJson(file.readAll()).object();
+        QThread::msleep(10);
+    }
+    return {};
+}
+
+// The dumped memory as the hex text `vireo-cli image` prints (addresses 1 .. highest written).
+inline QString dumpedMemoryHex(const QString& path) {
     QStringList hex;
-    const QJsonArray bytes =
-        QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("bytes")).toArray();
+    const QJsonArray bytes = dumpedMemory(path).value(QStringLiteral("bytes")).toArray();
     for (const QJsonValue& b : bytes)
         hex << QStringLiteral("%1").arg(b.toInt(), 2, 16, QLatin1Char('0'));
     return hex.join(QLatin1Char(' '));
