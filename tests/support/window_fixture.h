@@ -16,7 +16,8 @@ namespace vireo::test {
 
 // A main window started the way the program starts, on a scratch program folder with the
 // shipped language files, with in-memory settings, a scripted prompter and a fake clock.
-// Dialogs shown modally are recorded and accepted at once.
+// The store holds the language "Deutsch" and the model "111"; dialogs shown modally are
+// recorded and accepted at once.
 class WindowFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -41,8 +42,10 @@ class WindowFixture : public ::testing::Test {
             shownDialogs << dialog.objectName();
             return int(QDialog::Accepted);
         };
-        flow.chooseLanguage = [](const QStringList&) {
-            return std::optional<QString>(QStringLiteral("Deutsch"));
+        flow.chooseLanguage = [this](const QStringList& languages) {
+            offeredLanguages = languages;
+            ++chooserShown;
+            return std::optional<QString>(languageChoice);
         };
         auto window = flow.start();
         QApplication::processEvents();
@@ -61,6 +64,10 @@ class WindowFixture : public ::testing::Test {
     FakePrompter prompter;
     FakeClock clock;
     QStringList shownDialogs;
+    // The language chooser answers with languageChoice and remembers what it offered.
+    QString languageChoice = QStringLiteral("Deutsch");
+    QStringList offeredLanguages;
+    int chooserShown = 0;
 };
 
 }  // namespace vireo::test

@@ -11,7 +11,7 @@
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/program_folder.h"
-#include "support/fakes.h"
+#include "support/window_fixture.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;
@@ -20,14 +20,10 @@ namespace {
 
 // The file menu as the main window wires it: the command line at start, the menu entries and
 // the question on closing.
-class FileMenuWindowTest : public ::testing::Test {
+class FileMenuWindowTest : public test::WindowFixture {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        QFile::copy(QStringLiteral(VIREO_LANG_DIR "/Deutsch.kvl"),
-                    folder.filePath(QStringLiteral("Deutsch.kvl")));
-        setProgramFolder(folder.path());
-        store.write(k::kLanguage, QStringLiteral("Deutsch"));
+        WindowFixture::SetUp();
         store.write(k::kVehicleType, QStringLiteral("113"));
 
         saved.model = QStringLiteral("112");
@@ -35,8 +31,6 @@ class FileMenuWindowTest : public ::testing::Test {
                                      {QStringLiteral("1"), QString(), {63, 0, 0, 63}}};
         saved.sequences[kGoodbye] = {{QStringLiteral("0,2"), QString(), {0, 8, 8, 0}}};
     }
-    void TearDown() override { setProgramFolder(QString()); }
-
     QString writeFile(const QString& name, const Document& document) {
         const QString path = folder.filePath(name);
         EXPECT_TRUE(writeKvsFile(path, document));
@@ -44,17 +38,7 @@ class FileMenuWindowTest : public ::testing::Test {
     }
 
     std::unique_ptr<MainWindow> start(const QString& commandLine = QString()) {
-        StartupFlow flow;
-        flow.context.settings = &store;
-        flow.context.prompter = &prompter;
-        flow.context.clock = &clock;
-        flow.context.commandLine = commandLine;
-        flow.context.xdgDataFolder = folder.filePath(QStringLiteral("xdg"));
-        flow.context.execDialog = [](QDialog&) { return 1; };
-        flow.chooseLanguage = [](const QStringList&) { return std::optional<QString>(); };
-        auto window = flow.start();
-        QApplication::processEvents();
-        return window;
+        return startWindow(commandLine);
     }
 
     static void trigger(MainWindow& w, int item) {
@@ -68,10 +52,6 @@ class FileMenuWindowTest : public ::testing::Test {
         w.editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
     }
 
-    QTemporaryDir folder;
-    MemorySettingsStore store;
-    test::FakePrompter prompter;
-    test::FakeClock clock;
     Document saved;
 };
 

@@ -28,23 +28,18 @@
 #include "module/upload_image.h"
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
-#include "support/fakes.h"
 #include "support/processes.h"
+#include "support/window_fixture.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;
 
 namespace {
 
-class ModuleWindowTest : public ::testing::Test {
+class ModuleWindowTest : public test::WindowFixture {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        QFile::copy(QStringLiteral(VIREO_LANG_DIR "/Deutsch.kvl"),
-                    folder.filePath(QStringLiteral("Deutsch.kvl")));
-        setProgramFolder(folder.path());
-        store.write(k::kLanguage, QStringLiteral("Deutsch"));
-        store.write(k::kVehicleType, QStringLiteral("111"));
+        WindowFixture::SetUp();
         // Port 1 reaches the virtual module's link, port 2 a device that does not exist.
         qputenv("VIREO_COM1", link().toLocal8Bit());
         qputenv("VIREO_COM2", folder.filePath(QStringLiteral("none")).toLocal8Bit());
@@ -52,7 +47,7 @@ class ModuleWindowTest : public ::testing::Test {
     void TearDown() override {
         qunsetenv("VIREO_COM1");
         qunsetenv("VIREO_COM2");
-        setProgramFolder(QString());
+        WindowFixture::TearDown();
     }
 
     QString link() const { return folder.filePath(QStringLiteral("module")); }
@@ -66,24 +61,9 @@ class ModuleWindowTest : public ::testing::Test {
     }
 
     std::unique_ptr<MainWindow> start() {
-        StartupFlow flow;
-        flow.context.settings = &store;
-        flow.context.prompter = &prompter;
-        flow.context.clock = &clock;
-        flow.context.xdgDataFolder = folder.filePath(QStringLiteral("xdg"));
-        flow.context.execDialog = [](QDialog&) { return int(QDialog::Accepted); };
-        flow.chooseLanguage = [](const QStringList&) { return std::optional<QString>(); };
-        auto window = flow.start();
-        QApplication::processEvents();
+        auto window = startWindow();
         prompter.prompts.clear();
         return window;
-    }
-
-    template <typename T>
-    T* child(MainWindow& w, const char* name) {
-        T* found = w.findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
     }
 
     static Document oneWelcomeRow(const MainWindow& w) {
@@ -100,11 +80,6 @@ class ModuleWindowTest : public ::testing::Test {
         modellauswahl(model, setup);
         return setup.modellnummer;
     }
-
-    QTemporaryDir folder;
-    MemorySettingsStore store;
-    test::FakePrompter prompter;
-    test::FakeClock clock;
 };
 
 TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {

@@ -17,67 +17,32 @@
 
 #include "app/main_window.h"
 #include "platform/program_folder.h"
-#include "support/fakes.h"
+#include "support/window_fixture.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;
 
 namespace {
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public test::WindowFixture {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        for (const char* name : {"Deutsch.kvl", "English.kvl"})
-            QFile::copy(QStringLiteral(VIREO_LANG_DIR "/") + QLatin1String(name),
-                        folder.filePath(QLatin1String(name)));
-        setProgramFolder(folder.path());
+        WindowFixture::SetUp();
+        store.values_.clear();  // every start-up case says what is stored
     }
-    void TearDown() override { setProgramFolder(QString()); }
 
     std::unique_ptr<MainWindow> start(const QString& commandLine = QString(),
                                       const QString& choice = QStringLiteral("Deutsch")) {
-        StartupFlow flow;
-        flow.context.settings = &store;
-        flow.context.prompter = &prompter;
-        flow.context.clock = &clock;
-        flow.context.commandLine = commandLine;
-        flow.context.xdgDataFolder = folder.filePath(QStringLiteral("xdg"));
-        flow.context.execDialog = [this](QDialog& dialog) {
-            shownDialogs << dialog.objectName();
-            return int(QDialog::Accepted);
-        };
-        flow.chooseLanguage = [this, choice](const QStringList& languages) {
-            offered = languages;
-            ++chooserShown;
-            return std::optional<QString>(choice);
-        };
-        auto window = flow.start();
-        QApplication::processEvents();
-        return window;
+        languageChoice = choice;
+        return startWindow(commandLine);
     }
-
-    template <typename T>
-    T* child(MainWindow& w, const char* name) {
-        T* found = w.findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    QTemporaryDir folder;
-    MemorySettingsStore store;
-    test::FakePrompter prompter;
-    test::FakeClock clock;
-    QStringList offered;
-    QStringList shownDialogs;
-    int chooserShown = 0;
 };
 
 TEST_F(StartupTest, FirstStartAsksForTheLanguageAndOpensWithDefaults) {
     auto w = start();
     ASSERT_TRUE(w);
     EXPECT_EQ(chooserShown, 1);
-    EXPECT_EQ(offered, QStringList({"Deutsch", "English"}));
+    EXPECT_EQ(offeredLanguages, QStringList({"Deutsch", "English"}));
     EXPECT_EQ(store.read(k::kLanguage), "Deutsch");
     EXPECT_TRUE(w->firstStart());
     EXPECT_EQ(w->modell(), "111");
