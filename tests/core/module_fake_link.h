@@ -9,6 +9,7 @@
 
 #include "config/language.h"
 #include "module/byte_link.h"
+#include "support/numbered_language.h"
 #include "tests/support/fakes.h"
 
 namespace vireo::test {
@@ -115,18 +116,5 @@ class FakeByteLink : public ByteLink {
     bool open_ = false;
     std::vector<Arrival> pending_;
 };
-
-// A language table whose entry n reads "E<n>", so texts built from entries can be checked.
-inline LanguageTable numberedLanguage() {
-    QByteArray file;
-    for (int n = 1; n <= LanguageTable::kHighestEntry; ++n) {
-        const QByteArray number = QByteArray::number(n).rightJustified(4, '0');
-        file += number + (n == 177 ? QByteArray("xxxx") : QByteArray()) + "E" +
-                QByteArray::number(n) + "\r\n";
-    }
-    LanguageTable table;
-    table.parse(file);
-    return table;
-}
 
 }  // namespace vireo::test

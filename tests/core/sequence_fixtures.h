@@ -10,6 +10,7 @@
 #include "sequence/edit_outcome.h"
 #include "sequence/loop_marker.h"
 #include "sequence/selection.h"
+#include "support/numbered_language.h"
 #include "tests/support/fakes.h"
 
 // Readable texts in failure messages.
@@ -18,20 +19,6 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace vireo::test {
-
-// A language table whose entry n reads "E<n>", so prompts show which entry they use.
-inline const LanguageTable& numberedLanguage() {
-    static const LanguageTable table = [] {
-        QByteArray bytes;
-        for (int n = 1; n <= LanguageTable::kHighestEntry; ++n)
-            bytes += (n == 177 ? QByteArray("00000000") : QByteArray("0000")) + "E" +
-                     QByteArray::number(n) + "\r\n";
-        LanguageTable t;
-        t.parse(bytes);
-        return t;
-    }();
-    return table;
-}
 
 // A table whose row at position p (1-based) has the time text "p", lamp byte p on corner 1 and
 // the given marker, so tests can follow where each row went.
