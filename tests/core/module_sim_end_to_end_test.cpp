@@ -105,16 +105,6 @@ TEST_F(EndToEnd, APortHeldByAnotherLinkIsInUse) {
     EXPECT_TRUE(run.err.contains(QStringLiteral("in use"))) << run.err.toStdString();
 }
 
-QJsonObject waitForDump(const QString& path) {
-    QDeadlineTimer deadline(3000);
-    while (!deadline.hasExpired()) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) return QJsonDocument::fromJson(file.readAll()).object();
-        QThread::msleep(10);
-    }
-    return {};
-}
-
 // Write frames echo with one byte more and land in memory; the end frame (which begins like a
 // write to address 1) makes the module write its memory out.
 TEST_F(EndToEnd, WriteFramesEchoAndTheEndFrameDumpsMemory) {
@@ -133,7 +123,7 @@ TEST_F(EndToEnd, WriteFramesEchoAndTheEndFrameDumpsMemory) {
     EXPECT_NE(exchanger.sendReceive(third).left(3), third);  // corrupted once
     EXPECT_EQ(exchanger.sendReceive(third).left(3), third);
     exchanger.sendReceive(QByteArray("\x00\x01", 2));
-    const QJsonObject image = waitForDump(dump);
+    const QJsonObject image = test::dumpedMemory(dump);
     EXPECT_EQ(image.value(QStringLiteral("length")).toInt(), 3);
     EXPECT_EQ(image.value(QStringLiteral("bytes")).toArray(), (QJsonArray{5, 7, 9}));
 }
