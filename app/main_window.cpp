@@ -433,7 +433,7 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
     labPort_->setText(s.portLabel);
     for (int i = 1; i <= 20; ++i) portItems_[i]->setChecked(s.portTicks[i - 1]);
     if (s.autoAppend) chkAutomatichWeiter_->setChecked(*s.autoAppend);
-    frmEigenschaften_->loadSettings();
+    frmEigenschaften_->showSettings(s);
     if (s.slider) sliderZeitein_->setValue(*s.slider);
     updateOnTimeLabel();
     optionen_ = s.options;

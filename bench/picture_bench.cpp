@@ -12,9 +12,7 @@ using namespace vireo;
 namespace {
 
 VehicleSetup earlySaloon() {
-    VehicleSetup setup;
-    modellauswahl(QStringLiteral("111"), setup);
-    return setup;
+    return *vehicleSetupFor(QStringLiteral("111"));
 }
 
 // One left click on the front-left amber strip: hit test, toggle, and the new picture.

@@ -47,6 +47,12 @@ bool modellauswahl(const QString& modell, VehicleSetup& setup) {
     return true;
 }
 
+std::optional<VehicleSetup> vehicleSetupFor(const QString& modell) {
+    VehicleSetup setup;
+    if (!modellauswahl(modell, setup)) return std::nullopt;
+    return setup;
+}
+
 static const OptionButtonState* firstTicked(const OptionGroupState& group) {
     for (const OptionButtonState& option : group)
         if (option.ticked) return &option;

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 #include <cstdint>
+#include <optional>
 
 #include "model/hit_regions.h"
 #include "model/lamp_model.h"
@@ -30,6 +31,9 @@ bool isKnownModel(const QString& modell);
 // Modellauswahl without the title: applies a known code; any other code (also the empty one)
 // leaves the setup as it was. Returns whether the code was known.
 bool modellauswahl(const QString& modell, VehicleSetup& setup);
+
+// The setup of a known model code on its own; nothing for any other code.
+std::optional<VehicleSetup> vehicleSetupFor(const QString& modell);
 
 // One option button of the vehicle options dialog as Fahrzeug_Auswahl reads it.
 struct OptionButtonState {

@@ -67,7 +67,10 @@ FrmEigenschaften::FrmEigenschaften(SettingsStore& settings, RegisterCallback reg
 
 void FrmEigenschaften::loadSettings() {
     // The same reading as the main window's start: a value that is not "1"/"0" is skipped.
-    const StartupSettings stored = loadStartupSettings(settings_, false);
+    showSettings(loadStartupSettings(settings_, false));
+}
+
+void FrmEigenschaften::showSettings(const StartupSettings& stored) {
     loading_ = true;
     if (stored.autoAppend) chkAuto_->setChecked(*stored.autoAppend);
     if (stored.activationArea) chkAktivierung_->setChecked(*stored.activationArea);

@@ -9,6 +9,7 @@ class QPushButton;
 namespace vireo {
 
 class LanguageTable;
+struct StartupSettings;
 class SettingsStore;
 
 // The properties dialog: two options stored in the settings on every click, and the button
@@ -26,6 +27,8 @@ class FrmEigenschaften : public QDialog {
     // Ticks the boxes from the settings ("Eigenschaften" clear and "Aktivierung" ticked when
     // not set; a value other than "1"/"0" keeps that default). Nothing is written back.
     void loadSettings();
+    // The same from settings the caller has already read.
+    void showSettings(const StartupSettings& stored);
 
     // chkAuto: "Autom." on at start; chkAktivierung: show the activation area.
     bool autoStart() const;

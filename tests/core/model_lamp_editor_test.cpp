@@ -12,9 +12,7 @@ using namespace vireo;
 namespace {
 
 VehicleSetup vehicle(const char* code) {
-    VehicleSetup setup;
-    modellauswahl(QString::fromLatin1(code), setup);
-    return setup;
+    return vehicleSetupFor(QString::fromLatin1(code)).value_or(VehicleSetup{});
 }
 
 // The four pictures as the window keeps them: the outlines inverted onto each picture since

@@ -7,9 +7,7 @@ using namespace vireo;
 namespace {
 
 VehicleSetup vehicle(const char* code) {
-    VehicleSetup setup;
-    modellauswahl(QString::fromLatin1(code), setup);
-    return setup;
+    return vehicleSetupFor(QString::fromLatin1(code)).value_or(VehicleSetup{});
 }
 
 // The corners' pictures in the order Licht_Aus draws them.

@@ -76,9 +76,7 @@ class ModuleWindowTest : public test::WindowFixture {
     }
 
     static int moduleCodeOf(const QString& model) {
-        VehicleSetup setup;
-        modellauswahl(model, setup);
-        return setup.modellnummer;
+        return vehicleSetupFor(model).value_or(VehicleSetup{}).modellnummer;
     }
 };
 

@@ -14,9 +14,9 @@ VehicleOptions optionsForDocument(const Document& document, const QString& modul
 }
 
 std::optional<int> moduleCodeForModel(const QString& model) {
-    VehicleSetup setup;
-    if (!modellauswahl(model, setup)) return std::nullopt;
-    return setup.modellnummer;
+    const auto setup = vehicleSetupFor(model);
+    if (!setup) return std::nullopt;
+    return setup->modellnummer;
 }
 
 }  // namespace vireo::cli
