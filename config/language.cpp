@@ -22,17 +22,24 @@ QStringList listLanguages(const QString& folder) {
 void LanguageTable::parse(const QByteArray& bytes) {
     QStringDecoder decode("Windows-1252");
     const QString text = decode(bytes);
-    QStringList lines = text.split(QStringLiteral("\r\n"));
+    // Lines end in CR LF as written, but a file edited or checked out elsewhere may end them in
+    // LF or CR alone, or mix them; all read the same.
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
     // A file that ends in a line break has no further line after it.
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (start < text.size()) lines << text.mid(start);
     entries_.clear();
     entries_.reserve(lines.size() + 1);
     entries_.push_back(QString());
-    for (QString line : lines) {
-        line.remove(QLatin1Char('\n'));
-        line.remove(QLatin1Char('\r'));
-        entries_.push_back(line.mid(4));
-    }
+    for (const QString& line : lines) entries_.push_back(line.mid(4));
     if (entries_.size() > 177) entries_[177] = entries_[177].mid(4);
 }
 

@@ -52,6 +52,37 @@ TEST(LanguageTable, Entry177LosesEightCharactersAndNoOtherLineDoes) {
     EXPECT_EQ(table.entry(212), "Text 212");
 }
 
+// A file edited or checked out on another system may end its lines differently; every form,
+// mixed too, gives the same table as CR LF.
+TEST(LanguageTable, ReadsCrLfLfAndCrLineEndsAlike) {
+    const QByteArray crlf = numberedFile(229);
+    LanguageTable expected;
+    expected.parse(crlf);
+    QByteArray mixed = crlf;
+    for (qsizetype i = 0, n = 0; (i = mixed.indexOf("\r\n", i)) >= 0; ++n) {
+        if (n % 3 == 1) mixed.remove(i, 1);      // LF
+        if (n % 3 == 2) mixed.remove(i + 1, 1);  // CR
+        i += 1;
+    }
+    QByteArray lf = crlf, cr = crlf;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {{"LF", lf.replace("\r\n", "\n")},
+                 {"CR", cr.replace("\r\n", "\r")},
+                 {"mixed", mixed},
+                 {"no line end after the last line", crlf.chopped(2)}};
+    for (const auto& c : cases) {
+        LanguageTable table;
+        table.parse(c.bytes);
+        EXPECT_EQ(table.size(), expected.size()) << c.name;
+        for (int n : {1, 2, 176, 177, 178, 229})
+            EXPECT_EQ(table.entry(n), expected.entry(n)) << c.name << " entry " << n;
+    }
+    EXPECT_EQ(expected.size(), 230);
+    EXPECT_EQ(expected.entry(177), "Text 177");
+}
+
 TEST(LanguageTable, ListsOnlyLowerCaseKvlFilesSortedByName) {
     QTemporaryDir dir;
     for (const char* name :
