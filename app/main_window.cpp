@@ -62,10 +62,12 @@ QGroupBox* namedFrame(QWidget* parent, const char* name, const QString& title) {
 }
 
 const QString kNeu = QStringLiteral("Neu");
+constexpr int kEntryIntervalColumn = 230;
+constexpr int kEntryLoopColumn = 231;
 }  // namespace
 
 MainWindow::MainWindow(const AppContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context) {
+    : QMainWindow(parent), context_(context), vehicle_(*context.settings) {
     setObjectName(QStringLiteral("frmVireo"));
     setWindowTitle(QStringLiteral("Kelvor "));
     sprache_ = context_.language;
@@ -80,15 +82,16 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     buildFace();
 
     // The dialogs live as long as the window and keep their state between showings.
-    frmParameter_ = new FrmParameter(*context_.settings, this);
-    frmParameter_->setAcceptedCallback([this](const QString& model) {
-        modell_ = model;
-        editor_.setModel(modell_);
-        takeOptionsFromDialog();
+    frmParameter_ = new FrmParameter(vehicle_, this);
+    frmParameter_->setAcceptedCallback([this](const QString&) {
         modellauswahl();
         lichtAus();
     });
-    connect(frmParameter_, &QDialog::finished, this, &MainWindow::takeOptionsFromDialog);
+    // The document carries the vehicle it was made for.
+    connect(&vehicle_, &VehicleSettings::changed, this, [this] {
+        editor_.setModel(vehicle_.model());
+        editor_.setOptions(vehicle_.optionString());
+    });
     frmEigenschaften_ = new FrmEigenschaften(
         *context_.settings, [this] { registerFileType(); }, this);
 
@@ -253,7 +256,7 @@ void MainWindow::buildFace() {
         auto* list = new QTreeWidget(lists_);
         list->setObjectName(QStringLiteral("List1_%1").arg(s));
         list->setColumnCount(2);
-        list->setHeaderLabels({QStringLiteral("Intervall"), QStringLiteral("Schleife")});
+        list->setHeaderLabels({texts_.entry(kEntryIntervalColumn), texts_.entry(kEntryLoopColumn)});
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -399,29 +402,28 @@ void MainWindow::load(QWidget* splash) {
     kommandozeile_ = context_.commandLine;
     activeSequence_ = 0;
 
-    const StartupSettings settings =
-        loadStartupSettings(*context_.settings, !kommandozeile_.isEmpty());
+    const StartupSettings settings = loadStartupSettings(*context_.settings);
     applyStartupSettings(settings);
 
+    // Whatever becomes of a command-line file, the stored vehicle stays what it was: a file that
+    // cannot be read is reported, and the stored model and options are applied as at every start.
     const CommandLineOutcome outcome = loadCommandLineFile();
+    if (outcome == CommandLineOutcome::Loaded) {
+        applyVehicle(editor_.document().model, editor_.document().options);
+    } else {
+        applyVehicle(settings.model, settings.options);
+    }
     if (outcome == CommandLineOutcome::Damaged) {
-        resetDocument();
         context_.prompter->message(texts_.entry(81), texts_.entry(82), PromptIcon::Warning);
         if (splash) splash->close();
         return;
     }
     if (outcome == CommandLineOutcome::Failed) {
-        // A start never stops on a load failure: the document is reset and the first layout
-        // reports it.
-        resetDocument();
+        // A start never stops on a load failure: the first layout reports it.
         ladefehler_ = true;
         if (splash) splash->close();
         return;
     }
-
-    parameterAnzeigen();
-    modellauswahl();
-    lichtAus();
 
     // The splash stays for its minimum time, measured on a monotonic clock.
     while (clock.nowMs() < splashEnd) clock.wait(static_cast<int>(splashEnd - clock.nowMs()));
@@ -436,12 +438,18 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
     frmEigenschaften_->showSettings(s);
     if (s.slider) sliderZeitein_->setValue(*s.slider);
     updateOnTimeLabel();
-    optionen_ = s.options;
-    frmParameter_->setHoldTimes(s.welcomeHold.value_or(-1), s.goodbyeHold.value_or(-1));
+    vehicle_.setHoldTimes(s.welcomeHold.value_or(-1), s.goodbyeHold.value_or(-1));
     erststart_ = s.firstStart;
-    if (!s.model.isEmpty()) modell_ = s.model;
-    editor_.setModel(modell_);
-    editor_.setOptions(optionen_);
+    // Stored values that could not be used are replaced in the store too, so the user hears of
+    // them once.
+    storeCorrections(*context_.settings, s.corrections);
+    settingCorrections_ = s.corrections;
+}
+
+void MainWindow::applyVehicle(const QString& model, const QString& options) {
+    vehicle_.restore(model, options);
+    modellauswahl();
+    lichtAus();
 }
 
 void MainWindow::updateOnTimeLabel() {
@@ -497,18 +505,16 @@ void MainWindow::applyLanguage(bool startup) {
     if (status != LanguageTable::Status::Ok && !languageProblemReported_) {
         // Missing entries fall back to the built-in German texts; say once what is wrong.
         languageProblemReported_ = true;
+        constexpr int kEntryLanguageShort = 238;
+        constexpr int kEntryFileUnreadable = 88;
+        const QString file = QDir::toNativeSeparators(texts_.path());
         const QString reason =
             status == LanguageTable::Status::Short
-                ? QStringLiteral(
-                      "The language file \"%1\" holds only %2 of %3 texts; the missing "
-                      "ones are shown in German.")
-                      .arg(QDir::toNativeSeparators(texts_.path()))
+                ? texts_.entry(kEntryLanguageShort)
+                      .arg(file)
                       .arg(texts_.size() - 1)
                       .arg(LanguageTable::kHighestEntry)
-                : QStringLiteral(
-                      "The language file \"%1\" could not be read; texts are shown in "
-                      "German.")
-                      .arg(QDir::toNativeSeparators(texts_.path()));
+                : texts_.entry(kEntryFileUnreadable) + QStringLiteral("\n\n") + file;
         context_.prompter->message(reason, kAppTitle, PromptIcon::Warning);
     }
     frmParameter_->applyToolTip(texts_);
@@ -544,21 +550,12 @@ void MainWindow::applyLanguage(bool startup) {
     chkAutomatichWeiter_->setText(t.entry(56));
     labInfo_->setText(t.entry(78));
     for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(61 + i));
+    for (QTreeWidget* list : list1_)
+        list->setHeaderLabels({t.entry(kEntryIntervalColumn), t.entry(kEntryLoopColumn)});
     updateOnTimeLabel();
     frmEigenschaften_->applyCaptions(t);
     frmParameter_->applyCaptions(t);
     updateUndoCaptions();
-}
-
-void MainWindow::parameterAnzeigen() {
-    frmParameter_->showStored(modell_, optionen_);
-    takeOptionsFromDialog();
-}
-
-void MainWindow::takeOptionsFromDialog() {
-    // The dialog's boxes are the live store of the options; the document carries their string.
-    optionen_ = frmParameter_->optionString();
-    editor_.setOptions(optionen_);
 }
 
 void MainWindow::konfigClick() {
@@ -584,7 +581,8 @@ void MainWindow::htmlHelpShowTopic(const QString&) {
 
 void MainWindow::openHelp(const HelpDocument& help) {
     if (!help.found()) {
-        context_.prompter->message(help.error, kAppTitle, PromptIcon::Warning);
+        context_.prompter->message(missingHelpMessage(help, texts_), kAppTitle,
+                                   PromptIcon::Warning);
         return;
     }
     if (!opener_->openDocument(help.path))
@@ -625,15 +623,17 @@ void MainWindow::formResize() {
     // The first layout runs the first-start sequence or reports a load failure, once per run.
     if (firstLayoutDone_) return;
     firstLayoutDone_ = true;
+    if (!settingCorrections_.isEmpty())
+        context_.prompter->message(correctionsMessage(settingCorrections_, texts_), kAppTitle,
+                                   PromptIcon::Warning);
+    settingCorrections_.clear();
     if (erststart_) firstStartSequence();
     if (ladefehler_) {
-        context_.prompter->message(texts_.entry(88), texts_.entry(82), PromptIcon::Warning);
-        const QString stored = context_.settings->read(k::kVehicleType);
-        if (!stored.isEmpty()) {
-            modell_ = stored;
-            editor_.setModel(modell_);
-            modellauswahl();
-        }
+        // The stored vehicle was applied while loading; here the file is named with the reason.
+        context_.prompter->message(texts_.entry(88) + QStringLiteral("\n\n") +
+                                       QDir::toNativeSeparators(kommandozeile_) +
+                                       QStringLiteral(": ") + commandLineProblem_,
+                                   texts_.entry(82), PromptIcon::Warning);
     }
     ladefehler_ = false;
 }

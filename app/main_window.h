@@ -8,6 +8,7 @@
 #include "app/app_context.h"
 #include "config/language.h"
 #include "config/startup_settings.h"
+#include "config/vehicle_settings.h"
 #include "desktop/help_file.h"
 #include "model/lamp_editor.h"
 #include "model/picture_store.h"
@@ -61,8 +62,10 @@ class MainWindow : public QMainWindow {
     bool firstStart() const { return erststart_; }
     bool loadFailed() const { return ladefehler_; }
     int splashMinimumMs() const { return developerMode_ ? 1000 : 3000; }
-    QString modell() const { return modell_; }
-    QString optionen() const { return optionen_; }
+    QString modell() const { return vehicle_.model(); }
+    QString optionen() const { return vehicle_.optionString(); }
+    // The vehicle settings: applied model, options and hold times; the options dialog edits them.
+    VehicleSettings& vehicleSettings() { return vehicle_; }
     // Datei_Pfad: the file of the document, held by the file menu; empty for a new document.
     QString dateiPfad() const;
     DocumentEditor& editor() { return editor_; }
@@ -100,20 +103,20 @@ class MainWindow : public QMainWindow {
     void buildFace();
     void applyStartupSettings(const StartupSettings& settings);
     CommandLineOutcome loadCommandLineFile();
-    void resetDocument();
+    // Applies a model code and option string: the options take them in (Parameter_Anzeigen),
+    // then the car (Modellauswahl) and the lamps (Licht_Aus).
+    void applyVehicle(const QString& model, const QString& options);
     void formResize();
     void queryUnload();
     void chooseLanguageItem(int index);
     void clearSettings();
     void updateOnTimeLabel();
     void updateAutoColour();
-    void parameterAnzeigen();
     void firstStartSequence();
     void registerFileType();
     void konfigClick();
     void showProperties();
     void showAbout();
-    void takeOptionsFromDialog();
     // Opens a help document, or says which file is missing or could not be opened.
     void openHelp(const HelpDocument& help);
 
@@ -184,12 +187,13 @@ class MainWindow : public QMainWindow {
     bool firstLayoutDone_ = false;
     bool languageProblemReported_ = false;
     QString kommandozeile_;
-    QString modell_;
-    QString optionen_;
+    QString commandLineProblem_;                     // why the command-line file could not be read
+    QVector<SettingCorrection> settingCorrections_;  // told at the first layout
     QString fahrzeugAuswahl_;
     int activeSequence_ = 0;
     int port_ = 1;
     DocumentEditor editor_;
+    VehicleSettings vehicle_;
     std::unique_ptr<UrlOpener> ownOpener_;
     UrlOpener* opener_ = nullptr;
     FrmParameter* frmParameter_ = nullptr;

@@ -22,11 +22,7 @@ class MainWindow::FileCommands : public QObject, public FileMenuHost {
     void lampsOff() override { window_.lichtAus(); }
 
     void applyLoadedVehicle(const QString& model, const QString& options) override {
-        window_.modell_ = model;
-        window_.optionen_ = options;
-        window_.editor_.setModel(model);
-        window_.editor_.setOptions(options);
-        window_.parameterAnzeigen();
+        window_.vehicle_.restore(model, options);
         window_.modellauswahl();
     }
 
@@ -56,25 +52,18 @@ void MainWindow::setUpFiles() {
 
 MainWindow::CommandLineOutcome MainWindow::loadCommandLineFile() {
     if (kommandozeile_.isEmpty()) return CommandLineOutcome::None;
-    switch (files_->menu().openAtStart(kommandozeile_)) {
+    const KvsReadResult read = files_->menu().openAtStart(kommandozeile_);
+    switch (read.verdict) {
         case KvsVerdict::Loaded:
-            // The vehicle comes from the file; the rest of loading applies it and names the
-            // document in the title.
-            modell_ = editor_.document().model;
-            optionen_ = editor_.document().options;
+            // The vehicle comes from the file; the rest of loading applies it.
             return CommandLineOutcome::Loaded;
         case KvsVerdict::Damaged:
             return CommandLineOutcome::Damaged;
         case KvsVerdict::Unreadable:
             break;
     }
+    commandLineProblem_ = read.problem;
     return CommandLineOutcome::Failed;
-}
-
-// "Neu" after a failed start. The document is already empty and without a path then, so no
-// question about unsaved changes comes up.
-void MainWindow::resetDocument() {
-    files_->menu().newDocument();
 }
 
 void MainWindow::askAboutChangesOnClose() {

@@ -206,11 +206,7 @@ void MainWindow::mTypeClick() {
     query.showConnectingNotice = [this] { showConnectingNotice(); };
     query.view.closeConnectingNotice = [this] { closeConnectingNotice(); };
     query.view.setInfoLabel = [this](const QString& text) { labInfo_->setText(text); };
-    query.applyEditionOptions = [this, &m] {
-        frmParameter_->setModuleType(m.identity.type);
-        frmParameter_->modulTypFreigeben();
-        takeOptionsFromDialog();
-    };
+    query.applyEditionOptions = [this, &m] { vehicle_.setModuleType(m.identity.type); };
     if (const auto size = queryModuleType(m.port, query)) m.speichergroesse = *size;
     m.port.close();
     closeConnectingNotice();
@@ -218,7 +214,7 @@ void MainWindow::mTypeClick() {
 
 void MainWindow::cmdDatenClick() {
     ModuleState& m = *module_;
-    if (!uploadWanted(editor_.document(), frmParameter_->options())) return;
+    if (!uploadWanted(editor_.document(), vehicle_.options())) return;
     const ModuleOperation operation(m.port);
     if (!operation.started()) return;
     m.prompter.silenced = false;
@@ -231,18 +227,15 @@ void MainWindow::cmdDatenClick() {
     view.setInfoLabel = [this](const QString& text) { labInfo_->setText(text); };
     connectModule(m.port, m.identity, developerMode_, m.prompter, texts_, view);
     if (m.identity.connected) {
-        frmParameter_->setModuleType(m.identity.type);
-        frmParameter_->modulTypFreigeben();
-        takeOptionsFromDialog();
+        vehicle_.setModuleType(m.identity.type);
         m.speichergroesse = kUploadCapacity;
         const TransferProgress progress = [this](int value, int maximum) {
             sendProgress_->setMaximum(maximum);
             sendProgress_->setValue(value);
             QCoreApplication::processEvents();
         };
-        const UploadResult result =
-            uploadImage(m.port.exchanger(), editor_.document(), frmParameter_->options(),
-                        moduleCode(), texts_, progress);
+        const UploadResult result = uploadImage(m.port.exchanger(), editor_.document(),
+                                                vehicle_.options(), moduleCode(), texts_, progress);
         sendProgress_->setValue(0);
         // The port closes before the report, so the module is free while the box is open.
         m.port.close();
@@ -255,32 +248,32 @@ void MainWindow::cmdDatenClick() {
 
 void MainWindow::cmdSpeicherbedarfClick() {
     const ModuleState& m = *module_;
-    const MemoryCheck check = checkMemory(editor_.document(), frmParameter_->options(),
-                                          moduleCode(), m.speichergroesse, texts_);
+    const MemoryCheck check = checkMemory(editor_.document(), vehicle_.options(), moduleCode(),
+                                          m.speichergroesse, texts_);
     showMessage(*context_.prompter, check.message);
 }
 
 void MainWindow::updateClick() {
     // The bootloader is a separate program beside this one; the two do not communicate.
     const QString program = QDir(programFolder()).filePath(QStringLiteral("Bootloader.exe"));
-    const bool german = sprache_ == QLatin1String("Deutsch");
-    QString problem;
+    constexpr int kEntryProgramMissing = 229;
+    constexpr int kEntryProgramNotStarted = 310;
+    int problem = 0;
     if (!QFileInfo(program).isFile()) {
-        problem = german ? QStringLiteral("Das Programm wurde nicht gefunden:\n%1")
-                         : QStringLiteral("The program was not found:\n%1");
+        problem = kEntryProgramMissing;
     } else if (!QProcess::startDetached(program, {}, programFolder())) {
-        problem = german ? QStringLiteral("Das Programm konnte nicht gestartet werden:\n%1")
-                         : QStringLiteral("The program could not be started:\n%1");
+        problem = kEntryProgramNotStarted;
     }
-    if (!problem.isEmpty())
-        context_.prompter->message(problem.arg(QDir::toNativeSeparators(program)), kAppTitle,
-                                   PromptIcon::Warning);
+    if (problem != 0)
+        context_.prompter->message(
+            texts_.entry(problem) + QLatin1Char('\n') + QDir::toNativeSeparators(program),
+            kAppTitle, PromptIcon::Warning);
 }
 
 void MainWindow::htmlHelpBootloader(const QString&) {
     const bool german = sprache_ == QLatin1String("Deutsch");
     const HelpDocument help =
-        findHelpDocument(sprache_, programFolder(), QStringLiteral("Hilfe Bootloader.chm"),
+        findHelpDocument(programFolder(), QStringLiteral("Hilfe Bootloader.chm"),
                          german ? QStringLiteral("manual/de/bootloader.html")
                                 : QStringLiteral("manual/en/bootloader.html"));
     openHelp(help);

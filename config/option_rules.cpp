@@ -214,6 +214,16 @@ void applyModuleType(VehicleOptions& options, QString& optionString, const QStri
     }
 }
 
+bool isValidModelCode(const QString& model) {
+    if (model.size() != 3) return false;
+    const int counts[3] = {kTypeCount, kBodyCount, kYearCount};
+    for (int i = 0; i < 3; ++i) {
+        const int digit = model.at(i).digitValue();
+        if (digit < 1 || digit > counts[i]) return false;
+    }
+    return true;
+}
+
 QString composedModel(const VehicleOptions& options) {
     QString model;
     for (int index : {options.type, options.body, options.year}) {

@@ -37,7 +37,6 @@ inline constexpr int kYearCount = 3;        // optBaujahr 1..3
 inline constexpr int kHoldTimeCount = 12;   // "10 Sek." .. "120 Sek."
 inline constexpr int kDefaultHoldTime = 2;  // "30 Sek."
 
-
 OptionBox& optionBox(VehicleOptions& options, OptionBoxId id);
 const OptionBox& optionBox(const VehicleOptions& options, OptionBoxId id);
 
@@ -80,6 +79,10 @@ void applyHoldLightRule(VehicleOptions& options, QString& optionString, const QS
 // Restricts the options to what the module type supports (Modul_Typ_Freigeben). Switching a
 // box off disables and unticks it; enabling keeps its tick. Unknown types change nothing.
 void applyModuleType(VehicleOptions& options, QString& optionString, const QString& moduleType);
+
+// Whether a model code is one the type, body and year choices can make: three digits, each
+// naming an option of its group.
+bool isValidModelCode(const QString& model);
 
 // The model code of the type, body and year choices, one digit each; a group without a
 // selection adds nothing.

@@ -1,12 +1,16 @@
 #include "config/startup_settings.h"
 
+#include "config/language.h"
 #include "config/number_text.h"
+#include "config/option_rules.h"
 #include "sequence/document.h"
 
 namespace vireo {
 
 namespace {
 namespace k = settings_keys;
+
+constexpr int kEntrySettingsReplaced = 239;
 
 // A whole number that a control takes only within its range; nothing when the text is not a
 // number or the value is outside.
@@ -22,28 +26,26 @@ std::optional<bool> tickValue(const QString& text) {
     return *v == 1;
 }
 
-// The port control takes the text converted to an integer: a plain number only.
-std::optional<int> portNumber(const QString& text) {
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > 20) return std::nullopt;
-    return n;
-}
 }  // namespace
 
-StartupSettings loadStartupSettings(const SettingsStore& store, bool commandLineFile) {
+std::optional<int> portNumberFromSetting(const QString& stored) {
+    return valueInRange(stored, 1, 20);
+}
+
+QString validOptionString(const QString& stored) {
+    QString valid = stored.left(kOptionStringLength);
+    for (QChar& c : valid)
+        if (c != QLatin1Char('0') && c != QLatin1Char('1')) c = QLatin1Char('0');
+    return valid.leftJustified(kOptionStringLength, QLatin1Char('0'));
+}
+
+StartupSettings loadStartupSettings(const SettingsStore& store) {
     StartupSettings s;
 
-    const QString port = store.read(k::kPort);
-    if (port.isEmpty()) {
-        s.port = 1;
-        s.portLabel = QStringLiteral(" Port: 1");
-    } else {
-        s.port = portNumber(port);
-        s.portLabel = QStringLiteral(" Port: ") + port;
-        const long long tick = numberValue(port);
-        for (int i = 1; i <= 20; ++i) s.portTicks[i - 1] = (tick == i);
-    }
+    const std::optional<int> port = portNumberFromSetting(store.read(k::kPort));
+    s.port = port.value_or(1);
+    s.portLabel = QStringLiteral(" Port: ") + QString::number(*s.port);
+    if (port) s.portTicks[*port - 1] = true;
 
     const QString autoAppend = store.read(k::kAutoProperty);
     s.autoAppend = autoAppend.isEmpty() ? std::optional<bool>(false) : tickValue(autoAppend);
@@ -55,7 +57,9 @@ StartupSettings loadStartupSettings(const SettingsStore& store, bool commandLine
     s.slider = slider.isEmpty() ? std::optional<int>(1) : valueInRange(slider, 1, 100);
 
     const QString options = store.read(k::kOptions);
-    s.options = options.isEmpty() ? kDefaultOptions : options;
+    s.options = options.isEmpty() ? kDefaultOptions : validOptionString(options);
+    if (!options.isEmpty() && s.options != options)
+        s.corrections.append({k::kOptions, options, s.options});
 
     const QString welcome = store.read(k::kWelcomeHold);
     s.welcomeHold = welcome.isEmpty() ? std::optional<int>(2) : valueInRange(welcome, 0, 11);
@@ -66,10 +70,25 @@ StartupSettings loadStartupSettings(const SettingsStore& store, bool commandLine
     if (model.isEmpty()) {
         s.model = kDefaultModel;
         s.firstStart = true;
-    } else if (!commandLineFile) {
+    } else if (isValidModelCode(model)) {
         s.model = model;
+    } else {
+        s.model = kDefaultModel;
+        s.corrections.append({k::kVehicleType, model, s.model});
     }
     return s;
+}
+
+void storeCorrections(SettingsStore& store, const QVector<SettingCorrection>& corrections) {
+    for (const SettingCorrection& c : corrections) store.write(c.key, c.replacement);
+}
+
+QString correctionsMessage(const QVector<SettingCorrection>& corrections,
+                           const LanguageTable& texts) {
+    QString text = texts.entry(kEntrySettingsReplaced);
+    for (const SettingCorrection& c : corrections)
+        text += QStringLiteral("\n%1: \"%2\" \u2192 \"%3\"").arg(c.key, c.stored, c.replacement);
+    return text;
 }
 
 void clearStoredChoices(SettingsStore& store) {

@@ -3,9 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "config/language.h"
+
 namespace vireo {
 
 namespace {
+constexpr int kEntryHelpMissing = 228;
+
 bool isGerman(const QString& language) {
     return language == QLatin1String("Deutsch");
 }
@@ -14,22 +18,22 @@ bool isGerman(const QString& language) {
 HelpDocument helpDocument(const QString& language, const QString& programFolder) {
     const bool german = isGerman(language);
     return findHelpDocument(
-        language, programFolder,
-        german ? QStringLiteral("Help_D.chm") : QStringLiteral("Help_E.chm"),
+        programFolder, german ? QStringLiteral("Help_D.chm") : QStringLiteral("Help_E.chm"),
         german ? QStringLiteral("manual/de/index.html") : QStringLiteral("manual/en/index.html"));
 }
 
-HelpDocument findHelpDocument(const QString& language, const QString& programFolder,
-                              const QString& chmName, const QString& manualPage) {
+HelpDocument findHelpDocument(const QString& programFolder, const QString& chmName,
+                              const QString& manualPage) {
     const QDir folder(programFolder);
     const QString chm = folder.filePath(chmName);
     if (QFileInfo(chm).isFile()) return {chm, QString()};
     const QString manual = folder.filePath(manualPage);
     if (QFileInfo(manual).isFile()) return {manual, QString()};
-    const QString missing = QDir::toNativeSeparators(chm);
-    return {QString(), isGerman(language)
-                           ? QStringLiteral("Die Hilfedatei wurde nicht gefunden:\n") + missing
-                           : QStringLiteral("The help file was not found:\n") + missing};
+    return {QString(), QDir::toNativeSeparators(chm)};
+}
+
+QString missingHelpMessage(const HelpDocument& help, const LanguageTable& texts) {
+    return texts.entry(kEntryHelpMissing) + QLatin1Char('\n') + help.missing;
 }
 
 }  // namespace vireo

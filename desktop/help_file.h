@@ -4,10 +4,12 @@
 
 namespace vireo {
 
+class LanguageTable;
+
 // A help document to open, or why there is none.
 struct HelpDocument {
-    QString path;   // the file to open; empty when none was found
-    QString error;  // names the missing file when none was found
+    QString path;     // the file to open; empty when none was found
+    QString missing;  // the compiled help file looked for, when none was found (native form)
     bool found() const { return !path.isEmpty(); }
 };
 
@@ -17,8 +19,10 @@ struct HelpDocument {
 HelpDocument helpDocument(const QString& language, const QString& programFolder);
 
 // The same choice for any compiled help file and manual page (the bootloader's help uses it).
-// The error text is German when the language is "Deutsch", English otherwise.
-HelpDocument findHelpDocument(const QString& language, const QString& programFolder,
-                              const QString& chmName, const QString& manualPage);
+HelpDocument findHelpDocument(const QString& programFolder, const QString& chmName,
+                              const QString& manualPage);
+
+// What to tell the user when no help was found: the text of the language and the missing file.
+QString missingHelpMessage(const HelpDocument& help, const LanguageTable& texts);
 
 }  // namespace vireo

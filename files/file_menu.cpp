@@ -24,6 +24,15 @@ constexpr int kEntryCloseQuestion = 83;
 constexpr int kEntryLoadWarning = 88;
 constexpr int kEntryNewQuestion = 90;
 constexpr int kEntryDialogTitle = 126;
+constexpr int kEntryWelcomeName = 200;
+constexpr int kEntryGoodbyeName = 201;
+constexpr int kEntryIntervalColumn = 230;
+constexpr int kEntryLoopColumn = 231;
+constexpr int kEntrySaveRefused = 233;
+constexpr int kEntryModelField = 234;
+constexpr int kEntryOptionsField = 235;
+constexpr int kEntryStepField = 236;
+constexpr int kEntryLampsColumn = 237;
 
 // True when the folder holds a file of exactly this name, letter case included (so a file
 // system that ignores case still tells "a.kvs" from "A.kvs").
@@ -48,6 +57,37 @@ class LampsOffAtEnd {
 };
 
 }  // namespace
+
+QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& language) {
+    using Field = KvsWriteProblem::Field;
+    QString field;
+    switch (problem.field) {
+        case Field::None:
+            return QString();
+        case Field::Model:
+            field = language.entry(kEntryModelField);
+            break;
+        case Field::Options:
+            field = language.entry(kEntryOptionsField);
+            break;
+        case Field::Time:
+        case Field::Loop:
+        case Field::Lamps: {
+            const int column = problem.field == Field::Time   ? kEntryIntervalColumn
+                               : problem.field == Field::Loop ? kEntryLoopColumn
+                                                              : kEntryLampsColumn;
+            field = language.entry(kEntryStepField)
+                        .arg(problem.row + 1)
+                        .arg(language.entry(problem.sequence == 0 ? kEntryWelcomeName
+                                                                  : kEntryGoodbyeName))
+                        .arg(language.entry(column));
+            break;
+        }
+        case Field::Document:
+            return language.entry(kEntryLoadWarning);
+    }
+    return language.entry(kEntrySaveRefused).arg(field);
+}
 
 FileMenu::FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
                    FileMenuHost& host)
@@ -135,6 +175,15 @@ bool FileMenu::saveAs() {
 }
 
 FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
+    // A file that would not read back is never written: the same check as for documents from
+    // elsewhere, before the user is asked for a name.
+    const KvsWriteProblem problem = kvsWriteCheck(editor_.document());
+    if (problem.any()) {
+        prompter_.message(saveRefusalText(problem, language_), language_.entry(kEntryLoadTitle),
+                          PromptIcon::Warning);
+        return SaveOutcome::Failed;
+    }
+
     QString target;
     if (!alwaysAsk && !path_.isEmpty() && fileExistsExactly(path_)) {
         target = path_;
@@ -161,16 +210,16 @@ void FileMenu::askOnClose() {
     if (prompter_.question(language_.entry(kEntryCloseQuestion), QString())) saveAs();
 }
 
-KvsVerdict FileMenu::openAtStart(const QString& path) {
-    const KvsReadResult read = readKvsFile(path);
+KvsReadResult FileMenu::openAtStart(const QString& path) {
+    KvsReadResult read = readKvsFile(path);
     if (read.verdict != KvsVerdict::Loaded) {
         resetToNew();
-        return read.verdict;
+        return read;
     }
     editor_.reset(read.document);
     path_ = path;
     documentName_ = path;
-    return KvsVerdict::Loaded;
+    return read;
 }
 
 }  // namespace vireo

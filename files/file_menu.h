@@ -7,6 +7,12 @@
 
 namespace vireo {
 
+class LanguageTable;
+struct KvsWriteProblem;
+
+// The message that refuses a save, naming what the file could not keep.
+QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& language);
+
 class DocumentEditor;
 class LanguageTable;
 class Prompter;
@@ -42,7 +48,9 @@ class FileMenu {
     // "Öffnen": same question, then the open dialog. Returns true when a file was taken over. A
     // damaged or unreadable file shows entry 88 (title 82) and keeps the current document.
     bool open();
-    // "Speichern": writes to the path without a dialog when a file of exactly that name is
+    // "Speichern": a document the file could not keep (see kvsWriteCheck) is refused with a
+    // message naming the field, before any dialog; the document and its path stay. Otherwise
+    // writes to the path without a dialog when a file of exactly that name is
     // there; otherwise as "Speichern unter". Returns true when the file was written.
     bool save();
     // "Speichern unter": always the save dialog.
@@ -54,8 +62,9 @@ class FileMenu {
     // Loads a file named on the command line at start. Loaded: the document and the path are
     // taken over (the caller then applies model and options as at every start). Damaged or
     // Unreadable: the document is reset as by "Neu", without a question; the caller shows
-    // entries 81/82 (damaged) or the load-error report (unreadable). Lamps are not touched.
-    KvsVerdict openAtStart(const QString& path);
+    // entries 81/82 (damaged) or the load-error report (unreadable, with the read's problem).
+    // Lamps are not touched.
+    KvsReadResult openAtStart(const QString& path);
 
   private:
     enum class SaveOutcome { Saved, Cancelled, Failed };

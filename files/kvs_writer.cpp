@@ -99,47 +99,56 @@ QByteArray kvsBytes(const Document& document) {
     return out;
 }
 
-QString kvsWriteProblem(const Document& document) {
+KvsWriteProblem kvsWriteCheck(const Document& document) {
+    using Field = KvsWriteProblem::Field;
     if (QString p = textProblem(QStringLiteral("the model"), document.model); !p.isEmpty())
-        return p;
+        return {Field::Model, -1, -1, p};
     if (QString p = textProblem(QStringLiteral("the option string"), document.options);
         !p.isEmpty())
-        return p;
+        return {Field::Options, -1, -1, p};
     if (document.options.size() < kvs::kOptionsLength)
-        return QStringLiteral("the option string has fewer than %1 characters")
-            .arg(kvs::kOptionsLength);
+        return {Field::Options, -1, -1,
+                QStringLiteral("the option string has fewer than %1 characters")
+                    .arg(kvs::kOptionsLength)};
     for (int s = 0; s < 2; ++s) {
         for (int i = 0; i < document.sequences[s].size(); ++i) {
             const Step& row = document.sequences[s][i];
             const QString where = QStringLiteral("step %1 of sequence %2").arg(i + 1).arg(s);
             if (QString p = textProblem(QStringLiteral("the time of ") + where, row.time);
                 !p.isEmpty())
-                return p;
+                return {Field::Time, s, i, p};
             if (QString p = textProblem(QStringLiteral("the loop marker of ") + where, row.loop);
                 !p.isEmpty())
-                return p;
+                return {Field::Loop, s, i, p};
             const bool marker = row.loop.size() == 10 ||
                                 (row.loop.size() > 10 && row.loop.startsWith(QLatin1Char('S')));
             if (!row.loop.isEmpty() && !marker)
-                return QStringLiteral(
-                           "the loop marker of %1 is not a marker (ten characters, or more "
-                           "starting with \"S\")")
-                    .arg(where);
+                return {Field::Loop, s, i,
+                        QStringLiteral("the loop marker of %1 is not a marker (ten characters, or "
+                                       "more starting with \"S\")")
+                            .arg(where)};
             for (int lamp : row.lamps) {
                 if (lamp < 0 || lamp > 255)
-                    return QStringLiteral("a lamp byte of %1 is outside 0..255").arg(where);
+                    return {Field::Lamps, s, i,
+                            QStringLiteral("a lamp byte of %1 is outside 0..255").arg(where)};
                 if (lamp == kvs::kEndOfStep || droppedByReader(static_cast<unsigned char>(lamp)))
-                    return QStringLiteral("the lamp byte %1 of %2 cannot be stored in a .kvs file")
-                        .arg(lamp)
-                        .arg(where);
+                    return {Field::Lamps, s, i,
+                            QStringLiteral("the lamp byte %1 of %2 cannot be stored in a .kvs file")
+                                .arg(lamp)
+                                .arg(where)};
             }
         }
     }
     // Whatever the checks above miss (a marker the reader would not recognise, ...).
     const KvsReadResult back = readKvs(kvsBytes(document));
     if (back.verdict != KvsVerdict::Loaded || !(back.document == document))
-        return QStringLiteral("the document would not read back the same from a .kvs file");
-    return QString();
+        return {Field::Document, -1, -1,
+                QStringLiteral("the document would not read back the same from a .kvs file")};
+    return {};
+}
+
+QString kvsWriteProblem(const Document& document) {
+    return kvsWriteCheck(document).description;
 }
 
 bool writeKvsFile(const QString& path, const Document& document, QString* error) {

@@ -12,10 +12,22 @@ namespace vireo {
 // eight bits; text fields as Windows-1252.
 QByteArray kvsBytes(const Document& document);
 
-// Empty when the document can be written so that reading the file gives the same document;
-// otherwise what stands in the way (a character Windows-1252 lacks, a record character inside a
-// text, a lamp byte outside 0..255, an option string shorter than 20, ...). The editor only
-// makes documents that pass; documents from elsewhere (JSON) are checked with it.
+// What stands in the way of writing a document so that reading the file gives the same document
+// (a character Windows-1252 lacks, a record character inside a text, a lamp byte outside 0..255,
+// an option string shorter than 20, ...), and where it is.
+struct KvsWriteProblem {
+    enum class Field { None, Model, Options, Time, Loop, Lamps, Document };
+    Field field = Field::None;
+    int sequence = -1;  // for a field of a step: its sequence and 0-based row
+    int row = -1;
+    QString description;  // in English, for the headless tools
+
+    bool any() const { return field != Field::None; }
+};
+KvsWriteProblem kvsWriteCheck(const Document& document);
+
+// The description of kvsWriteCheck: empty when the document can be written. Documents from
+// elsewhere (JSON) are checked with it; every save of the editor checks with the same rule.
 QString kvsWriteProblem(const Document& document);
 
 // Writes the document to `path`. The new file is written completely next to the old one and

@@ -9,12 +9,6 @@ QString portLabelText(int portNumber) {
     return QStringLiteral(" Port: ") + QString::number(portNumber);
 }
 
-int portNumberFromSetting(const QString& stored) {
-    bool ok = false;
-    const int n = stored.trimmed().toInt(&ok);
-    return ok && n >= kFirstPortNumber && n <= kLastPortNumber ? n : kFirstPortNumber;
-}
-
 void choosePort(int index, ModulePort& port, SettingsStore& settings, Prompter& prompter,
                 const LanguageTable& language, const PortChoiceView& view) {
     if (port.operationRunning()) return;

@@ -20,10 +20,6 @@ struct PortChoiceView {
 // The caption of labPort: " Port: n".
 QString portLabelText(int portNumber);
 
-// The port number a stored "Lampen_Port" text selects: empty gives 1; a text that is no port
-// number 1-20 also gives 1, so a damaged setting cannot leave the program without a port.
-int portNumberFromSetting(const QString& stored);
-
 // The user chose menu item `index`. In this order: check mark, close the port if open, set the
 // number, trial open, store "Lampen_Port", set labPort, close. An open failure shows its message
 // (and closes the connecting notice); the remaining steps still run, so the choice is stored

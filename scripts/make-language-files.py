@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 229
+HIGHEST_ENTRY = 310
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -256,6 +256,29 @@ TEXTS = [
     # Missing files; followed by a line break and the path
     (228, "Die Hilfedatei wurde nicht gefunden:", "The help file was not found:"),
     (229, "Das Bootloader-Programm wurde nicht gefunden:", "The bootloader program was not found:"),
+    # Column headers of the sequence lists; the caption of both playback buttons while playing
+    (230, "Intervall", "Interval"),
+    (231, "Schleife", "Loop"),
+    (232, "Anhalten", "Stop"),
+    # Save refused: %1 is entry 234, 235 or 236
+    (233, "Die Datei wurde nicht gespeichert: %1 kann nicht in einer Sequenzdatei stehen.",
+          "The file was not saved: %1 cannot be kept in a sequence file."),
+    (234, "der Fahrzeugcode", "the vehicle model code"),
+    (235, "die Optionszeichenfolge", "the option string"),
+    # %1 row, %2 the sequence's name (entry 200 or 201), %3 the column (entry 230, 231 or 237)
+    (236, 'Schritt %1 der Sequenz "%2" (%3)', 'step %1 of the sequence "%2" (%3)'),
+    (237, "Lampen", "lamps"),
+    # Language file problems: %1 the file; %2 texts found, %3 texts expected
+    (238, 'Die Sprachdatei "%1" enthält nur %2 von %3 Texten; die fehlenden werden auf Deutsch '
+          'angezeigt.',
+          'The language file "%1" holds only %2 of %3 texts; the missing ones are shown in '
+          'German.'),
+    # Stored settings replaced; followed by one line per setting: key, old and new value
+    (239, "Gespeicherte Einstellungen waren ungültig und wurden ersetzt:",
+          "Stored settings were not valid and have been replaced:"),
+    # The bootloader program could not be started; followed by a line break and the path
+    (310, "Das Bootloader-Programm konnte nicht gestartet werden:",
+          "The bootloader program could not be started:"),
 ]
 # fmt: on
 

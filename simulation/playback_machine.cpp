@@ -50,8 +50,10 @@ PlaybackActions PlaybackMachine::start(const Sequence& rows, int startRow) {
     running_ = true;
     timerOn_ = false;
     ended_ = false;
+    ++run_;
     current_ = startRow + 1;
-    return {captions(kRunningCaption, kRunningCaption), act(Kind::LampsOff),
+    const QString running = language_.entry(kEntryRunningCaption);
+    return {captions(running, running), act(Kind::LampsOff),
             act(Kind::Pause, -1, kDarknessBeforePlaybackMs)};
 }
 
@@ -70,6 +72,11 @@ PlaybackActions PlaybackMachine::tick() {
                 captions(kPlayFromStartEndedCaption, kPlayFromHereCaption), act(Kind::LampsOff)};
     }
     return timerOn_ ? nextTick() : firstTick();
+}
+
+PlaybackActions PlaybackMachine::endPause(int run) {
+    if (!running_ || run != run_ || timerOn_) return {};
+    return tick();
 }
 
 const PlaybackLoop* PlaybackMachine::loop(int index) const {

@@ -14,7 +14,8 @@ namespace vireo {
 inline const QString kPlayFromStartCaption = QStringLiteral("Simula&tion |>");
 inline const QString kPlayFromStartEndedCaption = QStringLiteral("Simulation |>");
 inline const QString kPlayFromHereCaption = QStringLiteral("Simulation >>");
-inline const QString kRunningCaption = QStringLiteral("Anhalten");
+// While playback runs both buttons carry the "stop" caption of the language table.
+constexpr int kEntryRunningCaption = 232;
 constexpr int kDarknessBeforePlaybackMs = 500;
 
 // Plays a sequence back as a list of actions for the window, without a clock of its own: the
@@ -38,11 +39,17 @@ class PlaybackMachine {
     // stops a running playback.
     PlaybackActions pressPlayFromHere(const Sequence& rows, const Selection& selection);
 
-    // Starts from a 0-based row: captions "Anhalten", lamps off, the pause of darkness.
+    // Starts from a 0-based row: the stop caption, lamps off, the pause of darkness.
     PlaybackActions start(const Sequence& rows, int startRow);
     // One step of playback: the first call after start() shows the start row and starts the
     // timer; later calls advance. Nothing when playback is not running.
     PlaybackActions tick();
+    // Each start() begins a new run, numbered from 1.
+    int runNumber() const { return run_; }
+    // The end of the pause of darkness of run `run`: its first tick. Nothing when that run was
+    // stopped or another one started meanwhile, or its first row is already shown; so a pause
+    // that outlives its run never advances the next one.
+    PlaybackActions endPause(int run);
     // Stops playback: the idle captions, timer off, lamps off. Touches no row, so it is safe
     // after the rows changed. Nothing when playback is not running.
     PlaybackActions stop();
@@ -63,6 +70,7 @@ class PlaybackMachine {
     bool running_ = false;
     bool timerOn_ = false;
     bool ended_ = false;
+    int run_ = 0;
     int current_ = 0;      // 1-based current row
     int currentLoop_ = 0;  // 1-based loop index; 0 when no loop is pending
     qint64 passes_ = 0;    // passes of the current loop already run and jumped back

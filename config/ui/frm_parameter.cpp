@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "config/language.h"
-#include "platform/settings_store.h"
 
 namespace vireo {
 
@@ -78,13 +77,14 @@ void showSelection(QButtonGroup* group, const QVector<QRadioButton*>& buttons, i
 
 }  // namespace
 
-FrmParameter::FrmParameter(SettingsStore& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+FrmParameter::FrmParameter(VehicleSettings& vehicle, QWidget* parent)
+    : QDialog(parent), vehicle_(vehicle) {
     setObjectName(QStringLiteral("frmParameter"));
     setWindowTitle(QStringLiteral("Fahrzeugtyp - Auswahl und Einstellungen"));
     setModal(true);
     buildWidgets();
     render();
+    connect(&vehicle_, &VehicleSettings::changed, this, &FrmParameter::render);
 }
 
 void FrmParameter::buildWidgets() {
@@ -127,7 +127,9 @@ void FrmParameter::buildWidgets() {
         check->setObjectName(QString::fromUtf8(spec.name));
         boxes_[boxSlot(spec.id)] = check;
         const OptionBoxId id = spec.id;
-        connect(check, &QCheckBox::toggled, this, [this, id](bool on) { onBoxToggled(id, on); });
+        connect(check, &QCheckBox::toggled, this, [this, id](bool on) {
+            if (!rendering_) vehicle_.setTick(id, on);
+        });
     }
     combBegruessung_ = holdTimeList(QStringLiteral("combBegrüßung"), this);
     combVerabschiedung_ = holdTimeList(QStringLiteral("combVerabschiedung"), this);
@@ -179,31 +181,25 @@ void FrmParameter::buildWidgets() {
 
     for (int i = 0; i < optType_.size(); ++i) {
         connect(optType_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (rendering_ || !on) return;
-            options_.type = i + 1;  // the click selects it; the rules run for the selection
-            selectType(options_, optionString_, i + 1, false, moduleType_);
-            render();
+            if (!rendering_ && on) vehicle_.clickType(i + 1);
         });
     }
     for (int i = 0; i < optBauform_.size(); ++i) {
         connect(optBauform_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (rendering_ || !on) return;
-            options_.body = i + 1;
-            selectBody(options_, optionString_, i + 1, false, model_, moduleType_);
-            render();
+            if (!rendering_ && on) vehicle_.clickBody(i + 1);
         });
     }
     for (int i = 0; i < optBaujahr_.size(); ++i) {
         connect(optBaujahr_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (rendering_ || !on) return;
-            selectYear(options_, optionString_, i + 1, moduleType_);
-            render();
+            if (!rendering_ && on) vehicle_.clickYear(i + 1);
         });
     }
-    connect(combBegruessung_, &QComboBox::currentIndexChanged, this,
-            [this](int position) { onHoldChosen(true, position); });
-    connect(combVerabschiedung_, &QComboBox::currentIndexChanged, this,
-            [this](int position) { onHoldChosen(false, position); });
+    connect(combBegruessung_, &QComboBox::currentIndexChanged, this, [this](int position) {
+        if (!rendering_) vehicle_.chooseHold(true, position);
+    });
+    connect(combVerabschiedung_, &QComboBox::currentIndexChanged, this, [this](int position) {
+        if (!rendering_) vehicle_.chooseHold(false, position);
+    });
     connect(cmdOK_, &QPushButton::clicked, this, &FrmParameter::onOk);
 }
 
@@ -211,79 +207,28 @@ QCheckBox* FrmParameter::box(OptionBoxId id) const {
     return boxes_[boxSlot(id)];
 }
 
-void FrmParameter::onBoxToggled(OptionBoxId id, bool ticked) {
-    if (rendering_) return;
-    vireo::setTick(options_, optionString_, id, ticked);
-    render();
-}
-
-void FrmParameter::onHoldChosen(bool welcome, int position) {
-    if (rendering_ || position < 0) return;
-    (welcome ? options_.welcomeHold : options_.goodbyeHold) = position;
-    settings_.write(welcome ? settings_keys::kWelcomeHold : settings_keys::kGoodbyeHold,
-                    QString::number(position));
-}
-
 void FrmParameter::onOk() {
-    model_ = composedModel(options_);
-    settings_.write(settings_keys::kVehicleType, model_);
-    settings_.write(settings_keys::kOptions, optionString_);
-    if (accepted_) accepted_(model_);
+    const QString model = vehicle_.accept();
+    if (accepted_) accepted_(model);
     accept();  // hides the dialog; its state stays for the rest of the run
 }
 
 void FrmParameter::render() {
     rendering_ = true;
+    const VehicleOptions& options = vehicle_.options();
     for (OptionBoxId id : kOptionBoxes) {
-        const OptionBox& state = optionBox(options_, id);
+        const OptionBox& state = optionBox(options, id);
         box(id)->setChecked(state.ticked);
         box(id)->setEnabled(state.enabled);
     }
-    combBegruessung_->setCurrentIndex(options_.welcomeHold);
-    combBegruessung_->setEnabled(options_.welcomeHoldEnabled);
-    combVerabschiedung_->setCurrentIndex(options_.goodbyeHold);
-    combVerabschiedung_->setEnabled(options_.goodbyeHoldEnabled);
-    showSelection(typeGroup_, optType_, options_.type, true);
-    showSelection(bodyGroup_, optBauform_, options_.body, true);
-    showSelection(yearGroup_, optBaujahr_, options_.year, options_.yearEnabled);
+    combBegruessung_->setCurrentIndex(options.welcomeHold);
+    combBegruessung_->setEnabled(options.welcomeHoldEnabled);
+    combVerabschiedung_->setCurrentIndex(options.goodbyeHold);
+    combVerabschiedung_->setEnabled(options.goodbyeHoldEnabled);
+    showSelection(typeGroup_, optType_, options.type, true);
+    showSelection(bodyGroup_, optBauform_, options.body, true);
+    showSelection(yearGroup_, optBaujahr_, options.year, options.yearEnabled);
     rendering_ = false;
-}
-
-void FrmParameter::showStored(const QString& model, const QString& optionString) {
-    model_ = model;
-    optionString_ = optionString;
-    restoreOptions(options_, optionString_, model_, moduleType_);
-    render();
-}
-
-void FrmParameter::setHoldTimes(int welcome, int goodbye) {
-    if (welcome >= 0 && welcome < kHoldTimeCount) options_.welcomeHold = welcome;
-    if (goodbye >= 0 && goodbye < kHoldTimeCount) options_.goodbyeHold = goodbye;
-    render();
-}
-
-void FrmParameter::fType(int index, bool restoring) {
-    selectType(options_, optionString_, index, restoring, moduleType_);
-    render();
-}
-
-void FrmParameter::fBauform(int index, bool restoring) {
-    selectBody(options_, optionString_, index, restoring, model_, moduleType_);
-    render();
-}
-
-void FrmParameter::aktiviereBmw() {
-    activateBmw(optionString_);
-}
-
-void FrmParameter::modulTypFreigeben() {
-    applyModuleType(options_, optionString_, moduleType_);
-    render();
-}
-
-void FrmParameter::setTick(OptionBoxId id, bool ticked) {
-    vireo::setTick(options_, optionString_, id, ticked);
-    render();
 }
 
 QVector<FrmParameter::Choice> FrmParameter::choicesOf(const QVector<QRadioButton*>& buttons) {

@@ -8,6 +8,7 @@
 
 #include "config/option_rules.h"
 #include "config/vehicle_options.h"
+#include "config/vehicle_settings.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -20,13 +21,13 @@ class QRadioButton;
 namespace vireo {
 
 class LanguageTable;
-class SettingsStore;
+class VehicleSettings;
 
 // The vehicle options dialog: type, body and model year of the car, the light and vehicle
-// functions and the two hold times. It shows the option state held by the core rules; every
-// click, and every change the program makes, goes through those rules and the widgets are
-// redrawn from the state, so both behave alike. OK stores the model code and option string
-// and hands the model code to the main window.
+// functions and the two hold times. A view of the vehicle settings: every click goes to them
+// (where the rules run) and the widgets are redrawn from them whenever they change, whoever
+// changed them. OK stores the model code and option string and hands the model code to the
+// main window.
 class FrmParameter : public QDialog {
     Q_OBJECT
 
@@ -42,33 +43,11 @@ class FrmParameter : public QDialog {
         bool enabled = true;
     };
 
-    explicit FrmParameter(SettingsStore& settings, QWidget* parent = nullptr);
+    explicit FrmParameter(VehicleSettings& vehicle, QWidget* parent = nullptr);
 
     void setAcceptedCallback(AcceptedCallback callback) { accepted_ = std::move(callback); }
 
-    // The module type the rules depend on (Modul_Typ; empty while no module was identified).
-    void setModuleType(const QString& moduleType) { moduleType_ = moduleType; }
-    QString moduleType() const { return moduleType_; }
-
-    const VehicleOptions& options() const { return options_; }
-    QString optionString() const { return optionString_; }
-    // The model code last shown or composed by OK.
-    QString model() const { return model_; }
-
-    // Shows a stored model code and option string (Parameter_Anzeigen).
-    void showStored(const QString& model, const QString& optionString);
-    // Sets the hold-time list positions read from the settings; positions outside 0..11
-    // leave the list as it is. Nothing is written back.
-    void setHoldTimes(int welcome, int goodbye);
-
-    // The dialog's public operations, for the main window.
-    // F_Type: restoring selects type `index`; false runs the rules for the current selection.
-    void fType(int index, bool restoring);
-    void fBauform(int index, bool restoring);  // F_Bauform (year from the shown model code)
-    void aktiviereBmw();                       // Aktiviere_BMW
-    void modulTypFreigeben();                  // Modul_Typ_Freigeben for moduleType()
-    // Sets a tick from the program, with the same rule as a click.
-    void setTick(OptionBoxId id, bool ticked);
+    VehicleSettings& vehicle() const { return vehicle_; }
 
     // The option buttons as the title of the main window reads them (index 1 first).
     QVector<Choice> typeChoices() const;
@@ -83,18 +62,12 @@ class FrmParameter : public QDialog {
   private:
     void buildWidgets();
     QCheckBox* box(OptionBoxId id) const;
-    void onBoxToggled(OptionBoxId id, bool ticked);
-    void onHoldChosen(bool welcome, int position);
     void onOk();
     void render();
     static QVector<Choice> choicesOf(const QVector<QRadioButton*>& buttons);
 
-    SettingsStore& settings_;
+    VehicleSettings& vehicle_;
     AcceptedCallback accepted_;
-    VehicleOptions options_;
-    QString optionString_ = kDefaultOptions;
-    QString model_;
-    QString moduleType_;
     bool rendering_ = false;  // widgets are being set from the state, not clicked
 
     QVector<QLabel*> labParameter_;  // 1..4 at 0..3

@@ -65,20 +65,11 @@ FrmEigenschaften::FrmEigenschaften(SettingsStore& settings, RegisterCallback reg
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void FrmEigenschaften::loadSettings() {
-    // The same reading as the main window's start: a value that is not "1"/"0" is skipped.
-    showSettings(loadStartupSettings(settings_, false));
-}
-
 void FrmEigenschaften::showSettings(const StartupSettings& stored) {
     loading_ = true;
     if (stored.autoAppend) chkAuto_->setChecked(*stored.autoAppend);
     if (stored.activationArea) chkAktivierung_->setChecked(*stored.activationArea);
     loading_ = false;
-}
-
-bool FrmEigenschaften::autoStart() const {
-    return chkAuto_->isChecked();
 }
 
 bool FrmEigenschaften::activationArea() const {

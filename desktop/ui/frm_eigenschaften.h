@@ -24,14 +24,10 @@ class FrmEigenschaften : public QDialog {
     FrmEigenschaften(SettingsStore& settings, RegisterCallback registerFileType,
                      QWidget* parent = nullptr);
 
-    // Ticks the boxes from the settings ("Eigenschaften" clear and "Aktivierung" ticked when
-    // not set; a value other than "1"/"0" keeps that default). Nothing is written back.
-    void loadSettings();
-    // The same from settings the caller has already read.
+    // Ticks the boxes from the settings read at start. Nothing is written back.
     void showSettings(const StartupSettings& stored);
 
-    // chkAuto: "Autom." on at start; chkAktivierung: show the activation area.
-    bool autoStart() const;
+    // chkAktivierung: show the activation area.
     bool activationArea() const;
 
     void applyCaptions(const LanguageTable& table);

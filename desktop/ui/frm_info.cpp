@@ -22,7 +22,6 @@ const QColor kGrey(128, 128, 128);
 const QColor kLinkBlue(0, 0, 255);
 const QColor kLinkRed(255, 0, 0);
 
-
 const QPoint kBeamOrigin(558, 6);
 const QPoint kPictureCorner(230, 131);
 
@@ -82,8 +81,8 @@ FrmInfo::FrmInfo(const QString& language, const LanguageTable& table, LinkOpener
     txtHyperlink_->setGeometry(100, 206, 190, 22);
     labMail_ = makeLabel(QStringLiteral("labMail"), QStringLiteral("E-Mail:"), this);
     labMail_->setGeometry(24, 234, 70, 22);
-    txtE_Mail_ = makeLink(QStringLiteral("txtE_Mail"), kMakerMail,
-                          QStringLiteral("mailto:") + kMakerMail);
+    txtE_Mail_ =
+        makeLink(QStringLiteral("txtE_Mail"), kMakerMail, QStringLiteral("mailto:") + kMakerMail);
     txtE_Mail_->setGeometry(100, 234, 190, 22);
 
     picture1_ = new QLabel(this);
@@ -106,6 +105,7 @@ FrmInfo::FrmInfo(const QString& language, const LanguageTable& table, LinkOpener
     timer1_->setSingleShot(true);
     timer1_->setInterval(500);
     connect(timer1_, &QTimer::timeout, this, &FrmInfo::runAnimation);
+    applyCaptions(table, language);
 }
 
 QLineEdit* FrmInfo::makeLink(const QString& name, const QString& text, const QString& target) {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "config/language.h"
 #include "files/file_menu.h"
@@ -202,6 +203,47 @@ TEST_F(FileMenuTest, FailedSaveKeepsDocumentPathAndOldFile) {
     EXPECT_EQ(readKvsFile(path).document, fileDocument);
 }
 
+// A document the file could not keep is never written: the save is refused before any dialog,
+// names the field, and leaves the document, its path and the old file alone.
+TEST_F(FileMenuTest, SaveRefusesADocumentTheFileCouldNotKeep) {
+    struct Case {
+        const char* name;
+        std::function<void(Document&)> spoil;
+        QString message;
+    };
+    const QString start = QStringLiteral("Die Datei wurde nicht gespeichert: ");
+    const QString end = QStringLiteral(" kann nicht in einer Sequenzdatei stehen.");
+    const std::vector<Case> cases = {
+        {"option string", [](Document& d) { d.options = "1110000000000000000P"; },
+         start + "die Optionszeichenfolge" + end},
+        {"model", [](Document& d) { d.model = "1F2"; }, start + "der Fahrzeugcode" + end},
+        {"time of a goodbye step", [](Document& d) { d.sequences[1][0].time = "1Z5"; },
+         start + "Schritt 1 der Sequenz \"E201\" (Intervall)" + end},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = writeFile(QStringLiteral("keep.kvs"), fileDocument);
+        openFile(path);
+        const QByteArray before = readAll(path);
+        Document spoiled = editor.document();
+        c.spoil(spoiled);
+        editor.reset(spoiled);
+
+        EXPECT_FALSE(menu.save());
+        EXPECT_FALSE(menu.saveAs());
+        ASSERT_EQ(prompter.prompts.size(), 2u);
+        for (const auto& p : prompter.prompts) {
+            EXPECT_EQ(p.kind, QStringLiteral("message"));
+            EXPECT_EQ(p.text, c.message);
+            EXPECT_EQ(p.title, QStringLiteral("E82"));
+        }
+        EXPECT_EQ(menu.path(), path);
+        EXPECT_EQ(editor.document(), spoiled);
+        EXPECT_EQ(readAll(path), before);
+        prompter.prompts.clear();
+    }
+}
+
 TEST_F(FileMenuTest, NewStopsWhenTheSaveItAskedForFails) {
     addRow();
     const Document changed = editor.document();
@@ -232,7 +274,7 @@ TEST_F(FileMenuTest, CloseQuestionSavesUnderANewNameEvenWithAPath) {
 
 TEST_F(FileMenuTest, CommandLineFileAtStart) {
     const QString path = writeFile("start.kvs", fileDocument);
-    EXPECT_EQ(menu.openAtStart(path), KvsVerdict::Loaded);
+    EXPECT_EQ(menu.openAtStart(path).verdict, KvsVerdict::Loaded);
     EXPECT_EQ(editor.document(), fileDocument);
     EXPECT_EQ(menu.path(), path);
     EXPECT_EQ(menu.titleText(), path + gap + "Mini R56");
@@ -242,13 +284,13 @@ TEST_F(FileMenuTest, CommandLineFileAtStart) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(damaged) == damaged.size());
     f.close();
-    EXPECT_EQ(menu.openAtStart(path), KvsVerdict::Damaged);
+    EXPECT_EQ(menu.openAtStart(path).verdict, KvsVerdict::Damaged);
     EXPECT_TRUE(editor.document().isEmpty());
     EXPECT_TRUE(menu.path().isEmpty());
     EXPECT_EQ(host.title, "Neu" + gap + "Mini R56");
     EXPECT_TRUE(prompter.prompts.empty());
 
-    EXPECT_EQ(menu.openAtStart(dir.filePath("missing.kvs")), KvsVerdict::Unreadable);
+    EXPECT_EQ(menu.openAtStart(dir.filePath("missing.kvs")).verdict, KvsVerdict::Unreadable);
     EXPECT_TRUE(menu.path().isEmpty());
 }
 

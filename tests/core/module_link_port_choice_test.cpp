@@ -2,6 +2,7 @@
 
 #include <QMap>
 
+#include "config/startup_settings.h"
 #include "module/port_choice.h"
 #include "module/port_names.h"
 #include "tests/core/module_fake_link.h"
@@ -93,9 +94,18 @@ TEST_F(PortChoiceTest, AChoiceDuringAnOperationLeavesThePortAlone) {
     EXPECT_TRUE(settings.read(settings_keys::kPort).isEmpty());
 }
 
-TEST(PortSetting, StoredTextSelectsAPortOrFallsBackToOne) {
-    for (const auto& [text, n] : std::vector<std::pair<const char*, int>>{
-             {"", 1}, {"5", 5}, {"20", 20}, {"21", 1}, {"0", 1}, {"x", 1}, {"-3", 1}})
+TEST(PortSetting, StoredTextSelectsAPortOrNone) {
+    for (const auto& [text, n] :
+         std::vector<std::pair<const char*, std::optional<int>>>{{"", {}},
+                                                                 {"5", 5},
+                                                                 {"20", 20},
+                                                                 {"7.0", 7},
+                                                                 {" 7 ", 7},
+                                                                 {"21", {}},
+                                                                 {"25", {}},
+                                                                 {"0", {}},
+                                                                 {"x", {}},
+                                                                 {"-3", {}}})
         EXPECT_EQ(portNumberFromSetting(QString::fromLatin1(text)), n) << text;
 }
 

@@ -1,15 +1,17 @@
+#include "config/startup_settings.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "config/startup_settings.h"
+#include "config/language.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;
 
 TEST(StartupSettings, EmptyStoreGivesTheBuiltInDefaultsAndAFirstStart) {
     MemorySettingsStore store;
-    const StartupSettings s = loadStartupSettings(store, false);
+    const StartupSettings s = loadStartupSettings(store);
     EXPECT_EQ(s.port, 1);
     EXPECT_EQ(s.portLabel, " Port: 1");
     for (bool tick : s.portTicks) EXPECT_FALSE(tick);
@@ -36,10 +38,23 @@ TEST(StartupSettings, StoredValuesAndTheSkipRule) {
              EXPECT_EQ(s.portLabel, " Port: 7");
              for (int i = 1; i <= 20; ++i) EXPECT_EQ(s.portTicks[i - 1], i == 7) << i;
          }},
+        // Label, check mark and link follow one reading of the text.
+        {"Lampen_Port", "7.0",
+         [](const StartupSettings& s) {
+             EXPECT_EQ(s.port, 7);
+             EXPECT_EQ(s.portLabel, " Port: 7");
+             for (int i = 1; i <= 20; ++i) EXPECT_EQ(s.portTicks[i - 1], i == 7) << i;
+         }},
         {"Lampen_Port", "x",
          [](const StartupSettings& s) {
-             EXPECT_FALSE(s.port.has_value());  // the port control keeps its built-in port
-             EXPECT_EQ(s.portLabel, " Port: x");
+             EXPECT_EQ(s.port, 1);
+             EXPECT_EQ(s.portLabel, " Port: 1");
+             for (bool tick : s.portTicks) EXPECT_FALSE(tick);
+         }},
+        {"Lampen_Port", "25",
+         [](const StartupSettings& s) {
+             EXPECT_EQ(s.port, 1);
+             EXPECT_EQ(s.portLabel, " Port: 1");
              for (bool tick : s.portTicks) EXPECT_FALSE(tick);
          }},
         {"Slider", "25", [](const StartupSettings& s) { EXPECT_EQ(s.slider, 25); }},
@@ -62,23 +77,69 @@ TEST(StartupSettings, StoredValuesAndTheSkipRule) {
         MemorySettingsStore store;
         store.write(QString::fromLatin1(c.key), QString::fromLatin1(c.text));
         SCOPED_TRACE(std::string(c.key) + "=" + c.text);
-        c.check(loadStartupSettings(store, false));
+        c.check(loadStartupSettings(store));
     }
 }
 
-TEST(StartupSettings, ACommandLineFileBringsItsOwnModel) {
-    MemorySettingsStore store;
-    store.write(k::kVehicleType, QStringLiteral("113"));
-    const StartupSettings s = loadStartupSettings(store, true);
-    EXPECT_TRUE(s.model.isEmpty());
-    EXPECT_FALSE(s.firstStart);
+// Stored vehicle values are checked as they are read: what a sequence file could not keep, or
+// the options dialog could not show, is replaced, and the replacement is reported and stored.
+TEST(StartupSettings, InvalidVehicleValuesAreReplacedAndListed) {
+    struct Case {
+        const char* key;
+        const char* stored;
+        const char* options;  // the options read
+        const char* model;    // the model read
+        bool corrected;
+    };
+    const Case cases[] = {
+        {"Parameter", "1110000000000000000P", "11100000000000000000", "111", true},
+        {"Parameter", "1110111", "11101110000000000000", "111", true},
+        {"Parameter", "1110000000000000000011", "11100000000000000000", "111", true},
+        {"Parameter", "11101110100000000000", "11101110100000000000", "111", false},
+        {"Fahrzeug_Type", "1F2", "11100000000000000000", "111", true},
+        {"Fahrzeug_Type", "@", "11100000000000000000", "111", true},
+        {"Fahrzeug_Type", "161", "11100000000000000000", "111", true},
+        {"Fahrzeug_Type", "11", "11100000000000000000", "111", true},
+        {"Fahrzeug_Type", "153", "11100000000000000000", "153", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.stored);
+        MemorySettingsStore store;
+        const QString key = QString::fromLatin1(c.key);
+        store.write(key, QString::fromLatin1(c.stored));
+        const StartupSettings s = loadStartupSettings(store);
+        EXPECT_EQ(s.options, QString::fromLatin1(c.options));
+        EXPECT_EQ(s.model, QString::fromLatin1(c.model));
+        EXPECT_FALSE(s.firstStart);
+        if (!c.corrected) {
+            EXPECT_TRUE(s.corrections.isEmpty());
+            continue;
+        }
+        const QString replacement = key == k::kOptions ? s.options : s.model;
+        ASSERT_EQ(s.corrections.size(), 1);
+        EXPECT_EQ(s.corrections[0],
+                  (SettingCorrection{key, QString::fromLatin1(c.stored), replacement}));
+        storeCorrections(store, s.corrections);
+        EXPECT_EQ(store.read(key), replacement);
+        EXPECT_TRUE(loadStartupSettings(store).corrections.isEmpty());  // told once
+    }
+}
+
+TEST(StartupSettings, TheCorrectionMessageNamesKeyOldAndNewValue) {
+    LanguageTable table;
+    QByteArray file;
+    for (int n = 1; n <= 239; ++n) file += "0000E" + QByteArray::number(n) + "\r\n";
+    table.parse(file);
+    const QString text = correctionsMessage(
+        {{k::kVehicleType, QStringLiteral("1F2"), QStringLiteral("111")}}, table);
+    EXPECT_EQ(text, QStringLiteral("E239\nFahrzeug_Type: \"1F2\" \u2192 \"111\""));
 }
 
 TEST(StartupSettings, ClearingKeepsEverythingButLanguageModelAndOptions) {
     MemorySettingsStore store;
-    for (const QString& key : {k::kLanguage, k::kVehicleType, k::kOptions, k::kPort, k::kSlider,
-                               k::kWelcomeHold, k::kGoodbyeHold, k::kAutoProperty,
-                               k::kActivationArea})
+    for (const QString& key :
+         {k::kLanguage, k::kVehicleType, k::kOptions, k::kPort, k::kSlider, k::kWelcomeHold,
+          k::kGoodbyeHold, k::kAutoProperty, k::kActivationArea})
         store.write(key, QStringLiteral("7"));
     clearStoredChoices(store);
     EXPECT_EQ(store.read(k::kLanguage), "");
@@ -87,7 +148,7 @@ TEST(StartupSettings, ClearingKeepsEverythingButLanguageModelAndOptions) {
     for (const QString& key : {k::kPort, k::kSlider, k::kWelcomeHold, k::kGoodbyeHold,
                                k::kAutoProperty, k::kActivationArea})
         EXPECT_EQ(store.read(key), "7") << key.toStdString();
-    const StartupSettings next = loadStartupSettings(store, false);
+    const StartupSettings next = loadStartupSettings(store);
     EXPECT_TRUE(next.firstStart);
     EXPECT_EQ(next.options, "11100000000000000000");
 }

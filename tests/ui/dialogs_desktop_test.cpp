@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "config/language.h"
+#include "config/startup_settings.h"
 #include "desktop/ui/frm_eigenschaften.h"
 #include "desktop/ui/frm_info.h"
 #include "platform/settings_store.h"
@@ -42,8 +43,8 @@ TEST(PropertiesDialog, WritesItsSettingsOnEveryClickAndRegistersOnRequest) {
     MemorySettingsStore store;
     int registrations = 0;
     FrmEigenschaften dialog(store, [&] { ++registrations; });
-    dialog.loadSettings();  // empty store: "Autom." clear, activation area ticked
-    EXPECT_FALSE(dialog.autoStart());
+    dialog.showSettings(loadStartupSettings(store));  // empty: "Autom." clear, area ticked
+    EXPECT_FALSE(dialog.findChild<QCheckBox*>(QStringLiteral("chkAuto"))->isChecked());
     EXPECT_TRUE(dialog.activationArea());
     EXPECT_TRUE(store.values_.isEmpty());
 
@@ -61,7 +62,7 @@ TEST(PropertiesDialog, WritesItsSettingsOnEveryClickAndRegistersOnRequest) {
     EXPECT_EQ(registrations, 1);
     dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(dialog.autoStart());  // hidden, not reset
+    EXPECT_TRUE(autom->isChecked());  // hidden, not reset
 }
 
 TEST(PropertiesDialog, LoadsStoredValuesAndKeepsDefaultsForOddOnes) {
@@ -69,8 +70,8 @@ TEST(PropertiesDialog, LoadsStoredValuesAndKeepsDefaultsForOddOnes) {
     store.values_ = {{QStringLiteral("Eigenschaften"), QStringLiteral("1")},
                      {QStringLiteral("Aktivierung"), QStringLiteral("7")}};
     FrmEigenschaften dialog(store, {});
-    dialog.loadSettings();
-    EXPECT_TRUE(dialog.autoStart());
+    dialog.showSettings(loadStartupSettings(store));
+    EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("chkAuto"))->isChecked());
     EXPECT_TRUE(dialog.activationArea());
     dialog.applyCaptions(numberedTable());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("E6"));

@@ -96,7 +96,7 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
     EXPECT_EQ(w->modulTyp(), "5.1");
     EXPECT_EQ(w->modulVer(), "2.5");
     EXPECT_EQ(child<QLabel>(*w, "labInfo")->text(), "Kelvor Vireo Ver. 2.5 / Typ 5.1");
-    EXPECT_EQ(w->frmParameter()->moduleType(), "5.1");
+    EXPECT_EQ(w->vehicleSettings().moduleType(), "5.1");
     EXPECT_EQ(w->speichergroesse(), 1010);
     EXPECT_FALSE(w->modulePortOpen());
     EXPECT_FALSE(child<QWidget>(*w, "frmVerbindung")->isVisible());
@@ -114,7 +114,7 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
 
     // Now the memory check measures against the identified module's memory.
     child<QPushButton>(*w, "cmdSpeicherbedarf")->click();
-    const MemoryCheck check = checkMemory(w->editor().document(), w->frmParameter()->options(),
+    const MemoryCheck check = checkMemory(w->editor().document(), w->vehicleSettings().options(),
                                           moduleCodeOf(w->modell()), 1010, t);
     ASSERT_TRUE(check.percent.has_value());
     ASSERT_EQ(prompter.prompts.size(), 1u);
@@ -149,8 +149,9 @@ TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
     });
     send->click();
 
-    const DataImage expected = buildDataImage(w->editor().document(), w->frmParameter()->options(),
-                                              moduleCodeOf(w->modell()), kUploadCapacity, t);
+    const DataImage expected =
+        buildDataImage(w->editor().document(), w->vehicleSettings().options(),
+                       moduleCodeOf(w->modell()), kUploadCapacity, t);
     ASSERT_EQ(expected.outcome, ImageOutcome::Ok);
     const QJsonObject dump = test::dumpedMemory(dumpPath());
     const QJsonArray bytes = dump.value(QStringLiteral("bytes")).toArray();

@@ -17,7 +17,8 @@ namespace {
 
 struct ParameterDialog : ::testing::Test {
     MemorySettingsStore store;
-    FrmParameter dialog{store};
+    VehicleSettings vehicle{store};
+    FrmParameter dialog{vehicle};
 
     template <typename T>
     T* child(const char* name) {
@@ -30,22 +31,22 @@ struct ParameterDialog : ::testing::Test {
 }  // namespace
 
 TEST_F(ParameterDialog, ClickingABoxRunsItsRuleAndUpdatesTheOptionString) {
-    dialog.showStored(QStringLiteral("111"), QStringLiteral("11100010000000000000"));
+    vehicle.restore(QStringLiteral("111"), QStringLiteral("11100010000000000000"));
     ASSERT_TRUE(child<QCheckBox>("chkTagfahrlicht_Standlicht")->isChecked());
 
     dialog.show();
     QTest::mouseClick(child<QCheckBox>("chkTagfahrlicht"), Qt::LeftButton, {}, QPoint(6, 8));
     EXPECT_TRUE(child<QCheckBox>("chkTagfahrlicht")->isChecked());
     EXPECT_FALSE(child<QCheckBox>("chkTagfahrlicht_Standlicht")->isChecked());
-    EXPECT_EQ(dialog.optionString(), QStringLiteral("11101000000000000000"));
+    EXPECT_EQ(vehicle.optionString(), QStringLiteral("11101000000000000000"));
 
     // A program change goes the same way: unticking the welcome hold disables its list.
-    dialog.setTick(OptionBoxId::ComingHomeAuf, true);
+    vehicle.setTick(OptionBoxId::ComingHomeAuf, true);
     EXPECT_TRUE(child<QComboBox>("combBegrüßung")->isEnabled());
     child<QCheckBox>("chkCommingHome_Auf")->click();
     EXPECT_FALSE(child<QComboBox>("combBegrüßung")->isEnabled());
     EXPECT_FALSE(child<QCheckBox>("chkSoft_Ein")->isEnabled());
-    EXPECT_EQ(dialog.optionString().at(7), QLatin1Char('0'));
+    EXPECT_EQ(vehicle.optionString().at(7), QLatin1Char('0'));
 }
 
 TEST_F(ParameterDialog, HoldListsStoreAtOnceAndShowThirtySecondsFirst) {
@@ -56,7 +57,7 @@ TEST_F(ParameterDialog, HoldListsStoreAtOnceAndShowThirtySecondsFirst) {
     EXPECT_EQ(welcome->currentText(), QStringLiteral("30 Sek."));
     EXPECT_EQ(goodbye->currentText(), QStringLiteral("30 Sek."));
 
-    dialog.setHoldTimes(5, 40);  // from the settings: nothing written, 40 is refused
+    vehicle.setHoldTimes(5, 40);  // from the settings: nothing written, 40 is refused
     EXPECT_TRUE(store.values_.isEmpty());
     EXPECT_EQ(welcome->currentIndex(), 5);
     EXPECT_EQ(goodbye->currentIndex(), 2);
@@ -65,13 +66,13 @@ TEST_F(ParameterDialog, HoldListsStoreAtOnceAndShowThirtySecondsFirst) {
     goodbye->setCurrentIndex(11);
     EXPECT_EQ(store.read(QStringLiteral("Time_Kommen")), QStringLiteral("0"));
     EXPECT_EQ(store.read(QStringLiteral("Time_Gehen")), QStringLiteral("11"));
-    EXPECT_EQ(dialog.options().goodbyeHold, 11);
+    EXPECT_EQ(vehicle.options().goodbyeHold, 11);
 }
 
 TEST_F(ParameterDialog, OkStoresModelAndOptionsThenCallsBackAndHides) {
     QStringList calls;
     dialog.setAcceptedCallback([&](const QString& model) { calls << model; });
-    dialog.showStored(QStringLiteral("11"), QStringLiteral("11100000000000000000"));
+    vehicle.restore(QStringLiteral("11"), QStringLiteral("11100000000000000000"));
     dialog.show();
     child<QRadioButton>("optBauform_3")->click();
     child<QPushButton>("cmdOK")->click();
@@ -84,13 +85,12 @@ TEST_F(ParameterDialog, OkStoresModelAndOptionsThenCallsBackAndHides) {
     EXPECT_EQ(dialog.yearChoices()[1].caption, QStringLiteral("mit Facelift"));
     EXPECT_TRUE(dialog.yearChoices()[1].selected);
     child<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dialog.model(), QStringLiteral("132"));
+    EXPECT_EQ(vehicle.model(), QStringLiteral("132"));
 }
 
 TEST_F(ParameterDialog, ModuleTypeRestrictsTheBoxes) {
-    dialog.showStored(QStringLiteral("111"), QStringLiteral("11111111111111111111"));
-    dialog.setModuleType(QStringLiteral("5.0"));
-    dialog.modulTypFreigeben();
+    vehicle.restore(QStringLiteral("111"), QStringLiteral("11111111111111111111"));
+    vehicle.setModuleType(QStringLiteral("5.0"));
     for (const char* name :
          {"chkTagfahrlicht", "chkStandlicht_US", "chkTagfahrlicht_Standlicht", "chkCommingHome_Auf",
           "chkCommingHome_Zu", "chkSpiegel_Kurz", "chkSpiegel_Lang", "chkSoft_Ein"}) {
@@ -99,7 +99,7 @@ TEST_F(ParameterDialog, ModuleTypeRestrictsTheBoxes) {
     }
     EXPECT_TRUE(child<QCheckBox>("chk_Abbiegelicht")->isChecked());
     EXPECT_FALSE(child<QComboBox>("combVerabschiedung")->isEnabled());
-    EXPECT_EQ(dialog.optionString(), QStringLiteral("11100000000101111111"));
+    EXPECT_EQ(vehicle.optionString(), QStringLiteral("11100000000101111111"));
 }
 
 TEST_F(ParameterDialog, CaptionsComeFromTheLanguageTable) {

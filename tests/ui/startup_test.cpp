@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,8 +15,14 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include "app/corner_picture.h"
 #include "app/main_window.h"
+#include "config/ui/frm_parameter.h"
+#include "files/kvs_reader.h"
+#include "files/kvs_writer.h"
+#include "model/vehicle_catalogue.h"
 #include "platform/program_folder.h"
 #include "support/window_fixture.h"
 
@@ -96,14 +103,103 @@ TEST_F(StartupTest, AMissingCommandLineFileIsReportedOnceAndTheWindowOpensEmpty)
     ASSERT_TRUE(w);
     EXPECT_TRUE(w->editor().document().isEmpty());
     EXPECT_EQ(prompter.count("message"), 1);
-    EXPECT_EQ(prompter.prompts.at(0).text, w->texts().entry(88));
+    // The report names the file and the system's reason.
+    const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("nicht-da.kvs")));
+    EXPECT_TRUE(prompter.prompts.at(0).text.startsWith(w->texts().entry(88) + "\n\n" + path + ": "))
+        << prompter.prompts.at(0).text.toStdString();
+    EXPECT_GT(prompter.prompts.at(0).text.size(),
+              (w->texts().entry(88) + "\n\n" + path + ": ").size());
     EXPECT_EQ(prompter.prompts.at(0).title, w->texts().entry(82));
-    EXPECT_EQ(w->modell(), "112");  // the stored model is applied after the report
+    EXPECT_EQ(w->modell(), "112");  // the stored model is applied
     w->resize(w->width() + 40, w->height() + 40);
     w->hide();
     w->show();
     QApplication::processEvents();
     EXPECT_EQ(prompter.count("message"), 1);
+}
+
+// Whatever becomes of a command-line file (missing, damaged), the start applies the stored
+// vehicle exactly as a start without one: the same model, options, dialog and pictures, and an
+// OK in the options dialog stores what was stored.
+TEST_F(StartupTest, ABadCommandLineFileKeepsTheStoredVehicle) {
+    const auto storeVehicle = [this] {
+        store.values_.clear();
+        store.write(k::kLanguage, QStringLiteral("Deutsch"));
+        store.write(k::kVehicleType, QStringLiteral("112"));
+        store.write(k::kOptions, QStringLiteral("11101110100000000000"));
+    };
+    const auto pressOk = [](MainWindow& w) {
+        child<QPushButton>(*w.frmParameter(), "cmdOK")->click();
+    };
+    storeVehicle();
+    auto normal = start();
+    const QString options = normal->optionen();
+    const QImage rearLeft = child<CornerPicture>(*normal, "imaHL")->picture();
+    pressOk(*normal);
+    const auto storedAfterOk = store.values_;
+    ASSERT_EQ(storedAfterOk.value(k::kVehicleType), "112");
+    normal.reset();
+
+    Document saved;
+    saved.sequences[0] = {Step{"1", "", {1, 2, 3, 4}}};
+    const QString damaged = folder.filePath(QStringLiteral("kaputt.kvs"));
+    ASSERT_TRUE(writeKvsFile(damaged, saved));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes[bytes.size() - 1] = bytes.back() == '1' ? '2' : '1';  // the checksum's last digit
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+
+    for (const QString& path : {folder.filePath(QStringLiteral("fehlt.kvs")), damaged}) {
+        SCOPED_TRACE(path.toStdString());
+        storeVehicle();
+        prompter.prompts.clear();
+        auto w = start(path);
+        ASSERT_TRUE(w);
+        EXPECT_EQ(prompter.count("message"), 1);
+        EXPECT_TRUE(w->editor().document().isEmpty());
+        EXPECT_EQ(w->modell(), "112");
+        EXPECT_EQ(w->optionen(), options);
+        EXPECT_EQ(w->editor().document().model, "112");
+        EXPECT_EQ(w->editor().document().options, options);
+        EXPECT_EQ(w->vehicleSetup(), *vehicleSetupFor(QStringLiteral("112")));
+        EXPECT_EQ(child<CornerPicture>(*w, "imaHL")->picture(), rearLeft);
+        EXPECT_TRUE(child<QRadioButton>(*w->frmParameter(), "optType_1")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(*w->frmParameter(), "optBauform_1")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(*w->frmParameter(), "optBaujahr_2")->isChecked());
+        pressOk(*w);
+        EXPECT_EQ(store.values_, storedAfterOk);
+    }
+}
+
+// Stored vehicle values a file could not keep are replaced as they are read; the user is told
+// once, and a save then writes a file that opens again.
+TEST_F(StartupTest, InvalidStoredVehicleValuesAreReplacedAndReportedOnce) {
+    store.write(k::kLanguage, QStringLiteral("Deutsch"));
+    store.write(k::kVehicleType, QStringLiteral("1F2"));
+    store.write(k::kOptions, QStringLiteral("1110000000000000000P"));
+    auto w = start();
+    ASSERT_EQ(prompter.count("message"), 1);
+    EXPECT_EQ(prompter.prompts.at(0).text,
+              w->texts().entry(239) +
+                  "\nParameter: \"1110000000000000000P\" \u2192 "
+                  "\"11100000000000000000\"\nFahrzeug_Type: \"1F2\" \u2192 \"111\"");
+    EXPECT_EQ(w->modell(), "111");
+    EXPECT_EQ(store.read(k::kVehicleType), "111");
+    EXPECT_EQ(store.read(k::kOptions), "11100000000000000000");
+
+    QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
+    const QString path = folder.filePath(QStringLiteral("neu.kvs"));
+    prompter.fileAnswers.push_back(path);
+    child<QAction>(*w, "Menu_4")->trigger();
+    EXPECT_EQ(readKvsFile(path).verdict, KvsVerdict::Loaded);
+
+    w.reset();
+    prompter.prompts.clear();
+    auto again = start();
+    EXPECT_EQ(prompter.count("message"), 0);
 }
 
 TEST_F(StartupTest, ClosingStoresTheSlider) {
