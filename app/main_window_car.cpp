@@ -8,11 +8,16 @@
 #include <QPushButton>
 
 #include "app/corner_picture.h"
+#include "app/input_hold.h"
 #include "app/main_window.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/ui/frm_eigenschaften.h"
 
 namespace vireo {
+
+namespace {
+constexpr int kAutoAppendPauseMs = 200;
+}  // namespace
 
 namespace {
 OptionGroupState groupState(const QVector<FrmParameter::Choice>& choices) {
@@ -48,7 +53,7 @@ void MainWindow::lichtAus() {
 }
 
 void MainWindow::modellauswahl() {
-    vireo::modellauswahl(modell_, setup_);
+    vireo::modellauswahl(vehicle_.model(), setup_);
     placeNumberPlates();
     fahrzeugAuswahl_ = vireo::fahrzeugAuswahl(groupState(frmParameter_->typeChoices()),
                                               groupState(frmParameter_->bodyChoices()),
@@ -97,13 +102,16 @@ void MainWindow::applyEditActions(const EditActions& actions) {
             case EditAction::Kind::RedrawCorner:
                 drawCorner(a.corner);
                 break;
-            case EditAction::Kind::AutoAppend:
-                // The new lamp shows first; then the step is appended and Space appends the next.
+            case EditAction::Kind::AutoAppend: {
+                // The new lamp shows for a moment; then the step is appended and Space appends
+                // the next. Clicks and keys that come meanwhile act after the append, in order.
+                const InputHold hold(this);
                 QApplication::processEvents();
-                context_.clock->wait(200);
+                context_.clock->wait(kAutoAppendPauseMs);
                 appendStep();
                 cmdWeiter_->setFocus();
                 break;
+            }
         }
     }
 }

@@ -185,6 +185,9 @@ void MainWindow::chooseSequence(int s) {
 }
 
 void MainWindow::onRowsChanged(int s, const Selection& selection) {
+    // The commands edit the shown sequence; a change to the other one comes from undo or redo,
+    // and the user is shown the sequence that changed.
+    if (s != activeSequence_) optAufZu_[s]->setChecked(true);
     if (s == activeSequence_) stopPlayback();
     showRows(list1_[s], editor_.sequence(s));
     selectRows(list1_[s], selection);
@@ -224,12 +227,15 @@ void MainWindow::runPlayback(const PlaybackActions& actions) {
             case PlaybackAction::Kind::LampsOff:
                 lichtAus();
                 break;
-            case PlaybackAction::Kind::Pause:
+            case PlaybackAction::Kind::Pause: {
+                const int run = playback_.runNumber();
                 QApplication::processEvents();
                 context_.clock->wait(a.ms);
-                // The pause may have been ended by a stop; the machine then answers nothing.
-                runPlayback(playback_.tick());
+                // The pause may have been ended by a stop, or a new run started during it; the
+                // machine then answers nothing.
+                runPlayback(playback_.endPause(run));
                 break;
+            }
             case PlaybackAction::Kind::SelectRow:
                 setRowSelected(list, a.row, true);
                 break;

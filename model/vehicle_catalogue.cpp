@@ -70,10 +70,6 @@ QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& bo
     return text;
 }
 
-QString vehicleWindowTitle(const QString& fahrzeugAuswahl) {
-    return kCompany + fahrzeugAuswahl;
-}
-
 const QStringList& modellnamen() {
     static const QStringList names = [] {
         QStringList list(kModellnamenCount);

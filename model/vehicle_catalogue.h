@@ -48,8 +48,6 @@ using OptionGroupState = QVector<OptionButtonState>;  // index 0 = option index 
 // year (when enabled) " / " + caption.
 QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& body,
                         const OptionGroupState& year);
-// The main window's title: "Kelvor" directly followed by Fahrzeug_Auswahl.
-QString vehicleWindowTitle(const QString& fahrzeugAuswahl);
 
 // The catalogue of coded-model names (Modellnamen), indices 0..50; unlisted entries are empty.
 constexpr int kModellnamenCount = 51;

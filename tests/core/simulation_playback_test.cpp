@@ -112,6 +112,25 @@ TEST(Playback, EitherButtonStopsARunningPlayback) {
     EXPECT_TRUE(m.tick().isEmpty());
 }
 
+// Stopped and started again inside its pause of darkness: the old pause's end must not advance
+// the new run, which starts at its first row.
+TEST(Playback, APauseThatOutlivesItsRunLeavesTheNextRunAlone) {
+    const Sequence rows = rowsOf({{"1", ""}, {"2", ""}, {"3", ""}});
+    PlaybackMachine m;
+    m.pressPlayFromStart(rows);
+    const int first = m.runNumber();
+    m.pressPlayFromStart(rows);  // stop, inside the pause
+    m.pressPlayFromStart(rows);  // and start again
+    const int second = m.runNumber();
+    EXPECT_NE(first, second);
+    const PlaybackActions shown = m.endPause(second);
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[1], act(Kind::SelectRow, 0));
+    EXPECT_TRUE(m.endPause(first).isEmpty());   // the old pause ends after the new one
+    EXPECT_TRUE(m.endPause(second).isEmpty());  // a first row is shown only once
+    EXPECT_EQ(m.tick()[1], act(Kind::SelectRow, 1));
+}
+
 TEST(LoopTable, EveryRunOfAMarkerIsALoop) {
     const QString L = loopMarker(1, 3), M = loopMarker(2, 12);
     const Sequence rows = rowsOf({{"1", L}, {"1", L}, {"1", ""}, {"1", L}, {"1", L}, {"1", M}});

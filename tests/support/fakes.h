@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -85,9 +86,12 @@ class FakeClock : public Clock {
     void wait(int ms) override {
         waits.push_back(ms);
         now += ms;
+        if (onWait) onWait(ms);
     }
     qint64 now = 0;
     std::vector<int> waits;
+    // Runs at the end of every wait, as the user's input during it would.
+    std::function<void(int ms)> onWait;
 };
 
 }  // namespace vireo::test

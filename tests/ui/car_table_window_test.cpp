@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
@@ -99,6 +101,90 @@ TEST_F(CarTableWindow, ChangingTheRowsStopsPlayback) {
     QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
     EXPECT_FALSE(w->playbackRunning());
     EXPECT_EQ(child<QPushButton>(*w, "cmdSilulation")->text(), "Simula&tion |>");
+}
+
+// With "Autom." a click appends after a short pause; clicks that come during the pause act
+// after the append, in order, so each makes its own step.
+TEST_F(CarTableWindow, ClicksDuringTheAutomaticAppendActAfterIt) {
+    auto w = startWindow();
+    child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
+    auto* frontLeft = child<CornerPicture>(*w, "imaVL");
+    auto* list = child<QTreeWidget>(*w, "List1_0");
+    bool clicked = false;
+    clock.onWait = [&](int ms) {
+        if (ms != 200 || clicked) return;
+        clicked = true;  // 80 ms into the pause
+        QTest::mouseClick(frontLeft, Qt::LeftButton, {}, twips(2000, 2200));
+    };
+    QTest::mouseClick(frontLeft, Qt::LeftButton, {}, twips(2000, 2000));
+    QApplication::processEvents();
+    ASSERT_TRUE(clicked);
+    ASSERT_EQ(w->editor().sequence(0).size(), 2);
+    EXPECT_EQ(w->editor().sequence(0)[0].lamps, (LampBytes{0, 1, 0, 0}));
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{0, 2, 0, 0}));
+
+    // A click on a row during the pause does not put that row's lamps into the new step.
+    clicked = false;
+    clock.onWait = [&](int ms) {
+        if (ms != 200 || clicked) return;
+        clicked = true;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->topLevelItem(1)).center());
+    };
+    QTest::mouseClick(child<CornerPicture>(*w, "imaVR"), Qt::LeftButton, {}, twips(935, 2000));
+    QApplication::processEvents();
+    ASSERT_EQ(w->editor().sequence(0).size(), 3);
+    EXPECT_EQ(w->editor().sequence(0)[2].lamps, (LampBytes{1, 0, 0, 0}));
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 2, 0, 0}));  // the row clicked after the append
+}
+
+// Undo and redo of a change to the sequence that is not shown show that sequence, with the
+// rows the change selected.
+TEST_F(CarTableWindow, UndoOfTheHiddenSequenceShowsIt) {
+    auto w = startWindow();
+    auto* append = child<QPushButton>(*w, "cmdWeiter");
+    child<QRadioButton>(*w, "optAuf_Zu_1")->click();
+    QTest::mouseClick(append, Qt::LeftButton);
+    QTest::mouseClick(append, Qt::LeftButton);
+    child<QRadioButton>(*w, "optAuf_Zu_0")->click();
+    ASSERT_EQ(w->activeSequence(), 0);
+
+    child<QAction>(*w, "Undo")->trigger();
+    EXPECT_EQ(w->activeSequence(), 1);
+    EXPECT_TRUE(child<QRadioButton>(*w, "optAuf_Zu_1")->isChecked());
+    EXPECT_EQ(w->editor().sequence(1).size(), 1);
+    EXPECT_EQ(child<QTreeWidget>(*w, "List1_1")->topLevelItemCount(), 1);
+
+    child<QRadioButton>(*w, "optAuf_Zu_0")->click();
+    child<QAction>(*w, "Redo")->trigger();
+    EXPECT_EQ(w->activeSequence(), 1);
+    auto* goodbye = child<QTreeWidget>(*w, "List1_1");
+    ASSERT_EQ(goodbye->topLevelItemCount(), 2);
+    EXPECT_TRUE(goodbye->topLevelItem(1)->isSelected());
+}
+
+// Stopped and started again within its half second of darkness, playback starts at row 1.
+TEST_F(CarTableWindow, PlaybackStartedAgainDuringItsDarknessStartsAtTheFirstRow) {
+    auto w = startWindow();
+    Document doc;
+    doc.sequences[0] = {{"10", "", {1, 0, 0, 0}}, {"10", "", {0, 2, 0, 0}}};
+    w->editor().reset(doc);
+    auto* play = child<QPushButton>(*w, "cmdSilulation");
+    bool restarted = false;
+    clock.onWait = [&](int ms) {
+        if (ms != 500 || restarted) return;
+        restarted = true;
+        play->click();  // stop
+        play->click();  // and start again
+    };
+    play->click();
+    ASSERT_TRUE(restarted);
+    ASSERT_TRUE(w->playbackRunning());
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{1, 0, 0, 0}));
+    const auto selected = child<QTreeWidget>(*w, "List1_0")->selectedItems();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(child<QTreeWidget>(*w, "List1_0")->indexOfTopLevelItem(selected[0]), 0);
+    play->click();
 }
 
 }  // namespace
