@@ -9,6 +9,8 @@
 #include "files/kvs_writer.h"
 #include "sequence/document_editor.h"
 #include "tests/support/fakes.h"
+#include "tests/support/file_size_limit.h"
+#include "tests/support/numbered_language.h"
 
 using namespace vireo;
 
@@ -186,20 +188,27 @@ TEST_F(FileMenuTest, DamagedOrUnreadableFileKeepsTheCurrentDocument) {
 
 TEST_F(FileMenuTest, FailedSaveKeepsDocumentPathAndOldFile) {
     const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    const QByteArray oldBytes = readAll(path);
     addRow();
+    addRow(1);
     const Document changed = editor.document();
     const QString title = host.title;
 
-    // A folder that is a file cannot take a new file, whoever runs the test.
-    prompter.fileAnswers = {path + "/inside.kvs"};
-    EXPECT_FALSE(menu.saveAs());
+    {
+        // "Speichern" writes over the old file, and the disk fills up meanwhile.
+        test::FileSizeLimit fullDisk(oldBytes.size());
+        if (!fullDisk.active()) GTEST_SKIP() << "file sizes cannot be limited here";
+        EXPECT_FALSE(menu.save());
+    }
+    EXPECT_EQ(prompter.count("save"), 0);
     ASSERT_EQ(prompter.count("message"), 1);
     EXPECT_EQ(prompter.prompts.back().title, "E82");
-    EXPECT_TRUE(prompter.prompts.back().text.contains(path + "/inside.kvs: "));
+    EXPECT_TRUE(prompter.prompts.back().text.startsWith("E88\n\n" + path + ": "));
     EXPECT_EQ(editor.document(), changed);
     EXPECT_EQ(menu.path(), path);
     EXPECT_EQ(host.title, title);
-    EXPECT_EQ(readKvsFile(path).document, fileDocument);
+    EXPECT_EQ(readAll(path), oldBytes);
+    EXPECT_TRUE(menu.hasUnsavedChanges());
 }
 
 TEST_F(FileMenuTest, NewStopsWhenTheSaveItAskedForFails) {
