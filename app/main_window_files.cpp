@@ -77,9 +77,9 @@ void MainWindow::resetDocument() {
     files_->menu().newDocument();
 }
 
-void MainWindow::askAboutChangesOnClose() {
-    // Closing goes on whatever the answer; a failed save has shown its warning already.
-    files_->menu().askOnClose();
+bool MainWindow::askAboutChangesOnClose() {
+    // A failed save has shown its warning already; the document stays open for another try.
+    return files_->menu().askOnClose();
 }
 
 QString MainWindow::dateiPfad() const {

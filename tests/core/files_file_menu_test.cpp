@@ -224,18 +224,50 @@ TEST_F(FileMenuTest, NewStopsWhenTheSaveItAskedForFails) {
 
 TEST_F(FileMenuTest, CloseQuestionSavesUnderANewNameEvenWithAPath) {
     const QString path = openFile(writeFile("seq.kvs", fileDocument));
-    menu.askOnClose();
+    EXPECT_TRUE(menu.askOnClose());
     EXPECT_TRUE(prompter.prompts.empty());
 
     addRow();
     const QString target = dir.filePath("closing.kvs");
     prompter.questionAnswers = {true};
     prompter.fileAnswers = {target};
-    menu.askOnClose();
+    EXPECT_TRUE(menu.askOnClose());
     ASSERT_EQ(prompter.prompts.size(), 2u);
     EXPECT_EQ(prompter.prompts[0].text, "E83");
     EXPECT_EQ(prompter.prompts[1].kind, "save");
     EXPECT_EQ(readKvsFile(target).document, editor.document());
+    EXPECT_EQ(readKvsFile(path).document, fileDocument);
+}
+
+TEST_F(FileMenuTest, CloseQuestionAnsweredNoLetsTheWindowClose) {
+    openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    prompter.questionAnswers = {false};
+    EXPECT_TRUE(menu.askOnClose());
+    EXPECT_EQ(prompter.count("save"), 0);
+}
+
+// Closing would lose the document the user asked to save: the window must stay open.
+TEST_F(FileMenuTest, CloseQuestionKeepsTheWindowOpenWhenTheSaveDoesNotHappen) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    const Document changed = editor.document();
+    const QString title = host.title;
+
+    const QString cancelled;
+    const QString unwritable = path + "/inside.kvs";  // below a file: no folder takes it
+    for (const QString& answer : {cancelled, unwritable}) {
+        prompter.prompts.clear();
+        prompter.questionAnswers = {true};
+        prompter.fileAnswers = {answer};
+        EXPECT_FALSE(menu.askOnClose()) << answer.toStdString();
+        EXPECT_EQ(prompter.count("save"), 1);
+        EXPECT_EQ(prompter.count("message"), answer.isEmpty() ? 0 : 1);
+        EXPECT_EQ(editor.document(), changed);
+        EXPECT_EQ(menu.path(), path);
+        EXPECT_EQ(host.title, title);
+        EXPECT_TRUE(menu.hasUnsavedChanges());
+    }
     EXPECT_EQ(readKvsFile(path).document, fileDocument);
 }
 
