@@ -39,15 +39,6 @@ QByteArray readAll(const QString& path) {
 
 class FileMenuTest : public ::testing::Test {
   protected:
-    FileMenuTest() {
-        // Entry n reads "E<n>", so every prompt shows which entry it is.
-        QByteArray lines;
-        for (int n = 1; n <= LanguageTable::kHighestEntry; ++n)
-            lines +=
-                QByteArray::number(n).rightJustified(4, '0') + "E" + QByteArray::number(n) + "\r\n";
-        language.parse(lines);
-    }
-
     QString writeFile(const QString& name, const Document& d) {
         const QString path = dir.filePath(name);
         EXPECT_TRUE(writeKvsFile(path, d));
@@ -66,7 +57,8 @@ class FileMenuTest : public ::testing::Test {
     }
 
     QTemporaryDir dir;
-    LanguageTable language;
+    // Entry n reads "E<n>", so every prompt shows which entry it is.
+    const LanguageTable& language = test::numberedLanguage();
     DocumentEditor editor;
     test::FakePrompter prompter;
     FakeHost host;
