@@ -133,6 +133,26 @@ TEST(ImageBuilder, OptionBitsSoftEinAndModuleCode) {
     EXPECT_EQ(slice(image, 5, 9), bytesOf({32, 1 | 4 | 128, 2, 0, 0}));
 }
 
+TEST(ImageBuilder, EachOptionBoxSetsItsOwnBitOfByte6) {
+    const struct {
+        OptionBox VehicleOptions::*box;
+        int bit;
+    } cases[] = {
+        {&VehicleOptions::abbiegelicht, 1},   {&VehicleOptions::tagfahrlicht, 2},
+        {&VehicleOptions::standlichtUs, 4},   {&VehicleOptions::tagfahrlichtStandlicht, 8},
+        {&VehicleOptions::comingHomeAuf, 16}, {&VehicleOptions::comingHomeZu, 32},
+        {&VehicleOptions::spiegelKurz, 64},   {&VehicleOptions::spiegelLang, 128},
+        {&VehicleOptions::softEin, 0},  // byte 7, not byte 6
+    };
+    for (const auto& c : cases) {
+        VehicleOptions o;
+        (o.*c.box).ticked = true;
+        const DataImage image = build(documentOf({row("1", {1, 0, 0, 0})}), o);
+        ASSERT_EQ(image.outcome, ImageOutcome::Ok) << c.bit;
+        EXPECT_EQ(image.byteAt(6), c.bit);
+    }
+}
+
 TEST(ImageBuilder, HoldRecordsWorkedExample) {
     const Document d = documentOf(elevenByteWelcome(), tenByteGoodbye());
     const DataImage plain = build(d);
