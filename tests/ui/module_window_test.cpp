@@ -29,12 +29,6 @@
 #include "app/startup.h"
 #include "config/ui/frm_parameter.h"
 #include "files/kvs_reader.h"
-#include "model/vehicle_catalogue.h"
-#include "module/identification_report.h"
-#include "module/image_memory_check.h"
-#include "module/port_open_message.h"
-#include "module/upload_image.h"
-#include "platform/app_info.h"
 #include "platform/program_folder.h"
 #include "support/processes.h"
 #include "support/window_fixture.h"
@@ -107,10 +101,6 @@ class ModuleWindowTest : public test::WindowFixture {
         EXPECT_TRUE(child<QPushButton>(w, "cmdDaten")->isEnabled());
         EXPECT_FALSE(child<QWidget>(w, "frmVerbindung")->isVisible());
     }
-
-    static int moduleCodeOf(const QString& model) {
-        return vehicleSetupFor(model).value_or(VehicleSetup{}).modellnummer;
-    }
 };
 
 TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
@@ -122,7 +112,7 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
     // Before any identification the memory size is unknown: the capacity message.
     child<QPushButton>(*w, "cmdSpeicherbedarf")->click();
     ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_EQ(prompter.prompts[0].text, capacityMessage(t).text);
+    EXPECT_EQ(prompter.prompts[0].text, t.entry(104) + "\n\n" + t.entry(105));
     prompter.prompts.clear();
 
     child<QAction>(*w, "M_Type")->trigger();
@@ -134,24 +124,26 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
     EXPECT_FALSE(w->modulePortOpen());
     EXPECT_FALSE(child<QWidget>(*w, "frmVerbindung")->isVisible());
 
-    ModuleIdentity identity;
-    identity.connected = true;
-    identity.type = QStringLiteral("5.1");
-    identity.version = QStringLiteral("2.5");
-    const PromptMessage report =
-        identificationMessage(identity, t, kAppTitle, [](int i) { return modellnamen().value(i); });
+    // The edition report of a Merix module: the functions of every edition, those of Merix,
+    // the edition name and the firmware.
+    QString report = t.entry(112) + "\n\n";
+    for (int n : {186, 187, 190, 193, 209, 194, 195, 188, 189}) report += t.entry(n) + "\n";
+    report += "\n";
+    for (int n : {61, 198, 197, 200, 201}) report += "  - " + t.entry(n) + "\n";
+    report += "\n" + t.entry(113) + " Vireo - Merix\n";
+    report += t.entry(127) + "2.5  / Typ 5.1\n\n";
     ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_EQ(prompter.prompts[0].text, report.text);
+    EXPECT_EQ(prompter.prompts[0].text, report);
     EXPECT_EQ(prompter.prompts[0].title, t.entry(114));
+    EXPECT_EQ(prompter.prompts[0].icon, PromptIcon::Information);
     prompter.prompts.clear();
 
     // Now the memory check measures against the identified module's memory.
+    // 16 bytes of 1010: 1,6 % shows as 2 %.
     child<QPushButton>(*w, "cmdSpeicherbedarf")->click();
-    const MemoryCheck check = checkMemory(w->editor().document(), w->frmParameter()->options(),
-                                          moduleCodeOf(w->modell()), 1010, t);
-    ASSERT_TRUE(check.percent.has_value());
     ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_EQ(prompter.prompts[0].text, check.message.text);
+    EXPECT_EQ(prompter.prompts[0].text, t.entry(106) + " 2 %");
+    EXPECT_EQ(prompter.prompts[0].title, "www.kelvor.example");
 }
 
 TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
@@ -330,6 +322,8 @@ TEST_F(ModuleWindowTest, TheGoodbyeSequenceFromClicksToFileAndModule) {
 
     // "Ändern" on the second goodbye row alone: new time and the lamps now shown.
     auto* goodbyeList = child<QTreeWidget>(*w, "List1_1");
+    ASSERT_EQ(w->editor().sequence(kGoodbye).size(), 3);
+    ASSERT_EQ(goodbyeList->topLevelItemCount(), 3);
     const auto select = [&](std::initializer_list<int> rows, int current) {
         goodbyeList->clearSelection();
         goodbyeList->setCurrentItem(goodbyeList->topLevelItem(current), 0,
@@ -394,16 +388,13 @@ TEST_F(ModuleWindowTest, TheGoodbyeSequenceFromClicksToFileAndModule) {
 TEST_F(ModuleWindowTest, AMissingPortIsReportedAndTheChoiceIsStillKept) {
     auto w = start();
     const LanguageTable& t = w->texts();
-    LinkOpenStatus missing;
-    missing.result = LinkOpenResult::NoSuchPort;
-    const auto expected = portOpenFailureMessage(missing, 2, t);
-    ASSERT_TRUE(expected.has_value());
-    EXPECT_TRUE(expected->text.startsWith(t.entry(91)));
-    EXPECT_EQ(expected->title, t.entry(93));
+    // "Der Port 2 existiert nicht ..."
+    const QString missing = t.entry(91) + "2" + t.entry(92);
 
     child<QAction>(*w, "Port_2")->trigger();
     ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_EQ(prompter.prompts[0].text, expected->text);
+    EXPECT_EQ(prompter.prompts[0].text, missing);
+    EXPECT_EQ(prompter.prompts[0].title, t.entry(93));
     EXPECT_EQ(prompter.prompts[0].icon, PromptIcon::Error);
     EXPECT_EQ(store.read(k::kPort), "2");
     EXPECT_EQ(child<QLabel>(*w, "labPort")->text(), " Port: 2");
@@ -414,7 +405,7 @@ TEST_F(ModuleWindowTest, AMissingPortIsReportedAndTheChoiceIsStillKept) {
     // The handshake on that port reports the same and leaves the module unidentified.
     child<QAction>(*w, "M_Type")->trigger();
     ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_EQ(prompter.prompts[0].text, expected->text);
+    EXPECT_EQ(prompter.prompts[0].text, missing);
     EXPECT_TRUE(w->modulTyp().isEmpty());
     EXPECT_FALSE(w->modulePortOpen());
     EXPECT_FALSE(child<QWidget>(*w, "frmVerbindung")->isVisible());

@@ -34,8 +34,12 @@ class TableEditWindow : public test::WindowFixture {
     // The user's selection in the list: the selected rows and the current row (0-based).
     void select(std::initializer_list<int> rows, int current) {
         list->clearSelection();
+        ASSERT_LT(current, list->topLevelItemCount());
         list->setCurrentItem(list->topLevelItem(current), 0, QItemSelectionModel::NoUpdate);
-        for (int r : rows) list->topLevelItem(r)->setSelected(true);
+        for (int r : rows) {
+            ASSERT_LT(r, list->topLevelItemCount());
+            list->topLevelItem(r)->setSelected(true);
+        }
     }
     QStringList times() const {
         QStringList t;
@@ -158,6 +162,7 @@ TEST_F(TableEditWindow, SimulationFromHereAndAllLampsOffLeaveTheRowsAlone) {
     EXPECT_FALSE(w->playbackRunning());
 
     // A row clicked in the list lights its lamps; "Alle Lampen aus" puts them out.
+    ASSERT_EQ(list->topLevelItemCount(), 6);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->topLevelItem(5)).center());
     EXPECT_EQ(w->lampenZustand(), (LampBytes{6, 0, 0, 0}));
