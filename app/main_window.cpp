@@ -639,14 +639,17 @@ void MainWindow::formResize() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    queryUnload();
-    event->accept();
+    if (queryUnload())
+        event->accept();
+    else
+        event->ignore();
 }
 
-void MainWindow::queryUnload() {
+// False when the window must stay open because the save the user asked for did not happen.
+bool MainWindow::queryUnload() {
     context_.settings->write(k::kSlider, QString::number(sliderZeitein_->value()));
     closeModulePort();
-    askAboutChangesOnClose();
+    return askAboutChangesOnClose();
 }
 
 }  // namespace vireo

@@ -107,7 +107,7 @@ class MainWindow : public QMainWindow {
     // then the car (Modellauswahl) and the lamps (Licht_Aus).
     void applyVehicle(const QString& model, const QString& options);
     void formResize();
-    void queryUnload();
+    bool queryUnload();
     void chooseLanguageItem(int index);
     void clearSettings();
     void updateOnTimeLabel();
@@ -155,8 +155,9 @@ class MainWindow : public QMainWindow {
     FileCommands* files_ = nullptr;
     // Sets the window title: document name, six blanks and Fahrzeug_Auswahl.
     void updateTitle();
-    // The file side of closing: asks entry 83 when the document has unsaved changes.
-    void askAboutChangesOnClose();
+    // The file side of closing: asks entry 83 when the document has unsaved changes. False when
+    // the save the user asked for was cancelled or failed: the window then stays open.
+    bool askAboutChangesOnClose();
     // --- end file menu
     // --- module: private members and functions (main_window_module.cpp)
     // The port, the link, the module identity and the connecting notice; defined in

@@ -66,9 +66,9 @@ MainWindow::CommandLineOutcome MainWindow::loadCommandLineFile() {
     return CommandLineOutcome::Failed;
 }
 
-void MainWindow::askAboutChangesOnClose() {
-    // Closing goes on whatever the answer; a failed save has shown its warning already.
-    files_->menu().askOnClose();
+bool MainWindow::askAboutChangesOnClose() {
+    // A failed save has shown its warning already; the document stays open for another try.
+    return files_->menu().askOnClose();
 }
 
 QString MainWindow::dateiPfad() const {

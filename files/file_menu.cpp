@@ -205,9 +205,10 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
     return SaveOutcome::Saved;
 }
 
-void FileMenu::askOnClose() {
-    if (!hasUnsavedChanges()) return;
-    if (prompter_.question(language_.entry(kEntryCloseQuestion), QString())) saveAs();
+bool FileMenu::askOnClose() {
+    if (!hasUnsavedChanges()) return true;
+    if (!prompter_.question(language_.entry(kEntryCloseQuestion), QString())) return true;
+    return saveAs();
 }
 
 KvsReadResult FileMenu::openAtStart(const QString& path) {

@@ -56,8 +56,9 @@ class FileMenu {
     // "Speichern unter": always the save dialog.
     bool saveAs();
     // The file side of closing the main window: with unsaved changes asks entry 83 and on Yes
-    // runs "Speichern unter". Closing goes on whatever happens here.
-    void askOnClose();
+    // runs "Speichern unter". Returns false when the window must stay open: the save the user
+    // asked for was cancelled or failed, and closing now would lose the document.
+    bool askOnClose();
 
     // Loads a file named on the command line at start. Loaded: the document and the path are
     // taken over (the caller then applies model and options as at every start). Damaged or

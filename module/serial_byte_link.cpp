@@ -105,6 +105,11 @@ QByteArray SerialByteLink::readAll() {
     return port_.readAll();
 }
 
+SerialByteLink::LineSettings SerialByteLink::lineSettings() const {
+    return {port_.baudRate(), port_.dataBits(), port_.parity(), port_.stopBits(),
+            port_.flowControl()};
+}
+
 bool SerialByteLink::waitForBytes(int ms) {
     if (!port_.isOpen()) return false;
     const QDeadlineTimer deadline(std::max(ms, 0), Qt::PreciseTimer);

@@ -23,6 +23,18 @@ class SerialByteLink : public ByteLink {
     QByteArray readAll() override;
     bool waitForBytes(int ms) override;
 
+    // The line settings of the port as the serial port library holds them. Some devices (a
+    // pseudo-terminal) always run 8 data bits without parity whatever is asked, so these are
+    // what shows that the module's settings were asked for.
+    struct LineSettings {
+        qint32 baudRate;
+        QSerialPort::DataBits dataBits;
+        QSerialPort::Parity parity;
+        QSerialPort::StopBits stopBits;
+        QSerialPort::FlowControl flowControl;
+    };
+    LineSettings lineSettings() const;
+
   private:
     QSerialPort port_;
 };

@@ -1,32 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "files/document_json.h"
 #include "files/kvs_writer.h"
+#include "tests/support/processes.h"
 
 using namespace vireo;
+using test::CliRun;
+using test::runCli;
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args, const QByteArray& input = {}) {
-    QProcess p;
-    p.start(QStringLiteral(VIREO_BIN_DIR "/vireo-cli"), args);
-    if (!p.waitForStarted()) return {};
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 Document sample() {
     Document d;
@@ -44,15 +29,15 @@ TEST(CliDocument, WriteThenShowRoundTrips) {
     const QString path = dir.filePath("a.kvs");
     const QByteArray json = documentToJson(sample());
 
-    const CliRun written = cli({"write", path}, json);
+    const CliRun written = runCli({"write", path}, json);
     ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), kvsBytes(sample()));  // byte for byte what the editor writes
 
-    const CliRun shown = cli({"show", path});
+    const CliRun shown = runCli({"show", path});
     EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
-    EXPECT_EQ(shown.out, json);
+    EXPECT_EQ(shown.out, QString::fromUtf8(json));
 }
 
 TEST(CliDocument, ExitCodesAndMessages) {
@@ -91,7 +76,7 @@ TEST(CliDocument, ExitCodesAndMessages) {
         {{"write", good + "/below-a-file.kvs"}, json, 2, good + "/below-a-file.kvs"},
     };
     for (const Case& c : cases) {
-        const CliRun r = cli(c.args, c.input);
+        const CliRun r = runCli(c.args, c.input);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(c.errorNames)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << c.args.join(' ').toStdString();

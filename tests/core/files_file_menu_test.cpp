@@ -10,6 +10,8 @@
 #include "files/kvs_writer.h"
 #include "sequence/document_editor.h"
 #include "tests/support/fakes.h"
+#include "tests/support/file_size_limit.h"
+#include "tests/support/numbered_language.h"
 
 using namespace vireo;
 
@@ -38,15 +40,6 @@ QByteArray readAll(const QString& path) {
 
 class FileMenuTest : public ::testing::Test {
   protected:
-    FileMenuTest() {
-        // Entry n reads "E<n>", so every prompt shows which entry it is.
-        QByteArray lines;
-        for (int n = 1; n <= LanguageTable::kHighestEntry; ++n)
-            lines +=
-                QByteArray::number(n).rightJustified(4, '0') + "E" + QByteArray::number(n) + "\r\n";
-        language.parse(lines);
-    }
-
     QString writeFile(const QString& name, const Document& d) {
         const QString path = dir.filePath(name);
         EXPECT_TRUE(writeKvsFile(path, d));
@@ -65,7 +58,8 @@ class FileMenuTest : public ::testing::Test {
     }
 
     QTemporaryDir dir;
-    LanguageTable language;
+    // Entry n reads "E<n>", so every prompt shows which entry it is.
+    const LanguageTable& language = test::numberedLanguage();
     DocumentEditor editor;
     test::FakePrompter prompter;
     FakeHost host;
@@ -187,20 +181,27 @@ TEST_F(FileMenuTest, DamagedOrUnreadableFileKeepsTheCurrentDocument) {
 
 TEST_F(FileMenuTest, FailedSaveKeepsDocumentPathAndOldFile) {
     const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    const QByteArray oldBytes = readAll(path);
     addRow();
+    addRow(1);
     const Document changed = editor.document();
     const QString title = host.title;
 
-    // A folder that is a file cannot take a new file, whoever runs the test.
-    prompter.fileAnswers = {path + "/inside.kvs"};
-    EXPECT_FALSE(menu.saveAs());
+    {
+        // "Speichern" writes over the old file, and the disk fills up meanwhile.
+        test::FileSizeLimit fullDisk(oldBytes.size());
+        if (!fullDisk.active()) GTEST_SKIP() << "file sizes cannot be limited here";
+        EXPECT_FALSE(menu.save());
+    }
+    EXPECT_EQ(prompter.count("save"), 0);
     ASSERT_EQ(prompter.count("message"), 1);
     EXPECT_EQ(prompter.prompts.back().title, "E82");
-    EXPECT_TRUE(prompter.prompts.back().text.contains(path + "/inside.kvs: "));
+    EXPECT_TRUE(prompter.prompts.back().text.startsWith("E88\n\n" + path + ": "));
     EXPECT_EQ(editor.document(), changed);
     EXPECT_EQ(menu.path(), path);
     EXPECT_EQ(host.title, title);
-    EXPECT_EQ(readKvsFile(path).document, fileDocument);
+    EXPECT_EQ(readAll(path), oldBytes);
+    EXPECT_TRUE(menu.hasUnsavedChanges());
 }
 
 // A document the file could not keep is never written: the save is refused before any dialog,
@@ -257,18 +258,50 @@ TEST_F(FileMenuTest, NewStopsWhenTheSaveItAskedForFails) {
 
 TEST_F(FileMenuTest, CloseQuestionSavesUnderANewNameEvenWithAPath) {
     const QString path = openFile(writeFile("seq.kvs", fileDocument));
-    menu.askOnClose();
+    EXPECT_TRUE(menu.askOnClose());
     EXPECT_TRUE(prompter.prompts.empty());
 
     addRow();
     const QString target = dir.filePath("closing.kvs");
     prompter.questionAnswers = {true};
     prompter.fileAnswers = {target};
-    menu.askOnClose();
+    EXPECT_TRUE(menu.askOnClose());
     ASSERT_EQ(prompter.prompts.size(), 2u);
     EXPECT_EQ(prompter.prompts[0].text, "E83");
     EXPECT_EQ(prompter.prompts[1].kind, "save");
     EXPECT_EQ(readKvsFile(target).document, editor.document());
+    EXPECT_EQ(readKvsFile(path).document, fileDocument);
+}
+
+TEST_F(FileMenuTest, CloseQuestionAnsweredNoLetsTheWindowClose) {
+    openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    prompter.questionAnswers = {false};
+    EXPECT_TRUE(menu.askOnClose());
+    EXPECT_EQ(prompter.count("save"), 0);
+}
+
+// Closing would lose the document the user asked to save: the window must stay open.
+TEST_F(FileMenuTest, CloseQuestionKeepsTheWindowOpenWhenTheSaveDoesNotHappen) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    const Document changed = editor.document();
+    const QString title = host.title;
+
+    const QString cancelled;
+    const QString unwritable = path + "/inside.kvs";  // below a file: no folder takes it
+    for (const QString& answer : {cancelled, unwritable}) {
+        prompter.prompts.clear();
+        prompter.questionAnswers = {true};
+        prompter.fileAnswers = {answer};
+        EXPECT_FALSE(menu.askOnClose()) << answer.toStdString();
+        EXPECT_EQ(prompter.count("save"), 1);
+        EXPECT_EQ(prompter.count("message"), answer.isEmpty() ? 0 : 1);
+        EXPECT_EQ(editor.document(), changed);
+        EXPECT_EQ(menu.path(), path);
+        EXPECT_EQ(host.title, title);
+        EXPECT_TRUE(menu.hasUnsavedChanges());
+    }
     EXPECT_EQ(readKvsFile(path).document, fileDocument);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -7,6 +8,7 @@
 #include "files/kvs_descrambler.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
+#include "tests/support/file_size_limit.h"
 
 using namespace vireo;
 
@@ -87,6 +89,12 @@ struct RoundTripCase {
     const char* name;
     Document document;
 };
+
+// The case by its name: without a printer the test listing shows the object's raw bytes,
+// pointers included, and the names CTest registers change from build to build.
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class KvsRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
 
@@ -264,11 +272,25 @@ TEST(KvsComparison, FileOnDisk) {
 TEST(KvsWriter, FailedWriteKeepsTheOldFileAndSaysWhy) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.kvs");
-    ASSERT_TRUE(writeKvsFile(path, Document{}));
+    ASSERT_TRUE(writeKvsFile(path, documentWith({step("1", "", {1, 2, 3, 4})})));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = old.readAll();
+    old.close();
+
+    // The disk fills up while the new file is written over the old one.
+    const Document longer = documentWith(
+        {step("1", "", {1, 2, 3, 4}), step("2", "", {5, 6, 7, 8}), step("3", "", {9, 10, 11, 12})});
     QString error;
-    EXPECT_FALSE(writeKvsFile(path + "/below-a-file.kvs", Document{}, &error));
+    {
+        test::FileSizeLimit fullDisk(oldBytes.size());
+        if (!fullDisk.active()) GTEST_SKIP() << "file sizes cannot be limited here";
+        EXPECT_FALSE(writeKvsFile(path, longer, &error));
+    }
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readKvsFile(path).verdict, KvsVerdict::Loaded);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), oldBytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.kvs"});  // no leftovers
 }
 
 TEST(KvsWriter, DocumentsThatWouldNotReadBackAreNamed) {

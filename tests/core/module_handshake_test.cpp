@@ -137,10 +137,10 @@ TEST(CompilerDate, DigitCountDecidesTheSplit) {
     };
     for (const auto& [number, text] : cases)
         EXPECT_EQ(compilerDateText(number), QString::fromLatin1(text)) << number;
-    EXPECT_EQ(parseIdentificationReply(QByteArray("T51V25\x00\x11\x1e\xd9\x1e", 11))->dateNumber,
-              1122009u);
-    EXPECT_EQ(parseIdentificationReply(QByteArray("T51V25\x00\x11\x1e\xd9\x1e", 11))->codedModel,
-              30);
+    const auto longReply = parseIdentificationReply(QByteArray("T51V25\x00\x11\x1e\xd9\x1e", 11));
+    ASSERT_TRUE(longReply);
+    EXPECT_EQ(longReply->dateNumber, 1122009u);
+    EXPECT_EQ(longReply->codedModel, 30);
 }
 
 TEST_F(HandshakeTest, OpenFailuresShowThePortMessageAndEndClosed) {

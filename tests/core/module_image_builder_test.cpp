@@ -11,7 +11,7 @@ namespace {
 constexpr int kModel111 = 30;
 
 DataImage build(const Document& d, const VehicleOptions& o = {}, int capacity = 510) {
-    return buildDataImage(d, o, kModel111, capacity, numberedTexts());
+    return buildDataImage(d, o, kModel111, capacity, numberedLanguage());
 }
 
 // Bytes from..to of an image.
@@ -133,6 +133,26 @@ TEST(ImageBuilder, OptionBitsSoftEinAndModuleCode) {
     EXPECT_EQ(slice(image, 5, 9), bytesOf({32, 1 | 4 | 128, 2, 0, 0}));
 }
 
+TEST(ImageBuilder, EachOptionBoxSetsItsOwnBitOfByte6) {
+    const struct {
+        OptionBox VehicleOptions::*box;
+        int bit;
+    } cases[] = {
+        {&VehicleOptions::abbiegelicht, 1},   {&VehicleOptions::tagfahrlicht, 2},
+        {&VehicleOptions::standlichtUs, 4},   {&VehicleOptions::tagfahrlichtStandlicht, 8},
+        {&VehicleOptions::comingHomeAuf, 16}, {&VehicleOptions::comingHomeZu, 32},
+        {&VehicleOptions::spiegelKurz, 64},   {&VehicleOptions::spiegelLang, 128},
+        {&VehicleOptions::softEin, 0},  // byte 7, not byte 6
+    };
+    for (const auto& c : cases) {
+        VehicleOptions o;
+        (o.*c.box).ticked = true;
+        const DataImage image = build(documentOf({row("1", {1, 0, 0, 0})}), o);
+        ASSERT_EQ(image.outcome, ImageOutcome::Ok) << c.bit;
+        EXPECT_EQ(image.byteAt(6), c.bit);
+    }
+}
+
 TEST(ImageBuilder, HoldRecordsWorkedExample) {
     const Document d = documentOf(elevenByteWelcome(), tenByteGoodbye());
     const DataImage plain = build(d);
@@ -201,7 +221,7 @@ TEST(ImageBuilder, WelcomeHoldMovesAGoodbyeThatStartsAtTen) {
 }
 
 TEST(ImageBuilder, CapacityIsCheckedAtEveryWrittenIndex) {
-    const LanguageTable texts = numberedTexts();
+    const LanguageTable& texts = numberedLanguage();
     const Document one = documentOf({row("1,5", {0, 5, 0, 0})});
     EXPECT_EQ(build(one, {}, 12).outcome, ImageOutcome::Ok);
     EXPECT_EQ(build(one, {}, 11).outcome, ImageOutcome::Capacity);  // the corner byte
@@ -211,15 +231,15 @@ TEST(ImageBuilder, CapacityIsCheckedAtEveryWrittenIndex) {
     const DataImage none = build(one, {}, 0);
     EXPECT_EQ(none.outcome, ImageOutcome::Capacity);
     EXPECT_EQ(none.message,
-              (UserMessage{QStringLiteral("Text 104\n\nText 105"),
-                           QStringLiteral("www.kelvor.example"), PromptIcon::Warning}));
+              (UserMessage{QStringLiteral("E104\n\nE105"), QStringLiteral("www.kelvor.example"),
+                           PromptIcon::Warning}));
 
     // Hold records that would pass the memory stop the build like rows that do.
     const Document d = documentOf(elevenByteWelcome(), tenByteGoodbye());
     EXPECT_EQ(build(d, holds(true, 2, true, 1), 37).outcome, ImageOutcome::Ok);
     const DataImage over = build(d, holds(true, 2, true, 1), 36);
     EXPECT_EQ(over.outcome, ImageOutcome::Capacity);
-    EXPECT_EQ(over.message.text, QStringLiteral("Text 104\n\nText 105"));
+    EXPECT_EQ(over.message.text, QStringLiteral("E104\n\nE105"));
 
     // A capacity beyond the image's own size cannot write past the image.
     Sequence many;
@@ -241,8 +261,8 @@ TEST(ImageBuilder, ValuesThatDoNotFitTheirByteAreAnOverflow) {
     for (const auto& c : cases) {
         const DataImage image = build(documentOf(c.rows));
         EXPECT_EQ(image.outcome, ImageOutcome::Overflow) << c.name;
-        EXPECT_EQ(image.message, (UserMessage{QStringLiteral("Text 107"), kAppTitle,
-                                              PromptIcon::Warning}))
+        EXPECT_EQ(image.message,
+                  (UserMessage{QStringLiteral("E107"), kAppTitle, PromptIcon::Warning}))
             << c.name;
     }
     EXPECT_EQ(build(documentOf({row("1", {1, 0, 0, 0})}), holds(true, 12, false, 0)).outcome,
@@ -263,7 +283,7 @@ TEST(ImageBuilder, TooManyLoopsOrRowsAreRefusedWithAMessage) {
     const DataImage tooMany = build(documentOf({row("1", {1, 0, 0, 0})}, loops(21)));
     EXPECT_EQ(tooMany.outcome, ImageOutcome::TooManyLoops);
     EXPECT_TRUE(tooMany.message.text.contains(QStringLiteral("20")));
-    EXPECT_TRUE(tooMany.message.text.contains(QStringLiteral("Text 201")));
+    EXPECT_TRUE(tooMany.message.text.contains(QStringLiteral("E201")));
 
     Sequence rows(kMaxRows + 1, row("1", {1, 0, 0, 0}));
     const DataImage tooLong = build(documentOf(rows));

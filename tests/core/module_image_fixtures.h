@@ -7,6 +7,7 @@
 
 #include "config/language.h"
 #include "sequence/document.h"
+#include "support/numbered_language.h"
 
 namespace vireo::test {
 
@@ -26,16 +27,6 @@ inline QByteArray bytesOf(std::initializer_list<int> values) {
     QByteArray b;
     for (int v : values) b.append(static_cast<char>(v));
     return b;
-}
-
-// A language table whose entry n reads "Text n", so messages show which entries they use.
-inline LanguageTable numberedTexts() {
-    QByteArray file;
-    for (int n = 1; n <= LanguageTable::kHighestEntry; ++n)
-        file += QStringLiteral("%1Text %2\r\n").arg(n, 4, 10, QLatin1Char('0')).arg(n).toLatin1();
-    LanguageTable table;
-    table.parse(file);
-    return table;
 }
 
 }  // namespace vireo::test

@@ -24,19 +24,19 @@ TEST(MemoryPercent, RoundedToOneDecimalThenWholeBothHalfToEven) {
 }
 
 TEST(MemoryCheck, MessageForEachOutcome) {
-    const LanguageTable texts = numberedTexts();
+    const LanguageTable& texts = numberedLanguage();
     const Document one = documentOf({row("1,5", {0, 5, 0, 0})});
 
     const MemoryCheck ok = checkMemory(one, {}, 30, 510, texts);
     EXPECT_EQ(ok.percent, 2);
     EXPECT_EQ(ok.message,
-              (UserMessage{QStringLiteral("Text 106 2 %"), QStringLiteral("www.kelvor.example"),
+              (UserMessage{QStringLiteral("E106 2 %"), QStringLiteral("www.kelvor.example"),
                            PromptIcon::Information}));
 
     // No module identified yet: capacity 0 gives the capacity message, never a division.
     const MemoryCheck unknown = checkMemory(one, {}, 30, 0, texts);
     EXPECT_FALSE(unknown.percent.has_value());
-    EXPECT_EQ(unknown.message.text, QStringLiteral("Text 104\n\nText 105"));
+    EXPECT_EQ(unknown.message.text, QStringLiteral("E104\n\nE105"));
 
     for (int capacity : {0, 510}) {
         const MemoryCheck empty = checkMemory(Document{}, {}, 30, capacity, texts);

@@ -60,7 +60,7 @@ DataImage oneRowImage() {
 }  // namespace
 
 TEST(Transfer, SendsEveryByteThenTheEndFrameAndReportsSuccess) {
-    const LanguageTable texts = numberedTexts();
+    const LanguageTable& texts = numberedLanguage();
     const DataImage image = oneRowImage();
     ScriptedModule module;
     QVector<std::pair<int, int>> progress;
@@ -76,8 +76,8 @@ TEST(Transfer, SendsEveryByteThenTheEndFrameAndReportsSuccess) {
     EXPECT_EQ(module.frames[9], bytesOf({0, 10, 0xC4}));
     EXPECT_EQ(module.frames.last(), bytesOf({0, 1}));
     EXPECT_EQ(result.message,
-              (UserMessage{QStringLiteral("Text 110\n\nText 106 2 %"),
-                           QStringLiteral("www.kelvor.example"), PromptIcon::Information}));
+              (UserMessage{QStringLiteral("E110\n\nE106 2 %"), QStringLiteral("www.kelvor.example"),
+                           PromptIcon::Information}));
     ASSERT_EQ(progress.size(), 14);
     EXPECT_EQ(progress.first(), std::make_pair(0, 12));
     EXPECT_EQ(progress[12], std::make_pair(12, 12));
@@ -96,11 +96,10 @@ TEST(Transfer, HighIndexByteOfALongImage) {
 }
 
 TEST(Transfer, AnIndexIsSentAtMostSixTimes) {
-    const LanguageTable texts = numberedTexts();
-    const UserMessage echoError{QStringLiteral("Text 108\n"), QStringLiteral("Text 109"),
+    const LanguageTable& texts = numberedLanguage();
+    const UserMessage echoError{QStringLiteral("E108\n"), QStringLiteral("E109"),
                                 PromptIcon::Warning};
-    const UserMessage noReply{QStringLiteral("Text 111"), QStringLiteral("Text 109"),
-                              PromptIcon::Warning};
+    const UserMessage noReply{QStringLiteral("E111"), QStringLiteral("E109"), PromptIcon::Warning};
     const struct {
         const char* name;
         Answer answer;
@@ -173,9 +172,10 @@ TEST(Upload, BuildsForFiveHundredTenBytesAndSendsOnlyABuiltImage) {
     Sequence rows;
     for (int r = 0; r < 85; ++r) rows << row(r % 2 ? "1" : "2", {1, 2, 3, 4});
     ScriptedModule untouched;
-    const UploadResult refused = uploadImage(untouched, documentOf(rows), {}, 30, numberedTexts());
+    const UploadResult refused =
+        uploadImage(untouched, documentOf(rows), {}, 30, numberedLanguage());
     EXPECT_FALSE(refused.succeeded());
     EXPECT_EQ(refused.image.outcome, ImageOutcome::Capacity);
-    EXPECT_EQ(refused.message.text, QStringLiteral("Text 104\n\nText 105"));
+    EXPECT_EQ(refused.message.text, QStringLiteral("E104\n\nE105"));
     EXPECT_TRUE(untouched.frames.isEmpty());
 }

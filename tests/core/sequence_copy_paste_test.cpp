@@ -96,10 +96,7 @@ TEST_F(CopyPaste, LimitsRefuseWithAMessageAndChangeNothing) {
 
     EXPECT_FALSE(pasteRows(plainTable(kMaxRows - 50), positions({1}, 1), buffer, context));
     EXPECT_TRUE(pasteRowsAtEnd(plainTable(kMaxRows - 51), positions({1}, 1), buffer, context));
-    EXPECT_EQ(prompter.texts(),
-              QStringList({limitText(EditLimit::TooManyToCopy, numberedLanguage()),
-                           limitText(EditLimit::TooManyToCopy, numberedLanguage()),
-                           limitText(EditLimit::TooManyRows, numberedLanguage())}));
+    EXPECT_EQ(prompter.texts(), QStringList({kTooManyToCopy, kTooManyToCopy, kTooManyRows}));
 }
 
 TEST(LoopCheck, RefusesMoreThan20RunsOrMoreThan5SecondRuns) {

@@ -65,6 +65,12 @@ inline const QString A = loopMarker(1, 3);
 inline const QString B = loopMarker(2, 2);
 inline const QString C = loopMarker(3, 5);
 
+// The refusals of table edits, as the built-in German table words them.
+inline const QString kTooManyRows = QString::fromUtf8(
+    "Die Sequenz kann höchstens 500 Schritte enthalten. Die Zeilen wurden nicht eingefügt.");
+inline const QString kTooManyToCopy = QString::fromUtf8(
+    "Es können höchstens 51 Zeilen auf einmal kopiert oder ausgeschnitten werden.");
+
 struct EditFixture {
     FakePrompter prompter;
     EditContext context{prompter, numberedLanguage(), QLocale(QLocale::German, QLocale::Germany)};

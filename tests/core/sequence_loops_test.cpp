@@ -51,7 +51,9 @@ TEST_F(Loops, InvalidAnswersWarnAndAskAgainUntilEmpty) {
     EXPECT_EQ(prompter.prompts[1].title, "E97");
 
     // Cancelling changes nothing either.
-    EXPECT_EQ(createLoop(rows, positions({2, 3}, 2), context)->rows, rows);
+    const auto cancelled = createLoop(rows, positions({2, 3}, 2), context);
+    ASSERT_TRUE(cancelled);
+    EXPECT_EQ(cancelled->rows, rows);
 
     const struct {
         const char* answer;
@@ -76,27 +78,34 @@ TEST_F(Loops, NewLoopNumberIsTheHighestPlusOne) {
     const QString one = loopMarker(1, 2), four = loopMarker(4, 2), nine = loopMarker(9, 2);
     prompter.inputAnswers = {QString("3"), QString("3")};
     auto out = createLoop(table({one, one, four, four, "", ""}), positions({5, 6}, 5), context);
+    ASSERT_TRUE(out);
     EXPECT_EQ(out->rows[4].loop, "S  5 / 3 x");
     out = createLoop(table({nine, nine, "", ""}), positions({3, 4}, 3), context);
+    ASSERT_TRUE(out);
     EXPECT_EQ(out->rows[3].loop, "S 10 / 3 x");
 }
 
 TEST_F(Loops, MoreThan32RowsAreAnErrorAfterTheQuestion) {
     prompter.inputAnswers = {QString("2"), QString("2")};
     const auto refused = createLoop(plainTable(40), positionRange(1, 33, 1), context);
+    ASSERT_TRUE(refused);
     EXPECT_EQ(refused->rows, plainTable(40));
+    ASSERT_FALSE(prompter.prompts.empty());
     const auto& error = prompter.prompts.back();
     EXPECT_EQ(error.text, "E98");
     EXPECT_EQ(error.title, "E99");
     EXPECT_EQ(error.icon, PromptIcon::Error);
 
     const auto accepted = createLoop(plainTable(40), positionRange(1, 32, 1), context);
+    ASSERT_TRUE(accepted);
     EXPECT_EQ(markers(accepted->rows).count("S  1 / 2 x"), 32);
 }
 
 TEST_F(Loops, ALoopMayEndOnRow200) {
     prompter.inputAnswers = {QString("2")};
     const auto out = createLoop(plainTable(210), positionRange(199, 200, 199), context);
+    ASSERT_TRUE(out);
+    ASSERT_EQ(out->rows.size(), 210);
     EXPECT_EQ(out->rows[199].loop, "S  1 / 2 x");
 }
 
@@ -110,21 +119,28 @@ TEST_F(Loops, CreationLimitsRefuseBeforeAsking) {
     const struct {
         Sequence rows;
         Selection selection;
-        EditLimit limit;
+        const char* text;
     } cases[] = {
-        {plainTable(260), positionRange(250, 256, 250), EditLimit::LoopBeyondRow255},
-        {ninetyNine, positions({4, 5}, 4), EditLimit::NoLoopNumberLeft},
-        {twentyLoops, positions({41, 42}, 41), EditLimit::TooManyLoops},
+        {plainTable(260), positionRange(250, 256, 250),
+         "Eine Schleife muss innerhalb der Zeilen 1 bis 255 liegen."},
+        {ninetyNine, positions({4, 5}, 4),
+         "Es ist keine Schleifennummer mehr frei (höchstens 99)."},
+        {twentyLoops, positions({41, 42}, 41),
+         "Eine Sequenz kann höchstens 20 Schleifen enthalten. Die Tabelle wurde nicht geändert."},
     };
     for (const auto& c : cases) {
         prompter.prompts.clear();
         const auto out = createLoop(c.rows, c.selection, context);
+        ASSERT_TRUE(out);
         EXPECT_EQ(out->rows, c.rows);
-        EXPECT_EQ(prompter.texts(), QStringList{limitText(c.limit, numberedLanguage())});
+        EXPECT_EQ(prompter.texts(), QStringList{QString::fromUtf8(c.text)});
+        EXPECT_EQ(prompter.prompts.back().title, "www.kelvor.example");
     }
     // Overwriting one of the twenty loops keeps the count and is allowed.
     prompter.inputAnswers = {QString("2")};
-    EXPECT_NE(createLoop(twentyLoops, positions({39, 40}, 39), context)->rows, twentyLoops);
+    const auto overwritten = createLoop(twentyLoops, positions({39, 40}, 39), context);
+    ASSERT_TRUE(overwritten);
+    EXPECT_NE(overwritten->rows, twentyLoops);
 }
 
 TEST(LoopDelete, ClearsTheWholeLoopOrExactlyTheSelectedEnd) {

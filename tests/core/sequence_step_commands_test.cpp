@@ -22,7 +22,8 @@ TEST_F(StepCommands, AppendWritesTheSliderTimeAnEmptyMarkerAndTheLamps) {
 TEST_F(StepCommands, AppendRefusesA501stStepWithAMessage) {
     EXPECT_FALSE(appendStep(plainTable(kMaxRows), {}, 10, LampBytes{}, context));
     ASSERT_EQ(prompter.count("message"), 1);
-    EXPECT_EQ(prompter.prompts[0].text, limitText(EditLimit::TableFull, numberedLanguage()));
+    EXPECT_EQ(prompter.prompts[0].text,
+              "Die Sequenz ist voll: sie kann höchstens 500 Schritte enthalten.");
     EXPECT_TRUE(appendStep(plainTable(kMaxRows - 1), {}, 10, LampBytes{}, context));
 }
 
@@ -77,7 +78,7 @@ TEST_F(StepCommands, InsertNeedsACurrentRowAndRoomInTheTable) {
     EXPECT_FALSE(insertRow(plainTable(5), positions({3}), 10, context));
     EXPECT_TRUE(prompter.prompts.empty());
     EXPECT_FALSE(insertRow(plainTable(kMaxRows), positions({3}, 3), 10, context));
-    EXPECT_EQ(prompter.texts(), QStringList{limitText(EditLimit::TooManyRows, numberedLanguage())});
+    EXPECT_EQ(prompter.texts(), QStringList{kTooManyRows});
 }
 
 TEST_F(StepCommands, DeleteAsksOnlyWhenRowsAreSelected) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -80,18 +81,27 @@ class FakePrompter : public Prompter {
 };
 
 // A clock that only moves when something waits on it.
+//
+// Code that polls a real device (a serial line) reads the clock without waiting on it; for
+// tests of such code followRealTime() lets the clock also move with real time, so a device
+// that stays silent ends in a time-out instead of an endless poll. Waits still cost nothing.
 class FakeClock : public Clock {
   public:
-    qint64 nowMs() const override { return now; }
+    qint64 nowMs() const override { return now + (real_.isValid() ? real_.elapsed() : 0); }
     void wait(int ms) override {
         waits.push_back(ms);
         now += ms;
         if (onWait) onWait(ms);
     }
+    void followRealTime() { real_.start(); }
+
     qint64 now = 0;
     std::vector<int> waits;
     // Runs at the end of every wait, as the user's input during it would.
     std::function<void(int ms)> onWait;
+
+  private:
+    QElapsedTimer real_;
 };
 
 }  // namespace vireo::test

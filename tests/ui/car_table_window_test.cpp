@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "app/corner_picture.h"
+#include "app/sequence_list.h"
 #include "support/window_fixture.h"
 
 using namespace vireo;
@@ -146,6 +147,8 @@ TEST_F(CarTableWindow, UndoOfTheHiddenSequenceShowsIt) {
     child<QRadioButton>(*w, "optAuf_Zu_1")->click();
     QTest::mouseClick(append, Qt::LeftButton);
     QTest::mouseClick(append, Qt::LeftButton);
+    auto* goodbye = child<QTreeWidget>(*w, "List1_1");
+    const Selection afterAppend = selectionOf(goodbye);
     child<QRadioButton>(*w, "optAuf_Zu_0")->click();
     ASSERT_EQ(w->activeSequence(), 0);
 
@@ -158,9 +161,8 @@ TEST_F(CarTableWindow, UndoOfTheHiddenSequenceShowsIt) {
     child<QRadioButton>(*w, "optAuf_Zu_0")->click();
     child<QAction>(*w, "Redo")->trigger();
     EXPECT_EQ(w->activeSequence(), 1);
-    auto* goodbye = child<QTreeWidget>(*w, "List1_1");
     ASSERT_EQ(goodbye->topLevelItemCount(), 2);
-    EXPECT_TRUE(goodbye->topLevelItem(1)->isSelected());
+    EXPECT_EQ(selectionOf(goodbye), afterAppend);
 }
 
 // Stopped and started again within its half second of darkness, playback starts at row 1.

@@ -14,6 +14,7 @@
 #include "desktop/ui/frm_info.h"
 #include "platform/settings_store.h"
 #include "tests/support/fakes.h"
+#include "tests/support/numbered_language.h"
 
 using namespace vireo;
 
@@ -28,14 +29,6 @@ class HookedClock : public test::FakeClock {
     }
     std::function<void(int count, int ms)> onWait;
 };
-
-LanguageTable numberedTable() {
-    QByteArray file;
-    for (int n = 1; n <= 212; ++n) file += "0000E" + QByteArray::number(n) + "\r\n";
-    LanguageTable table;
-    table.parse(file);
-    return table;
-}
 
 }  // namespace
 
@@ -73,7 +66,7 @@ TEST(PropertiesDialog, LoadsStoredValuesAndKeepsDefaultsForOddOnes) {
     dialog.showSettings(loadStartupSettings(store));
     EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("chkAuto"))->isChecked());
     EXPECT_TRUE(dialog.activationArea());
-    dialog.applyCaptions(numberedTable());
+    dialog.applyCaptions(test::numberedLanguage());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("E6"));
     EXPECT_EQ(dialog.findChild<QCheckBox*>(QStringLiteral("chkAuto"))->text(),
               QStringLiteral("E57"));
@@ -85,7 +78,7 @@ TEST(AboutBox, ShowsVersionMakerAndStartsTheTimer) {
               QStringLiteral("Software Version 3.0.0"));
     EXPECT_EQ(german.findChild<QLabel*>(QStringLiteral("labSoftware"))->text(),
               QStringLiteral("Software entwickelt von Firma Kelvor"));
-    FrmInfo english(QStringLiteral("English"), numberedTable(), {});
+    FrmInfo english(QStringLiteral("English"), test::numberedLanguage(), {});
     EXPECT_EQ(english.findChild<QLabel*>(QStringLiteral("labSoftware"))->text(),
               QStringLiteral("E74 Kelvor"));
 

@@ -160,4 +160,35 @@ TEST_F(FileMenuWindowTest, ClosingWithChangesAndNoKeepsTheFileAndStillCloses) {
     EXPECT_EQ(readKvsFile(path).document.sequences, saved.sequences);
 }
 
+TEST_F(FileMenuWindowTest, ClosingStaysOpenWhenTheSaveItAskedForDoesNotHappen) {
+    const QString path = writeFile(QStringLiteral("Alt.kvs"), saved);
+    auto w = start(path);
+    appendStep(*w);
+    const Document changed = w->editor().document();
+    const QString title = w->windowTitle();
+
+    // The save dialog is cancelled, then a name below a file cannot be written.
+    const QString cancelled;
+    const QString unwritable = path + QStringLiteral("/Neu.kvs");
+    for (const QString& answer : {cancelled, unwritable}) {
+        prompter.prompts.clear();
+        prompter.questionAnswers = {true};
+        prompter.fileAnswers = {answer};
+        EXPECT_FALSE(w->close()) << answer.toStdString();
+        EXPECT_EQ(prompter.count("question"), 1);
+        EXPECT_EQ(prompter.count("save"), 1);
+        EXPECT_EQ(prompter.count("message"), answer.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->editor().document(), changed);
+        EXPECT_EQ(w->dateiPfad(), path);
+        EXPECT_EQ(w->windowTitle(), title);
+    }
+    EXPECT_EQ(readKvsFile(path).document.sequences, saved.sequences);
+
+    // Asked again, the user lets the changes go: now the window closes.
+    prompter.questionAnswers = {false};
+    EXPECT_TRUE(w->close());
+    EXPECT_FALSE(w->isVisible());
+}
+
 }  // namespace

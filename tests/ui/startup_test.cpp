@@ -147,7 +147,9 @@ TEST_F(StartupTest, ABadCommandLineFileKeepsTheStoredVehicle) {
     QFile file(damaged);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
-    bytes[bytes.size() - 1] = bytes.back() == '1' ? '2' : '1';  // the checksum's last digit
+    const qsizetype body = bytes.indexOf('\n') + 1;
+    ASSERT_GT(body, 0);
+    bytes[body + 2] = char(bytes[body + 2] ^ 0x20);  // one character changes: checksum mismatch
     file.seek(0);
     file.write(bytes);
     file.close();
