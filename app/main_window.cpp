@@ -145,6 +145,7 @@ void MainWindow::buildMenus() {
     menuItems_[2]->setShortcut(QKeySequence::Open);
     menuItems_[3]->setShortcut(QKeySequence::Save);
     menuItems_[4]->setShortcut(QKeySequence::SaveAs);
+    menuItems_[9]->setShortcut(QKeySequence::Quit);
     connect(menuItems_[7], &QAction::triggered, this, &MainWindow::clearSettings);
     connect(menuItems_[9], &QAction::triggered, this, &MainWindow::close);
 

@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 229
+HIGHEST_ENTRY = 270
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -256,6 +256,23 @@ TEXTS = [
     # Missing files; followed by a line break and the path
     (228, "Die Hilfedatei wurde nicht gefunden:", "The help file was not found:"),
     (229, "Das Bootloader-Programm wurde nicht gefunden:", "The bootloader program was not found:"),
+    # Recent files, dropped files; %1 is the file
+    (260, 'Die Datei "%1" gibt es nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten '
+          'Dateien entfernt.',
+          'The file "%1" no longer exists. It has been removed from the list of recent files.'),
+    (261, '"%1" ist keine Sequenzdatei (*.kvs) und wurde nicht geöffnet.',
+          '"%1" is not a sequence file (*.kvs) and has not been opened.'),
+    (262, "Es kann nur eine Datei auf einmal geöffnet werden.",
+          "Only one file can be opened at a time."),
+    # File menu: the examples and their titles
+    (263, "Beispiele", "Examples"),
+    (264, "Lauflicht über die Ringe", "Sweep across the rings"),
+    (265, "Blinker laufen nach außen", "Indicators running outward"),
+    (266, "Doppelblitz in der Schleife", "Double blink in a loop"),
+    (267, "Linse für Linse einblenden", "Lens after lens fade-in"),
+    (268, "Abschied: von hinten abblenden", "Goodbye dimming from the rear"),
+    (269, "Wechselblinken links und rechts", "Alternating left and right"),
+    (270, "Volles Programm: Begrüßung und Abschied", "The full show: welcome and goodbye"),
 ]
 # fmt: on
 
