@@ -1,6 +1,7 @@
 #include "tools/module-sim/sim_options.h"
 
 #include <QCommandLineParser>
+#include <functional>
 
 namespace vireo::sim {
 
