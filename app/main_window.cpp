@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/corner_picture.h"
+#include "app/standard_shortcuts.h"
 #include "config/number_text.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/help_file.h"
@@ -147,7 +148,8 @@ void MainWindow::buildMenus() {
     menuItems_[1]->setShortcut(QKeySequence::New);
     menuItems_[2]->setShortcut(QKeySequence::Open);
     menuItems_[3]->setShortcut(QKeySequence::Save);
-    menuItems_[4]->setShortcut(QKeySequence::SaveAs);
+    menuItems_[4]->setShortcuts(standardShortcuts(QKeySequence::SaveAs));
+    menuItems_[9]->setShortcuts(standardShortcuts(QKeySequence::Quit));
     connect(menuItems_[7], &QAction::triggered, this, &MainWindow::clearSettings);
     connect(menuItems_[9], &QAction::triggered, this, &MainWindow::close);
 

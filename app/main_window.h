@@ -10,6 +10,7 @@
 #include "config/startup_settings.h"
 #include "config/vehicle_settings.h"
 #include "desktop/help_file.h"
+#include "files/recent_files.h"
 #include "model/lamp_editor.h"
 #include "model/picture_store.h"
 #include "model/vehicle_catalogue.h"
@@ -20,6 +21,8 @@
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -34,6 +37,7 @@ class QTreeWidget;
 namespace vireo {
 
 class CornerPicture;
+class FileMenu;
 class FrmEigenschaften;
 class FrmParameter;
 class UrlOpener;
@@ -95,6 +99,9 @@ class MainWindow : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A .kvs file dropped on the window opens as "Öffnen" would (main_window_file_lists.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     enum class CommandLineOutcome { None, Loaded, Damaged, Failed };
@@ -158,6 +165,15 @@ class MainWindow : public QMainWindow {
     // The file side of closing: asks entry 83 when the document has unsaved changes. False when
     // the save the user asked for was cancelled or failed: the window then stays open.
     bool askAboutChangesOnClose();
+    FileMenu& fileMenu();
+    // Recent files and examples in the file menu (main_window_file_lists.cpp).
+    void setUpFileLists();
+    void refreshRecentFiles();
+    void refreshExamples();
+    std::unique_ptr<RecentFiles> recent_;
+    QList<QAction*> recentItems_;
+    QAction* recentSeparator_ = nullptr;
+    QMenu* examplesMenu_ = nullptr;
     // --- end file menu
     // --- module: private members and functions (main_window_module.cpp)
     // The port, the link, the module identity and the connecting notice; defined in
@@ -258,6 +274,7 @@ class MainWindow : public QMainWindow {
     QMenu* menuEdit_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
+    QAction* deleteRows_ = nullptr;
 
     // Car and table state
     PictureStore store_;

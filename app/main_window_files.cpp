@@ -48,6 +48,11 @@ void MainWindow::setUpFiles() {
     // other entry of "Datei" but "Beenden".
     for (int i : {6, 8})
         connect(menuItems_[i]->menu(), &QMenu::aboutToShow, this, &MainWindow::lichtAus);
+    setUpFileLists();
+}
+
+FileMenu& MainWindow::fileMenu() {
+    return files_->menu();
 }
 
 MainWindow::CommandLineOutcome MainWindow::loadCommandLineFile() {

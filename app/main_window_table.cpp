@@ -100,9 +100,16 @@ void MainWindow::setUpTable() {
     connect(redo_, &QAction::triggered, stack, &QUndoStack::redo);
     connect(stack, &QUndoStack::indexChanged, this, &MainWindow::updateUndoCaptions);
     connect(stack, &QUndoStack::cleanChanged, this, &MainWindow::updateUndoCaptions);
+    // "Zeile(n) löschen" with the platform's Delete key, as the button does it.
+    deleteRows_ = new QAction(menuEdit_);
+    deleteRows_->setObjectName(QStringLiteral("Zeilen_Loeschen"));
+    deleteRows_->setShortcut(QKeySequence::Delete);
+    connect(deleteRows_, &QAction::triggered, cmdLoeschen_, &QPushButton::click);
     updateUndoCaptions();
     menuEdit_->addAction(undo_);
     menuEdit_->addAction(redo_);
+    menuEdit_->addSeparator();
+    menuEdit_->addAction(deleteRows_);
 
     connect(cmdSilulation_, &QPushButton::clicked, this, [this] {
         runPlayback(playback_.pressPlayFromStart(editor_.sequence(activeSequence_)));
@@ -126,6 +133,7 @@ void MainWindow::updateUndoCaptions() {
     undo_->setEnabled(stack->canUndo());
     redo_->setText(caption(texts_.entry(215), stack->redoText()));
     redo_->setEnabled(stack->canRedo());
+    deleteRows_->setText(texts_.entry(25));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

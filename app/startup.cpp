@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QTextStream>
 
+#include "app/editor_command_line.h"
 #include "app/language_chooser.h"
 #include "app/main_window.h"
 #include "app/qt_prompter.h"
@@ -24,13 +25,6 @@ std::optional<QString> askLanguage(const QStringList& languages) {
     LanguageChooser chooser(languages);
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;
     return chooser.language();
-}
-
-QString commandLinePath(const QStringList& arguments) {
-    QString path = arguments.mid(1).join(QLatin1Char(' ')).trimmed();
-    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
-        path = path.mid(1, path.size() - 2);
-    return path;
 }
 
 std::unique_ptr<MainWindow> StartupFlow::start() {

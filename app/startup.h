@@ -27,9 +27,6 @@ struct StartupFlow {
 // Chooses the language in frmLanguage; nullopt when the chooser was closed without OK.
 std::optional<QString> askLanguage(const QStringList& languages);
 
-// The whole command line after the program name, taken as one path.
-QString commandLinePath(const QStringList& arguments);
-
 int runStartup(QApplication& app);
 
 }  // namespace vireo

@@ -20,6 +20,9 @@ endif()
 
 file(GLOB VIREO_INSTALLED_LANGUAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/lang/*.kvl)
 install(FILES ${VIREO_INSTALLED_LANGUAGE_FILES} DESTINATION ${VIREO_INSTALL_DATADIR})
+# The example sequences the file menu offers, written by the build (Examples.cmake).
+install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/examples DESTINATION ${VIREO_INSTALL_DATADIR}
+    FILES_MATCHING PATTERN "*.kvs")
 # The manual is optional: a tree without docs/manual installs without it.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/manual DESTINATION ${VIREO_INSTALL_DATADIR} OPTIONAL)
 

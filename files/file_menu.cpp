@@ -7,6 +7,7 @@
 #include "config/language.h"
 #include "files/kvs_comparison.h"
 #include "files/kvs_writer.h"
+#include "files/recent_files.h"
 #include "platform/prompter.h"
 #include "sequence/document_editor.h"
 
@@ -33,6 +34,9 @@ constexpr int kEntryModelField = 234;
 constexpr int kEntryOptionsField = 235;
 constexpr int kEntryStepField = 236;
 constexpr int kEntryLampsColumn = 237;
+constexpr int kEntryRecentFileGone = 260;
+constexpr int kEntryNotASequenceFile = 261;
+constexpr int kEntryOneFileAtATime = 262;
 
 // True when the folder holds a file of exactly this name, letter case included (so a file
 // system that ignores case still tells "a.kvs" from "A.kvs").
@@ -147,20 +151,82 @@ bool FileMenu::openFlow() {
     if (!settleUnsavedChanges()) return false;
     const QString chosen = prompter_.openFileName(dialogTitle(), kFilter);
     if (chosen.isEmpty()) return false;
+    return takeOver(chosen);
+}
 
-    const KvsReadResult read = readKvsFile(chosen);
-    if (read.verdict != KvsVerdict::Loaded) {
-        QString text = language_.entry(kEntryLoadWarning);
-        if (read.verdict == KvsVerdict::Unreadable)
-            text += QStringLiteral("\n\n") + chosen + QStringLiteral(": ") + read.problem;
-        prompter_.message(text, language_.entry(kEntryLoadTitle), PromptIcon::Warning);
-        return false;
-    }
-    editor_.reset(read.document);
+// Reads a file to open; a file that cannot be read shows entry 88 and gives nothing.
+std::optional<Document> FileMenu::readForOpen(const QString& path) {
+    KvsReadResult read = readKvsFile(path);
+    if (read.verdict == KvsVerdict::Loaded) return std::move(read.document);
+    QString text = language_.entry(kEntryLoadWarning);
+    if (read.verdict == KvsVerdict::Unreadable)
+        text += QStringLiteral("\n\n") + path + QStringLiteral(": ") + read.problem;
+    prompter_.message(text, language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+    return std::nullopt;
+}
+
+// Makes the file the document; a file that cannot be read keeps the document.
+bool FileMenu::takeOver(const QString& chosen) {
+    const std::optional<Document> document = readForOpen(chosen);
+    if (!document) return false;
+    editor_.reset(*document);
     path_ = chosen;
-    host_.applyLoadedVehicle(read.document.model, read.document.options);
+    host_.applyLoadedVehicle(document->model, document->options);
     documentName_ = chosen;
     refreshTitle();
+    remember(chosen);
+    return true;
+}
+
+void FileMenu::remember(const QString& path) {
+    if (recent_) recent_->add(path);
+}
+
+bool FileMenu::openPath(const QString& path) {
+    LampsOffAtEnd lampsOff(host_);
+    if (!settleUnsavedChanges()) return false;
+    return takeOver(path);
+}
+
+bool FileMenu::openRecent(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        LampsOffAtEnd lampsOff(host_);
+        if (recent_) recent_->remove(path);
+        prompter_.message(language_.entry(kEntryRecentFileGone).arg(QDir::toNativeSeparators(path)),
+                          language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+        return false;
+    }
+    return openPath(path);
+}
+
+bool FileMenu::openDropped(const QList<QUrl>& urls) {
+    QString refusal;
+    if (urls.size() != 1) {
+        refusal = language_.entry(kEntryOneFileAtATime);
+    } else {
+        const QUrl& url = urls.first();
+        const QString path = url.toLocalFile();
+        if (url.isLocalFile() && path.endsWith(QStringLiteral(".kvs"), Qt::CaseInsensitive))
+            return openPath(path);
+        const QString name = url.isLocalFile() ? QDir::toNativeSeparators(path)
+                                               : url.toDisplayString(QUrl::PreferLocalFile);
+        refusal = language_.entry(kEntryNotASequenceFile).arg(name);
+    }
+    LampsOffAtEnd lampsOff(host_);
+    prompter_.message(refusal, language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+    return false;
+}
+
+bool FileMenu::openExample(const QString& path) {
+    LampsOffAtEnd lampsOff(host_);
+    if (!settleUnsavedChanges()) return false;
+    std::optional<Document> example = readForOpen(path);
+    if (!example) return false;
+    // The example shows what the lamps can do on the car chosen now; it is nobody's file yet.
+    example->model = editor_.document().model;
+    example->options = editor_.document().options;
+    resetToNew();
+    editor_.reset(*example);
     return true;
 }
 
@@ -202,6 +268,7 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
     path_ = target;
     documentName_ = target.left(std::max<qsizetype>(0, target.size() - 4));
     refreshTitle();
+    remember(target);
     return SaveOutcome::Saved;
 }
 
@@ -220,6 +287,7 @@ KvsReadResult FileMenu::openAtStart(const QString& path) {
     editor_.reset(read.document);
     path_ = path;
     documentName_ = path;
+    remember(path);
     return read;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QUrl>
+#include <optional>
 
 #include "files/file_menu_host.h"
 #include "files/kvs_reader.h"
@@ -16,6 +19,7 @@ QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& lan
 class DocumentEditor;
 class LanguageTable;
 class Prompter;
+class RecentFiles;
 
 // The commands of the "Datei" menu that create, open and save the document, the window title
 // that names it, and the question on unsaved changes when the window closes. There is no
@@ -60,6 +64,22 @@ class FileMenu {
     // asked for was cancelled or failed, and closing now would lose the document.
     bool askOnClose();
 
+    // "Öffnen" of a file chosen elsewhere than in the open dialog: the same question about
+    // unsaved changes and the same messages. Returns true when the file was taken over.
+    bool openPath(const QString& path);
+    // A file chosen from the recent files: a file that no longer exists leaves the list with a
+    // message naming it (and nothing is asked); any other opens as openPath.
+    bool openRecent(const QString& path);
+    // Files dropped on the window: one local .kvs file opens as openPath; anything else is
+    // refused with a message.
+    bool openDropped(const QList<QUrl>& urls);
+    // An example: its sequences become a new, untitled document ("Speichern" asks for a name)
+    // for the vehicle chosen now. Asks about unsaved changes first, as "Neu".
+    bool openExample(const QString& path);
+
+    // The list that every file opened or saved joins; none when null.
+    void setRecentFiles(RecentFiles* recent) { recent_ = recent; }
+
     // Loads a file named on the command line at start. Loaded: the document and the path are
     // taken over (the caller then applies model and options as at every start). Damaged or
     // Unreadable: the document is reset as by "Neu", without a question; the caller shows
@@ -73,6 +93,9 @@ class FileMenu {
     bool settleUnsavedChanges();
     SaveOutcome saveFlow(bool alwaysAsk);
     bool openFlow();
+    std::optional<Document> readForOpen(const QString& path);
+    bool takeOver(const QString& path);
+    void remember(const QString& path);
     void resetToNew();
     QString dialogTitle() const;
 
@@ -80,6 +103,7 @@ class FileMenu {
     Prompter& prompter_;
     const LanguageTable& language_;
     FileMenuHost& host_;
+    RecentFiles* recent_ = nullptr;
     QString path_;
     QString documentName_;
 };

@@ -34,6 +34,7 @@ version=$(sed -n 's/^project(Vireo VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists
 expected_files() {
     for p in "${programs[@]}"; do echo "bin/$p"; done
     for f in "$root"/resources/lang/*.kvl; do echo "share/vireo/$(basename "$f")"; done
+    for f in "$root"/resources/examples/*.json; do echo "share/vireo/examples/$(basename "$f" .json).kvs"; done
     if [ -d "$root/docs/manual" ]; then
         (cd "$root/docs" && find manual -type f | sed 's|^|share/vireo/|')
     fi
@@ -74,6 +75,13 @@ if [ -d "$root/docs/manual" ]; then
     diff -r "$root/docs/manual" "$pkg/usr/share/vireo/manual" >/dev/null ||
         fail "the installed manual differs from docs/manual"
 fi
+
+# Every example is a sequence file the packaged vireo-cli reads.
+for f in "$pkg"/usr/share/vireo/examples/*.kvs; do
+    [ -f "$f" ] || continue
+    "$pkg/usr/bin/vireo-cli" show "$f" >/dev/null 2>&1 || fail "vireo-cli cannot read the example $(basename "$f")"
+done
+note "examples installed: $(cd "$pkg/usr/share/vireo/examples" 2>/dev/null && echo *.kvs)"
 
 # --- libraries and a run from the package
 for p in "${programs[@]}"; do

@@ -276,6 +276,23 @@ TEXTS = [
     # Stored settings replaced; followed by one line per setting: key, old and new value
     (239, "Gespeicherte Einstellungen waren ungültig und wurden ersetzt:",
           "Stored settings were not valid and have been replaced:"),
+    # Recent files, dropped files; %1 is the file
+    (260, 'Die Datei "%1" gibt es nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten '
+          'Dateien entfernt.',
+          'The file "%1" no longer exists. It has been removed from the list of recent files.'),
+    (261, '"%1" ist keine Sequenzdatei (*.kvs) und wurde nicht geöffnet.',
+          '"%1" is not a sequence file (*.kvs) and has not been opened.'),
+    (262, "Es kann nur eine Datei auf einmal geöffnet werden.",
+          "Only one file can be opened at a time."),
+    # File menu: the examples and their titles
+    (263, "Beispiele", "Examples"),
+    (264, "Lauflicht über die Ringe", "Sweep across the rings"),
+    (265, "Blinker laufen nach außen", "Indicators running outward"),
+    (266, "Doppelblitz in der Schleife", "Double blink in a loop"),
+    (267, "Linse für Linse einblenden", "Lens after lens fade-in"),
+    (268, "Abschied: von hinten abblenden", "Goodbye dimming from the rear"),
+    (269, "Wechselblinken links und rechts", "Alternating left and right"),
+    (270, "Volles Programm: Begrüßung und Abschied", "The full show: welcome and goodbye"),
     # The bootloader program could not be started; followed by a line break and the path
     (310, "Das Bootloader-Programm konnte nicht gestartet werden:",
           "The bootloader program could not be started:"),

@@ -1,27 +1,22 @@
+#include <QCommandLineParser>
 #include <QFile>
-#include <QTextStream>
 #include <cstdio>
 
 #include "files/document_json.h"
 #include "files/kvs_writer.h"
+#include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_kvs_input.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
 
-namespace {
-
-int usage(const QString& line) {
-    QTextStream(stderr) << "usage: vireo-cli " << line << '\n';
-    return kUsage;
-}
-
-}  // namespace
-
 int show(const QStringList& args) {
-    if (args.size() != 1) return usage(QStringLiteral("show FILE.kvs"));
+    QCommandLineParser parser;
+    if (!parseCommandArguments(QStringLiteral("show"), parser, args)) return kUsage;
     Document document;
-    if (const int code = loadKvsFile(QStringLiteral("show"), args[0], &document); code != kOk)
+    if (const int code =
+            loadKvsFile(QStringLiteral("show"), parser.positionalArguments().first(), &document);
+        code != kOk)
         return code;
     const QByteArray json = documentToJson(document);
     if (std::fwrite(json.constData(), 1, size_t(json.size()), stdout) != size_t(json.size()) ||
@@ -34,9 +29,10 @@ int show(const QStringList& args) {
 }
 
 int write(const QStringList& args) {
-    if (args.size() != 1) return usage(QStringLiteral("write FILE.kvs < document.json"));
     const QString command = QStringLiteral("write");
-    const QString path = args[0];
+    QCommandLineParser parser;
+    if (!parseCommandArguments(command, parser, args)) return kUsage;
+    const QString path = parser.positionalArguments().first();
 
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly)) {

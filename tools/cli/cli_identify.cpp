@@ -1,3 +1,4 @@
+#include <QCommandLineParser>
 #include <QTextStream>
 
 #include "config/language.h"
@@ -5,6 +6,7 @@
 #include "module/module_port.h"
 #include "module/serial_byte_link.h"
 #include "platform/clock.h"
+#include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_prompter.h"
 #include "tools/cli/commands.h"
 
@@ -13,22 +15,14 @@ namespace vireo::cli {
 int identify(const QStringList& args) {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QString portPath;
-    bool longReply = false;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--port") && i + 1 < args.size()) {
-            portPath = args[++i];
-        } else if (args[i] == QLatin1String("--long")) {
-            longReply = true;
-        } else {
-            err << "vireo-cli identify: unexpected argument " << args[i] << "\n";
-            return kUsage;
-        }
-    }
-    if (portPath.isEmpty()) {
-        err << "usage: vireo-cli identify --port PORT [--long]\n";
-        return kUsage;
-    }
+    const QString command = QStringLiteral("identify");
+    QCommandLineParser parser;
+    parser.addOption({QStringLiteral("port"), QString(), QStringLiteral("PORT")});
+    parser.addOption({QStringLiteral("long"), QString()});
+    if (!parseCommandArguments(command, parser, args, 0)) return kUsage;
+    const QString portPath = parser.value(QStringLiteral("port"));
+    const bool longReply = parser.isSet(QStringLiteral("long"));
+    if (portPath.isEmpty()) return usageProblem(command, QStringLiteral("no --port given"));
 
     SerialByteLink link;
     ModulePort port(link, systemClock(), [portPath](int) { return portPath; });

@@ -1,5 +1,8 @@
 #include "tools/cli/cli_image_args.h"
 
+#include <QCommandLineParser>
+
+#include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_inputs.h"
 #include "tools/cli/cli_kvs_input.h"
 #include "tools/cli/commands.h"
@@ -9,10 +12,7 @@ namespace vireo::cli {
 namespace {
 
 constexpr int kMaxHold = 11;
-
-void usageError(const QString& command, const QString& problem) {
-    complain(command, QStringLiteral("usage"), problem);
-}
+constexpr int kMaxCapacity = 65535;
 
 std::optional<int> wholeNumber(const QString& text, int min, int max) {
     bool ok = false;
@@ -21,56 +21,54 @@ std::optional<int> wholeNumber(const QString& text, int min, int max) {
     return value;
 }
 
+QCommandLineOption valueOption(const QString& name, const QString& valueName) {
+    return QCommandLineOption(name, QString(), valueName);
+}
+
 }  // namespace
 
 std::optional<ImageArgs> parseImageArgs(const QString& command, const QStringList& args,
                                         const QStringList& allowed) {
+    const QList<QCommandLineOption> known = {
+        valueOption(QStringLiteral("welcome-hold"), QStringLiteral("POS")),
+        valueOption(QStringLiteral("goodbye-hold"), QStringLiteral("POS")),
+        valueOption(QStringLiteral("capacity"), QStringLiteral("N")),
+        valueOption(QStringLiteral("module-type"), QStringLiteral("T")),
+        valueOption(QStringLiteral("port"), QStringLiteral("PORT")),
+    };
+    QCommandLineParser parser;
+    for (const QCommandLineOption& option : known)
+        if (allowed.contains(QStringLiteral("--") + option.names().first()))
+            parser.addOption(option);
+    if (!parseCommandArguments(command, parser, args)) return std::nullopt;
+
     ImageArgs parsed;
-    for (int k = 0; k < args.size(); ++k) {
-        const QString& arg = args[k];
-        if (!arg.startsWith(QLatin1String("--"))) {
-            if (!parsed.file.isEmpty()) {
-                usageError(command, QStringLiteral("unexpected argument ") + arg);
-                return std::nullopt;
-            }
-            parsed.file = arg;
-            continue;
-        }
-        if (!allowed.contains(arg)) {
-            usageError(command, QStringLiteral("unknown option ") + arg);
-            return std::nullopt;
-        }
-        if (k + 1 >= args.size()) {
-            usageError(command, arg + QStringLiteral(" needs a value"));
-            return std::nullopt;
-        }
-        const QString value = args[++k];
-        if (arg == QLatin1String("--module-type")) {
-            parsed.moduleType = value;
-            continue;
-        }
-        if (arg == QLatin1String("--port")) {
-            parsed.port = value;
-            continue;
-        }
-        std::optional<int> number;
-        if (arg == QLatin1String("--capacity")) {
-            number = wholeNumber(value, 0, 65535);
-            if (number) parsed.capacity = *number;
-        } else {
-            number = wholeNumber(value, 0, kMaxHold);
-            if (number)
-                (arg == QLatin1String("--welcome-hold") ? parsed.welcomeHold : parsed.goodbyeHold) =
-                    *number;
-        }
+    parsed.file = parser.positionalArguments().first();
+    const auto value = [&parser](const char* name) {
+        const QString key = QLatin1String(name);
+        return parser.optionNames().contains(key) ? std::optional<QString>(parser.value(key))
+                                                  : std::nullopt;
+    };
+    if (const auto type = value("module-type")) parsed.moduleType = *type;
+    if (const auto port = value("port")) parsed.port = *port;
+    const struct {
+        const char* name;
+        int* target;
+        int max;
+    } numbers[] = {{"capacity", &parsed.capacity, kMaxCapacity},
+                   {"welcome-hold", &parsed.welcomeHold, kMaxHold},
+                   {"goodbye-hold", &parsed.goodbyeHold, kMaxHold}};
+    for (const auto& n : numbers) {
+        const auto text = value(n.name);
+        if (!text) continue;
+        const auto number = wholeNumber(*text, 0, n.max);
         if (!number) {
-            usageError(command, arg + QStringLiteral(": invalid value ") + value);
+            usageProblem(
+                command,
+                QStringLiteral("--%1: invalid value %2").arg(QLatin1String(n.name), *text));
             return std::nullopt;
         }
-    }
-    if (parsed.file.isEmpty()) {
-        usageError(command, QStringLiteral("no file given"));
-        return std::nullopt;
+        *n.target = *number;
     }
     return parsed;
 }

@@ -1,8 +1,11 @@
+#include <QCommandLineParser>
 #include <QTextStream>
+#include <limits>
 #include <optional>
 
 #include "sequence/document.h"
 #include "simulation/playback_lines.h"
+#include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_kvs_input.h"
 #include "tools/cli/commands.h"
 
@@ -17,42 +20,42 @@ struct PlayArguments {
     int limit = 10000;
 };
 
-std::optional<int> wholeNumber(const QString& text) {
+// The whole number of an option's value within [min, max]; nothing for anything else.
+std::optional<int> wholeNumber(const QString& text, int min, int max) {
     bool ok = false;
     const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return ok && value >= min && value <= max ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<PlayArguments> parse(const QStringList& args, QString* error) {
+std::optional<PlayArguments> parse(const QStringList& args) {
+    const QString command = QStringLiteral("play");
+    const QCommandLineOption sequence(QStringLiteral("sequence"), {}, QStringLiteral("0|1"));
+    const QCommandLineOption from(QStringLiteral("from"), {}, QStringLiteral("ROW"));
+    const QCommandLineOption limit(QStringLiteral("limit"), {}, QStringLiteral("N"));
+    QCommandLineParser parser;
+    parser.addOptions({sequence, from, limit});
+    if (!parseCommandArguments(command, parser, args)) return std::nullopt;
+
     PlayArguments parsed;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a.startsWith(QLatin1String("--"))) {
-            if (i + 1 >= args.size()) {
-                *error = a + QStringLiteral(" needs a value");
-                return std::nullopt;
-            }
-            const auto value = wholeNumber(args[++i]);
-            if (a == QLatin1String("--sequence") && value && (*value == 0 || *value == 1))
-                parsed.sequence = *value;
-            else if (a == QLatin1String("--from") && value && *value >= 1)
-                parsed.fromRow = *value;
-            else if (a == QLatin1String("--limit") && value && *value >= 0)
-                parsed.limit = *value;
-            else {
-                *error = QStringLiteral("bad option %1 %2").arg(a, args[i]);
-                return std::nullopt;
-            }
-        } else if (parsed.file.isEmpty()) {
-            parsed.file = a;
-        } else {
-            *error = QStringLiteral("unexpected argument ") + a;
+    parsed.file = parser.positionalArguments().first();
+    const struct {
+        const QCommandLineOption& option;
+        int* target;
+        int min;
+        int max;
+    } numbers[] = {{sequence, &parsed.sequence, 0, 1},
+                   {from, &parsed.fromRow, 1, std::numeric_limits<int>::max()},
+                   {limit, &parsed.limit, 0, std::numeric_limits<int>::max()}};
+    for (const auto& n : numbers) {
+        const QString name = n.option.names().first();
+        if (!parser.isSet(name)) continue;
+        const auto value = wholeNumber(parser.value(name), n.min, n.max);
+        if (!value) {
+            usageProblem(command,
+                         QStringLiteral("--%1: invalid value %2").arg(name, parser.value(name)));
             return std::nullopt;
         }
-    }
-    if (parsed.file.isEmpty()) {
-        *error = QStringLiteral("no file given");
-        return std::nullopt;
+        *n.target = *value;
     }
     return parsed;
 }
@@ -61,13 +64,8 @@ std::optional<PlayArguments> parse(const QStringList& args, QString* error) {
 
 int play(const QStringList& args) {
     QTextStream err(stderr);
-    QString error;
-    const auto parsed = parse(args, &error);
-    if (!parsed) {
-        err << "vireo-cli play: " << error << "\n"
-            << "usage: vireo-cli play FILE.kvs [--sequence 0|1] [--from ROW] [--limit N]\n";
-        return kUsage;
-    }
+    const auto parsed = parse(args);
+    if (!parsed) return kUsage;
     Document document;
     if (const int code = loadKvsFile(QStringLiteral("play"), parsed->file, &document); code != kOk)
         return code;

@@ -7,6 +7,7 @@
 #include "module/serial_byte_link.h"
 #include "module/upload_image.h"
 #include "platform/clock.h"
+#include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_image_args.h"
 #include "tools/cli/cli_inputs.h"
 #include "tools/cli/cli_kvs_input.h"
@@ -54,9 +55,7 @@ int upload(const QStringList& args) {
          QStringLiteral("--capacity"), QStringLiteral("--module-type"), QStringLiteral("--port")});
     if (!a) return kUsage;
     if (a->port.isEmpty()) {
-        complain(command, QStringLiteral("usage"),
-                 QStringLiteral("upload FILE.kvs --port PORT [image options]"));
-        return kUsage;
+        return usageProblem(command, QStringLiteral("no --port given"));
     }
     int exitCode = kUsage;
     const auto in = loadImageDocument(command, a->file, true, &exitCode);

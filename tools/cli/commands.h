@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QStringList>
+#include <functional>
 
 // Each command takes its arguments (after the command word) and returns the process exit code:
 // 0 success; 2 bad usage or unreadable/invalid input; 3 damaged file; 4 image does not fit;
@@ -24,5 +27,23 @@ int image(const QStringList& args);
 int memory(const QStringList& args);
 int identify(const QStringList& args);
 int upload(const QStringList& args);
+
+// One command of vireo-cli: its word, its arguments as the usage line shows them, one line on
+// what it does, the rest of its help (options, what it prints, exit codes) and its handler.
+// `vireo-cli help NAME` and `vireo-cli NAME --help` print the help made from this entry; the
+// handler never sees --help.
+struct CliCommand {
+    QString name;
+    QString synopsis;
+    QString summary;
+    QString details;
+    std::function<int(const QStringList&)> run;
+};
+
+// Every command, in the order the overview lists them (command_table.cpp).
+const QList<CliCommand>& cliCommands();
+
+// Runs a whole command line (the program name first) and returns the exit code.
+int runCommandLine(const QStringList& arguments);
 
 }  // namespace vireo::cli

@@ -66,12 +66,14 @@ void writeAll(int fd, const QByteArray& bytes) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
-    QString error;
-    const auto options = vireo::sim::parseSimOptions(app.arguments().mid(1), &error);
-    if (!options) {
-        err << "vireo-module-sim: " << error << "\n" << vireo::sim::simUsage();
-        return 2;
+    const auto commandLine = vireo::sim::readSimCommandLine(app.arguments());
+    if (const auto* reply = std::get_if<vireo::CommandLineReply>(&commandLine)) {
+        QTextStream(stdout) << reply->out;
+        err << reply->err;
+        return reply->exitCode;
     }
+    const vireo::sim::SimOptions* options = &std::get<vireo::sim::SimOptions>(commandLine);
+    QString error;
 
     if (::pipe(stopPipe) != 0) return 1;
     struct sigaction action {};

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
+#include <variant>
+
+#include "platform/command_line.h"
 
 namespace vireo::sim {
 
@@ -28,9 +30,9 @@ struct SimOptions {
     bool verbose = false;
 };
 
-// Parses the arguments after the program name; on failure returns nothing and sets error.
-std::optional<SimOptions> parseSimOptions(const QStringList& arguments, QString* error);
-
-QString simUsage();
+// Reads the command line (the program name first): the options to run with, or the reply that
+// ends the program (help, version, a usage error). "--version X.Y" is the module's firmware
+// version; "-v", or "--version" without a value, is this program's version.
+std::variant<SimOptions, CommandLineReply> readSimCommandLine(const QStringList& arguments);
 
 }  // namespace vireo::sim

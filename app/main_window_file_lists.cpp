@@ -1,0 +1,94 @@
+// The lists of the file menu (the recent files, the examples) and files dropped on the window.
+// The rules live in files/ (RecentFiles, FileMenu, the example table); this file fills the
+// menus and hands the user's choice to the file menu.
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+
+#include "app/main_window.h"
+#include "files/examples.h"
+#include "files/file_menu.h"
+#include "files/recent_files.h"
+#include "platform/program_folder.h"
+
+namespace vireo {
+
+void MainWindow::setUpFileLists() {
+    recent_ = std::make_unique<RecentFiles>(*context_.settings);
+    fileMenu().setRecentFiles(recent_.get());
+
+    // "Beispiele" follows "Speichern unter"; it switches the lamps off as it opens, like the
+    // other submenus of "Datei".
+    examplesMenu_ = new QMenu(menuDatei_);
+    examplesMenu_->setObjectName(QStringLiteral("Beispiele"));
+    menuDatei_->insertMenu(menuItems_[5], examplesMenu_);
+    connect(examplesMenu_, &QMenu::aboutToShow, this, &MainWindow::lichtAus);
+
+    // The recent files stand above "Beenden", between two separators.
+    recentSeparator_ = new QAction(menuDatei_);
+    recentSeparator_->setSeparator(true);
+    menuDatei_->insertAction(menuItems_[9], recentSeparator_);
+
+    // Titles follow the language, and the list follows every open and save.
+    connect(menuDatei_, &QMenu::aboutToShow, this, [this] {
+        refreshExamples();
+        refreshRecentFiles();
+    });
+    refreshExamples();
+    refreshRecentFiles();
+    setAcceptDrops(true);
+}
+
+void MainWindow::refreshRecentFiles() {
+    for (QAction* item : recentItems_) delete item;
+    recentItems_.clear();
+    const QStringList& paths = recent_->paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        // "&1 /path/file.kvs": the number is the item's accelerator; an "&" in the path is
+        // doubled so it shows as itself.
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), menuDatei_);
+        item->setObjectName(QStringLiteral("Recent_%1").arg(i + 1));
+        const QString path = paths[i];
+        connect(item, &QAction::triggered, this, [this, path] {
+            fileMenu().openRecent(path);
+            refreshRecentFiles();
+        });
+        menuDatei_->insertAction(recentSeparator_, item);
+        recentItems_ << item;
+    }
+    recentSeparator_->setVisible(!paths.isEmpty());
+}
+
+void MainWindow::refreshExamples() {
+    examplesMenu_->setTitle(texts_.entry(kEntryExamplesMenu));
+    examplesMenu_->clear();
+    const QList<ExampleChoice> examples = availableExamples(programFolder(), texts_);
+    for (const ExampleChoice& example : examples) {
+        QAction* item = examplesMenu_->addAction(example.title);
+        item->setObjectName(QFileInfo(example.path).completeBaseName());
+        const QString path = example.path;
+        connect(item, &QAction::triggered, this, [this, path] { fileMenu().openExample(path); });
+    }
+    examplesMenu_->menuAction()->setEnabled(!examples.isEmpty());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    // Any file is taken, so that a refused one is answered with a message rather than ignored.
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty()) return;
+    event->acceptProposedAction();
+    fileMenu().openDropped(urls);
+    refreshRecentFiles();
+}
+
+}  // namespace vireo

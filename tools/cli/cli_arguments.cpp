@@ -1,0 +1,36 @@
+#include "tools/cli/cli_arguments.h"
+
+#include <QTextStream>
+
+#include "platform/command_line.h"
+#include "tools/cli/commands.h"
+
+namespace vireo::cli {
+
+int usageProblem(const QString& command, const QString& problem) {
+    const QString program = QStringLiteral("vireo-cli ") + command;
+    QTextStream(stderr) << usageError(program, QStringLiteral("usage: ") + problem, program).err;
+    return kUsage;
+}
+
+bool parseCommandArguments(const QString& command, QCommandLineParser& parser,
+                           const QStringList& args, int files) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // The parser expects the program name first.
+    if (!parser.parse(QStringList{QStringLiteral("vireo-cli")} + args)) {
+        usageProblem(command, parseProblem(parser));
+        return false;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() < files) {
+        usageProblem(command, QStringLiteral("no file given"));
+        return false;
+    }
+    if (positional.size() > files) {
+        usageProblem(command, QStringLiteral("unexpected argument ") + positional.at(files));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vireo::cli

@@ -1,0 +1,107 @@
+// The commands of vireo-cli and their help texts. A new command is one entry here (and its
+// handler in its own cli_<name>.cpp, declared in commands.h).
+#include "tools/cli/commands.h"
+
+namespace vireo::cli {
+
+namespace {
+
+const QString kImageOptions = QStringLiteral(
+    "  --welcome-hold POS  hold time of the welcome light as a list position 0-11\n"
+    "                      (\"10 Sek.\" ... \"120 Sek.\"), default 2\n"
+    "  --goodbye-hold POS  hold time of the goodbye light, as --welcome-hold\n");
+const QString kCapacityOption =
+    QStringLiteral("  --capacity N        memory size of the module in bytes, default 510\n");
+const QString kModuleTypeOption = QStringLiteral(
+    "  --module-type T     module type (such as 5.1): its edition's restrictions apply\n");
+const QString kFileExits = QStringLiteral(
+    "  2  bad usage, or the file cannot be read\n"
+    "  3  the file is damaged (its checksum does not match)\n");
+
+}  // namespace
+
+const QList<CliCommand>& cliCommands() {
+    static const QList<CliCommand> commands = {
+        {QStringLiteral("show"), QStringLiteral("FILE.kvs"),
+         QStringLiteral("Print a sequence file as a JSON document."),
+         QStringLiteral("Output: the document as JSON on standard output (model, options, the\n"
+                        "welcome and the goodbye sequence, one row per line).\n\n"
+                        "Exit codes:\n  0  printed\n") +
+             kFileExits,
+         show},
+        {QStringLiteral("write"), QStringLiteral("FILE.kvs < DOCUMENT.json"),
+         QStringLiteral("Write a JSON document from standard input as a sequence file."),
+         QStringLiteral("Reads the JSON document that `show` prints and writes it as a .kvs file,\n"
+                        "byte for byte what the editor writes. Prints nothing.\n\n"
+                        "Exit codes:\n"
+                        "  0  written\n"
+                        "  2  bad usage, invalid JSON, a document the file cannot hold, or the\n"
+                        "     file cannot be written\n"),
+         write},
+        {QStringLiteral("image"), QStringLiteral("FILE.kvs [options]"),
+         QStringLiteral("Print the data image the editor would send for a file."),
+         QStringLiteral("Options:\n") + kImageOptions + kCapacityOption + kModuleTypeOption +
+             QStringLiteral(
+                 "\nOutput: bytes 1 ... last of the image as two-digit lowercase hex, separated\n"
+                 "by blanks, on one line.\n\n"
+                 "Exit codes:\n  0  printed\n") +
+             kFileExits +
+             QStringLiteral("  4  the image does not fit the memory\n"
+                            "  5  nothing to send\n"),
+         image},
+        {QStringLiteral("memory"), QStringLiteral("FILE.kvs [--capacity N]"),
+         QStringLiteral("Print how much of the module's memory a file needs."),
+         QStringLiteral("Options:\n") + kCapacityOption +
+             QStringLiteral("\nOutput: the memory need as \"NN %\".\n\n"
+                            "Exit codes:\n  0  printed\n") +
+             kFileExits +
+             QStringLiteral("  4  the image does not fit the memory\n"
+                            "  5  nothing to send\n"),
+         memory},
+        {QStringLiteral("play"), QStringLiteral("FILE.kvs [options]"),
+         QStringLiteral("Print the playback of a sequence, one shown step per line."),
+         QStringLiteral(
+             "Options:\n"
+             "  --sequence 0|1      0 the welcome sequence (default), 1 the goodbye sequence\n"
+             "  --from ROW          start at this row (1 = first), as \"Simulation >>\" does\n"
+             "  --limit N           print at most N steps (default 10000; loops can be endless)\n"
+             "\nOutput: one line \"ROW MS\" per shown step: the row and its interval in ms.\n\n"
+             "Exit codes:\n  0  printed\n") +
+             kFileExits,
+         play},
+        {QStringLiteral("identify"), QStringLiteral("--port PORT [--long]"),
+         QStringLiteral("Ask the module on a serial port for its type and version."),
+         QStringLiteral(
+             "Options:\n"
+             "  --port PORT         the serial port: a device path (or COMn on Windows)\n"
+             "  --long              also ask for the developer reply (date and model)\n"
+             "\nOutput: \"type T version V\", with --long followed by \"date D model M\".\n\n"
+             "Exit codes:\n"
+             "  0  the module answered\n"
+             "  2  bad usage, or the port cannot be opened\n"
+             "  6  no module answered\n"),
+         identify},
+        {QStringLiteral("upload"), QStringLiteral("FILE.kvs --port PORT [options]"),
+         QStringLiteral("Send a file to the module as the editor's \"Daten senden\" does."),
+         QStringLiteral("Options:\n"
+                        "  --port PORT         the serial port: a device path (or COMn on "
+                        "Windows)\n") +
+             kImageOptions +
+             QStringLiteral(
+                 "  --capacity N, --module-type T\n"
+                 "                      taken as by `image`, but not used: the upload builds\n"
+                 "                      the image for the module that answers\n"
+                 "\nOutput: progress on standard error, then \"sent N bytes\".\n\n"
+                 "Exit codes:\n  0  sent\n") +
+             kFileExits +
+             QStringLiteral("     (2 also: the port cannot be opened)\n"
+                            "  4  the image does not fit the memory\n"
+                            "  5  nothing to send\n"
+                            "  6  no module answered\n"
+                            "  7  the transfer failed\n"),
+         upload},
+    };
+    return commands;
+}
+
+}  // namespace vireo::cli
