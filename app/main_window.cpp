@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/corner_picture.h"
+#include "app/timeline_panel.h"
 #include "config/number_text.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/help_file.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setUpTable();
     setUpFiles();
     setUpModule();
+    setUpTimeline();
 }
 
 MainWindow::~MainWindow() = default;
@@ -192,7 +194,10 @@ void MainWindow::buildMenus() {
 void MainWindow::buildFace() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    auto* row = new QHBoxLayout(central);
+    auto* column = new QVBoxLayout(central);  // the face, then the timeline panel
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    column->addLayout(row);
     row->setContentsMargins(0, 0, 8, 8);
 
     // The car: a fixed panel that keeps the pictures at their places.
@@ -512,6 +517,7 @@ void MainWindow::applyLanguage(bool startup) {
         context_.prompter->message(reason, kAppTitle, PromptIcon::Warning);
     }
     frmParameter_->applyToolTip(texts_);
+    if (timeline_) timeline_->applyLanguage();
     if (sprache_ == QLatin1String("Deutsch") && startup) return;
 
     const auto& t = texts_;

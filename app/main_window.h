@@ -35,6 +35,7 @@ namespace vireo {
 class CornerPicture;
 class FrmEigenschaften;
 class FrmParameter;
+class TimelinePanel;
 class UrlOpener;
 
 // frmVireo: the main window. It shows the document and the car, and hands every command to the
@@ -124,6 +125,8 @@ class MainWindow : public QMainWindow {
     void applyEditActions(const EditActions& actions);
     void bereicheAnzeigen();
     void placeNumberPlates();
+    // The lamp timeline and the memory meter below the face (main_window_timeline.cpp).
+    void setUpTimeline();
 
     // The sequence table (main_window_table.cpp): steps, editing, loops, undo and playback.
     void setUpTable();
@@ -261,6 +264,7 @@ class MainWindow : public QMainWindow {
     LampEditor lampEditor_;
     CopyBuffer copyBuffer_;
     PlaybackMachine playback_{texts_};
+    TimelinePanel* timeline_ = nullptr;
 };
 
 }  // namespace vireo
