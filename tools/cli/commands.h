@@ -24,5 +24,7 @@ int image(const QStringList& args);
 int memory(const QStringList& args);
 int identify(const QStringList& args);
 int upload(const QStringList& args);
+// Draws the lamp timeline of a sequence into a PNG; needs a QGuiApplication (fonts).
+int chart(const QStringList& args);
 
 }  // namespace vireo::cli
