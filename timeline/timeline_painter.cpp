@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QPainter>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "config/language.h"
@@ -88,26 +90,45 @@ void paintColumns(QPainter& p, const TimelineScene& scene, int scrollX, int x0, 
     const auto& lampRowList = lampRows();
     p.fillRect(QRect(x0, G::gridTop(), x1 - x0, G::height() - G::gridTop()), kBackground);
     const auto [first, last] = g.stepsBetween(contentX(x0, scrollX), contentX(x1, scrollX));
+    if (first > last) return;
+    // Dark bands under the steps of each corner group, then only the lit cells, the selected
+    // columns and the separators on top: far fewer fills than one per cell.
+    const int bandLeft = std::max(x0, viewX(g.columnLeft(first), scrollX));
+    const int bandRight = std::min(x1, viewX(g.columnLeft(last) + g.columnWidth(last), scrollX));
+    struct Band {
+        int top, height;
+    };
+    std::array<Band, kCorners> bands{};
+    for (int r = 0; r < kLampRowCount; ++r) {
+        Band& band = bands[lampRowGroup(r)];
+        if (band.height == 0) band.top = G::rowTop(r);
+        band.height += G::kRowHeight;
+    }
+    for (const Band& band : bands)
+        p.fillRect(QRect(bandLeft, band.top, bandRight - bandLeft, band.height), kDarkCell);
     for (int step = first; step <= last; ++step) {
         const int left = viewX(g.columnLeft(step), scrollX);
         const int width = g.columnWidth(step);
-        const bool selected = scene.marks.selection.isSelected(step);
+        if (scene.marks.selection.isSelected(step)) {
+            for (const Band& band : bands)
+                p.fillRect(QRect(left, band.top, width, band.height), kSelectedDarkCell);
+            p.fillRect(QRect(left, G::gridTop() - 3, width, 3), kFocusColour);
+        }
         const LampBytes& lamps = rows[step].lamps;
         for (int r = 0; r < kLampRowCount; ++r) {
             const LampRow& row = lampRowList[r];
-            const QRect cell(left, G::rowTop(r), width, G::kRowHeight);
-            QColor colour =
-                lampLit(lamps, row) ? lampColour(row) : (selected ? kSelectedDarkCell : kDarkCell);
-            p.fillRect(cell, colour);
-            // Separators between rows and between steps keep neighbouring lit cells apart.
-            p.fillRect(QRect(cell.left(), cell.bottom(), width, 1), kSeparator);
-            if (width > G::kMinColumnWidth)
-                p.fillRect(QRect(cell.left(), cell.top(), 1, G::kRowHeight), kSeparator);
+            if (lampLit(lamps, row))
+                p.fillRect(QRect(left, G::rowTop(r), width, G::kRowHeight), lampColour(row));
         }
-        if (selected) {
-            p.fillRect(QRect(left, G::gridTop() - 3, width, 3), kFocusColour);
-        }
+        // A line between steps keeps neighbouring lit cells apart (not on the narrowest).
+        if (width > G::kMinColumnWidth)
+            for (const Band& band : bands)
+                p.fillRect(QRect(left, band.top, 1, band.height), kSeparator);
     }
+    // Lines between the lamp rows.
+    for (int r = 0; r < kLampRowCount; ++r)
+        p.fillRect(QRect(bandLeft, G::rowTop(r) + G::kRowHeight - 1, bandRight - bandLeft, 1),
+                   kSeparator);
     if (scene.marks.cursorStep >= 0 && scene.marks.cursorStep < g.stepCount()) {
         const int step = scene.marks.cursorStep;
         const QRect column(viewX(g.columnLeft(step), scrollX), G::kRulerHeight, g.columnWidth(step),
