@@ -47,6 +47,8 @@ TimelineView::TimelineView(DocumentEditor& editor, const LanguageTable& texts, Q
         selection_ = {};
         cursorStep_ = -1;
         focus_.reset();
+        dragAnchor_.reset();
+        preview_.clear();
         rebuild();
     });
     rebuild();
@@ -121,6 +123,9 @@ void TimelineView::updateScrollRange() {
 
 void TimelineView::onRowsChanged(int s, const Selection& selection) {
     if (s != sequence_) return;
+    // A drag in progress was drawn over the old rows; it ends without an edit.
+    dragAnchor_.reset();
+    preview_.clear();
     const Sequence& now = editor_.sequence(s);
     const bool selectionMoved = selection != selection_;
     selection_ = selection;

@@ -1,7 +1,9 @@
 #include <QAction>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -52,6 +54,14 @@ TEST_F(TimelineWindow, ClickingACellSwitchesTheLampRedrawsThePictureAndUndoResto
     EXPECT_EQ(child<QAction>(*w, "Undo")->text(),
               QStringLiteral("Rückgängig Blinker_R in Schritt 2 schalten"));
 
+    // The cell's tool tip names step, on-time, loop and lamp.
+    const QPoint cell = centre(view, 1, rowOf(1, 0));
+    QHelpEvent help(QEvent::ToolTip, cell, view->viewport()->mapToGlobal(cell));
+    QApplication::sendEvent(view->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(),
+              QStringLiteral("Schritt 2, 1 s, Schleife: keine, Lampe: Blinker_R"));
+    QToolTip::hideText();
+
     // Ctrl+Z in the window undoes it, and the picture follows.
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{0, 0, 0, 0}));
@@ -97,6 +107,31 @@ TEST_F(TimelineWindow, SelectionIsSharedWithTheTableAndDeleteActsOnIt) {
     QTest::keyClick(view, Qt::Key_Delete);
     ASSERT_EQ(w->editor().sequence(0).size(), 1);
     EXPECT_EQ(w->editor().sequence(0)[0].lamps, (LampBytes{4, 0, 0, 0}));
+}
+
+TEST_F(TimelineWindow, KeyboardMovesTheFocusSwitchesZoomsCopiesAndPastes) {
+    auto w = startWith({{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->focusCell(), (TimelineCell{1, 1}));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{2, 0, 0, 0}));
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{2, 0, 0, 0}));
+
+    const double scale = view->scale();
+    QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(view->scale(), scale);
+    QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_LT(view->scale(), scale);
+
+    // Copy the selected second step and paste it before it, as the table's commands do.
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(w->editor().sequence(0).size(), 3);
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{2, 0, 0, 0}));
 }
 
 TEST_F(TimelineWindow, PlaybackMovesTheCursor) {
