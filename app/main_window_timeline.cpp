@@ -1,6 +1,7 @@
 // The lamp timeline and the memory meter below the face: created, placed and wired to the
 // table, the pictures, the playback and the vehicle settings. The panel keeps its own rules.
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QItemSelectionModel>
 #include <QMenuBar>
@@ -26,7 +27,11 @@ void MainWindow::setUpTimeline() {
         return MeterInputs{editor_.document(), frmParameter_->options(), moduleCode(),
                            speichergroesse() > 0 ? speichergroesse() : kDefaultModuleCapacity};
     });
+    // Besides every edit (the panel follows those itself): new options, and a module identified
+    // or written (its memory size).
     connect(frmParameter_, &QDialog::finished, timeline_->meter(), &MemoryMeterWidget::refresh);
+    connect(mType_, &QAction::triggered, timeline_->meter(), &MemoryMeterWidget::refresh);
+    connect(cmdDaten_, &QPushButton::clicked, timeline_->meter(), &MemoryMeterWidget::refresh);
 
     TimelineView* view = timeline_->view();
     for (int s = 0; s < 2; ++s) {
@@ -53,7 +58,9 @@ void MainWindow::setUpTimeline() {
             tableMenuState(editor_.sequence(activeSequence_).size(), copyBuffer_);
         const bool enabled[5] = {false, state.copyEnabled, state.cutEnabled, state.pasteEnabled,
                                  state.pasteAtEndEnabled};
-        if (state.shown && enabled[item]) listMenu_[item]->trigger();
+        if (!state.shown || !enabled[item]) return;
+        listMenu_[item]->setEnabled(true);  // the menu sets it again whenever it opens
+        listMenu_[item]->trigger();
     };
     connect(view, &TimelineView::copyRequested, this, [tableCommand] { tableCommand(1); });
     connect(view, &TimelineView::cutRequested, this, [tableCommand] { tableCommand(2); });
