@@ -21,6 +21,7 @@
 
 #include "app/corner_picture.h"
 #include "app/standard_shortcuts.h"
+#include "app/timeline_panel.h"
 #include "config/number_text.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/help_file.h"
@@ -105,6 +106,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setUpTable();
     setUpFiles();
     setUpModule();
+    setUpTimeline();
 }
 
 MainWindow::~MainWindow() = default;
@@ -197,7 +199,10 @@ void MainWindow::buildMenus() {
 void MainWindow::buildFace() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    auto* row = new QHBoxLayout(central);
+    auto* column = new QVBoxLayout(central);  // the face, then the timeline panel
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    column->addLayout(row);
     row->setContentsMargins(0, 0, 8, 8);
 
     // The car: a fixed panel that keeps the pictures at their places.
@@ -520,6 +525,7 @@ void MainWindow::applyLanguage(bool startup) {
         context_.prompter->message(reason, kAppTitle, PromptIcon::Warning);
     }
     frmParameter_->applyToolTip(texts_);
+    if (timeline_) timeline_->applyLanguage();
     if (sprache_ == QLatin1String("Deutsch") && startup) return;
 
     const auto& t = texts_;

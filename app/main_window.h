@@ -40,6 +40,7 @@ class CornerPicture;
 class FileMenu;
 class FrmEigenschaften;
 class FrmParameter;
+class TimelinePanel;
 class UrlOpener;
 
 // frmVireo: the main window. It shows the document and the car, and hands every command to the
@@ -134,6 +135,8 @@ class MainWindow : public QMainWindow {
     void applyEditActions(const EditActions& actions);
     void bereicheAnzeigen();
     void placeNumberPlates();
+    // The lamp timeline and the memory meter below the face (main_window_timeline.cpp).
+    void setUpTimeline();
 
     // The sequence table (main_window_table.cpp): steps, editing, loops, undo and playback.
     void setUpTable();
@@ -283,6 +286,7 @@ class MainWindow : public QMainWindow {
     LampEditor lampEditor_;
     CopyBuffer copyBuffer_;
     PlaybackMachine playback_{texts_};
+    TimelinePanel* timeline_ = nullptr;
 };
 
 }  // namespace vireo

@@ -276,6 +276,22 @@ TEXTS = [
     # Stored settings replaced; followed by one line per setting: key, old and new value
     (239, "Gespeicherte Einstellungen waren ungültig und wurden ersetzt:",
           "Stored settings were not valid and have been replaced:"),
+    # Lamp timeline and memory meter
+    (240, "Ansicht", "View"),
+    (241, "Zeitleiste", "Timeline"),
+    (242, "%1 in Schritt %2 schalten", "Switch %1 in step %2"),
+    (243, "%1 in Schritten %2 bis %3 setzen", "Set %1 in steps %2 to %3"),
+    (244, "Schritt %1, %2 s, Schleife: %3, Lampe: %4", "Step %1, %2 s, loop: %3, lamp: %4"),
+    (245, "keine", "none"),
+    (246, "Speicher: %1 % (%2 von %3 Bytes)", "Memory: %1 % (%2 of %3 bytes)"),
+    (247, "Passt nicht: %1 von %2 Bytes, %3 Bytes zu viel",
+     "Does not fit: %1 of %2 bytes, %3 bytes too many"),
+    (248, "Passt nicht: mehr als %1 Bytes bei %2 Bytes Speicher, mindestens %3 Bytes zu viel",
+     "Does not fit: more than %1 bytes for %2 bytes of memory, at least %3 bytes too many"),
+    (249, "? Schleifenmarke unlesbar", "? Loop marker unreadable"),
+    (250, "%1 s", "%1 s"),
+    (251, "Kein Speicherabbild: %1", "No memory image: %1"),
+    (252, "× %1", "× %1"),
     # Recent files, dropped files; %1 is the file
     (260, 'Die Datei "%1" gibt es nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten '
           'Dateien entfernt.',

@@ -1,5 +1,6 @@
 // The commands of vireo-cli and their help texts. A new command is one entry here (and its
 // handler in its own cli_<name>.cpp, declared in commands.h).
+#include "timeline/timeline_geometry.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
@@ -100,8 +101,27 @@ const QList<CliCommand>& cliCommands() {
                             "  6  no module answered\n"
                             "  7  the transfer failed\n"),
          upload},
+        {QStringLiteral("chart"), QStringLiteral("FILE.kvs -o OUT.png [options]"),
+         QStringLiteral("Draw the lamp timeline of a sequence into a PNG picture."),
+         QStringLiteral("Options:\n"
+                        "  -o, --output OUT.png  the picture to write\n"
+                        "  --sequence 0|1        0 the welcome sequence (default), 1 the goodbye\n"
+                        "                        sequence\n"
+                        "  --scale PX            pixels per tenth of a second, default %1\n"
+                        "\nOutput: the picture, as the editor's timeline shows the sequence. "
+                        "Prints nothing.\n\n"
+                        "Exit codes:\n  0  written\n")
+                 .arg(TimelineGeometry::kDefaultScale) +
+             kFileExits + QStringLiteral("     (2 also: the picture cannot be written)\n"),
+         chart, true},
     };
     return commands;
+}
+
+bool drawsPictures(const QString& commandWord) {
+    for (const CliCommand& c : cliCommands())
+        if (c.name == commandWord) return c.drawsPictures;
+    return false;
 }
 
 }  // namespace vireo::cli

@@ -27,6 +27,8 @@ int image(const QStringList& args);
 int memory(const QStringList& args);
 int identify(const QStringList& args);
 int upload(const QStringList& args);
+// Draws the lamp timeline of a sequence into a PNG; needs a QGuiApplication (fonts).
+int chart(const QStringList& args);
 
 // One command of vireo-cli: its word, its arguments as the usage line shows them, one line on
 // what it does, the rest of its help (options, what it prints, exit codes) and its handler.
@@ -38,10 +40,14 @@ struct CliCommand {
     QString summary;
     QString details;
     std::function<int(const QStringList&)> run;
+    bool drawsPictures = false;  // needs a QGuiApplication (fonts) to run
 };
 
 // Every command, in the order the overview lists them (command_table.cpp).
 const QList<CliCommand>& cliCommands();
+
+// Whether the command of this word draws pictures (and so needs a QGuiApplication).
+bool drawsPictures(const QString& commandWord);
 
 // Runs a whole command line (the program name first) and returns the exit code.
 int runCommandLine(const QStringList& arguments);

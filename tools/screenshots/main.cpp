@@ -1,7 +1,7 @@
 // Renders the program's windows headlessly into PNG files, for the manual and for checking the
 // look of a change: vireo-screenshots OUTPUT_FOLDER [LANGUAGE]
-// Writes main-window-XX.png, options-XX.png, properties-XX.png and about-XX.png, where XX is
-// "de" for Deutsch and "en" for any other language.
+// Writes main-window-XX.png, timeline-XX.png, options-XX.png, properties-XX.png and about-XX.png,
+// where XX is "de" for Deutsch and "en" for any other language.
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/sequence_list.h"
 #include "app/startup.h"
+#include "app/timeline_view.h"
 #include "config/number_text.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/ui/frm_eigenschaften.h"
@@ -101,7 +102,13 @@ int main(int argc, char** argv) {
         vireo::selectRows(list, vireo::Selection{{2, 3}, 2});
         Q_EMIT list->itemClicked(list->topLevelItem(2), 0);
     }
+    // The timeline zoomed in so the short sample fills more of its width.
+    if (auto* view = window->findChild<vireo::TimelineView*>(QStringLiteral("timelineView")))
+        view->setScale(12.0);
     save(window.get(), file("main-window"));
+    // The timeline panel alone, at the main window's width, with its memory meter.
+    if (auto* timeline = window->findChild<QWidget*>(QStringLiteral("timelinePanel")))
+        save(timeline, file("timeline"));
 
     save(window->frmParameter(), file("options"));
     window->frmParameter()->hide();

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <optional>
+
+#include "sequence/document.h"
+#include "sequence/selection.h"
+#include "timeline/timeline_geometry.h"
+#include "timeline/timeline_painter.h"
+
+namespace vireo {
+
+class DocumentEditor;
+class LanguageTable;
+
+// The lamp timeline of one sequence: a grid of the 23 lamps against the steps, drawn by the
+// core's timeline painter. It shows what the document editor holds, edits only through it (one
+// undo step per click or drag) and reports step selections, so the window can keep the table
+// and the pictures in step with it.
+class TimelineView : public QAbstractScrollArea {
+    Q_OBJECT
+  public:
+    TimelineView(DocumentEditor& editor, const LanguageTable& texts, QWidget* parent = nullptr);
+
+    // The sequence shown (0 welcome, 1 goodbye).
+    void setSequence(int s);
+    int sequence() const { return sequence_; }
+    // The step selection as the table shows it; does not report back.
+    void setSelection(const Selection& selection);
+    const Selection& selection() const { return selection_; }
+    // The step playback shows, marked by the cursor and kept in view; -1 when none.
+    void setPlaybackStep(int step);
+    int playbackStep() const { return marks().cursorStep; }
+    // Re-reads the texts after a language change.
+    void applyLanguage();
+
+    double scale() const { return scale_; }
+    void setScale(double pxPerTenth);
+    std::optional<TimelineCell> focusCell() const { return focus_; }
+
+    // Where a cell is in viewport coordinates (for tests and tool tips); empty when the cell is
+    // not in the table.
+    QRect cellViewRect(TimelineCell cell) const;
+    std::optional<TimelineCell> cellAtViewPoint(QPoint point) const;
+
+  Q_SIGNALS:
+    // The user selected steps in the timeline.
+    void selectionChosen(const vireo::Selection& selection);
+    // A change of lamps only (a click, a drag, their undo) touched the current step: the pictures
+    // should show it.
+    void showStepRequested(int step);
+    void deleteRequested();
+    void copyRequested();
+    void cutRequested();
+    void pasteRequested();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+  private:
+    const Sequence& rows() const;
+    TimelineMarks marks() const;
+    void rebuild();
+    void updateScrollRange();
+    void onRowsChanged(int s, const Selection& selection);
+    void updateColumns(int first, int last);
+    void ensureStepVisible(int step);
+    void chooseSteps(const Selection& selection);
+    void moveFocus(int dStep, int dRow, bool extend);
+    void switchAt(TimelineCell anchor, int endStep);
+    QString toolTipAt(QPoint point) const;
+
+    DocumentEditor& editor_;
+    const LanguageTable& language_;
+    TimelineTexts texts_;
+    int sequence_ = 0;
+    double scale_ = TimelineGeometry::kDefaultScale;
+    TimelineGeometry geometry_;
+    QVector<LoopSpan> loops_;
+    Sequence shown_;  // the rows the geometry was built from
+    Selection selection_;
+    int cursorStep_ = -1;
+    std::optional<TimelineCell> focus_;
+    // A drag in progress: the first cell, the step the mouse is over and the rows as they
+    // would become.
+    std::optional<TimelineCell> dragAnchor_;
+    int dragEnd_ = -1;
+    Sequence preview_;
+};
+
+}  // namespace vireo

@@ -1,0 +1,176 @@
+#include <QAction>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+#include "app/corner_picture.h"
+#include "app/timeline_panel.h"
+#include "support/window_fixture.h"
+#include "timeline/lamp_rows.h"
+
+using namespace vireo;
+
+namespace {
+
+class TimelineWindow : public test::WindowFixture {
+  protected:
+    std::unique_ptr<MainWindow> startWith(const Sequence& welcome) {
+        auto w = startWindow();
+        Document doc;
+        doc.sequences[0] = welcome;
+        w->editor().reset(doc);
+        w->show();
+        QApplication::processEvents();
+        return w;
+    }
+    static int rowOf(int corner, int bit) {
+        for (int r = 0; r < kLampRowCount; ++r)
+            if (lampRows()[r].corner == corner && lampRows()[r].bit == bit) return r;
+        return -1;
+    }
+    static QPoint centre(TimelineView* view, int step, int row) {
+        return view->cellViewRect({step, row}).center();
+    }
+};
+
+TEST_F(TimelineWindow, ClickingACellSwitchesTheLampRedrawsThePictureAndUndoRestoresIt) {
+    auto w = startWith({{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    auto* picture = child<CornerPicture>(*w, "imaVR");
+    const QImage dark = picture->picture().copy();
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(view, 1, rowOf(1, 0)));
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{1, 0, 0, 0}));
+    // The step is selected in the table and shown on the pictures.
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{1, 0, 0, 0}));
+    EXPECT_NE(picture->picture(), dark);
+    auto* list = child<QTreeWidget>(*w, "List1_0");
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->indexOfTopLevelItem(list->selectedItems()[0]), 1);
+    EXPECT_EQ(child<QAction>(*w, "Undo")->text(),
+              QStringLiteral("Rückgängig Blinker_R in Schritt 2 schalten"));
+
+    // The cell's tool tip names step, on-time, loop and lamp.
+    const QPoint cell = centre(view, 1, rowOf(1, 0));
+    QHelpEvent help(QEvent::ToolTip, cell, view->viewport()->mapToGlobal(cell));
+    QApplication::sendEvent(view->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(),
+              QStringLiteral("Schritt 2, 1 s, Schleife: keine, Lampe: Blinker_R"));
+    QToolTip::hideText();
+
+    // Ctrl+Z in the window undoes it, and the picture follows.
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(picture->picture(), dark);
+}
+
+TEST_F(TimelineWindow, DragSetsTheLampAcrossStepsInOneUndoStep) {
+    auto w = startWith({{"1", "", {0, 0, 0, 0}},
+                        {"1", "", {0, 0, 16, 0}},
+                        {"1", "", {0, 0, 0, 0}},
+                        {"1", "", {0, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    const int middle = rowOf(3, 4);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, centre(view, 0, middle));
+    QMouseEvent move(QEvent::MouseMove, centre(view, 2, middle),
+                     view->viewport()->mapToGlobal(centre(view, 2, middle)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, centre(view, 2, middle));
+    // The first cell went on, so every dragged cell is on, in both rear bytes.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w->editor().sequence(0)[i].lamps, (LampBytes{0, 0, 16, 16})) << i;
+    EXPECT_EQ(w->editor().sequence(0)[3].lamps, (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(w->editor().undoStack()->count(), 1);
+}
+
+TEST_F(TimelineWindow, SelectionIsSharedWithTheTableAndDeleteActsOnIt) {
+    auto w = startWith({{"1", "", {1, 0, 0, 0}}, {"1", "", {2, 0, 0, 0}}, {"1", "", {4, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    auto* list = child<QTreeWidget>(*w, "List1_0");
+    // The table's selection shows in the timeline.
+    list->setCurrentItem(list->topLevelItem(2));
+    EXPECT_EQ(view->selection().rows, QList<int>{2});
+    // A click on the ruler selects the step in the table and shows it; Shift+Left extends.
+    const QPoint ruler(view->cellViewRect({1, 0}).center().x(), 5);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, ruler);
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{2, 0, 0, 0}));
+    QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(list->selectedItems().size(), 2);
+    // Delete asks as the table's command does, then removes the selected steps.
+    prompter.questionAnswers.push_back(true);
+    QTest::keyClick(view, Qt::Key_Delete);
+    ASSERT_EQ(w->editor().sequence(0).size(), 1);
+    EXPECT_EQ(w->editor().sequence(0)[0].lamps, (LampBytes{4, 0, 0, 0}));
+}
+
+TEST_F(TimelineWindow, KeyboardMovesTheFocusSwitchesZoomsCopiesAndPastes) {
+    auto w = startWith({{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->focusCell(), (TimelineCell{1, 1}));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{2, 0, 0, 0}));
+    EXPECT_EQ(w->lampenZustand(), (LampBytes{2, 0, 0, 0}));
+
+    const double scale = view->scale();
+    QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(view->scale(), scale);
+    QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_LT(view->scale(), scale);
+
+    // Copy the selected second step and paste it before it, as the table's commands do.
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(w->editor().sequence(0).size(), 3);
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{2, 0, 0, 0}));
+}
+
+TEST_F(TimelineWindow, PlaybackMovesTheCursor) {
+    auto w =
+        startWith({{"0,1", "", {1, 0, 0, 0}}, {"0,1", "", {2, 0, 0, 0}}, {"10", "", {4, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    EXPECT_EQ(view->playbackStep(), -1);
+    auto* play = child<QPushButton>(*w, "cmdSilulation");
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_EQ(view->playbackStep(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->playbackStep() == 2; }, 5000));
+    QTest::mouseClick(play, Qt::LeftButton);  // stop
+    EXPECT_EQ(view->playbackStep(), -1);
+}
+
+TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {
+    Sequence many;
+    for (int i = 0; i < 300; ++i) many.append({"1", "", {1, 0, 0, 0}});
+    auto w = startWith({{"1", "", {1, 0, 0, 0}}});
+    auto* panel = child<TimelinePanel>(*w, "timelinePanel");
+    auto* text = child<QLabel>(*w, "memoryMeterText");
+    EXPECT_TRUE(text->text().startsWith(QStringLiteral("Speicher: ")));
+    EXPECT_TRUE(text->text().endsWith(QStringLiteral("von 510 Bytes)")));
+    Document big;
+    big.sequences[0] = many;
+    w->editor().reset(big);
+    EXPECT_EQ(panel->meter()->reading().state, MeterReading::State::TooBig);
+    EXPECT_TRUE(text->text().startsWith(QStringLiteral("Passt nicht")));
+    EXPECT_TRUE(prompter.prompts.empty());  // the meter never shows a box
+
+    auto* show = child<QAction>(*w, "Zeitleiste");
+    EXPECT_TRUE(show->isChecked());
+    const int tall = w->height();
+    show->trigger();
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_LT(w->height(), tall);
+    EXPECT_EQ(store.read(QStringLiteral("Zeitleiste")), QStringLiteral("Falsch"));
+    auto again = startWindow();
+    EXPECT_TRUE(child<TimelinePanel>(*again, "timelinePanel")->isHidden());
+}
+
+}  // namespace

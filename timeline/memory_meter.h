@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "config/language.h"
+#include "config/vehicle_options.h"
+#include "sequence/document.h"
+
+namespace vireo {
+
+// The memory size the meter measures against before any module was identified.
+constexpr int kDefaultModuleCapacity = 510;
+
+// What the memory meter shows after a change: what the memory check would report for the
+// same document, options, model code and capacity, built by the same image builder.
+struct MeterReading {
+    enum class State {
+        Fits,     // the image fits: percent, used of capacity
+        TooBig,   // the image does not fit: excess bytes too many (at least, when atLeast)
+        NoImage,  // the image cannot be built (too many loops or rows, a value too large)
+        NothingToSend,
+    };
+    State state = State::NothingToSend;
+    int percent = 0;
+    int used = 0;  // image bytes; for TooBig the size the image would need (when known)
+    int capacity = 0;
+    int excess = 0;
+    bool atLeast = false;  // the image would not even fit the largest image; excess is a floor
+    QString text;          // one line for the meter
+};
+
+MeterReading readMemoryMeter(const Document& document, const VehicleOptions& options,
+                             int moduleCode, int capacity,
+                             const LanguageTable& texts = LanguageTable::builtIn());
+
+}  // namespace vireo
