@@ -27,6 +27,7 @@
 #include "desktop/register_file_type.h"
 #include "desktop/ui/frm_eigenschaften.h"
 #include "desktop/ui/frm_info.h"
+#include "model/car_layout.h"
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
 #include "sequence/step_table.h"
@@ -36,11 +37,6 @@ namespace vireo {
 namespace {
 namespace k = settings_keys;
 
-// Geometry of the car: the four corner pictures sit side by side in pairs, the front pair as
-// the car is seen from ahead and the rear pair as it is seen from behind.
-constexpr int kPictureWidth = 195;
-constexpr int kPictureHeight = 269;
-const QPoint kPicturePos[5] = {{}, {8, 32}, {203, 32}, {8, 308}, {203, 308}};
 const char* const kPictureName[5] = {"", "imaVR", "imaVL", "imaHL", "imaHR"};
 
 QAction* namedAction(QObject* parent, const char* name, const QString& text) {
@@ -198,7 +194,7 @@ void MainWindow::buildFace() {
     // The car: a fixed panel that keeps the pictures at their places.
     auto* car = new QWidget(central);
     car->setObjectName(QStringLiteral("carPanel"));
-    car->setFixedSize(8 + 2 * kPictureWidth + 8, 308 + kPictureHeight + 8);
+    car->setFixedSize(carPanelSize());
     labInfo_ = new QLabel(QStringLiteral(" Nicht verbunden mit Modul"), car);
     labInfo_->setObjectName(QStringLiteral("labInfo"));
     labInfo_->setGeometry(8, 6, 250, 20);
@@ -216,7 +212,7 @@ void MainWindow::buildFace() {
     for (int c = 1; c <= 4; ++c) {
         auto* picture = new CornerPicture(car);
         picture->setObjectName(QString::fromLatin1(kPictureName[c]));
-        picture->setGeometry(QRect(kPicturePos[c], QSize(kPictureWidth, kPictureHeight)));
+        picture->setGeometry(cornerPictureRect(c));
         pictures_[c] = picture;
     }
     plateFront_ = new QLabel(car);
