@@ -24,5 +24,6 @@ int image(const QStringList& args);
 int memory(const QStringList& args);
 int identify(const QStringList& args);
 int upload(const QStringList& args);
+int render(const QStringList& args);
 
 }  // namespace vireo::cli

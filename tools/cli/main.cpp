@@ -16,7 +16,8 @@ void usage() {
            "  memory FILE.kvs [--capacity N]\n"
            "  play FILE.kvs [--sequence 0|1] [--from ROW] [--limit N]\n"
            "  identify --port PORT [--long]\n"
-           "  upload FILE.kvs --port PORT [--welcome-hold POS] [--goodbye-hold POS]\n";
+           "  upload FILE.kvs --port PORT [--welcome-hold POS] [--goodbye-hold POS]\n"
+           "  render FILE.kvs -o OUT.gif [--sequence 0|1] [--from ROW] [--limit N] [--width PX]\n";
 }
 }  // namespace
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("memory"), vireo::cli::memory},
         {QStringLiteral("identify"), vireo::cli::identify},
         {QStringLiteral("upload"), vireo::cli::upload},
+        {QStringLiteral("render"), vireo::cli::render},
     };
     const auto it = commands.find(command);
     if (it == commands.end()) {
