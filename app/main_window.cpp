@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/animation_export_command.h"
 #include "app/corner_picture.h"
 #include "config/number_text.h"
 #include "config/ui/frm_parameter.h"
@@ -97,6 +98,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setUpTable();
     setUpFiles();
     setUpModule();
+    animationExport_ = new AnimationExportCommand(*this, *context_.prompter, *exportAnimation_);
 }
 
 MainWindow::~MainWindow() = default;
@@ -137,6 +139,8 @@ void MainWindow::buildMenus() {
         menuDatei_->addAction(item);
     }
     menuItems_[7]->setVisible(false);  // "Reg Löschen": developer mode only
+    exportAnimation_ = namedAction(menuDatei_, "AnimationExportieren", QString());
+    menuDatei_->insertAction(menuItems_[5], exportAnimation_);
     menuItems_[1]->setShortcut(QKeySequence::New);
     menuItems_[2]->setShortcut(QKeySequence::Open);
     menuItems_[3]->setShortcut(QKeySequence::Save);
@@ -514,6 +518,7 @@ void MainWindow::applyLanguage(bool startup) {
     menuDatei_->menuAction()->setText(t.entry(1));
     for (int i = 1; i <= 5; ++i) menuItems_[i]->setText(t.entry(1 + i));
     menuItems_[8]->setText(t.entry(7));
+    animationExport_->applyLanguage();
     menuConnect_->menuAction()->setText(t.entry(8));
     konfig_->setText(t.entry(9));
     menuInfo_->menuAction()->setText(t.entry(10));

@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 229
+HIGHEST_ENTRY = 287
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -256,6 +256,17 @@ TEXTS = [
     # Missing files; followed by a line break and the path
     (228, "Die Hilfedatei wurde nicht gefunden:", "The help file was not found:"),
     (229, "Das Bootloader-Programm wurde nicht gefunden:", "The bootloader program was not found:"),
+    # Export of the playback as an animated GIF (file menu)
+    (280, "Animation exportieren…", "Export animation…"),
+    (281, "Animation exportieren", "Export animation"),
+    (282, "GIF-Animation (*.gif)", "GIF animation (*.gif)"),
+    (283, "Animation", "Animation"),
+    (284, "Die Animation wird geschrieben …", "Writing the animation …"),
+    (285, "Abbrechen", "Cancel"),
+    # Followed by a line break, the file and the reason
+    (286, "Die Animation konnte nicht geschrieben werden:", "The animation could not be written:"),
+    (287, "Die Sequenz hat keine Schritte; es gibt nichts zu zeigen.",
+          "The sequence has no steps; there is nothing to show."),
 ]
 # fmt: on
 
