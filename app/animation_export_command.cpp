@@ -124,8 +124,12 @@ void AnimationExportCommand::showProgress() {
 }
 
 void AnimationExportCommand::onWorkerFinished() {
-    // Reported already (waitForFinished), or the signal of an earlier worker.
-    if (!worker_ || (sender() && sender() != worker_)) return;
+    // The signal of a worker already reported by waitForFinished is left alone.
+    if (sender() == worker_) report();
+}
+
+void AnimationExportCommand::report() {
+    if (!worker_) return;
     progressTimer_->stop();
     if (progress_) {
         progress_->disconnect(this);
@@ -150,8 +154,8 @@ void AnimationExportCommand::onWorkerFinished() {
 void AnimationExportCommand::waitForFinished() {
     if (!worker_) return;
     worker_->wait();
-    // The finished signal is queued to this thread; hand it over now.
-    onWorkerFinished();
+    // The worker's finished signal is still queued to this thread; report now.
+    report();
 }
 
 }  // namespace vireo

@@ -43,6 +43,8 @@ class AnimationExportCommand : public QObject {
     struct Job;
     void showProgress();
     void onWorkerFinished();
+    // Closes the progress dialog, says why a write failed and emits finished.
+    void report();
     QString proposedPath() const;
 
     MainWindow& window_;

@@ -27,14 +27,21 @@ class AnimationExportWindowTest : public test::WindowFixture {
         ASSERT_TRUE(writeKvsFile(documentPath, document));
     }
 
-    // Triggers the menu entry and waits until the export is over; the status it ended with.
-    static std::optional<AnimationOutcome::Status> exportAnimation(MainWindow& w) {
+    // Triggers the menu entry and waits until the export is over, in the event loop as the
+    // window does or blocking as closing does; the status it ended with.
+    enum class Wait { EventLoop, Blocking };
+    static std::optional<AnimationOutcome::Status> exportAnimation(MainWindow& w,
+                                                                   Wait wait = Wait::EventLoop) {
         auto* command = w.findChild<AnimationExportCommand*>(QStringLiteral("AnimationExport"));
         if (!command) return std::nullopt;
         QSignalSpy done(command, &AnimationExportCommand::finished);
         w.findChild<QAction*>(QStringLiteral("AnimationExportieren"))->trigger();
         if (!command->isRunning() && done.isEmpty()) return std::nullopt;  // nothing started
-        command->waitForFinished();
+        if (wait == Wait::EventLoop)
+            done.wait(60000);
+        else
+            command->waitForFinished();
+        QApplication::processEvents();  // a second report would show here
         if (done.size() != 1) return std::nullopt;
         return done.at(0).at(0).value<AnimationOutcome::Status>();
     }
@@ -77,7 +84,7 @@ TEST_F(AnimationExportWindowTest, AFailedWriteSaysWhyAndLeavesNoFile) {
     auto w = startWindow(documentPath);
     const QString target = folder.filePath(QStringLiteral("fehlt/Lauflicht.gif"));
     prompter.fileAnswers = {target};
-    EXPECT_EQ(exportAnimation(*w), AnimationOutcome::Status::Failed);
+    EXPECT_EQ(exportAnimation(*w, Wait::Blocking), AnimationOutcome::Status::Failed);
     ASSERT_EQ(prompter.count("message"), 1);
     const auto& message = prompter.prompts.back();
     EXPECT_TRUE(message.text.startsWith(w->texts().entry(286) + QLatin1Char('\n')));
@@ -107,4 +114,20 @@ TEST_F(AnimationExportWindowTest, TheCaptionFollowsTheLanguage) {
     auto w = startWindow();
     EXPECT_EQ(w->findChild<QAction*>(QStringLiteral("AnimationExportieren"))->text(),
               QStringLiteral("Export animation…"));
+}
+
+// Closing the window while an export runs ends the export and leaves no file behind.
+TEST_F(AnimationExportWindowTest, ClosingDuringAnExportCancelsIt) {
+    auto w = startWindow();
+    Sequence rows;
+    for (int i = 0; i < 300; ++i)
+        rows << Step{QStringLiteral("0,2"), {}, {i % 64, (i * 7) % 64, (i * 3) % 64, 63 - i % 64}};
+    w->editor().commit(kWelcome, rows, {}, {}, QStringLiteral("rows"));
+    const QString target = folder.filePath(QStringLiteral("lang.gif"));
+    prompter.fileAnswers = {target};
+    w->findChild<QAction*>(QStringLiteral("AnimationExportieren"))->trigger();
+    ASSERT_TRUE(w->findChild<AnimationExportCommand*>()->isRunning());
+    w.reset();
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(prompter.count("message"), 0);
 }
