@@ -121,4 +121,8 @@ TEST_F(CliRender, ExitCodesAndMessages) {
         EXPECT_TRUE(run.err.contains(c.errorNames)) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(out));
+
+    const test::CliRun help = runCli({"render", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("usage: vireo-cli render")));
 }

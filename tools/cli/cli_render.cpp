@@ -81,6 +81,10 @@ std::optional<RenderArguments> parse(const QStringList& args, QString* error) {
 
 int render(const QStringList& args) {
     QTextStream err(stderr);
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        QTextStream(stdout) << kRenderUsage;
+        return kOk;
+    }
     QString error;
     const auto parsed = parse(args, &error);
     if (!parsed) {
