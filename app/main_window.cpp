@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/animation_export_command.h"
 #include "app/corner_picture.h"
 #include "app/standard_shortcuts.h"
 #include "app/timeline_panel.h"
@@ -29,6 +30,7 @@
 #include "desktop/register_file_type.h"
 #include "desktop/ui/frm_eigenschaften.h"
 #include "desktop/ui/frm_info.h"
+#include "model/car_layout.h"
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
 #include "sequence/step_table.h"
@@ -38,11 +40,6 @@ namespace vireo {
 namespace {
 namespace k = settings_keys;
 
-// Geometry of the car: the four corner pictures sit side by side in pairs, the front pair as
-// the car is seen from ahead and the rear pair as it is seen from behind.
-constexpr int kPictureWidth = 195;
-constexpr int kPictureHeight = 269;
-const QPoint kPicturePos[5] = {{}, {8, 32}, {203, 32}, {8, 308}, {203, 308}};
 const char* const kPictureName[5] = {"", "imaVR", "imaVL", "imaHL", "imaHR"};
 
 QAction* namedAction(QObject* parent, const char* name, const QString& text) {
@@ -107,6 +104,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setUpFiles();
     setUpModule();
     setUpTimeline();
+    animationExport_ = new AnimationExportCommand(*this, *context_.prompter, *exportAnimation_);
 }
 
 MainWindow::~MainWindow() = default;
@@ -147,6 +145,8 @@ void MainWindow::buildMenus() {
         menuDatei_->addAction(item);
     }
     menuItems_[7]->setVisible(false);  // "Reg Löschen": developer mode only
+    exportAnimation_ = namedAction(menuDatei_, "AnimationExportieren", QString());
+    menuDatei_->insertAction(menuItems_[5], exportAnimation_);
     menuItems_[1]->setShortcut(QKeySequence::New);
     menuItems_[2]->setShortcut(QKeySequence::Open);
     menuItems_[3]->setShortcut(QKeySequence::Save);
@@ -208,7 +208,7 @@ void MainWindow::buildFace() {
     // The car: a fixed panel that keeps the pictures at their places.
     auto* car = new QWidget(central);
     car->setObjectName(QStringLiteral("carPanel"));
-    car->setFixedSize(8 + 2 * kPictureWidth + 8, 308 + kPictureHeight + 8);
+    car->setFixedSize(carPanelSize());
     labInfo_ = new QLabel(QStringLiteral(" Nicht verbunden mit Modul"), car);
     labInfo_->setObjectName(QStringLiteral("labInfo"));
     labInfo_->setGeometry(8, 6, 250, 20);
@@ -226,7 +226,7 @@ void MainWindow::buildFace() {
     for (int c = 1; c <= 4; ++c) {
         auto* picture = new CornerPicture(car);
         picture->setObjectName(QString::fromLatin1(kPictureName[c]));
-        picture->setGeometry(QRect(kPicturePos[c], QSize(kPictureWidth, kPictureHeight)));
+        picture->setGeometry(cornerPictureRect(c));
         pictures_[c] = picture;
     }
     plateFront_ = new QLabel(car);
@@ -532,6 +532,7 @@ void MainWindow::applyLanguage(bool startup) {
     menuDatei_->menuAction()->setText(t.entry(1));
     for (int i = 1; i <= 5; ++i) menuItems_[i]->setText(t.entry(1 + i));
     menuItems_[8]->setText(t.entry(7));
+    animationExport_->applyLanguage();
     menuConnect_->menuAction()->setText(t.entry(8));
     konfig_->setText(t.entry(9));
     menuInfo_->menuAction()->setText(t.entry(10));

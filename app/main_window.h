@@ -36,6 +36,7 @@ class QTreeWidget;
 
 namespace vireo {
 
+class AnimationExportCommand;
 class CornerPicture;
 class FileMenu;
 class FrmEigenschaften;
@@ -222,6 +223,8 @@ class MainWindow : public QMainWindow {
     // Menus
     QMenu* menuDatei_ = nullptr;
     std::array<QAction*, 10> menuItems_{};  // Menu_1..Menu_9
+    QAction* exportAnimation_ = nullptr;  // "Animation exportieren…" (animation_export_command.cpp)
+    AnimationExportCommand* animationExport_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     QList<QAction*> auswahl_;
     QAction* update_ = nullptr;

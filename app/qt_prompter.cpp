@@ -58,7 +58,13 @@ QString QtPrompter::openFileName(const QString& title, const QString& filter) {
 
 QString QtPrompter::saveFileName(const QString& title, const QString& filter,
                                  const QString& defaultSuffix) {
-    QFileDialog dialog(parent_, title, QString(), filter);
+    return saveFileNameProposing(title, filter, defaultSuffix, QString());
+}
+
+QString QtPrompter::saveFileNameProposing(const QString& title, const QString& filter,
+                                          const QString& defaultSuffix,
+                                          const QString& proposedPath) {
+    QFileDialog dialog(parent_, title, proposedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();

@@ -20,6 +20,9 @@ class QtPrompter : public Prompter {
     QString openFileName(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override;
+    QString saveFileNameProposing(const QString& title, const QString& filter,
+                                  const QString& defaultSuffix,
+                                  const QString& proposedPath) override;
     void beep() override;
 
   private:

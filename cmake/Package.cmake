@@ -22,9 +22,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kelvor <info@kelvor.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; what is loaded at run time
-# (the platform plugins) or runs the desktop's database refreshes is named here.
+# (the platform plugins) or runs the desktop's database refreshes is named here, and so is the
+# GIF library the animation export links (named too, so the dependency never rests on
+# dpkg-shlibdeps alone).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgif7 (>= 5.2), qt6-qpa-plugins, shared-mime-info, desktop-file-utils, hicolor-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -149,15 +149,17 @@ QImage PictureStore::noPicture(qreal dpr) {
 QImage PictureStore::numberPlate(Plate plate, QSize logicalSize, qreal dpr) const {
     if (!(dpr > 0)) dpr = 1.0;
     QImage image = blankImage(logicalSize, dpr);
-    QSvgRenderer renderer(readResource(plate == Plate::Front
-                                           ? QStringLiteral(":/art/number_plate_front.svg")
-                                           : QStringLiteral(":/art/number_plate_rear.svg")));
-    renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
+    QStringList layers{plate == Plate::Rear ? QStringLiteral(":/art/number_plate_rear.svg")
+                                            : QStringLiteral(":/art/number_plate_front.svg")};
+    if (plate == Plate::FrontWithLabel) layers << QStringLiteral(":/art/number_plate_caption.svg");
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const QString& layer : layers) {
+        QSvgRenderer renderer(readResource(layer));
+        renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     }
+    painter.end();
     image.setDevicePixelRatio(dpr);
     return image;
 }

@@ -23,7 +23,9 @@ class PictureStore {
     static constexpr int kBlockSize = 64;
 
     enum class Art { Front, RearEarly, RearLate };
-    enum class Plate { Front, Rear };
+    // The window lays its label over the front plate; FrontWithLabel draws the label into the
+    // picture, for pictures made without a window.
+    enum class Plate { Front, Rear, FrontWithLabel };
 
     PictureStore();
     ~PictureStore();

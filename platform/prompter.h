@@ -23,6 +23,14 @@ class Prompter {
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& defaultSuffix) = 0;
+    // A save dialog that starts on a proposed file (folder and name). Prompters that cannot
+    // propose a file show the plain save dialog.
+    virtual QString saveFileNameProposing(const QString& title, const QString& filter,
+                                          const QString& defaultSuffix,
+                                          const QString& proposedPath) {
+        Q_UNUSED(proposedPath);
+        return saveFileName(title, filter, defaultSuffix);
+    }
     virtual void beep() = 0;
 };
 

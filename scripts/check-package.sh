@@ -55,7 +55,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = utils ] || fail "section is '$(field Section)', not utils"
 [ "$(field Maintainer)" = "Kelvor <info@kelvor.example>" ] || fail "maintainer is '$(field Maintainer)'"
 depends=$(field Depends)
-for d in qt6-qpa-plugins shared-mime-info desktop-file-utils libqt6core6 libqt6widgets6; do
+for d in qt6-qpa-plugins shared-mime-info desktop-file-utils libqt6core6 libqt6widgets6 libgif7; do
     grep -qE "(^|, )$d( |,|$)" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
 note "package $(basename "$deb"): $depends"

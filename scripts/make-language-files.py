@@ -309,6 +309,17 @@ TEXTS = [
     (268, "Abschied: von hinten abblenden", "Goodbye dimming from the rear"),
     (269, "Wechselblinken links und rechts", "Alternating left and right"),
     (270, "Volles Programm: Begrüßung und Abschied", "The full show: welcome and goodbye"),
+    # Export of the playback as an animated GIF (file menu)
+    (280, "Animation exportieren…", "Export animation…"),
+    (281, "Animation exportieren", "Export animation"),
+    (282, "GIF-Animation (*.gif)", "GIF animation (*.gif)"),
+    (283, "Animation", "Animation"),
+    (284, "Die Animation wird geschrieben …", "Writing the animation …"),
+    (285, "Abbrechen", "Cancel"),
+    # Followed by a line break, the file and the reason
+    (286, "Die Animation konnte nicht geschrieben werden:", "The animation could not be written:"),
+    (287, "Die Sequenz hat keine Schritte; es gibt nichts zu zeigen.",
+          "The sequence has no steps; there is nothing to show."),
     # The bootloader program could not be started; followed by a line break and the path
     (310, "Das Bootloader-Programm konnte nicht gestartet werden:",
           "The bootloader program could not be started:"),

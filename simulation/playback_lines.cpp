@@ -1,22 +1,13 @@
 #include "simulation/playback_lines.h"
 
-#include "simulation/playback_machine.h"
+#include "simulation/playback_steps.h"
 
 namespace vireo {
 
 QStringList playbackLines(const Sequence& rows, int fromRow, int limit) {
     QStringList lines;
-    PlaybackMachine machine;
-    machine.start(rows, fromRow);
-    while (machine.isRunning() && lines.size() < limit) {
-        int shown = -1;
-        int ms = 0;
-        for (const PlaybackAction& a : machine.tick()) {
-            if (a.kind == PlaybackAction::Kind::ShowRow) shown = a.row;
-            if (a.kind == PlaybackAction::Kind::StartTimer) ms = a.ms;
-        }
-        if (shown >= 0) lines << QStringLiteral("%1 %2").arg(shown + 1).arg(ms);
-    }
+    for (const ShownStep& step : playbackSteps(rows, fromRow, limit))
+        lines << QStringLiteral("%1 %2").arg(step.row + 1).arg(step.ms);
     return lines;
 }
 

@@ -52,6 +52,11 @@ class FakePrompter : public Prompter {
         prompts.push_back({QStringLiteral("save"), QString(), title, PromptIcon::None});
         return takeFile();
     }
+    QString saveFileNameProposing(const QString& title, const QString& filter,
+                                  const QString& suffix, const QString& proposedPath) override {
+        lastSaveProposal = proposedPath;
+        return saveFileName(title, filter, suffix);
+    }
     void beep() override { prompts.push_back({QStringLiteral("beep"), {}, {}, PromptIcon::None}); }
 
     int count(const QString& kind) const {
@@ -70,6 +75,7 @@ class FakePrompter : public Prompter {
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<QString> fileAnswers;
     QString lastInputDefault;
+    QString lastSaveProposal;
 
   private:
     QString takeFile() {

@@ -1,5 +1,6 @@
 // The commands of vireo-cli and their help texts. A new command is one entry here (and its
 // handler in its own cli_<name>.cpp, declared in commands.h).
+#include "files/animation_export.h"
 #include "timeline/timeline_geometry.h"
 #include "tools/cli/commands.h"
 
@@ -114,6 +115,29 @@ const QList<CliCommand>& cliCommands() {
                  .arg(TimelineGeometry::kDefaultScale) +
              kFileExits + QStringLiteral("     (2 also: the picture cannot be written)\n"),
          chart, true},
+        {QStringLiteral("render"), QStringLiteral("FILE.kvs -o OUT.gif [options]"),
+         QStringLiteral("Write the playback of a sequence as an animated GIF."),
+         QStringLiteral("Options:\n"
+                        "  -o, --output OUT.gif  the animation to write\n"
+                        "  --sequence 0|1        0 the welcome sequence (default), 1 the goodbye\n"
+                        "                        sequence\n"
+                        "  --from ROW            start at this row, as \"Simulation >>\" does\n"
+                        "  --limit N             at most N shown steps, default %1 (loops may "
+                        "run for ever)\n"
+                        "  --width PX            width of the picture, %2 to %3 pixels, default "
+                        "%4\n"
+                        "\nOutput: the animation (500 ms dark, then every shown step for its "
+                        "interval,\nrepeating for ever); one line on standard error with frames, "
+                        "duration and size.\n\n"
+                        "Exit codes:\n  0  written\n")
+                 .arg(kDefaultAnimationStepLimit)
+                 .arg(CarFrameRenderer::kMinWidth)
+                 .arg(CarFrameRenderer::kMaxWidth)
+                 .arg(CarFrameRenderer::kDefaultWidth) +
+             kFileExits +
+             QStringLiteral("     (2 also: an empty sequence, or the animation cannot be "
+                            "written)\n"),
+         render},
     };
     return commands;
 }

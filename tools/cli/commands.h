@@ -29,6 +29,8 @@ int identify(const QStringList& args);
 int upload(const QStringList& args);
 // Draws the lamp timeline of a sequence into a PNG; needs a QGuiApplication (fonts).
 int chart(const QStringList& args);
+// Writes the playback of a sequence as an animated GIF; needs a QGuiApplication.
+int render(const QStringList& args);
 
 // One command of vireo-cli: its word, its arguments as the usage line shows them, one line on
 // what it does, the rest of its help (options, what it prints, exit codes) and its handler.

@@ -1,7 +1,8 @@
 // Renders the program's windows headlessly into PNG files, for the manual and for checking the
 // look of a change: vireo-screenshots OUTPUT_FOLDER [LANGUAGE]
 // Writes main-window-XX.png, timeline-XX.png, options-XX.png, properties-XX.png and about-XX.png,
-// where XX is "de" for Deutsch and "en" for any other language.
+// where XX is "de" for Deutsch and "en" for any other language, and animation.gif, the sample's
+// welcome sequence as "Animation exportieren…" writes it (the same in every language).
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
@@ -16,6 +17,7 @@
 #include "config/ui/frm_parameter.h"
 #include "desktop/ui/frm_eigenschaften.h"
 #include "desktop/ui/frm_info.h"
+#include "files/animation_export.h"
 #include "platform/settings_store.h"
 #include "platform/silent_prompter.h"
 #include "sequence/document.h"
@@ -109,6 +111,14 @@ int main(int argc, char** argv) {
     // The timeline panel alone, at the main window's width, with its memory meter.
     if (auto* timeline = window->findChild<QWidget*>(QStringLiteral("timelinePanel")))
         save(timeline, file("timeline"));
+
+    vireo::AnimationRequest animation;
+    animation.rows = window->editor().sequence(vireo::kWelcome);
+    animation.vehicle = window->vehicleSetup();
+    const QString gif = QDir(out).filePath(QStringLiteral("animation.gif"));
+    if (vireo::savePlaybackAnimation(animation, gif).status !=
+        vireo::AnimationOutcome::Status::Written)
+        QTextStream(stderr) << "could not write " << gif << "\n";
 
     save(window->frmParameter(), file("options"));
     window->frmParameter()->hide();

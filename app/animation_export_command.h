@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <atomic>
+#include <memory>
+
+#include "files/animation_export.h"
+
+class QAction;
+class QProgressDialog;
+class QThread;
+class QTimer;
+
+namespace vireo {
+
+class MainWindow;
+class Prompter;
+
+// "Animation exportieren…" of the file menu: asks where to write (proposing the document's name
+// with ".gif"), then writes the playback of the sequence shown (optAuf_Zu) as an animated GIF on
+// a worker thread, so the window stays responsive. A progress dialog with a cancel button shows
+// when writing takes more than a moment; the file is written through QSaveFile, and a failure
+// is reported with its reason.
+class AnimationExportCommand : public QObject {
+    Q_OBJECT
+  public:
+    AnimationExportCommand(MainWindow& window, Prompter& prompter, QAction& action);
+    // Cancels a running export and waits for its thread.
+    ~AnimationExportCommand() override;
+
+    // The menu caption in the window's language.
+    void applyLanguage();
+    void run();
+    bool isRunning() const { return worker_ != nullptr; }
+    // Waits until a running export is over and reported (for closing and for tests).
+    void waitForFinished();
+
+  signals:
+    void finished(vireo::AnimationOutcome::Status status);
+
+  private:
+    struct Job;
+    void showProgress();
+    void onWorkerFinished();
+    // Closes the progress dialog, says why a write failed and emits finished.
+    void report();
+    QString proposedPath() const;
+
+    MainWindow& window_;
+    Prompter& prompter_;
+    QAction& action_;
+    std::shared_ptr<Job> job_;
+    QThread* worker_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
+    QPointer<QProgressDialog> progress_;
+};
+
+}  // namespace vireo
