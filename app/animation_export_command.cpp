@@ -14,14 +14,14 @@
 namespace vireo {
 
 namespace {
-constexpr int kEntryExportAnimationMenu = 280;
-constexpr int kEntryExportAnimationTitle = 281;
-constexpr int kEntryGifFilter = 282;
-constexpr int kEntryAnimationFileName = 283;
-constexpr int kEntryWritingAnimation = 284;
-constexpr int kEntryCancel = 285;
-constexpr int kEntryAnimationNotWritten = 286;
-constexpr int kEntryNothingToShow = 287;
+constexpr int kEntryExportAnimationMenu = 264;
+constexpr int kEntryExportAnimationTitle = 265;
+constexpr int kEntryGifFilter = 266;
+constexpr int kEntryAnimationFileName = 267;
+constexpr int kEntryWritingAnimation = 268;
+constexpr int kEntryCancel = 269;
+constexpr int kEntryAnimationNotWritten = 270;
+constexpr int kEntryNothingToShow = 271;
 
 // Before this, no progress dialog appears: most animations are written in a moment.
 constexpr int kProgressDelayMs = 400;

@@ -257,7 +257,7 @@ void MainWindow::updateClick() {
     // The bootloader is a separate program beside this one; the two do not communicate.
     const QString program = QDir(programFolder()).filePath(QStringLiteral("Bootloader.exe"));
     constexpr int kEntryProgramMissing = 229;
-    constexpr int kEntryProgramNotStarted = 310;
+    constexpr int kEntryProgramNotStarted = 272;
     int problem = 0;
     if (!QFileInfo(program).isFile()) {
         problem = kEntryProgramMissing;

@@ -8,13 +8,13 @@
 namespace vireo {
 
 namespace {
-constexpr int kEntrySweep = 264;
-constexpr int kEntryIndicatorsOutward = 265;
-constexpr int kEntryDoubleBlink = 266;
-constexpr int kEntryLensFadeIn = 267;
-constexpr int kEntryGoodbyeFromRear = 268;
-constexpr int kEntryAlternate = 269;
-constexpr int kEntryFullShow = 270;
+constexpr int kEntrySweep = 257;
+constexpr int kEntryIndicatorsOutward = 258;
+constexpr int kEntryDoubleBlink = 259;
+constexpr int kEntryLensFadeIn = 260;
+constexpr int kEntryGoodbyeFromRear = 261;
+constexpr int kEntryAlternate = 262;
+constexpr int kEntryFullShow = 263;
 }  // namespace
 
 const QList<ExampleSequence>& exampleSequences() {

@@ -14,7 +14,7 @@ struct ExampleSequence {
     int titleEntry = 0;
 };
 
-constexpr int kEntryExamplesMenu = 263;
+constexpr int kEntryExamplesMenu = 256;
 
 // Every example, in the order the menu lists them.
 const QList<ExampleSequence>& exampleSequences();

@@ -34,9 +34,9 @@ constexpr int kEntryModelField = 234;
 constexpr int kEntryOptionsField = 235;
 constexpr int kEntryStepField = 236;
 constexpr int kEntryLampsColumn = 237;
-constexpr int kEntryRecentFileGone = 260;
-constexpr int kEntryNotASequenceFile = 261;
-constexpr int kEntryOneFileAtATime = 262;
+constexpr int kEntryRecentFileGone = 253;
+constexpr int kEntryNotASequenceFile = 254;
+constexpr int kEntryOneFileAtATime = 255;
 
 // True when the folder holds a file of exactly this name, letter case included (so a file
 // system that ignores case still tells "a.kvs" from "A.kvs").

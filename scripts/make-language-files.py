@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 310
+HIGHEST_ENTRY = 272
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -293,35 +293,35 @@ TEXTS = [
     (251, "Kein Speicherabbild: %1", "No memory image: %1"),
     (252, "× %1", "× %1"),
     # Recent files, dropped files; %1 is the file
-    (260, 'Die Datei "%1" gibt es nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten '
+    (253, 'Die Datei "%1" gibt es nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten '
           'Dateien entfernt.',
           'The file "%1" no longer exists. It has been removed from the list of recent files.'),
-    (261, '"%1" ist keine Sequenzdatei (*.kvs) und wurde nicht geöffnet.',
+    (254, '"%1" ist keine Sequenzdatei (*.kvs) und wurde nicht geöffnet.',
           '"%1" is not a sequence file (*.kvs) and has not been opened.'),
-    (262, "Es kann nur eine Datei auf einmal geöffnet werden.",
+    (255, "Es kann nur eine Datei auf einmal geöffnet werden.",
           "Only one file can be opened at a time."),
     # File menu: the examples and their titles
-    (263, "Beispiele", "Examples"),
-    (264, "Lauflicht über die Ringe", "Sweep across the rings"),
-    (265, "Blinker laufen nach außen", "Indicators running outward"),
-    (266, "Doppelblitz in der Schleife", "Double blink in a loop"),
-    (267, "Linse für Linse einblenden", "Lens after lens fade-in"),
-    (268, "Abschied: von hinten abblenden", "Goodbye dimming from the rear"),
-    (269, "Wechselblinken links und rechts", "Alternating left and right"),
-    (270, "Volles Programm: Begrüßung und Abschied", "The full show: welcome and goodbye"),
+    (256, "Beispiele", "Examples"),
+    (257, "Lauflicht über die Ringe", "Sweep across the rings"),
+    (258, "Blinker laufen nach außen", "Indicators running outward"),
+    (259, "Doppelblitz in der Schleife", "Double blink in a loop"),
+    (260, "Linse für Linse einblenden", "Lens after lens fade-in"),
+    (261, "Abschied: von hinten abblenden", "Goodbye dimming from the rear"),
+    (262, "Wechselblinken links und rechts", "Alternating left and right"),
+    (263, "Volles Programm: Begrüßung und Abschied", "The full show: welcome and goodbye"),
     # Export of the playback as an animated GIF (file menu)
-    (280, "Animation exportieren…", "Export animation…"),
-    (281, "Animation exportieren", "Export animation"),
-    (282, "GIF-Animation (*.gif)", "GIF animation (*.gif)"),
-    (283, "Animation", "Animation"),
-    (284, "Die Animation wird geschrieben …", "Writing the animation …"),
-    (285, "Abbrechen", "Cancel"),
+    (264, "Animation exportieren…", "Export animation…"),
+    (265, "Animation exportieren", "Export animation"),
+    (266, "GIF-Animation (*.gif)", "GIF animation (*.gif)"),
+    (267, "Animation", "Animation"),
+    (268, "Die Animation wird geschrieben …", "Writing the animation …"),
+    (269, "Abbrechen", "Cancel"),
     # Followed by a line break, the file and the reason
-    (286, "Die Animation konnte nicht geschrieben werden:", "The animation could not be written:"),
-    (287, "Die Sequenz hat keine Schritte; es gibt nichts zu zeigen.",
+    (270, "Die Animation konnte nicht geschrieben werden:", "The animation could not be written:"),
+    (271, "Die Sequenz hat keine Schritte; es gibt nichts zu zeigen.",
           "The sequence has no steps; there is nothing to show."),
     # The bootloader program could not be started; followed by a line break and the path
-    (310, "Das Bootloader-Programm konnte nicht gestartet werden:",
+    (272, "Das Bootloader-Programm konnte nicht gestartet werden:",
           "The bootloader program could not be started:"),
 ]
 # fmt: on

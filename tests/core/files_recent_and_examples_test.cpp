@@ -49,9 +49,9 @@ class RecentFilesTest : public ::testing::Test {
     RecentFilesTest() {
         // Entry n reads "E<n>", or "E<n> %1" where the text names a file.
         QByteArray lines;
-        for (int n = 1; n <= 270; ++n)
+        for (int n = 1; n <= 263; ++n)
             lines += QByteArray::number(n).rightJustified(4, '0') + "E" + QByteArray::number(n) +
-                     (n == 260 || n == 261 ? " %1" : "") + "\r\n";
+                     (n == 253 || n == 254 ? " %1" : "") + "\r\n";
         language.parse(lines);
         menu.setRecentFiles(&recent);
     }
@@ -132,7 +132,7 @@ TEST_F(RecentFilesTest, AVanishedRecentFileLeavesTheListWithAMessageNamingIt) {
     EXPECT_FALSE(menu.openRecent(gone));
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].kind, "message");
-    EXPECT_EQ(prompter.prompts[0].text, "E260 " + QDir::toNativeSeparators(gone));
+    EXPECT_EQ(prompter.prompts[0].text, "E253 " + QDir::toNativeSeparators(gone));
     EXPECT_EQ(recent.paths(), QStringList{kept});
     EXPECT_EQ(editor.document().sequences[0].size(), 1);
 
@@ -155,9 +155,9 @@ TEST_F(RecentFilesTest, OnlyOneLocalSequenceFileIsTakenFromADrop) {
         QList<QUrl> urls;
         QString message;  // empty: opened
     } cases[] = {
-        {{QUrl::fromLocalFile(text)}, "E261 " + QDir::toNativeSeparators(text)},
-        {{QUrl(QStringLiteral("https://example.org/a.kvs"))}, "E261 https://example.org/a.kvs"},
-        {{QUrl::fromLocalFile(kvs), QUrl::fromLocalFile(kvs)}, "E262"},
+        {{QUrl::fromLocalFile(text)}, "E254 " + QDir::toNativeSeparators(text)},
+        {{QUrl(QStringLiteral("https://example.org/a.kvs"))}, "E254 https://example.org/a.kvs"},
+        {{QUrl::fromLocalFile(kvs), QUrl::fromLocalFile(kvs)}, "E255"},
         {{QUrl::fromLocalFile(kvs)}, ""},
     };
     for (const auto& c : cases) {

@@ -67,7 +67,7 @@ TEST_F(AnimationExportWindowTest, WritesTheSequenceShownUnderTheProposedName) {
     prompter.fileAnswers = {target};
     EXPECT_EQ(exportAnimation(*w), AnimationOutcome::Status::Written);
     EXPECT_EQ(prompter.lastSaveProposal, target);
-    EXPECT_EQ(prompter.prompts.back().title, w->texts().entry(281));
+    EXPECT_EQ(prompter.prompts.back().title, w->texts().entry(265));
     EXPECT_EQ(prompter.count("message"), 0);
     EXPECT_EQ(frameCount(target), 1 + 2);  // darkness and two rows
 
@@ -87,7 +87,7 @@ TEST_F(AnimationExportWindowTest, AFailedWriteSaysWhyAndLeavesNoFile) {
     EXPECT_EQ(exportAnimation(*w, Wait::Blocking), AnimationOutcome::Status::Failed);
     ASSERT_EQ(prompter.count("message"), 1);
     const auto& message = prompter.prompts.back();
-    EXPECT_TRUE(message.text.startsWith(w->texts().entry(286) + QLatin1Char('\n')));
+    EXPECT_TRUE(message.text.startsWith(w->texts().entry(270) + QLatin1Char('\n')));
     EXPECT_TRUE(message.text.contains(QStringLiteral("Lauflicht.gif")));
     EXPECT_EQ(message.icon, PromptIcon::Warning);
     EXPECT_FALSE(QFile::exists(target));
@@ -99,7 +99,7 @@ TEST_F(AnimationExportWindowTest, AnEmptySequenceOrACancelledDialogWritesNothing
     EXPECT_EQ(exportAnimation(*w), std::nullopt);
     EXPECT_EQ(prompter.count("save"), 0);
     ASSERT_EQ(prompter.count("message"), 1);
-    EXPECT_EQ(prompter.prompts.back().text, w->texts().entry(287));
+    EXPECT_EQ(prompter.prompts.back().text, w->texts().entry(271));
 
     auto loaded = startWindow(documentPath);
     prompter.prompts.clear();
