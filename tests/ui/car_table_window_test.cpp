@@ -139,6 +139,27 @@ TEST_F(CarTableWindow, ClicksDuringTheAutomaticAppendActAfterIt) {
     EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 2, 0, 0}));  // the row clicked after the append
 }
 
+// A menu shortcut pressed during the pause acts after the append as well: Ctrl+Z then takes
+// back the step just appended, not the one before it.
+TEST_F(CarTableWindow, ShortcutsDuringTheAutomaticAppendActAfterIt) {
+    auto w = startWindow();
+    QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
+    ASSERT_EQ(w->editor().sequence(0).size(), 1);
+    child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
+    bool pressed = false;
+    clock.onWait = [&](int ms) {
+        if (ms != 200 || pressed) return;
+        pressed = true;
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+    };
+    QTest::mouseClick(child<CornerPicture>(*w, "imaVL"), Qt::LeftButton, {}, twips(2000, 2000));
+    QApplication::processEvents();
+    ASSERT_TRUE(pressed);
+    ASSERT_EQ(w->editor().sequence(0).size(), 1);
+    EXPECT_EQ(w->editor().sequence(0)[0].lamps, (LampBytes{0, 0, 0, 0}));
+    EXPECT_TRUE(child<QAction>(*w, "Redo")->isEnabled());  // the automatic append, undone
+}
+
 // Undo and redo of a change to the sequence that is not shown show that sequence, with the
 // rows the change selected.
 TEST_F(CarTableWindow, UndoOfTheHiddenSequenceShowsIt) {
