@@ -44,7 +44,13 @@ void MainWindow::setUpFileLists() {
 }
 
 void MainWindow::refreshRecentFiles() {
-    for (QAction* item : recentItems_) delete item;
+    // The old items leave the menu now and are deleted later: this runs from an item's own
+    // triggered signal, and the menu that emitted it still uses the item afterwards.
+    for (QAction* item : recentItems_) {
+        menuDatei_->removeAction(item);
+        item->setObjectName(QString());
+        item->deleteLater();
+    }
     recentItems_.clear();
     const QStringList& paths = recent_->paths();
     for (int i = 0; i < paths.size(); ++i) {
