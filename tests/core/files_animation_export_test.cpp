@@ -9,6 +9,7 @@
 #include "files/animation_export.h"
 #include "model/car_layout.h"
 #include "model/lamp_model.h"
+#include "tests/support/file_size_limit.h"
 
 using namespace vireo;
 
@@ -176,6 +177,32 @@ TEST_F(AnimationExportTest, AFailedOrCancelledWriteLeavesTheOldFile) {
     full.open(QIODevice::ReadOnly);
     const AnimationOutcome refused = writePlaybackAnimation(request, full);
     EXPECT_EQ(refused.status, AnimationOutcome::Status::Failed);
+}
+
+// The disk fills up before the animation is complete (its last bytes are the ones that do not
+// fit): the failure is reported and the old file stays as it was.
+TEST_F(AnimationExportTest, ADiskThatFillsUpLeavesTheOldFile) {
+    const QString whole = path("whole.gif");
+    ASSERT_EQ(savePlaybackAnimation(request, whole).status, AnimationOutcome::Status::Written);
+    const qint64 size = QFile(whole).size();
+    const QString file = path("old.gif");
+    const QByteArray oldBytes(size - 10, 'x');
+    {
+        QFile old(file);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        ASSERT_EQ(old.write(oldBytes), oldBytes.size());
+    }
+    AnimationOutcome outcome;
+    {
+        test::FileSizeLimit fullDisk(size - 10);
+        if (!fullDisk.active()) GTEST_SKIP() << "file sizes cannot be limited here";
+        outcome = savePlaybackAnimation(request, file);
+    }
+    EXPECT_EQ(outcome.status, AnimationOutcome::Status::Failed);
+    EXPECT_FALSE(outcome.error.isEmpty());
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), oldBytes);
 }
 
 TEST_F(AnimationExportTest, NothingToShowWritesNoFile) {
