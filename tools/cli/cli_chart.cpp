@@ -38,14 +38,8 @@ std::optional<ChartArguments> parse(const QStringList& args) {
         usageProblem(command, QStringLiteral("no output given (-o OUT.png)"));
         return std::nullopt;
     }
-    if (parser.isSet(sequence)) {
-        const QString value = parser.value(sequence);
-        if (value != QLatin1String("0") && value != QLatin1String("1")) {
-            usageProblem(command, QStringLiteral("--sequence: invalid value ") + value);
-            return std::nullopt;
-        }
-        parsed.sequence = value.toInt();
-    }
+    if (!readWholeNumbers(command, parser, {{QStringLiteral("sequence"), &parsed.sequence, 0, 1}}))
+        return std::nullopt;
     if (parser.isSet(scale)) {
         bool ok = false;
         const double value = parser.value(scale).toDouble(&ok);
