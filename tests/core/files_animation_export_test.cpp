@@ -77,6 +77,25 @@ QRect cornerInFrame(int corner, int width) {
                  qRound(r.height() * scale));
 }
 
+// A device that takes `room` bytes and refuses every byte after them.
+class NearlyFullDevice : public QIODevice {
+  public:
+    explicit NearlyFullDevice(qint64 room) : room_(room) { open(QIODevice::WriteOnly); }
+    QByteArray taken;
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override {
+        const qint64 n = std::min(length, room_ - qint64(taken.size()));
+        if (n <= 0) return -1;
+        taken.append(data, n);
+        return n;
+    }
+
+  private:
+    qint64 room_;
+};
+
 class AnimationExportTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -203,6 +222,18 @@ TEST_F(AnimationExportTest, ADiskThatFillsUpLeavesTheOldFile) {
     QFile old(file);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), oldBytes);
+}
+
+// The last byte of the file (the trailer) is the one that does not fit: not a complete file.
+TEST_F(AnimationExportTest, AnAnimationWithoutItsLastByteIsAFailure) {
+    QBuffer whole;
+    whole.open(QIODevice::WriteOnly);
+    ASSERT_EQ(writePlaybackAnimation(request, whole).status, AnimationOutcome::Status::Written);
+    NearlyFullDevice device(whole.size() - 1);
+    const AnimationOutcome outcome = writePlaybackAnimation(request, device);
+    EXPECT_EQ(device.taken, whole.data().left(whole.size() - 1));
+    EXPECT_EQ(outcome.status, AnimationOutcome::Status::Failed);
+    EXPECT_FALSE(outcome.error.isEmpty());
 }
 
 TEST_F(AnimationExportTest, NothingToShowWritesNoFile) {
