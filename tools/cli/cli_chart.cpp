@@ -1,5 +1,6 @@
 #include <QCommandLineParser>
 #include <QImage>
+#include <QSaveFile>
 #include <QTextStream>
 #include <optional>
 
@@ -62,7 +63,11 @@ int chart(const QStringList& args) {
         return code;
     const QImage image = renderTimeline(document.sequences[parsed->sequence], parsed->scale,
                                         timelineTexts(LanguageTable::builtIn()));
-    if (!image.save(parsed->output, "PNG")) {
+    // Through QSaveFile, unbuffered: a picture the disk cuts short fails and leaves any file
+    // already there as it was.
+    QSaveFile file(parsed->output);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !image.save(&file, "PNG") ||
+        !file.commit()) {
         complain(QStringLiteral("chart"), parsed->output,
                  QStringLiteral("cannot write the picture"));
         return kUsage;
