@@ -93,8 +93,15 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty()) return;
     event->acceptProposedAction();
-    fileMenu().openDropped(urls);
-    refreshRecentFiles();
+    // Opened once the drop has ended: the program the files were dragged from (a file manager)
+    // waits until the drop returns, and must not wait on a question about unsaved changes.
+    QMetaObject::invokeMethod(
+        this,
+        [this, urls] {
+            fileMenu().openDropped(urls);
+            refreshRecentFiles();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace vireo
