@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "files/animation_export.h"
 #include "model/car_layout.h"
