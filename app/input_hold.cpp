@@ -17,10 +17,22 @@ bool isUserInput(QEvent::Type type) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::ContextMenu:
+        // A key press that is a shortcut reaches its action (or widget) as this event instead.
+        case QEvent::Shortcut:
             return true;
         default:
             return false;
     }
+}
+
+// Whether input to the object acts on the window: a widget shown in it (not in a dialog or
+// popup of its own), or the owner of a shortcut (an action of its menus) that it holds.
+bool actsOn(const QObject* receiver, const QEvent* event, const QWidget* window) {
+    if (receiver->isWidgetType()) return static_cast<const QWidget*>(receiver)->window() == window;
+    if (event->type() != QEvent::Shortcut) return false;
+    for (const QObject* o = receiver->parent(); o; o = o->parent())
+        if (o == window) return true;
+    return false;
 }
 }  // namespace
 
@@ -37,9 +49,7 @@ InputHold::~InputHold() {
 }
 
 bool InputHold::eventFilter(QObject* watched, QEvent* event) {
-    if (!isUserInput(event->type()) || !watched->isWidgetType() || !window_) return false;
-    auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != window_) return false;
+    if (!isUserInput(event->type()) || !window_ || !actsOn(watched, event, window_)) return false;
     held_.push_back({QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone())});
     return true;
 }

@@ -10,10 +10,10 @@ class QWidget;
 
 namespace vireo {
 
-// Holds back the user's mouse and keyboard input to one window while it lives, and delivers what
-// it held back, in order, when it ends. For a pause inside an action that must be finished
-// before the next input acts on the window: events keep running (the window repaints), but no
-// click or key press lands in the middle of the action.
+// Holds back the user's mouse and keyboard input to one window while it lives, the shortcuts of
+// its menus included, and delivers what it held back, in order, when it ends. For a pause inside
+// an action that must be finished before the next input acts on the window: events keep running
+// (the window repaints), but no click, key press or shortcut lands in the middle of the action.
 class InputHold : public QObject {
   public:
     explicit InputHold(QWidget* window);

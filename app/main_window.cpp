@@ -61,8 +61,6 @@ QGroupBox* namedFrame(QWidget* parent, const char* name, const QString& title) {
 }
 
 const QString kNeu = QStringLiteral("Neu");
-constexpr int kEntryIntervalColumn = 230;
-constexpr int kEntryLoopColumn = 231;
 }  // namespace
 
 MainWindow::MainWindow(const AppContext& context, QWidget* parent)

@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
 
 #include "app/corner_picture.h"
 #include "app/input_hold.h"
@@ -106,6 +108,9 @@ void MainWindow::applyEditActions(const EditActions& actions) {
                 // The new lamp shows for a moment; then the step is appended and Space appends
                 // the next. Clicks and keys that come meanwhile act after the append, in order.
                 const InputHold hold(this);
+                // The pause holds the sequence still: a playback step that falls due meanwhile
+                // does not replace the lamps about to be appended (the append ends playback).
+                const QSignalBlocker playbackHeld(timerE_);
                 QApplication::processEvents();
                 context_.clock->wait(kAutoAppendPauseMs);
                 appendStep();

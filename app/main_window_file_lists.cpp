@@ -44,7 +44,13 @@ void MainWindow::setUpFileLists() {
 }
 
 void MainWindow::refreshRecentFiles() {
-    for (QAction* item : recentItems_) delete item;
+    // The old items leave the menu now and are deleted later: this runs from an item's own
+    // triggered signal, and the menu that emitted it still uses the item afterwards.
+    for (QAction* item : recentItems_) {
+        menuDatei_->removeAction(item);
+        item->setObjectName(QString());
+        item->deleteLater();
+    }
     recentItems_.clear();
     const QStringList& paths = recent_->paths();
     for (int i = 0; i < paths.size(); ++i) {
@@ -87,8 +93,15 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty()) return;
     event->acceptProposedAction();
-    fileMenu().openDropped(urls);
-    refreshRecentFiles();
+    // Opened once the drop has ended: the program the files were dragged from (a file manager)
+    // waits until the drop returns, and must not wait on a question about unsaved changes.
+    QMetaObject::invokeMethod(
+        this,
+        [this, urls] {
+            fileMenu().openDropped(urls);
+            refreshRecentFiles();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace vireo

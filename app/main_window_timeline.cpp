@@ -28,8 +28,7 @@ void MainWindow::setUpTimeline() {
     });
     // Besides every edit (the panel follows those itself): every change of the vehicle settings,
     // and a module identified or written (its memory size).
-    connect(&vehicle_, &VehicleSettings::changed, timeline_->meter(),
-            &MemoryMeterWidget::refresh);
+    connect(&vehicle_, &VehicleSettings::changed, timeline_->meter(), &MemoryMeterWidget::refresh);
     connect(mType_, &QAction::triggered, timeline_->meter(), &MemoryMeterWidget::refresh);
     connect(cmdDaten_, &QPushButton::clicked, timeline_->meter(), &MemoryMeterWidget::refresh);
 

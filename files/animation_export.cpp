@@ -85,7 +85,10 @@ AnimationOutcome writePlaybackAnimation(const AnimationRequest& request, QIODevi
 AnimationOutcome savePlaybackAnimation(const AnimationRequest& request, const QString& path,
                                        const AnimationProgress& progress) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write the disk cuts short fails at once: a buffered tail that fails
+    // on the final flush is not reported by commit(), which would then put a truncated file in
+    // place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         AnimationOutcome outcome;
         outcome.error = file.errorString();
         return outcome;

@@ -58,6 +58,13 @@ std::array<double, 3> mean(const std::vector<Colour>& colours, int begin, int en
     return sum;
 }
 
+// The image with one QRgb per pixel, converted only when it is not that already.
+QImage asRgb32(const QImage& image) {
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+               ? image
+               : image.convertToFormat(QImage::Format_RGB32);
+}
+
 QRgb toRgb(const std::array<double, 3>& c) {
     const auto channel = [](double v) { return std::clamp(int(std::lround(v)), 0, 255); };
     return qRgb(channel(c[0]), channel(c[1]), channel(c[2]));
@@ -68,10 +75,7 @@ QRgb toRgb(const std::array<double, 3>& c) {
 ColourPalette::ColourPalette() : counts_(kBins, 0), sums_(3 * kBins, 0) {}
 
 void ColourPalette::addImage(const QImage& image) {
-    const QImage rgb =
-        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-            ? image
-            : image.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = asRgb32(image);
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
@@ -172,10 +176,7 @@ uint8_t ColourPalette::nearest(int bin) {
 void ColourPalette::indexImage(const QImage& image, uint8_t* indices) {
     if (lookup_.empty()) lookup_.assign(kBins, -1);
     if (colours_.isEmpty()) colours_ << qRgb(0, 0, 0);
-    const QImage rgb =
-        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-            ? image
-            : image.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = asRgb32(image);
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) *indices++ = nearest(binOf(line[x]));

@@ -10,6 +10,7 @@
 #include "files/recent_files.h"
 #include "platform/prompter.h"
 #include "sequence/document_editor.h"
+#include "sequence/step_table.h"
 
 namespace vireo {
 
@@ -27,8 +28,6 @@ constexpr int kEntryNewQuestion = 90;
 constexpr int kEntryDialogTitle = 126;
 constexpr int kEntryWelcomeName = 200;
 constexpr int kEntryGoodbyeName = 201;
-constexpr int kEntryIntervalColumn = 230;
-constexpr int kEntryLoopColumn = 231;
 constexpr int kEntrySaveRefused = 233;
 constexpr int kEntryModelField = 234;
 constexpr int kEntryOptionsField = 235;

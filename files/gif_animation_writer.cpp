@@ -16,12 +16,6 @@ GifFileType* gifOf(void* gif) {
     return static_cast<GifFileType*>(gif);
 }
 
-int writeToDevice(GifFileType* gif, const GifByteType* bytes, int length) {
-    auto* device = static_cast<QIODevice*>(gif->UserData);
-    const qint64 written = device->write(reinterpret_cast<const char*>(bytes), length);
-    return written < 0 ? 0 : int(written);
-}
-
 // The smallest rectangle holding every pixel where two frames differ; empty when none does.
 QRect changedRect(const uint8_t* before, const uint8_t* after, QSize size) {
     int top = -1, bottom = -1, left = size.width(), right = -1;
@@ -44,10 +38,23 @@ QRect changedRect(const uint8_t* before, const uint8_t* after, QSize size) {
 
 }  // namespace
 
+int GifAnimationWriter::writeToDevice(void* gif, const unsigned char* bytes, int length) {
+    auto* writer = static_cast<GifAnimationWriter*>(gifOf(gif)->UserData);
+    const qint64 written = writer->device_.write(reinterpret_cast<const char*>(bytes), length);
+    // giflib does not look at the result of its last write, the trailer; the writer does.
+    if (written != length) writer->writeFailed_ = true;
+    return written < 0 ? 0 : int(written);
+}
+
 GifAnimationWriter::GifAnimationWriter(QIODevice& device, QSize size, const QVector<QRgb>& palette)
     : device_(device), size_(size) {
     int error = 0;
-    gif_ = EGifOpen(&device_, writeToDevice, &error);
+    gif_ = EGifOpen(
+        this,
+        [](GifFileType* gif, const GifByteType* bytes, int length) {
+            return writeToDevice(gif, bytes, length);
+        },
+        &error);
     if (!gif_) {
         fail(error);
         return;
@@ -131,6 +138,7 @@ bool GifAnimationWriter::finish() {
     gif_ = nullptr;
     if (!ok()) return false;
     if (closed == GIF_ERROR) return fail(error);
+    if (writeFailed_) return fail(E_GIF_ERR_WRITE_FAILED);
     return true;
 }
 

@@ -38,6 +38,8 @@ class GifAnimationWriter {
 
   private:
     bool fail(int gifError);
+    // giflib's output function (gif is the GifFileType, whose user data is the writer).
+    static int writeToDevice(void* gif, const unsigned char* bytes, int length);
 
     QIODevice& device_;
     QSize size_;
@@ -45,6 +47,7 @@ class GifAnimationWriter {
     std::vector<uint8_t> shown_;  // what a viewer shows after the frames so far
     std::vector<uint8_t> line_;
     int frames_ = 0;
+    bool writeFailed_ = false;  // a write the device did not take whole
     QString error_;
 };
 

@@ -7,6 +7,11 @@
 
 namespace vireo {
 
+// The headings of the table's columns, as language entries; a message that names a field of a
+// step names its column with them.
+inline constexpr int kEntryIntervalColumn = 230;
+inline constexpr int kEntryLoopColumn = 231;
+
 // Appends the current lamp states as a new step with the slider's on-time and no loop marker.
 // A full table (500 steps) refuses with a message and keeps its rows.
 std::optional<EditOutcome> appendStep(const Sequence& rows, const Selection& selection,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -7,6 +9,7 @@
 #include "config/language.h"
 #include "files/kvs_writer.h"
 #include "support/processes.h"
+#include "tests/support/file_size_limit.h"
 #include "timeline/timeline_painter.h"
 
 using namespace vireo;
@@ -75,4 +78,38 @@ TEST(CliChart, BadUsageAndUnreadableFilesExitWithTwo) {
         EXPECT_TRUE(run.err.contains(QLatin1String(c.complaint))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(png));
+}
+
+// The disk fills up while the picture is written: the command fails, and what was there before
+// stays.
+TEST(CliChart, APictureTheDiskCutsShortIsAFailure) {
+    QTemporaryDir dir;
+    Document d;
+    d.sequences[kWelcome] = {Step{"1", "", {1, 0, 0, 0}}, Step{"2", "", {0, 0, 16, 16}}};
+    const QString kvs = dir.filePath("a.kvs");
+    ASSERT_TRUE(writeKvsFile(kvs, d));
+    const QString whole = dir.filePath("whole.png");
+    ASSERT_EQ(runCli({"chart", kvs, "-o", whole}).exitCode, 0);
+    const qint64 size = QFileInfo(whole).size();
+    ASSERT_GT(size, 100);
+
+    const QString png = dir.filePath("chart.png");
+    const QByteArray oldBytes(size - 10, 'x');
+    {
+        QFile old(png);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        ASSERT_EQ(old.write(oldBytes), oldBytes.size());
+    }
+    CliRun run;
+    {
+        // The limit holds for the program started meanwhile as well.
+        FileSizeLimit fullDisk(size - 10);
+        if (!fullDisk.active()) GTEST_SKIP() << "file sizes cannot be limited here";
+        run = runCli({"chart", kvs, "-o", png});
+    }
+    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("cannot write the picture")) << run.err.toStdString();
+    QFile old(png);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), oldBytes);
 }

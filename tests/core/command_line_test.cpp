@@ -2,35 +2,13 @@
 // per-command help and usage errors, each with its exit code and the stream it writes to.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
 #include "support/processes.h"
 
 using namespace vireo;
-using vireo::test::binPath;
+using vireo::test::CliRun;
+using vireo::test::runProgram;
 
 namespace {
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProgramRun run(const char* program, const QStringList& args) {
-    QProcess p;
-    p.start(binPath(program), args);
-    if (!p.waitForStarted()) return {};
-    p.closeWriteChannel();  // the virtual module stops when its input closes
-    if (!p.waitForFinished(20000)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 struct Case {
     const char* program;
@@ -63,6 +41,11 @@ TEST(CommandLine, HelpVersionAndUsageErrors) {
         {"vireo-cli", {"image", "a.kvs", "--frobnicate"}, 2, "", "unknown option --frobnicate"},
         {"vireo-cli", {"image", "a.kvs", "--capacity"}, 2, "", "missing value after '--capacity'"},
         {"vireo-cli", {"play", "a.kvs", "--sequence", "2"}, 2, "", "--sequence: invalid value 2"},
+        {"vireo-cli",
+         {"image", "a.kvs", "--goodbye-hold", "x"},
+         2,
+         "",
+         "--goodbye-hold: invalid value x (0 to 11)"},
         {"vireo-cli", {"identify", "--port"}, 2, "", "missing value after '--port'"},
         {"vireo-cli", {"identify", "--long"}, 2, "", "no --port given"},
         {"vireo-cli", {"show", "a.kvs", "b.kvs"}, 2, "", "unexpected argument b.kvs"},
@@ -79,7 +62,7 @@ TEST(CommandLine, HelpVersionAndUsageErrors) {
     };
     for (const Case& c : cases) {
         const QString what = QLatin1String(c.program) + QLatin1Char(' ') + c.args.join(' ');
-        const ProgramRun r = run(c.program, c.args);
+        const CliRun r = runProgram(c.program, c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << what.toStdString() << "\n" << r.err.toStdString();
         if (c.outStarts.isEmpty())
             EXPECT_TRUE(r.out.isEmpty()) << what.toStdString() << "\n" << r.out.toStdString();
@@ -113,12 +96,13 @@ TEST(CommandLine, EveryCommandHelpNamesItsOptionsAndExitCodes) {
         {"upload", {"--port", "--welcome-hold", "sent N bytes", "7 "}},
     };
     for (const auto& c : commands) {
-        const ProgramRun r = run("vireo-cli", {QStringLiteral("help"), QLatin1String(c.command)});
+        const CliRun r =
+            runProgram("vireo-cli", {QStringLiteral("help"), QLatin1String(c.command)});
         EXPECT_EQ(r.exitCode, 0) << c.command;
         for (const QString& m : c.mentions)
             EXPECT_TRUE(r.out.contains(m)) << c.command << " lacks " << m.toStdString();
         // The overview lists the command too.
-        EXPECT_TRUE(run("vireo-cli", {QStringLiteral("--help")})
+        EXPECT_TRUE(runProgram("vireo-cli", {QStringLiteral("--help")})
                         .out.contains(QStringLiteral("\n  ") + QLatin1String(c.command) + ' '))
             << c.command;
     }

@@ -5,10 +5,12 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "files/animation_export.h"
 #include "model/car_layout.h"
 #include "model/lamp_model.h"
+#include "tests/support/file_size_limit.h"
 
 using namespace vireo;
 
@@ -75,6 +77,25 @@ QRect cornerInFrame(int corner, int width) {
     return QRect(qRound(r.x() * scale), qRound(r.y() * scale), qRound(r.width() * scale),
                  qRound(r.height() * scale));
 }
+
+// A device that takes `room` bytes and refuses every byte after them.
+class NearlyFullDevice : public QIODevice {
+  public:
+    explicit NearlyFullDevice(qint64 room) : room_(room) { open(QIODevice::WriteOnly); }
+    QByteArray taken;
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override {
+        const qint64 n = std::min(length, room_ - qint64(taken.size()));
+        if (n <= 0) return -1;
+        taken.append(data, n);
+        return n;
+    }
+
+  private:
+    qint64 room_;
+};
 
 class AnimationExportTest : public ::testing::Test {
   protected:
@@ -176,6 +197,44 @@ TEST_F(AnimationExportTest, AFailedOrCancelledWriteLeavesTheOldFile) {
     full.open(QIODevice::ReadOnly);
     const AnimationOutcome refused = writePlaybackAnimation(request, full);
     EXPECT_EQ(refused.status, AnimationOutcome::Status::Failed);
+}
+
+// The disk fills up before the animation is complete (its last bytes are the ones that do not
+// fit): the failure is reported and the old file stays as it was.
+TEST_F(AnimationExportTest, ADiskThatFillsUpLeavesTheOldFile) {
+    const QString whole = path("whole.gif");
+    ASSERT_EQ(savePlaybackAnimation(request, whole).status, AnimationOutcome::Status::Written);
+    const qint64 size = QFile(whole).size();
+    const QString file = path("old.gif");
+    const QByteArray oldBytes(size - 10, 'x');
+    {
+        QFile old(file);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        ASSERT_EQ(old.write(oldBytes), oldBytes.size());
+    }
+    AnimationOutcome outcome;
+    {
+        test::FileSizeLimit fullDisk(size - 10);
+        if (!fullDisk.active()) GTEST_SKIP() << "file sizes cannot be limited here";
+        outcome = savePlaybackAnimation(request, file);
+    }
+    EXPECT_EQ(outcome.status, AnimationOutcome::Status::Failed);
+    EXPECT_FALSE(outcome.error.isEmpty());
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), oldBytes);
+}
+
+// The last byte of the file (the trailer) is the one that does not fit: not a complete file.
+TEST_F(AnimationExportTest, AnAnimationWithoutItsLastByteIsAFailure) {
+    QBuffer whole;
+    whole.open(QIODevice::WriteOnly);
+    ASSERT_EQ(writePlaybackAnimation(request, whole).status, AnimationOutcome::Status::Written);
+    NearlyFullDevice device(whole.size() - 1);
+    const AnimationOutcome outcome = writePlaybackAnimation(request, device);
+    EXPECT_EQ(device.taken, whole.data().left(whole.size() - 1));
+    EXPECT_EQ(outcome.status, AnimationOutcome::Status::Failed);
+    EXPECT_FALSE(outcome.error.isEmpty());
 }
 
 TEST_F(AnimationExportTest, NothingToShowWritesNoFile) {

@@ -23,16 +23,27 @@ struct CliRun {
     QString err;
 };
 
+// Runs one of the built programs with `input` on its standard input (then closed) and waits for
+// it to end; one that has not ended after a minute is killed and counts as not finished.
+inline CliRun runProgram(const char* program, const QStringList& args,
+                         const QByteArray& input = {}) {
+    QProcess process;
+    process.start(binPath(program), args);
+    if (!process.waitForStarted()) return {};
+    process.write(input);
+    process.closeWriteChannel();  // the virtual module, too, ends when its input closes
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
 inline CliRun runCli(const QStringList& args, const QByteArray& input = {}) {
-    QProcess cli;
-    cli.start(binPath("vireo-cli"), args);
-    if (!cli.waitForStarted()) return {};
-    cli.write(input);
-    cli.closeWriteChannel();
-    const bool finished = cli.waitForFinished(60000);
-    return {finished && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
+    return runProgram("vireo-cli", args, input);
 }
 
 // One virtual module on a pseudo-terminal linked at `link`, for the object's lifetime; closing

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/corner_picture.h"
@@ -137,6 +138,54 @@ TEST_F(CarTableWindow, ClicksDuringTheAutomaticAppendActAfterIt) {
     ASSERT_EQ(w->editor().sequence(0).size(), 3);
     EXPECT_EQ(w->editor().sequence(0)[2].lamps, (LampBytes{1, 0, 0, 0}));
     EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 2, 0, 0}));  // the row clicked after the append
+}
+
+// A menu shortcut pressed during the pause acts after the append as well: Ctrl+Z then takes
+// back the step just appended, not the one before it.
+TEST_F(CarTableWindow, ShortcutsDuringTheAutomaticAppendActAfterIt) {
+    auto w = startWindow();
+    QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
+    ASSERT_EQ(w->editor().sequence(0).size(), 1);
+    child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
+    bool pressed = false;
+    clock.onWait = [&](int ms) {
+        if (ms != 200 || pressed) return;
+        pressed = true;
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+    };
+    QTest::mouseClick(child<CornerPicture>(*w, "imaVL"), Qt::LeftButton, {}, twips(2000, 2000));
+    QApplication::processEvents();
+    ASSERT_TRUE(pressed);
+    ASSERT_EQ(w->editor().sequence(0).size(), 1);
+    EXPECT_EQ(w->editor().sequence(0)[0].lamps, (LampBytes{0, 0, 0, 0}));
+    EXPECT_TRUE(child<QAction>(*w, "Redo")->isEnabled());  // the automatic append, undone
+}
+
+// A click during playback appends the lamps as clicked, even when a step of the playback falls
+// due during the pause before the append.
+TEST_F(CarTableWindow, APlaybackStepDuringTheAutomaticAppendDoesNotChangeTheAppendedLamps) {
+    auto w = startWindow();
+    Document doc;
+    doc.sequences[0] = {{"10", "", {0, 0, 4, 0}}, {"10", "", {0, 0, 0, 8}}};
+    w->editor().reset(doc);
+    child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
+    child<QPushButton>(*w, "cmdSilulation")->click();
+    ASSERT_TRUE(w->playbackRunning());
+    ASSERT_EQ(w->lampenZustand(), (LampBytes{0, 0, 4, 0}));
+    auto* timer = child<QTimer>(*w, "TimerE");
+    bool ticked = false;
+    clock.onWait = [&](int ms) {
+        if (ms != 200 || ticked) return;
+        ticked = true;
+        timer->start(0);  // the next step falls due now
+        QTest::qWait(20);
+    };
+    QTest::mouseClick(child<CornerPicture>(*w, "imaVL"), Qt::LeftButton, {}, twips(2000, 2000));
+    QApplication::processEvents();
+    ASSERT_TRUE(ticked);
+    ASSERT_EQ(w->editor().sequence(0).size(), 3);
+    EXPECT_EQ(w->editor().sequence(0)[2].lamps, (LampBytes{0, 1, 4, 0}));
+    EXPECT_FALSE(w->playbackRunning());
 }
 
 // Undo and redo of a change to the sequence that is not shown show that sequence, with the

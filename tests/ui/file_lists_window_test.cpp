@@ -38,16 +38,21 @@ class FileListsWindowTest : public test::WindowFixture {
         const int last = int(rows.size()) - 1;
         w.editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
     }
-    // Drags the files over the window and drops them, as the window system delivers it.
-    static bool drop(MainWindow& w, const QList<QUrl>& urls) {
+    // Drags the files over the window and drops them, as the window system delivers it, then
+    // lets the window take them. The drop itself asks nothing: the program the files come from
+    // waits for it to end.
+    bool drop(MainWindow& w, const QList<QUrl>& urls) {
         QMimeData data;
         data.setUrls(urls);
         const QPoint at(w.width() / 2, w.height() / 2);
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&w, &enter);
         if (!enter.isAccepted()) return false;
+        const size_t promptsBefore = prompter.prompts.size();
         QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&w, &dropped);
+        EXPECT_EQ(prompter.prompts.size(), promptsBefore) << "asked during the drop";
+        QApplication::processEvents();
         return dropped.isAccepted();
     }
     static QStringList recentCaptions(MainWindow& w) {

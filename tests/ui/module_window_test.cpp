@@ -94,6 +94,18 @@ class ModuleWindowTest : public test::WindowFixture {
         return image;
     }
 
+    // Clicks "Daten senden" and gives the highest value the progress bar showed meanwhile: the
+    // last data byte that went out.
+    int sendWatchingProgress(MainWindow& w) {
+        int highest = 0;
+        const QMetaObject::Connection watch =
+            QObject::connect(child<QProgressBar>(w, "Send_Progress"), &QProgressBar::valueChanged,
+                             [&](int value) { highest = std::max(highest, value); });
+        child<QPushButton>(w, "cmdDaten")->click();
+        QObject::disconnect(watch);
+        return highest;
+    }
+
     // Every upload ends with the progress bar at 0, the port closed and the commands free.
     void expectUploadEnded(MainWindow& w) {
         EXPECT_EQ(child<QProgressBar>(w, "Send_Progress")->value(), 0);
@@ -235,10 +247,7 @@ TEST_F(ModuleWindowTest, AModuleThatFallsSilentEndsTheUploadWithTheNoReplyMessag
     auto w = start();
     const LanguageTable& t = w->texts();
     w->editor().reset(oneWelcomeRow(*w));
-    int highest = 0;
-    QObject::connect(child<QProgressBar>(*w, "Send_Progress"), &QProgressBar::valueChanged,
-                     [&](int value) { highest = std::max(highest, value); });
-    child<QPushButton>(*w, "cmdDaten")->click();
+    const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, t.entry(111));
@@ -255,10 +264,7 @@ TEST_F(ModuleWindowTest, AWrongEchoEndsTheUploadWithTheEchoMessage) {
     auto w = start();
     const LanguageTable& t = w->texts();
     w->editor().reset(oneWelcomeRow(*w));
-    int highest = 0;
-    QObject::connect(child<QProgressBar>(*w, "Send_Progress"), &QProgressBar::valueChanged,
-                     [&](int value) { highest = std::max(highest, value); });
-    child<QPushButton>(*w, "cmdDaten")->click();
+    const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, t.entry(108) + "\n");
@@ -281,10 +287,7 @@ TEST_F(ModuleWindowTest, AnImageBeyondTheModulesMemoryIsNotSent) {
         d.sequences[kWelcome].append(
             Step{r % 2 ? QStringLiteral("1") : QStringLiteral("2"), QString(), {1, 2, 3, 4}});
     w->editor().reset(d);
-    int highest = 0;
-    QObject::connect(child<QProgressBar>(*w, "Send_Progress"), &QProgressBar::valueChanged,
-                     [&](int value) { highest = std::max(highest, value); });
-    child<QPushButton>(*w, "cmdDaten")->click();
+    const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, t.entry(104) + "\n\n" + t.entry(105));

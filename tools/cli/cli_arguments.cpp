@@ -33,4 +33,25 @@ bool parseCommandArguments(const QString& command, QCommandLineParser& parser,
     return true;
 }
 
+bool readWholeNumbers(const QString& command, const QCommandLineParser& parser,
+                      std::initializer_list<WholeNumberOption> numbers) {
+    for (const WholeNumberOption& n : numbers) {
+        // Only options the command line gave are named; an option this parser does not know
+        // is never asked for.
+        if (!parser.optionNames().contains(n.name)) continue;
+        const QString text = parser.value(n.name);
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok || value < n.min || value > n.max) {
+            usageProblem(command, QStringLiteral("--%1: invalid value %2 (%3 to %4)")
+                                      .arg(n.name, text)
+                                      .arg(n.min)
+                                      .arg(n.max));
+            return false;
+        }
+        *n.target = value;
+    }
+    return true;
+}
+
 }  // namespace vireo::cli

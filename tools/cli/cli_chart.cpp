@@ -1,5 +1,6 @@
 #include <QCommandLineParser>
 #include <QImage>
+#include <QSaveFile>
 #include <QTextStream>
 #include <optional>
 
@@ -38,14 +39,8 @@ std::optional<ChartArguments> parse(const QStringList& args) {
         usageProblem(command, QStringLiteral("no output given (-o OUT.png)"));
         return std::nullopt;
     }
-    if (parser.isSet(sequence)) {
-        const QString value = parser.value(sequence);
-        if (value != QLatin1String("0") && value != QLatin1String("1")) {
-            usageProblem(command, QStringLiteral("--sequence: invalid value ") + value);
-            return std::nullopt;
-        }
-        parsed.sequence = value.toInt();
-    }
+    if (!readWholeNumbers(command, parser, {{QStringLiteral("sequence"), &parsed.sequence, 0, 1}}))
+        return std::nullopt;
     if (parser.isSet(scale)) {
         bool ok = false;
         const double value = parser.value(scale).toDouble(&ok);
@@ -68,7 +63,11 @@ int chart(const QStringList& args) {
         return code;
     const QImage image = renderTimeline(document.sequences[parsed->sequence], parsed->scale,
                                         timelineTexts(LanguageTable::builtIn()));
-    if (!image.save(parsed->output, "PNG")) {
+    // Through QSaveFile, unbuffered: a picture the disk cuts short fails and leaves any file
+    // already there as it was.
+    QSaveFile file(parsed->output);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !image.save(&file, "PNG") ||
+        !file.commit()) {
         complain(QStringLiteral("chart"), parsed->output,
                  QStringLiteral("cannot write the picture"));
         return kUsage;

@@ -14,13 +14,6 @@ namespace {
 constexpr int kMaxHold = 11;
 constexpr int kMaxCapacity = 65535;
 
-std::optional<int> wholeNumber(const QString& text, int min, int max) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < min || value > max) return std::nullopt;
-    return value;
-}
-
 QCommandLineOption valueOption(const QString& name, const QString& valueName) {
     return QCommandLineOption(name, QString(), valueName);
 }
@@ -51,25 +44,11 @@ std::optional<ImageArgs> parseImageArgs(const QString& command, const QStringLis
     };
     if (const auto type = value("module-type")) parsed.moduleType = *type;
     if (const auto port = value("port")) parsed.port = *port;
-    const struct {
-        const char* name;
-        int* target;
-        int max;
-    } numbers[] = {{"capacity", &parsed.capacity, kMaxCapacity},
-                   {"welcome-hold", &parsed.welcomeHold, kMaxHold},
-                   {"goodbye-hold", &parsed.goodbyeHold, kMaxHold}};
-    for (const auto& n : numbers) {
-        const auto text = value(n.name);
-        if (!text) continue;
-        const auto number = wholeNumber(*text, 0, n.max);
-        if (!number) {
-            usageProblem(
-                command,
-                QStringLiteral("--%1: invalid value %2").arg(QLatin1String(n.name), *text));
-            return std::nullopt;
-        }
-        *n.target = *number;
-    }
+    if (!readWholeNumbers(command, parser,
+                          {{QStringLiteral("capacity"), &parsed.capacity, 0, kMaxCapacity},
+                           {QStringLiteral("welcome-hold"), &parsed.welcomeHold, 0, kMaxHold},
+                           {QStringLiteral("goodbye-hold"), &parsed.goodbyeHold, 0, kMaxHold}}))
+        return std::nullopt;
     return parsed;
 }
 

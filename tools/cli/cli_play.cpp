@@ -20,13 +20,6 @@ struct PlayArguments {
     int limit = 10000;
 };
 
-// The whole number of an option's value within [min, max]; nothing for anything else.
-std::optional<int> wholeNumber(const QString& text, int min, int max) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok && value >= min && value <= max ? std::optional<int>(value) : std::nullopt;
-}
-
 std::optional<PlayArguments> parse(const QStringList& args) {
     const QString command = QStringLiteral("play");
     const QCommandLineOption sequence(QStringLiteral("sequence"), {}, QStringLiteral("0|1"));
@@ -38,25 +31,12 @@ std::optional<PlayArguments> parse(const QStringList& args) {
 
     PlayArguments parsed;
     parsed.file = parser.positionalArguments().first();
-    const struct {
-        const QCommandLineOption& option;
-        int* target;
-        int min;
-        int max;
-    } numbers[] = {{sequence, &parsed.sequence, 0, 1},
-                   {from, &parsed.fromRow, 1, std::numeric_limits<int>::max()},
-                   {limit, &parsed.limit, 0, std::numeric_limits<int>::max()}};
-    for (const auto& n : numbers) {
-        const QString name = n.option.names().first();
-        if (!parser.isSet(name)) continue;
-        const auto value = wholeNumber(parser.value(name), n.min, n.max);
-        if (!value) {
-            usageProblem(command,
-                         QStringLiteral("--%1: invalid value %2").arg(name, parser.value(name)));
-            return std::nullopt;
-        }
-        *n.target = *value;
-    }
+    constexpr int kAny = std::numeric_limits<int>::max();
+    if (!readWholeNumbers(command, parser,
+                          {{QStringLiteral("sequence"), &parsed.sequence, 0, 1},
+                           {QStringLiteral("from"), &parsed.fromRow, 1, kAny},
+                           {QStringLiteral("limit"), &parsed.limit, 0, kAny}}))
+        return std::nullopt;
     return parsed;
 }
 

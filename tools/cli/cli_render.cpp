@@ -41,30 +41,14 @@ std::optional<RenderArguments> parse(const QStringList& args) {
         usageProblem(command, QStringLiteral("no output file given (-o OUT.gif)"));
         return std::nullopt;
     }
-    const struct {
-        const QCommandLineOption& option;
-        int* target;
-        int min;
-        int max;
-    } numbers[] = {
-        {sequence, &parsed.sequence, 0, 1},
-        {from, &parsed.fromRow, 1, std::numeric_limits<int>::max()},
-        {limit, &parsed.limit, 1, std::numeric_limits<int>::max()},
-        {width, &parsed.width, CarFrameRenderer::kMinWidth, CarFrameRenderer::kMaxWidth}};
-    for (const auto& n : numbers) {
-        const QString name = n.option.names().first();
-        if (!parser.isSet(name)) continue;
-        bool ok = false;
-        const int value = parser.value(name).toInt(&ok);
-        if (!ok || value < n.min || value > n.max) {
-            usageProblem(command, QStringLiteral("--%1: invalid value %2 (%3 to %4)")
-                                      .arg(name, parser.value(name))
-                                      .arg(n.min)
-                                      .arg(n.max));
-            return std::nullopt;
-        }
-        *n.target = value;
-    }
+    constexpr int kAny = std::numeric_limits<int>::max();
+    if (!readWholeNumbers(command, parser,
+                          {{QStringLiteral("sequence"), &parsed.sequence, 0, 1},
+                           {QStringLiteral("from"), &parsed.fromRow, 1, kAny},
+                           {QStringLiteral("limit"), &parsed.limit, 1, kAny},
+                           {QStringLiteral("width"), &parsed.width, CarFrameRenderer::kMinWidth,
+                            CarFrameRenderer::kMaxWidth}}))
+        return std::nullopt;
     return parsed;
 }
 
