@@ -21,7 +21,11 @@ int fixedWaitFromEnvironment() {
 bool replyComplete(const QByteArray& frame, const QByteArray& reply) {
     if (frame == identificationRequest())
         return reply == busyReply() || reply.size() >= kLongestIdentificationReply;
-    if (frame.size() == kWriteFrameLength) return reply.size() >= kWriteEchoLength;
+    // A write is answered by its own three bytes and one more. Bytes that do not begin that way
+    // (the late end of an earlier reply, say) are not its answer: the try then runs its time,
+    // so nothing of them is left to spoil the next exchange.
+    if (frame.size() == kWriteFrameLength)
+        return reply.size() >= kWriteEchoLength && reply.startsWith(frame);
     return false;
 }
 

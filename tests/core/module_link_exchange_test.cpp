@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "module/link_exchanger.h"
+#include "module/transfer.h"
 #include "tests/core/module_fake_link.h"
 
 namespace vireo {
@@ -98,6 +99,11 @@ TEST_F(ExchangeTest, ReplyEndsAtItsExpectedCountOrAtTheEndOfTheTry) {
          "XYT51V25",
          50},
         {"an answered end frame waits out its try", kEnd, {{4, "k"}}, "k", 50},
+        {"four bytes that are not the write's echo wait out the try",
+         kWrite,
+         {{3, QByteArray("\x2a\x06\x00\x07", 4)}, {6, QByteArray("\x2a\x06", 2)}},
+         QByteArray("\x2a\x06\x00\x07\x2a\x06", 6),
+         50},
     };
     for (const Case& c : cases) {
         FakeClock caseClock;
@@ -162,6 +168,29 @@ TEST_F(ExchangeTest, APortClosedDuringAWaitEndsTheExchange) {
     link.onWait = [&] { link.close(); };
     EXPECT_TRUE(exchanger.sendReceive(kIdentify).isEmpty());
     EXPECT_EQ(link.sent.size(), 1u);
+}
+
+// A module that answers a write so late that its echo is split by the end of the try: the rest
+// of that echo arrives in the next exchange, before the next echo. Taking its bytes as a complete
+// echo would keep every later reply one piece behind; waiting out that try clears the line, and
+// the next sending is confirmed.
+TEST_F(ExchangeTest, AnEchoSplitByTheEndOfItsTryHealsOnTheNextSending) {
+    int sends = 0;
+    link.responder = [&](const QByteArray& frame) {
+        const int start = sends++ == 0 ? 48 : 1;  // the first echo comes late
+        FakeByteLink::Reply reply;
+        const QByteArray echo = frame + '\x06';
+        for (int i = 0; i < echo.size(); ++i) reply.push_back({start + i, echo.mid(i, 1)});
+        return reply;
+    };
+    DataImage image;
+    image.length = 3;
+    image.bytes[1] = 0x11;
+    image.bytes[2] = 0x22;
+    image.bytes[3] = 0x33;
+    const TransferResult result = transferImage(exchanger, image, 510);
+    EXPECT_EQ(result.outcome, TransferOutcome::Ok);
+    EXPECT_EQ(result.confirmed, 3);
 }
 
 }  // namespace
