@@ -532,6 +532,7 @@ void MainWindow::applyLanguage(bool startup) {
     menuDatei_->menuAction()->setText(t.entry(1));
     for (int i = 1; i <= 5; ++i) menuItems_[i]->setText(t.entry(1 + i));
     menuItems_[8]->setText(t.entry(7));
+    menuItems_[9]->setText(t.entry(30));  // "Beenden", the caption of the button that does the same
     animationExport_->applyLanguage();
     menuConnect_->menuAction()->setText(t.entry(8));
     konfig_->setText(t.entry(9));
