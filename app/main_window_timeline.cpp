@@ -19,7 +19,7 @@ namespace vireo {
 void MainWindow::setUpTimeline() {
     timeline_ = new TimelinePanel(editor_, texts_, *context_.settings, centralWidget());
     static_cast<QBoxLayout*>(centralWidget()->layout())->addWidget(timeline_);
-    if (!timeline_->isHidden()) resize(width(), height() + timeline_->sizeHint().height());
+    timeline_->growWindow();
     menuBar()->insertMenu(menuConnect_->menuAction(), timeline_->viewMenu());
     // The one place the meter's inputs come from.
     timeline_->meter()->setProvider([this] {
@@ -28,8 +28,7 @@ void MainWindow::setUpTimeline() {
     });
     // Besides every edit (the panel follows those itself): every change of the vehicle settings,
     // and a module identified or written (its memory size).
-    connect(&vehicle_, &VehicleSettings::changed, timeline_->meter(),
-            &MemoryMeterWidget::refresh);
+    connect(&vehicle_, &VehicleSettings::changed, timeline_->meter(), &MemoryMeterWidget::refresh);
     connect(mType_, &QAction::triggered, timeline_->meter(), &MemoryMeterWidget::refresh);
     connect(cmdDaten_, &QPushButton::clicked, timeline_->meter(), &MemoryMeterWidget::refresh);
 
