@@ -59,9 +59,15 @@ void TimelinePanel::applyLanguage() {
 void TimelinePanel::growWindow() {
     QWidget* window = this->window();
     if (!window || window == this || isHidden()) return;
+    // Every lamp row is shown unless the screen is too short for it: then the timeline gives up
+    // rows (down to a few, which it scrolls) until the window fits.
+    const int full = view_->sizeHint().height();
     int height = window->height() + sizeHint().height() + 6;
+    int shortfall = 0;
     if (const QScreen* screen = window->screen())
-        height = std::min(height, screen->availableGeometry().height() - kWindowFrameRoom);
+        shortfall = std::max(0, height - (screen->availableGeometry().height() - kWindowFrameRoom));
+    view_->setMinimumHeight(std::max(view_->minimumSizeHint().height(), full - shortfall));
+    height -= shortfall;
     window->resize(window->width(), std::max(height, window->minimumSizeHint().height()));
 }
 

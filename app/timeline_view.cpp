@@ -40,7 +40,7 @@ TimelineView::TimelineView(DocumentEditor& editor, const LanguageTable& texts, Q
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setMouseTracking(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMaximumHeight(sizeHint().height());
     texts_ = timelineTexts(language_);
     connect(&editor_, &DocumentEditor::rowsChanged, this, &TimelineView::onRowsChanged);
