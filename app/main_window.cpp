@@ -566,6 +566,7 @@ void MainWindow::applyLanguage(bool startup) {
     frmEigenschaften_->applyCaptions(t);
     frmParameter_->applyCaptions(t);
     updateUndoCaptions();
+    updateVehicleChoiceText();
 }
 
 void MainWindow::konfigClick() {

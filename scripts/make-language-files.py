@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 272
+HIGHEST_ENTRY = 274
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -323,6 +323,10 @@ TEXTS = [
     # The bootloader program could not be started; followed by a line break and the path
     (272, "Das Bootloader-Programm konnte nicht gestartet werden:",
           "The bootloader program could not be started:"),
+    # Window title before the vehicle type; two blanks follow it
+    (273, "Fahrzeugauswahl:  ", "Vehicle:  "),
+    # Filter of the open and save dialogs
+    (274, "Dateien (*.kvs)", "Sequence files (*.kvs)"),
 ]
 # fmt: on
 
