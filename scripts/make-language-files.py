@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 274
+HIGHEST_ENTRY = 276
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -327,6 +327,9 @@ TEXTS = [
     (273, "Fahrzeugauswahl:  ", "Vehicle:  "),
     # Filter of the open and save dialogs
     (274, "Dateien (*.kvs)", "Sequence files (*.kvs)"),
+    # Answer buttons of the questions
+    (275, "Ja", "Yes"),
+    (276, "Nein", "No"),
 ]
 # fmt: on
 

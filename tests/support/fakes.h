@@ -59,6 +59,8 @@ class FakePrompter : public Prompter {
         return saveFileName(title, filter, suffix);
     }
     void beep() override { prompts.push_back({QStringLiteral("beep"), {}, {}, PromptIcon::None}); }
+    void setAnswerCaptions(const AnswerCaptions& captions) override { answerCaptions = captions; }
+    AnswerCaptions answerCaptions;
 
     int count(const QString& kind) const {
         int n = 0;

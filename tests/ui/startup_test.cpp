@@ -282,6 +282,8 @@ TEST_F(StartupTest, GermanAtStartKeepsTheBuiltInCaptions) {
     auto w = start();
     EXPECT_EQ(child<QAction>(*w, "Menu_1")->text(), "Neu");
     EXPECT_EQ(child<QPushButton>(*w, "cmdWeiter")->text(), "        Speichern und weiter");
+    EXPECT_EQ(prompter.answerCaptions.yes, "Ja");  // the boxes answer in German too
+    EXPECT_EQ(prompter.answerCaptions.no, "Nein");
     // The language menu lists both files, the current one ticked.
     EXPECT_EQ(child<QAction>(*w, "Auswahl_1")->text(), "Deutsch");
     EXPECT_TRUE(child<QAction>(*w, "Auswahl_1")->isChecked());
@@ -292,6 +294,8 @@ TEST_F(StartupTest, GermanAtStartKeepsTheBuiltInCaptions) {
     EXPECT_TRUE(child<QAction>(*w, "Auswahl_2")->isChecked());
     EXPECT_FALSE(child<QAction>(*w, "Auswahl_1")->isChecked());
     EXPECT_EQ(child<QAction>(*w, "Menu_1")->text(), w->texts().entry(2));
+    EXPECT_EQ(prompter.answerCaptions.yes, "Yes");
+    EXPECT_EQ(prompter.answerCaptions.cancel, "Cancel");
 }
 
 TEST_F(StartupTest, AMissingLanguageFileFallsBackToGermanAndSaysSoOnce) {
