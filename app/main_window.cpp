@@ -62,6 +62,14 @@ QGroupBox* namedFrame(QWidget* parent, const char* name, const QString& title) {
 
 const QString kNeu = QStringLiteral("Neu");
 constexpr int kEntryIntervalColumn = 230;
+// Tool tips of the buttons; the windows carry the German ones built in.
+constexpr int kEntryToolTipWeiter = 277;
+constexpr int kEntryToolTipAutomatic = 278;
+constexpr int kEntryToolTipAendern = 279;
+constexpr int kEntryToolTipSchleife = 280;
+constexpr int kEntryToolTipSchleifeL = 281;
+constexpr int kEntryToolTipSimulation = 282;
+constexpr int kEntryToolTipSimWeiter = 283;
 constexpr int kEntryLoopColumn = 231;
 }  // namespace
 
@@ -566,6 +574,12 @@ void MainWindow::applyLanguage(bool startup) {
     for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(61 + i));
     for (QTreeWidget* list : list1_)
         list->setHeaderLabels({t.entry(kEntryIntervalColumn), t.entry(kEntryLoopColumn)});
+    const std::pair<QWidget*, int> toolTips[] = {
+        {cmdWeiter_, kEntryToolTipWeiter},       {chkAutomatichWeiter_, kEntryToolTipAutomatic},
+        {cmdAendern_, kEntryToolTipAendern},     {cmdSchleife_, kEntryToolTipSchleife},
+        {cmdSchleifeL_, kEntryToolTipSchleifeL}, {cmdSilulation_, kEntryToolTipSimulation},
+        {cmdSimWeiter_, kEntryToolTipSimWeiter}};
+    for (const auto& [widget, entry] : toolTips) widget->setToolTip(t.entry(entry));
     updateOnTimeLabel();
     frmEigenschaften_->applyCaptions(t);
     frmParameter_->applyCaptions(t);

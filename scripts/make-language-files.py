@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 276
+HIGHEST_ENTRY = 283
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -330,6 +330,14 @@ TEXTS = [
     # Answer buttons of the questions
     (275, "Ja", "Yes"),
     (276, "Nein", "No"),
+    # Tool tips of the main window's buttons
+    (277, "( Space Taste )", "( Space key )"),
+    (278, "Autoamtisch weiter mit linker Maustaste", "Append automatically with the left mouse button"),
+    (279, "Werte in der Tabelle überschreiben", "Overwrite the values in the table"),
+    (280, "Erstellt eine Schleife auf die makierten Zeilen", "Creates a loop over the selected rows"),
+    (281, "Löscht eine Schleife", "Deletes a loop"),
+    (282, "Starte von vorne", "Start from the beginning"),
+    (283, "Start von Aktueller Position", "Start from the current position"),
 ]
 # fmt: on
 

@@ -269,6 +269,9 @@ TEST_F(StartupTest, EnglishReplacesEveryCaptionOfTheMainWindow) {
         EXPECT_EQ(child<QAbstractButton>(*w, b.name)->text(), t.entry(b.entry)) << b.name;
     }
     EXPECT_EQ(child<QLabel>(*w, "labInfo")->text(), t.entry(78));
+    EXPECT_EQ(child<QAbstractButton>(*w, "cmdSilulation")->toolTip(), "Start from the beginning");
+    EXPECT_EQ(child<QAbstractButton>(*w, "chkAutomatichWeiter")->toolTip(),
+              "Append automatically with the left mouse button");
     for (int i = 1; i <= 6; ++i) {
         const QString name = QStringLiteral("Frame%1").arg(i);
         EXPECT_EQ(child<QGroupBox>(*w, name.toUtf8().constData())->title(), t.entry(61 + i));
