@@ -113,6 +113,14 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setUpModule();
     setUpTimeline();
     animationExport_ = new AnimationExportCommand(*this, *context_.prompter, *exportAnimation_);
+    holdSimulationFrameWidth();
+}
+
+void MainWindow::holdSimulationFrameWidth() {
+    // The captions while a sequence plays may be shorter than the idle ones; the frame keeps the
+    // idle width so the controls beside and above it do not move during playback.
+    frames_[1]->setMinimumWidth(0);
+    frames_[1]->setMinimumWidth(frames_[1]->sizeHint().width());
 }
 
 MainWindow::~MainWindow() = default;
@@ -585,6 +593,7 @@ void MainWindow::applyLanguage(bool startup) {
     frmParameter_->applyCaptions(t);
     updateUndoCaptions();
     updateVehicleChoiceText();
+    holdSimulationFrameWidth();
 }
 
 void MainWindow::konfigClick() {

@@ -169,6 +169,23 @@ TEST_F(TimelineWindow, OnASmallWindowTheRowsScrollAndStayClickable) {
               withLamp(LampBytes{0, 0, 0, 0}, lampRows()[last], true));
 }
 
+// The buttons read "Stop" while a sequence plays, shorter than their English idle captions;
+// nothing of the window moves for it.
+TEST_F(TimelineWindow, PlaybackCaptionsDoNotMoveTheControls) {
+    auto w = startWith({{"5", "", {1, 0, 0, 0}}, {"5", "", {0, 1, 0, 0}}});
+    w->findChild<QAction*>(QStringLiteral("Auswahl_2"))->trigger();  // English
+    QApplication::processEvents();
+    auto* play = child<QPushButton>(*w, "cmdSilulation");
+    auto* edit = w->findChild<QWidget*>(QStringLiteral("Frame2"));
+    ASSERT_TRUE(edit);
+    const QRect before = edit->geometry();
+    QTest::mouseClick(play, Qt::LeftButton);
+    ASSERT_EQ(play->text(), QStringLiteral("Stop"));
+    QApplication::processEvents();
+    EXPECT_EQ(edit->geometry(), before);
+    QTest::mouseClick(play, Qt::LeftButton);  // stop
+}
+
 TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {
     Sequence many;
     for (int i = 0; i < 300; ++i) many.append({"1", "", {1, 0, 0, 0}});
