@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 283
+HIGHEST_ENTRY = 284
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -338,6 +338,8 @@ TEXTS = [
     (281, "Löscht eine Schleife", "Deletes a loop"),
     (282, "Starte von vorne", "Start from the beginning"),
     (283, "Start von Aktueller Position", "Start from the current position"),
+    # An entry of the hold-time lists: the seconds
+    (284, "%1 Sek.", "%1 sec."),
 ]
 # fmt: on
 
