@@ -61,6 +61,14 @@ QGroupBox* namedFrame(QWidget* parent, const char* name, const QString& title) {
 }
 
 const QString kNeu = QStringLiteral("Neu");
+// Tool tips of the buttons; the windows carry the German ones built in.
+constexpr int kEntryToolTipWeiter = 277;
+constexpr int kEntryToolTipAutomatic = 278;
+constexpr int kEntryToolTipAendern = 279;
+constexpr int kEntryToolTipSchleife = 280;
+constexpr int kEntryToolTipSchleifeL = 281;
+constexpr int kEntryToolTipSimulation = 282;
+constexpr int kEntryToolTipSimWeiter = 283;
 }  // namespace
 
 MainWindow::MainWindow(const AppContext& context, QWidget* parent)
@@ -103,6 +111,14 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setUpModule();
     setUpTimeline();
     animationExport_ = new AnimationExportCommand(*this, *context_.prompter, *exportAnimation_);
+    holdSimulationFrameWidth();
+}
+
+void MainWindow::holdSimulationFrameWidth() {
+    // The captions while a sequence plays may be shorter than the idle ones; the frame keeps the
+    // idle width so the controls beside and above it do not move during playback.
+    frames_[1]->setMinimumWidth(0);
+    frames_[1]->setMinimumWidth(frames_[1]->sizeHint().width());
 }
 
 MainWindow::~MainWindow() = default;
@@ -524,12 +540,17 @@ void MainWindow::applyLanguage(bool startup) {
     }
     frmParameter_->applyToolTip(texts_);
     if (timeline_) timeline_->applyLanguage();
+    // The answer buttons of every box follow the language, the German one too.
+    constexpr int kEntryYes = 275, kEntryNo = 276, kEntryOk = 33, kEntryCancel = 269;
+    context_.prompter->setAnswerCaptions({texts_.entry(kEntryYes), texts_.entry(kEntryNo),
+                                          texts_.entry(kEntryOk), texts_.entry(kEntryCancel)});
     if (sprache_ == QLatin1String("Deutsch") && startup) return;
 
     const auto& t = texts_;
     menuDatei_->menuAction()->setText(t.entry(1));
     for (int i = 1; i <= 5; ++i) menuItems_[i]->setText(t.entry(1 + i));
     menuItems_[8]->setText(t.entry(7));
+    menuItems_[9]->setText(t.entry(30));  // "Beenden", the caption of the button that does the same
     animationExport_->applyLanguage();
     menuConnect_->menuAction()->setText(t.entry(8));
     konfig_->setText(t.entry(9));
@@ -559,10 +580,18 @@ void MainWindow::applyLanguage(bool startup) {
     for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(61 + i));
     for (QTreeWidget* list : list1_)
         list->setHeaderLabels({t.entry(kEntryIntervalColumn), t.entry(kEntryLoopColumn)});
+    const std::pair<QWidget*, int> toolTips[] = {
+        {cmdWeiter_, kEntryToolTipWeiter},       {chkAutomatichWeiter_, kEntryToolTipAutomatic},
+        {cmdAendern_, kEntryToolTipAendern},     {cmdSchleife_, kEntryToolTipSchleife},
+        {cmdSchleifeL_, kEntryToolTipSchleifeL}, {cmdSilulation_, kEntryToolTipSimulation},
+        {cmdSimWeiter_, kEntryToolTipSimWeiter}};
+    for (const auto& [widget, entry] : toolTips) widget->setToolTip(t.entry(entry));
     updateOnTimeLabel();
     frmEigenschaften_->applyCaptions(t);
     frmParameter_->applyCaptions(t);
     updateUndoCaptions();
+    updateVehicleChoiceText();
+    holdSimulationFrameWidth();
 }
 
 void MainWindow::konfigClick() {

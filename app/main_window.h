@@ -164,6 +164,9 @@ class MainWindow : public QMainWindow {
     // Connects the file commands of the core to this window; a child object of the window.
     class FileCommands;
     FileCommands* files_ = nullptr;
+    void holdSimulationFrameWidth();
+    // Fahrzeug_Auswahl from the options dialog's choices, in the current language; then the title.
+    void updateVehicleChoiceText();
     // Sets the window title: document name, six blanks and Fahrzeug_Auswahl.
     void updateTitle();
     // The file side of closing: asks entry 83 when the document has unsaved changes. False when

@@ -57,10 +57,15 @@ void MainWindow::lichtAus() {
 void MainWindow::modellauswahl() {
     vireo::modellauswahl(vehicle_.model(), setup_);
     placeNumberPlates();
-    fahrzeugAuswahl_ = vireo::fahrzeugAuswahl(groupState(frmParameter_->typeChoices()),
-                                              groupState(frmParameter_->bodyChoices()),
-                                              groupState(frmParameter_->yearChoices()));
-    // The title names the document and the vehicle; it follows every change of the vehicle.
+    updateVehicleChoiceText();
+}
+
+void MainWindow::updateVehicleChoiceText() {
+    fahrzeugAuswahl_ = vireo::fahrzeugAuswahl(
+        groupState(frmParameter_->typeChoices()), groupState(frmParameter_->bodyChoices()),
+        groupState(frmParameter_->yearChoices()), texts_.entry(kEntryVehicleChoicePrefix));
+    // The title names the document and the vehicle; it follows every change of the vehicle
+    // and of the language.
     updateTitle();
 }
 

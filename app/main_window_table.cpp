@@ -158,7 +158,7 @@ void MainWindow::runEdit(const Selection& before, const std::optional<EditOutcom
     if (!outcome) return;
     // A command that leaves the rows as they were still sets the selection (a loop that was
     // not created deselects what it walked over).
-    if (!commitEdit(editor_, activeSequence_, before, *outcome))
+    if (!commitEdit(editor_, activeSequence_, before, *outcome, texts_))
         selectRows(activeList(), outcome->selection);
     if (outcome->lampsOff) lichtAus();
 }

@@ -18,8 +18,9 @@ namespace vireo {
 
 void MainWindow::setUpTimeline() {
     timeline_ = new TimelinePanel(editor_, texts_, *context_.settings, centralWidget());
-    static_cast<QBoxLayout*>(centralWidget()->layout())->addWidget(timeline_);
-    if (!timeline_->isHidden()) resize(width(), height() + timeline_->sizeHint().height());
+    // Height the window gains goes to the timeline first, up to all of its rows.
+    static_cast<QBoxLayout*>(centralWidget()->layout())->addWidget(timeline_, 1);
+    timeline_->growWindow();
     menuBar()->insertMenu(menuConnect_->menuAction(), timeline_->viewMenu());
     // The one place the meter's inputs come from.
     timeline_->meter()->setProvider([this] {

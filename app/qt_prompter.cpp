@@ -1,5 +1,6 @@
 #include "app/qt_prompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -29,10 +30,16 @@ QMessageBox::Icon boxIcon(PromptIcon icon) {
 QString titleOrDefault(const QString& title) {
     return title.isEmpty() ? kAppTitle : title;
 }
+
+void caption(QMessageBox& box, QMessageBox::StandardButton which, const QString& text) {
+    if (QAbstractButton* button = box.button(which); button && !text.isEmpty())
+        button->setText(text);
+}
 }  // namespace
 
 void QtPrompter::message(const QString& text, const QString& title, PromptIcon icon) {
     QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Ok, parent_);
+    caption(box, QMessageBox::Ok, captions_.ok);
     box.exec();
 }
 
@@ -40,16 +47,21 @@ bool QtPrompter::question(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Question, titleOrDefault(title), text,
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
+    caption(box, QMessageBox::Yes, captions_.yes);
+    caption(box, QMessageBox::No, captions_.no);
     return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtPrompter::input(const QString& prompt, const QString& title,
                                          const QString& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, titleOrDefault(title), prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(titleOrDefault(title));
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    if (!captions_.ok.isEmpty()) dialog.setOkButtonText(captions_.ok);
+    if (!captions_.cancel.isEmpty()) dialog.setCancelButtonText(captions_.cancel);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 QString QtPrompter::openFileName(const QString& title, const QString& filter) {

@@ -24,9 +24,11 @@ class QtPrompter : public Prompter {
                                   const QString& defaultSuffix,
                                   const QString& proposedPath) override;
     void beep() override;
+    void setAnswerCaptions(const AnswerCaptions& captions) override { captions_ = captions; }
 
   private:
     QPointer<QWidget> parent_;
+    AnswerCaptions captions_;
 };
 
 }  // namespace vireo

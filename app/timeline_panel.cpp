@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "config/language.h"
 #include "platform/settings_store.h"
@@ -14,6 +16,8 @@ namespace vireo {
 namespace {
 // Whether the panel is shown: "Wahr" or "Falsch"; shown when not set.
 const QString kShowTimelineKey = QStringLiteral("Zeitleiste");
+// Room kept on the screen for the window's title bar and frame.
+constexpr int kWindowFrameRoom = 40;
 }  // namespace
 
 TimelinePanel::TimelinePanel(DocumentEditor& editor, const LanguageTable& texts,
@@ -52,15 +56,33 @@ void TimelinePanel::applyLanguage() {
     meter_->refresh();
 }
 
+void TimelinePanel::growWindow() {
+    QWidget* window = this->window();
+    if (!window || window == this || isHidden()) return;
+    // Every lamp row is shown unless the screen is too short for it: then the timeline gives up
+    // rows (down to a few, which it scrolls) until the window fits.
+    const int full = view_->sizeHint().height();
+    int height = window->height() + sizeHint().height() + 6;
+    int shortfall = 0;
+    if (const QScreen* screen = window->screen())
+        shortfall = std::max(0, height - (screen->availableGeometry().height() - kWindowFrameRoom));
+    view_->setMinimumHeight(std::max(view_->minimumSizeHint().height(), full - shortfall));
+    height -= shortfall;
+    window->resize(window->width(), std::max(height, window->minimumSizeHint().height()));
+}
+
 void TimelinePanel::showPanel(bool shown) {
     settings_.write(kShowTimelineKey, shown ? QStringLiteral("Wahr") : QStringLiteral("Falsch"));
     if (shown == !isHidden()) return;
     // The window grows by the panel and shrinks back, so the controls above keep their size.
     QWidget* window = this->window();
-    const int change = sizeHint().height() + 6;
+    const int change = height() + 6;
     setVisible(shown);
-    if (window && window != this)
-        window->resize(window->width(), window->height() + (shown ? change : -change));
+    if (!window || window == this) return;
+    if (shown)
+        growWindow();
+    else
+        window->resize(window->width(), window->height() - change);
 }
 
 }  // namespace vireo

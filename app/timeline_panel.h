@@ -27,6 +27,9 @@ class TimelinePanel : public QWidget {
     QAction* showAction() const { return showAction_; }
     // Captions in the current language.
     void applyLanguage();
+    // Makes the window taller by the shown panel, as far as the screen has room; the timeline
+    // then scrolls its rows.
+    void growWindow();
 
   private:
     void showPanel(bool shown);

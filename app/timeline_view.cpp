@@ -36,11 +36,12 @@ TimelineView::TimelineView(DocumentEditor& editor, const LanguageTable& texts, Q
     : QAbstractScrollArea(parent), editor_(editor), language_(texts) {
     setObjectName(QStringLiteral("timelineView"));
     setFocusPolicy(Qt::StrongFocus);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setMouseTracking(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedHeight(G::height() + horizontalScrollBar()->sizeHint().height() + 2 * frameWidth());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMaximumHeight(sizeHint().height());
     texts_ = timelineTexts(language_);
     connect(&editor_, &DocumentEditor::rowsChanged, this, &TimelineView::onRowsChanged);
     connect(&editor_, &DocumentEditor::documentReset, this, [this] {
@@ -52,6 +53,19 @@ TimelineView::TimelineView(DocumentEditor& editor, const LanguageTable& texts, Q
         rebuild();
     });
     rebuild();
+}
+
+QSize TimelineView::sizeHint() const {
+    return {QAbstractScrollArea::sizeHint().width(),
+            G::height() + horizontalScrollBar()->sizeHint().height() + 2 * frameWidth()};
+}
+
+QSize TimelineView::minimumSizeHint() const {
+    // The ruler, the loop band and a few lamp rows.
+    constexpr int kRowsAtLeast = 2;
+    return {QAbstractScrollArea::minimumSizeHint().width(),
+            G::gridTop() + kRowsAtLeast * G::kRowHeight +
+                horizontalScrollBar()->sizeHint().height() + 2 * frameWidth()};
 }
 
 const Sequence& TimelineView::rows() const {
@@ -119,6 +133,10 @@ void TimelineView::updateScrollRange() {
     bar->setRange(0, std::max(0, geometry_.contentWidth() + kTrailingRoom - visible));
     bar->setPageStep(std::max(1, visible));
     bar->setSingleStep(std::max(1, static_cast<int>(scale_ * 5)));
+    QScrollBar* down = verticalScrollBar();
+    down->setRange(0, std::max(0, G::height() - viewport()->height()));
+    down->setPageStep(std::max(1, viewport()->height()));
+    down->setSingleStep(G::kRowHeight);
 }
 
 void TimelineView::onRowsChanged(int s, const Selection& selection) {
@@ -178,28 +196,43 @@ void TimelineView::ensureStepVisible(int step) {
         bar->setValue(right - visible);
 }
 
+void TimelineView::ensureRowVisible(int row) {
+    if (row < 0 || row >= kLampRowCount) return;
+    QScrollBar* bar = verticalScrollBar();
+    const int top = G::rowTop(row);
+    const int bottom = top + G::kRowHeight;
+    if (top < bar->value())
+        bar->setValue(top);
+    else if (bottom > bar->value() + viewport()->height())
+        bar->setValue(bottom - viewport()->height());
+}
+
 QRect TimelineView::cellViewRect(TimelineCell cell) const {
     if (cell.step < 0 || cell.step >= geometry_.stepCount() || cell.row < 0 ||
         cell.row >= kLampRowCount)
         return {};
-    return geometry_.cellRect(cell).translated(viewX(0, horizontalScrollBar()->value()), 0);
+    return geometry_.cellRect(cell).translated(viewX(0, horizontalScrollBar()->value()),
+                                               -verticalScrollBar()->value());
 }
 
 std::optional<TimelineCell> TimelineView::cellAtViewPoint(QPoint point) const {
     if (point.x() < G::kLabelWidth) return std::nullopt;
-    return geometry_.cellAt(QPoint(contentX(point.x(), horizontalScrollBar()->value()), point.y()));
+    return geometry_.cellAt(QPoint(contentX(point.x(), horizontalScrollBar()->value()),
+                                   point.y() + verticalScrollBar()->value()));
 }
 
 void TimelineView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
+    // Rows scrolled up by the vertical bar: the picture is drawn that much higher.
+    const int scrollY = verticalScrollBar()->value();
+    painter.translate(0, -scrollY);
     const TimelineScene scene{&rows(), &geometry_, &loops_, &texts_, marks()};
     paintTimeline(painter, scene, horizontalScrollBar()->value(), viewport()->width(),
-                  event->rect());
+                  event->rect().translated(0, scrollY));
     // Below the grid (a taller viewport than the picture) stays plain.
-    if (viewport()->height() > G::height())
-        painter.fillRect(
-            QRect(0, G::height(), viewport()->width(), viewport()->height() - G::height()),
-            palette().window());
+    const int below = scrollY + viewport()->height() - G::height();
+    if (below > 0)
+        painter.fillRect(QRect(0, G::height(), viewport()->width(), below), palette().window());
 }
 
 void TimelineView::resizeEvent(QResizeEvent* event) {
@@ -289,6 +322,7 @@ void TimelineView::moveFocus(int dStep, int dRow, bool extend) {
     cell.row = std::clamp(cell.row + dRow, 0, kLampRowCount - 1);
     focus_ = cell;
     ensureStepVisible(cell.step);
+    ensureRowVisible(cell.row);
     if (dStep != 0) {
         if (extend)
             chooseSteps(stepSelection(selection_, cell.step, true));

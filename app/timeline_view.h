@@ -43,6 +43,11 @@ class TimelineView : public QAbstractScrollArea {
     QRect cellViewRect(TimelineCell cell) const;
     std::optional<TimelineCell> cellAtViewPoint(QPoint point) const;
 
+    // Tall enough for every lamp row; the view takes less on a small screen and then scrolls
+    // its rows vertically.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
   Q_SIGNALS:
     // The user selected steps in the timeline.
     void selectionChosen(const vireo::Selection& selection);
@@ -73,6 +78,7 @@ class TimelineView : public QAbstractScrollArea {
     void onRowsChanged(int s, const Selection& selection);
     void updateColumns(int first, int last);
     void ensureStepVisible(int step);
+    void ensureRowVisible(int row);
     void chooseSteps(const Selection& selection);
     void moveFocus(int dStep, int dRow, bool extend);
     void switchAt(TimelineCell anchor, int endStep);

@@ -16,9 +16,9 @@ namespace vireo {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Dateien (*.kvs)");
+constexpr int kEntryNewDocumentName = 2;  // "Neu", also the caption of the menu item
+constexpr int kEntryFileFilter = 274;     // "Dateien (*.kvs)"
 const QString kSuffix = QStringLiteral("kvs");
-const QString kNewName = QStringLiteral("Neu");
 const QString kTitleGap = QStringLiteral("      ");
 
 constexpr int kEntryLoadTitle = 82;
@@ -94,14 +94,15 @@ QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& lan
 
 FileMenu::FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
                    FileMenuHost& host)
-    : editor_(editor),
-      prompter_(prompter),
-      language_(language),
-      host_(host),
-      documentName_(kNewName) {}
+    : editor_(editor), prompter_(prompter), language_(language), host_(host), documentName_() {}
+
+QString FileMenu::documentName() const {
+    // A new document is named in the current language.
+    return documentName_.isEmpty() ? language_.entry(kEntryNewDocumentName) : documentName_;
+}
 
 QString FileMenu::titleText() const {
-    return documentName_ + kTitleGap + host_.vehicleChoiceText();
+    return documentName() + kTitleGap + host_.vehicleChoiceText();
 }
 
 void FileMenu::refreshTitle() {
@@ -130,7 +131,7 @@ void FileMenu::resetToNew() {
     empty.model = editor_.document().model;
     empty.options = editor_.document().options;
     editor_.reset(empty);
-    documentName_ = kNewName;
+    documentName_.clear();
     refreshTitle();
     host_.setPositionLabel(QStringLiteral("Position 0"));
 }
@@ -148,7 +149,7 @@ bool FileMenu::open() {
 
 bool FileMenu::openFlow() {
     if (!settleUnsavedChanges()) return false;
-    const QString chosen = prompter_.openFileName(dialogTitle(), kFilter);
+    const QString chosen = prompter_.openFileName(dialogTitle(), language_.entry(kEntryFileFilter));
     if (chosen.isEmpty()) return false;
     return takeOver(chosen);
 }
@@ -253,7 +254,7 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
     if (!alwaysAsk && !path_.isEmpty() && fileExistsExactly(path_)) {
         target = path_;
     } else {
-        target = prompter_.saveFileName(dialogTitle(), kFilter, kSuffix);
+        target = prompter_.saveFileName(dialogTitle(), language_.entry(kEntryFileFilter), kSuffix);
         if (target.isEmpty()) return SaveOutcome::Cancelled;
     }
 

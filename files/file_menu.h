@@ -37,7 +37,7 @@ class FileMenu {
     const QString& path() const { return path_; }
     // The document's name in the window title: "Neu", the opened path, or the saved path
     // without its last four characters.
-    const QString& documentName() const { return documentName_; }
+    QString documentName() const;
     // The whole title: the document name, six blanks and the vehicle choice text.
     QString titleText() const;
     // Sets the window title anew, for example after another vehicle was chosen.

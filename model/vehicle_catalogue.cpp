@@ -60,10 +60,9 @@ static const OptionButtonState* firstTicked(const OptionGroupState& group) {
 }
 
 QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& body,
-                        const OptionGroupState& year) {
+                        const OptionGroupState& year, const QString& prefix) {
     QString text;
-    if (const auto* t = firstTicked(type))
-        text = QStringLiteral("Fahrzeugauswahl:  ") + t->caption + QStringLiteral(" / ");
+    if (const auto* t = firstTicked(type)) text = prefix + t->caption + QStringLiteral(" / ");
     if (const auto* b = firstTicked(body)) text += b->caption;
     if (const auto* y = firstTicked(year); y && y->enabled)
         text += QStringLiteral(" / ") + y->caption;

@@ -44,10 +44,13 @@ struct OptionButtonState {
 using OptionGroupState = QVector<OptionButtonState>;  // index 0 = option index 1
 
 // Fahrzeug_Auswahl from the type, body and year option groups: the first ticked type gives
-// "Fahrzeugauswahl:  " + caption + " / ", the first ticked body its caption, the first ticked
-// year (when enabled) " / " + caption.
+// prefix + caption + " / ", the first ticked body its caption, the first ticked year (when
+// enabled) " / " + caption. The prefix is the language's text; the built-in German one is
+// "Fahrzeugauswahl:  ".
+constexpr int kEntryVehicleChoicePrefix = 273;
 QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& body,
-                        const OptionGroupState& year);
+                        const OptionGroupState& year,
+                        const QString& prefix = QStringLiteral("Fahrzeugauswahl:  "));
 
 // The catalogue of coded-model names (Modellnamen), indices 0..50; unlisted entries are empty.
 constexpr int kModellnamenCount = 51;

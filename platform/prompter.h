@@ -7,6 +7,15 @@ namespace vireo {
 
 enum class PromptIcon { None, Information, Warning, Question, Error };
 
+// The captions of the answer buttons in the language in use; an empty caption leaves the
+// platform's own.
+struct AnswerCaptions {
+    QString yes;
+    QString no;
+    QString ok;
+    QString cancel;
+};
+
 // Every question and message the program puts to the user goes through this seam, so the rules
 // that decide what to ask live in the core and tests can script the answers.
 class Prompter {
@@ -32,6 +41,8 @@ class Prompter {
         return saveFileName(title, filter, defaultSuffix);
     }
     virtual void beep() = 0;
+    // The answer buttons from now on; prompters without buttons of their own ignore it.
+    virtual void setAnswerCaptions(const AnswerCaptions& captions) { Q_UNUSED(captions); }
 };
 
 }  // namespace vireo

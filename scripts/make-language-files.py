@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 272
+HIGHEST_ENTRY = 284
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -323,6 +323,23 @@ TEXTS = [
     # The bootloader program could not be started; followed by a line break and the path
     (272, "Das Bootloader-Programm konnte nicht gestartet werden:",
           "The bootloader program could not be started:"),
+    # Window title before the vehicle type; two blanks follow it
+    (273, "Fahrzeugauswahl:  ", "Vehicle:  "),
+    # Filter of the open and save dialogs
+    (274, "Dateien (*.kvs)", "Sequence files (*.kvs)"),
+    # Answer buttons of the questions
+    (275, "Ja", "Yes"),
+    (276, "Nein", "No"),
+    # Tool tips of the main window's buttons
+    (277, "( Space Taste )", "( Space key )"),
+    (278, "Autoamtisch weiter mit linker Maustaste", "Append automatically with the left mouse button"),
+    (279, "Werte in der Tabelle überschreiben", "Overwrite the values in the table"),
+    (280, "Erstellt eine Schleife auf die makierten Zeilen", "Creates a loop over the selected rows"),
+    (281, "Löscht eine Schleife", "Deletes a loop"),
+    (282, "Starte von vorne", "Start from the beginning"),
+    (283, "Start von Aktueller Position", "Start from the current position"),
+    # An entry of the hold-time lists: the seconds
+    (284, "%1 Sek.", "%1 sec."),
 ]
 # fmt: on
 

@@ -27,7 +27,7 @@ std::optional<QList<int>> rowsToCopy(const Sequence& rows, const Selection& sele
 }
 
 std::optional<EditOutcome> pasteAt(const Sequence& rows, const Selection& selection,
-                                   const CopyBuffer& buffer, int position, const QString& label,
+                                   const CopyBuffer& buffer, int position, int labelEntry,
                                    EditContext& context) {
     if (!hasCurrentRow(rows, selection) || buffer.isEmpty()) return std::nullopt;
     if (rows.size() + buffer.entries().size() > kMaxRows) {
@@ -39,7 +39,7 @@ std::optional<EditOutcome> pasteAt(const Sequence& rows, const Selection& select
         grown.insert(position + b, buffer.entries()[b]);
     auto checked = runLoopCheck(grown, context);
     if (!checked) return std::nullopt;
-    return EditOutcome{*checked, selection, label};
+    return EditOutcome{*checked, selection, labelEntry};
 }
 
 }  // namespace
@@ -70,18 +70,18 @@ std::optional<EditOutcome> cutRows(const Sequence& rows, const Selection& select
     buffer.set(std::move(copied));
     kept = tidyMarkers(tidyMarkers(std::move(kept)));
     const Selection after = selectionAfterRemoval(*selected, kept.size());
-    return EditOutcome{std::move(kept), after, QStringLiteral("Ausschneiden")};
+    return EditOutcome{std::move(kept), after, 17};  // "Ausschneiden"
 }
 
 std::optional<EditOutcome> pasteRows(const Sequence& rows, const Selection& selection,
                                      const CopyBuffer& buffer, EditContext& context) {
-    return pasteAt(rows, selection, buffer, selection.current, QStringLiteral("Einfügen"), context);
+    return pasteAt(rows, selection, buffer, selection.current, 18, context);  // "Einfügen"
 }
 
 std::optional<EditOutcome> pasteRowsAtEnd(const Sequence& rows, const Selection& selection,
                                           const CopyBuffer& buffer, EditContext& context) {
-    return pasteAt(rows, selection, buffer, rows.size(), QStringLiteral("Einfügen an Tabellenende"),
-                   context);
+    // "Einfügen an Tabellenende"
+    return pasteAt(rows, selection, buffer, rows.size(), 19, context);
 }
 
 }  // namespace vireo

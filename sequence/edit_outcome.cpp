@@ -7,10 +7,20 @@
 namespace vireo {
 
 bool commitEdit(DocumentEditor& editor, int s, const Selection& selectionBefore,
-                const EditOutcome& outcome) {
+                const EditOutcome& outcome, const LanguageTable& texts) {
     if (editor.sequence(s) == outcome.rows) return false;
-    editor.commit(s, outcome.rows, selectionBefore, outcome.selection, outcome.label);
+    editor.commit(s, outcome.rows, selectionBefore, outcome.selection,
+                  undoStepText(texts, outcome.labelEntry));
     return true;
+}
+
+QString undoStepText(const LanguageTable& texts, int entry) {
+    QString text = texts.entry(entry);
+    // "&&" is a literal ampersand; a single "&" marks the accelerator.
+    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return text.trimmed();
 }
 
 QList<int> validSelectedRows(const Selection& selection, int rowCount) {

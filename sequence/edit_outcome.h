@@ -25,15 +25,19 @@ struct EditContext {
 struct EditOutcome {
     Sequence rows;
     Selection selection;
-    QString label;          // text of the undo step
+    int labelEntry = 0;     // language entry of the command's caption, the undo step's text
     bool lampsOff = false;  // the command switches all lamps off afterwards
 };
 
 // Commits an outcome to sequence s as one undo step, with the selection the command started
-// from. Returns false when the rows did not change; the window then only shows the outcome's
-// selection (some commands change nothing but the selection).
+// from, named in the current language. Returns false when the rows did not change; the window
+// then only shows the outcome's selection (some commands change nothing but the selection).
 bool commitEdit(DocumentEditor& editor, int s, const Selection& selectionBefore,
-                const EditOutcome& outcome);
+                const EditOutcome& outcome, const LanguageTable& texts);
+
+// A command's caption as the text of an undo step: without its accelerator marks and the
+// blanks that place it on its button.
+QString undoStepText(const LanguageTable& texts, int entry);
 
 // The selected rows that exist in a table of rowCount rows, ascending.
 QList<int> validSelectedRows(const Selection& selection, int rowCount);

@@ -52,7 +52,7 @@ std::optional<EditOutcome> createLoop(const Sequence& rows, const Selection& sel
     const Run run = firstSelectedRun(rows.size(), selection);
     if (run.first < 0) return std::nullopt;
 
-    EditOutcome out{rows, selection, QStringLiteral("Schleife erstellen")};
+    EditOutcome out{rows, selection, 26};  // "Schleife erstellen"
     out.selection.rows.clear();
     for (int r : validSelectedRows(selection, rows.size()))
         if (r > run.last) out.selection.rows << r;
@@ -102,7 +102,7 @@ std::optional<EditOutcome> deleteLoop(const Sequence& rows, const Selection& sel
     const bool oneRowLeft = (loop.last - loop.first) - (sel.last - sel.first) == 1;
     const Run clear = (strictlyInside || oneRowLeft) ? loop : sel;
 
-    EditOutcome out{rows, selection, QStringLiteral("Schleife löschen")};
+    EditOutcome out{rows, selection, 27};  // "Schleife löschen"
     for (int r = clear.first; r <= clear.last; ++r) out.rows[r].loop.clear();
     return out;
 }

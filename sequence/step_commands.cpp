@@ -11,7 +11,7 @@ std::optional<EditOutcome> changeRows(const Sequence& rows, const Selection& sel
                                       const QLocale& locale) {
     const QList<int> selected = validSelectedRows(selection, rows.size());
     if (selected.isEmpty()) return std::nullopt;
-    EditOutcome out{rows, selection, QStringLiteral("Ändern")};
+    EditOutcome out{rows, selection, 23};  // "&Ändern"
     for (int p : selected) {
         if (selected.size() == 1) out.rows[p].lamps = currentLamps;
         out.rows[p].time = tenthsText(sliderValue, locale);
@@ -33,7 +33,7 @@ std::optional<EditOutcome> insertRow(const Sequence& rows, const Selection& sele
     grown.insert(p, Step{tenthsText(sliderValue, context.locale), marker, LampBytes{}});
     auto checked = runLoopCheck(grown, context);
     if (!checked) return std::nullopt;
-    return EditOutcome{*checked, selection, QStringLiteral("Zeile einfügen"), true};
+    return EditOutcome{*checked, selection, 24, true};  // "Zeile &einfügen"
 }
 
 Selection selectionAfterRemoval(const QList<int>& removed, int rowsLeft) {
@@ -47,7 +47,7 @@ std::optional<EditOutcome> deleteRows(const Sequence& rows, const Selection& sel
     const QList<int> selected = validSelectedRows(selection, rows.size());
     if (selected.isEmpty()) return std::nullopt;
     if (!context.prompter.question(context.language.entry(80), QString())) return std::nullopt;
-    EditOutcome out{{}, {}, QStringLiteral("Zeile(n) löschen"), true};
+    EditOutcome out{{}, {}, 25, true};  // "Zeile(n) &löschen"
     for (int i = 0; i < rows.size(); ++i)
         if (!selected.contains(i)) out.rows.append(rows[i]);
     out.selection = selectionAfterRemoval(selected, out.rows.size());

@@ -12,7 +12,7 @@ std::optional<EditOutcome> appendStep(const Sequence& rows, const Selection& sel
         refuse(context, EditLimit::TableFull);
         return std::nullopt;
     }
-    EditOutcome out{rows, selection, QStringLiteral("Speichern und weiter"), true};
+    EditOutcome out{rows, selection, 31, true};  // "Speichern und weiter"
     out.rows.append(Step{tenthsText(sliderValue, context.locale), QString(), lamps});
     return out;
 }

@@ -276,6 +276,11 @@ void FrmParameter::applyCaptions(const LanguageTable& table) {
     box(OptionBoxId::SpiegelKurz)->setText(mirror + table.entry(155));
     box(OptionBoxId::SpiegelLang)->setText(mirror + table.entry(156));
     frame4_->setTitle(table.entry(152));
+    // The hold-time lists keep their positions; only the unit follows the language.
+    constexpr int kEntryHoldTimeItem = 284;
+    for (QComboBox* list : {combBegruessung_, combVerabschiedung_})
+        for (int i = 0; i < list->count(); ++i)
+            list->setItemText(i, table.entry(kEntryHoldTimeItem).arg((i + 1) * 10));
 }
 
 }  // namespace vireo

@@ -79,7 +79,7 @@ class FileMenuTest : public ::testing::Test {
 TEST_F(FileMenuTest, NewAsksOnlyWithUnsavedChanges) {
     menu.newDocument();
     EXPECT_EQ(prompter.count("question"), 0);
-    EXPECT_EQ(host.title, "Neu" + gap + "Mini R56");
+    EXPECT_EQ(host.title, language.entry(2) + gap + "Mini R56");  // "Neu"
     EXPECT_EQ(host.position, "Position 0");
     EXPECT_EQ(host.lampsOffCalls, 1);
 
@@ -320,7 +320,7 @@ TEST_F(FileMenuTest, CommandLineFileAtStart) {
     EXPECT_EQ(menu.openAtStart(path).verdict, KvsVerdict::Damaged);
     EXPECT_TRUE(editor.document().isEmpty());
     EXPECT_TRUE(menu.path().isEmpty());
-    EXPECT_EQ(host.title, "Neu" + gap + "Mini R56");
+    EXPECT_EQ(host.title, language.entry(2) + gap + "Mini R56");  // "Neu"
     EXPECT_TRUE(prompter.prompts.empty());
 
     EXPECT_EQ(menu.openAtStart(dir.filePath("missing.kvs")).verdict, KvsVerdict::Unreadable);

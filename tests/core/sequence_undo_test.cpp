@@ -23,27 +23,32 @@ TEST(SequenceUndo, EveryCommandKindRoundTrips) {
     using Command = std::function<std::optional<EditOutcome>(const Sequence&, const Selection&)>;
     const struct {
         const char* name;
+        const char* undoText;  // the command's caption without accelerator and blanks
         Command run;
     } commands[] = {
-        {"append",
+        {"append", "Speichern und weiter",
          [&](auto& r, auto& s) {
              return appendStep(r, s, 12, {1, 2, 3, 4}, f.context);
          }},
-        {"change",
+        {"change", "Ändern",
          [&](auto& r, auto& s) {
              return changeRows(r, s, 12, {1, 2, 3, 4});
          }},
-        {"insert", [&](auto& r, auto& s) { return insertRow(r, s, 12, f.context); }},
-        {"delete", [&](auto& r, auto& s) { return deleteRows(r, s, f.context); }},
-        {"cut",
+        {"insert", "Zeile einfügen",
+         [&](auto& r, auto& s) { return insertRow(r, s, 12, f.context); }},
+        {"delete", "Zeile(n) löschen",
+         [&](auto& r, auto& s) { return deleteRows(r, s, f.context); }},
+        {"cut", "Ausschneiden",
          [&](auto& r, auto& s) {
              CopyBuffer b;
              return cutRows(r, s, b, f.context);
          }},
-        {"paste", [&](auto& r, auto& s) { return pasteRows(r, s, buffer, f.context); }},
-        {"paste at end", [&](auto& r, auto& s) { return pasteRowsAtEnd(r, s, buffer, f.context); }},
-        {"create loop", [&](auto& r, auto& s) { return createLoop(r, s, f.context); }},
-        {"delete loop", [&](auto& r, auto& s) { return deleteLoop(r, s); }},
+        {"paste", "Einfügen", [&](auto& r, auto& s) { return pasteRows(r, s, buffer, f.context); }},
+        {"paste at end", "Einfügen an Tabellenende",
+         [&](auto& r, auto& s) { return pasteRowsAtEnd(r, s, buffer, f.context); }},
+        {"create loop", "Schleife erstellen",
+         [&](auto& r, auto& s) { return createLoop(r, s, f.context); }},
+        {"delete loop", "Schleife löschen", [&](auto& r, auto& s) { return deleteLoop(r, s); }},
     };
     for (const auto& c : commands) {
         DocumentEditor editor;
@@ -56,9 +61,9 @@ TEST(SequenceUndo, EveryCommandKindRoundTrips) {
         const Selection before = positions({2, 3}, 3);
         const auto out = c.run(editor.sequence(kGoodbye), before);
         ASSERT_TRUE(out) << c.name;
-        ASSERT_TRUE(commitEdit(editor, kGoodbye, before, *out)) << c.name;
+        ASSERT_TRUE(commitEdit(editor, kGoodbye, before, *out, LanguageTable::builtIn())) << c.name;
         EXPECT_EQ(editor.sequence(kGoodbye), out->rows) << c.name;
-        EXPECT_EQ(editor.undoStack()->undoText(), out->label);
+        EXPECT_EQ(editor.undoStack()->undoText(), QString::fromUtf8(c.undoText)) << c.name;
 
         editor.undoStack()->undo();
         EXPECT_EQ(editor.sequence(kGoodbye), doc.sequences[kGoodbye]) << c.name;
@@ -68,4 +73,30 @@ TEST(SequenceUndo, EveryCommandKindRoundTrips) {
         EXPECT_EQ(shown, out->selection) << c.name;
         EXPECT_TRUE(editor.sequence(kWelcome).isEmpty());
     }
+}
+
+// The undo step takes its name from the language in use, as the command's button does.
+TEST(SequenceUndo, StepsAreNamedInTheCurrentLanguage) {
+    LanguageTable english;
+    english.parse(
+        QByteArray("0001File\r\n0002New\r\n0003Open\r\n0004Save\r\n0005Save as\r\n"
+                   "0006Properties\r\n0007Module update\r\n0008Connection\r\n"
+                   "0009Configuration\r\n0010Info\r\n0011Read module type\r\n"
+                   "0012About\r\n0013Help\r\n0014Start help\r\n0015Show areas\r\n"
+                   "0016Copy\r\n0017Cut\r\n0018Paste\r\n0019Paste at end\r\n"
+                   "0020Simula&tion |>\r\n0021Simulation >>\r\n0022All lamps &off\r\n"
+                   "0023C&hange\r\n0024&Insert row\r\n0025&Delete row(s)\r\n"
+                   "0026Create loop\r\n0027Delete loop\r\n0028&Memory required\r\n"
+                   "0029&Send data\r\n0030Exit\r\n0031        Save and next\r\n"));
+    EXPECT_EQ(undoStepText(english, 31), QStringLiteral("Save and next"));
+    EXPECT_EQ(undoStepText(english, 23), QStringLiteral("Change"));
+    EXPECT_EQ(undoStepText(english, 25), QStringLiteral("Delete row(s)"));
+
+    EditFixture f;
+    DocumentEditor editor;
+    const Selection none;
+    const auto out = appendStep(editor.sequence(kWelcome), none, 5, {1, 0, 0, 0}, f.context);
+    ASSERT_TRUE(out);
+    ASSERT_TRUE(commitEdit(editor, kWelcome, none, *out, english));
+    EXPECT_EQ(editor.undoStack()->undoText(), QStringLiteral("Save and next"));
 }

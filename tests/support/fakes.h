@@ -44,12 +44,13 @@ class FakePrompter : public Prompter {
         inputAnswers.pop_front();
         return a;
     }
-    QString openFileName(const QString& title, const QString&) override {
-        prompts.push_back({QStringLiteral("open"), QString(), title, PromptIcon::None});
+    // The text of an open or save prompt is the dialog's filter.
+    QString openFileName(const QString& title, const QString& filter) override {
+        prompts.push_back({QStringLiteral("open"), filter, title, PromptIcon::None});
         return takeFile();
     }
-    QString saveFileName(const QString& title, const QString&, const QString&) override {
-        prompts.push_back({QStringLiteral("save"), QString(), title, PromptIcon::None});
+    QString saveFileName(const QString& title, const QString& filter, const QString&) override {
+        prompts.push_back({QStringLiteral("save"), filter, title, PromptIcon::None});
         return takeFile();
     }
     QString saveFileNameProposing(const QString& title, const QString& filter,
@@ -58,6 +59,8 @@ class FakePrompter : public Prompter {
         return saveFileName(title, filter, suffix);
     }
     void beep() override { prompts.push_back({QStringLiteral("beep"), {}, {}, PromptIcon::None}); }
+    void setAnswerCaptions(const AnswerCaptions& captions) override { answerCaptions = captions; }
+    AnswerCaptions answerCaptions;
 
     int count(const QString& kind) const {
         int n = 0;

@@ -152,7 +152,7 @@ TEST_F(FileListsWindowTest, TheExamplesAreListedByTitleAndOpenAsANewDocument) {
     EXPECT_EQ(w->editor().document().sequences, example.document.sequences);
     EXPECT_EQ(w->editor().document().model, "111");  // the vehicle chosen before
     EXPECT_TRUE(w->dateiPfad().isEmpty());
-    EXPECT_TRUE(w->windowTitle().startsWith(QStringLiteral("Neu")));
+    EXPECT_TRUE(w->windowTitle().startsWith(QStringLiteral("New      ")));
     EXPECT_TRUE(prompter.prompts.empty());
 }
 

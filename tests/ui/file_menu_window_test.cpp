@@ -97,6 +97,24 @@ TEST_F(FileMenuWindowTest, ADamagedFileOnTheCommandLineLeavesAnEmptyNewDocument)
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("labPos"))->text(), "Position 0");
 }
 
+// The title and the file dialogs speak the language in use; German keeps its built-in texts.
+TEST_F(FileMenuWindowTest, TitleAndFileDialogsFollowTheLanguage) {
+    auto w = start();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Neu      Fahrzeugauswahl:  BMW 7er / Limousine / "
+                                               "Modell ab 10.2006"));
+    trigger(*w, 2);  // the open dialog is cancelled
+    ASSERT_EQ(prompter.count("open"), 1);
+    EXPECT_EQ(prompter.prompts.back().text, QStringLiteral("Dateien (*.kvs)"));
+
+    w->findChild<QAction*>(QStringLiteral("Auswahl_2"))->trigger();  // English
+    EXPECT_EQ(w->windowTitle(),
+              QStringLiteral("New      Vehicle:  BMW 7 Series / Saloon / Model from 10.2006"));
+    appendStep(*w);
+    trigger(*w, 4);  // the save dialog is cancelled
+    ASSERT_EQ(prompter.count("save"), 1);
+    EXPECT_EQ(prompter.prompts.back().text, QStringLiteral("Sequence files (*.kvs)"));
+}
+
 TEST_F(FileMenuWindowTest, OpenThenSaveWritesBackWithoutADialog) {
     const QString path = writeFile(QStringLiteral("Blinker.kvs"), saved);
     auto w = start();

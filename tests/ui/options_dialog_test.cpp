@@ -112,3 +112,18 @@ TEST_F(ParameterDialog, CaptionsComeFromTheLanguageTable) {
     EXPECT_EQ(child<QCheckBox>("chkSpiegel_Lang")->text(), QStringLiteral("E177, E156"));
     EXPECT_EQ(dialog.bodyChoices()[4].caption, QStringLiteral("E48"));
 }
+
+// The hold-time lists name their unit in the language; the chosen position stays.
+TEST_F(ParameterDialog, HoldTimesSpeakTheLanguage) {
+    auto* welcome = child<QComboBox>("combBegrüßung");
+    welcome->setCurrentIndex(4);
+    LanguageTable english;
+    ASSERT_EQ(english.load(QStringLiteral(VIREO_LANG_DIR), QStringLiteral("English")),
+              LanguageTable::Status::Ok);
+    dialog.applyCaptions(english);
+    EXPECT_EQ(welcome->itemText(0), QStringLiteral("10 sec."));
+    EXPECT_EQ(child<QComboBox>("combVerabschiedung")->itemText(11), QStringLiteral("120 sec."));
+    EXPECT_EQ(welcome->currentIndex(), 4);
+    dialog.applyCaptions(LanguageTable::builtIn());
+    EXPECT_EQ(welcome->currentText(), QStringLiteral("50 Sek."));
+}

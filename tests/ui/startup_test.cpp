@@ -241,10 +241,10 @@ TEST_F(StartupTest, EnglishReplacesEveryCaptionOfTheMainWindow) {
     const struct {
         const char* name;
         int entry;
-    } actions[] = {{"Menu_1", 2},    {"Menu_2", 3},    {"Menu_3", 4},   {"Menu_4", 5},
-                   {"Menu_5", 6},    {"Menu_8", 7},    {"Konfig", 9},   {"M_Type", 11},
-                   {"About", 12},    {"Help", 14},     {"Bereich", 15}, {"List_1_1", 16},
-                   {"List_1_2", 17}, {"List_1_3", 18}, {"List_1_4", 19}};
+    } actions[] = {{"Menu_1", 2},    {"Menu_2", 3},    {"Menu_3", 4},    {"Menu_4", 5},
+                   {"Menu_5", 6},    {"Menu_8", 7},    {"Konfig", 9},    {"M_Type", 11},
+                   {"About", 12},    {"Help", 14},     {"Bereich", 15},  {"List_1_1", 16},
+                   {"List_1_2", 17}, {"List_1_3", 18}, {"List_1_4", 19}, {"Menu_9", 30}};
     for (const auto& a : actions) {
         const QString expected = t.entry(a.entry);
         EXPECT_FALSE(expected.isEmpty()) << a.entry;
@@ -269,6 +269,9 @@ TEST_F(StartupTest, EnglishReplacesEveryCaptionOfTheMainWindow) {
         EXPECT_EQ(child<QAbstractButton>(*w, b.name)->text(), t.entry(b.entry)) << b.name;
     }
     EXPECT_EQ(child<QLabel>(*w, "labInfo")->text(), t.entry(78));
+    EXPECT_EQ(child<QAbstractButton>(*w, "cmdSilulation")->toolTip(), "Start from the beginning");
+    EXPECT_EQ(child<QAbstractButton>(*w, "chkAutomatichWeiter")->toolTip(),
+              "Append automatically with the left mouse button");
     for (int i = 1; i <= 6; ++i) {
         const QString name = QStringLiteral("Frame%1").arg(i);
         EXPECT_EQ(child<QGroupBox>(*w, name.toUtf8().constData())->title(), t.entry(61 + i));
@@ -282,6 +285,8 @@ TEST_F(StartupTest, GermanAtStartKeepsTheBuiltInCaptions) {
     auto w = start();
     EXPECT_EQ(child<QAction>(*w, "Menu_1")->text(), "Neu");
     EXPECT_EQ(child<QPushButton>(*w, "cmdWeiter")->text(), "        Speichern und weiter");
+    EXPECT_EQ(prompter.answerCaptions.yes, "Ja");  // the boxes answer in German too
+    EXPECT_EQ(prompter.answerCaptions.no, "Nein");
     // The language menu lists both files, the current one ticked.
     EXPECT_EQ(child<QAction>(*w, "Auswahl_1")->text(), "Deutsch");
     EXPECT_TRUE(child<QAction>(*w, "Auswahl_1")->isChecked());
@@ -292,6 +297,8 @@ TEST_F(StartupTest, GermanAtStartKeepsTheBuiltInCaptions) {
     EXPECT_TRUE(child<QAction>(*w, "Auswahl_2")->isChecked());
     EXPECT_FALSE(child<QAction>(*w, "Auswahl_1")->isChecked());
     EXPECT_EQ(child<QAction>(*w, "Menu_1")->text(), w->texts().entry(2));
+    EXPECT_EQ(prompter.answerCaptions.yes, "Yes");
+    EXPECT_EQ(prompter.answerCaptions.cancel, "Cancel");
 }
 
 TEST_F(StartupTest, AMissingLanguageFileFallsBackToGermanAndSaysSoOnce) {

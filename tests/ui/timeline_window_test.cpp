@@ -2,6 +2,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -145,6 +146,44 @@ TEST_F(TimelineWindow, PlaybackMovesTheCursor) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return view->playbackStep() == 2; }, 5000));
     QTest::mouseClick(play, Qt::LeftButton);  // stop
     EXPECT_EQ(view->playbackStep(), -1);
+}
+
+// A window shorter than the whole timeline (a small screen) keeps the meter in view and
+// scrolls the lamp rows; a scrolled cell is still the one a click switches.
+TEST_F(TimelineWindow, OnASmallWindowTheRowsScrollAndStayClickable) {
+    auto w = startWith({{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    EXPECT_LT(view->minimumSizeHint().height(), view->sizeHint().height() / 2);
+    w->resize(w->width(), w->minimumSizeHint().height());
+    QApplication::processEvents();
+    EXPECT_LT(view->height(), view->sizeHint().height());
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    const int last = kLampRowCount - 1;
+    const QPoint cell = centre(view, 1, last);
+    EXPECT_TRUE(view->viewport()->rect().contains(cell));
+    EXPECT_EQ(view->cellAtViewPoint(cell), (TimelineCell{1, last}));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps,
+              withLamp(LampBytes{0, 0, 0, 0}, lampRows()[last], true));
+}
+
+// The buttons read "Stop" while a sequence plays, shorter than their English idle captions;
+// nothing of the window moves for it.
+TEST_F(TimelineWindow, PlaybackCaptionsDoNotMoveTheControls) {
+    auto w = startWith({{"5", "", {1, 0, 0, 0}}, {"5", "", {0, 1, 0, 0}}});
+    w->findChild<QAction*>(QStringLiteral("Auswahl_2"))->trigger();  // English
+    QApplication::processEvents();
+    auto* play = child<QPushButton>(*w, "cmdSilulation");
+    auto* edit = w->findChild<QWidget*>(QStringLiteral("Frame2"));
+    ASSERT_TRUE(edit);
+    const QRect before = edit->geometry();
+    QTest::mouseClick(play, Qt::LeftButton);
+    ASSERT_EQ(play->text(), QStringLiteral("Stop"));
+    QApplication::processEvents();
+    EXPECT_EQ(edit->geometry(), before);
+    QTest::mouseClick(play, Qt::LeftButton);  // stop
 }
 
 TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {

@@ -105,8 +105,12 @@ int main(int argc, char** argv) {
         Q_EMIT list->itemClicked(list->topLevelItem(2), 0);
     }
     // The timeline zoomed in so the short sample fills more of its width.
-    if (auto* view = window->findChild<vireo::TimelineView*>(QStringLiteral("timelineView")))
+    if (auto* view = window->findChild<vireo::TimelineView*>(QStringLiteral("timelineView"))) {
         view->setScale(12.0);
+        // The offscreen screen is small: the window grows so the timeline shows every lamp row.
+        view->setMinimumHeight(view->sizeHint().height());
+        window->resize(window->width(), window->minimumSizeHint().height());
+    }
     save(window.get(), file("main-window"));
     // The timeline panel alone, at the main window's width, with its memory meter.
     if (auto* timeline = window->findChild<QWidget*>(QStringLiteral("timelinePanel")))
