@@ -8,8 +8,9 @@ namespace vireo {
 
 // Whether a reply holds every byte its frame can bring, so waiting longer would gain nothing:
 // an identification reply is whole at exactly "@#*3" (busy) or at 11 bytes (the longest form);
-// a write frame's echo at 4 bytes, when they begin with the frame itself. Any other reply, and every reply to another frame (the end
-// frame's included), is only known to be whole when the try's time is up.
+// a write frame's echo at 4 bytes, when they begin with the frame itself. Any other reply, and
+// every reply to another frame (the end frame's included), is only known to be whole when the
+// try's time is up.
 bool replyComplete(const QByteArray& frame, const QByteArray& reply);
 
 // The exchange with the module over a byte link, for every frame alike: discard what is waiting,
