@@ -540,6 +540,7 @@ void MainWindow::applyLanguage(bool startup) {
     }
     frmParameter_->applyToolTip(texts_);
     if (timeline_) timeline_->applyLanguage();
+    refreshExamples();
     // The answer buttons of every box follow the language, the German one too.
     constexpr int kEntryYes = 275, kEntryNo = 276, kEntryOk = 33, kEntryCancel = 269;
     context_.prompter->setAnswerCaptions({texts_.entry(kEntryYes), texts_.entry(kEntryNo),

@@ -33,12 +33,9 @@ void MainWindow::setUpFileLists() {
     recentSeparator_->setSeparator(true);
     menuDatei_->insertAction(menuItems_[9], recentSeparator_);
 
-    // Titles follow the language, and the list follows every open and save.
-    connect(menuDatei_, &QMenu::aboutToShow, this, [this] {
-        refreshExamples();
-        refreshRecentFiles();
-    });
-    refreshExamples();
+    // The recent files follow every open and save; the examples' titles follow the language
+    // (applyLanguage refreshes them).
+    connect(menuDatei_, &QMenu::aboutToShow, this, &MainWindow::refreshRecentFiles);
     refreshRecentFiles();
     setAcceptDrops(true);
 }

@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include "config/number_text.h"
 #include "files/animation_export.h"
@@ -59,12 +58,3 @@ BENCHMARK(BM_RenderSixtySecondShow)
     ->Arg(780)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

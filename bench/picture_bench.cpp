@@ -1,8 +1,6 @@
 // Costs on the way from a lamp click to the redrawn corner, and of one mouse-move hit test.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "model/lamp_editor.h"
 #include "model/picture_store.h"
 #include "model/vehicle_catalogue.h"
@@ -75,12 +73,3 @@ BENCHMARK(BM_ClickToRedrawCached)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosec
 BENCHMARK(BM_ClickToRedrawUncached)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MouseMoveHitTest);
 BENCHMARK(BM_HitRegionOnly);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 // meter's rebuild after an edit.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include "config/language.h"
@@ -121,12 +120,3 @@ BENCHMARK(BM_ViewRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ToggleToRepainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HitTest);
 BENCHMARK(BM_MeterRebuild)->Arg(60)->Arg(500)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
