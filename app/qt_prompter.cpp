@@ -52,6 +52,24 @@ bool QtPrompter::question(const QString& text, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
+QuestionAnswer QtPrompter::questionWithCancel(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, titleOrDefault(title), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    caption(box, QMessageBox::Yes, captions_.yes);
+    caption(box, QMessageBox::No, captions_.no);
+    caption(box, QMessageBox::Cancel, captions_.cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return QuestionAnswer::Yes;
+        case QMessageBox::No:
+            return QuestionAnswer::No;
+        default:
+            return QuestionAnswer::Cancel;
+    }
+}
+
 std::optional<QString> QtPrompter::input(const QString& prompt, const QString& title,
                                          const QString& defaultText) {
     QInputDialog dialog(parent_);

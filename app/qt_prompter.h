@@ -15,6 +15,7 @@ class QtPrompter : public Prompter {
 
     void message(const QString& text, const QString& title, PromptIcon icon) override;
     bool question(const QString& text, const QString& title) override;
+    QuestionAnswer questionWithCancel(const QString& text, const QString& title) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
     QString openFileName(const QString& title, const QString& filter) override;

@@ -43,11 +43,13 @@ class FileMenu {
     // Sets the window title anew, for example after another vehicle was chosen.
     void refreshTitle();
 
+    // True when the document differs from its file in value (an on-time "0.5" equals "0,5"),
+    // or, untitled, holds rows that no example gave it.
     bool hasUnsavedChanges() const;
 
-    // "Neu": asks entry 90 when there are unsaved changes (Yes saves first; a save that is
-    // cancelled or fails ends the command with the document kept), then empties both sequences
-    // and the path. Model and options stay.
+    // "Neu": asks entry 90 when there are unsaved changes (Yes saves first; Cancel, or a save
+    // that is cancelled or fails, ends the command with the document, path and title kept),
+    // then empties both sequences and the path. Model and options stay.
     void newDocument();
     // "Öffnen": same question, then the open dialog. Returns true when a file was taken over. A
     // damaged or unreadable file shows entry 88 (title 82) and keeps the current document.
@@ -60,8 +62,8 @@ class FileMenu {
     // "Speichern unter": always the save dialog.
     bool saveAs();
     // The file side of closing the main window: with unsaved changes asks entry 83 and on Yes
-    // runs "Speichern unter". Returns false when the window must stay open: the save the user
-    // asked for was cancelled or failed, and closing now would lose the document.
+    // runs "Speichern unter". Returns false when the window must stay open: the user cancelled
+    // the question, or the save asked for was cancelled or failed.
     bool askOnClose();
 
     // "Öffnen" of a file chosen elsewhere than in the open dialog: the same question about
@@ -74,7 +76,8 @@ class FileMenu {
     // refused with a message.
     bool openDropped(const QList<QUrl>& urls);
     // An example: its sequences become a new, untitled document ("Speichern" asks for a name)
-    // for the vehicle chosen now. Asks about unsaved changes first, as "Neu".
+    // for the vehicle chosen now. Asks about unsaved changes first, as "Neu". Left untouched,
+    // it has no unsaved changes.
     bool openExample(const QString& path);
 
     // The list that every file opened or saved joins; none when null.
@@ -106,6 +109,7 @@ class FileMenu {
     RecentFiles* recent_ = nullptr;
     QString path_;
     QString documentName_;
+    std::optional<Document> example_;  // an untitled document's content as the example gave it
 };
 
 }  // namespace vireo

@@ -7,6 +7,9 @@ namespace vireo {
 
 enum class PromptIcon { None, Information, Warning, Question, Error };
 
+// The answers of a question that can also be called off; Cancel is the Escape answer.
+enum class QuestionAnswer { Yes, No, Cancel };
+
 // The captions of the answer buttons in the language in use; an empty caption leaves the
 // platform's own.
 struct AnswerCaptions {
@@ -25,6 +28,11 @@ class Prompter {
     virtual void message(const QString& text, const QString& title, PromptIcon icon) = 0;
     // A Yes/No question; true means Yes.
     virtual bool question(const QString& text, const QString& title) = 0;
+    // A Yes/No/Cancel question: Yes is the default button, Cancel the Escape answer. Prompters
+    // without a third button ask the Yes/No question.
+    virtual QuestionAnswer questionWithCancel(const QString& text, const QString& title) {
+        return question(text, title) ? QuestionAnswer::Yes : QuestionAnswer::No;
+    }
     // An input box; nullopt when the user cancels.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& defaultText) = 0;

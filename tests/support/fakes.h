@@ -35,6 +35,15 @@ class FakePrompter : public Prompter {
         questionAnswers.pop_front();
         return a;
     }
+    // Takes a queued three-way answer first; otherwise the queued Yes/No answers (No when none).
+    QuestionAnswer questionWithCancel(const QString& text, const QString& title) override {
+        if (choiceAnswers.empty())
+            return question(text, title) ? QuestionAnswer::Yes : QuestionAnswer::No;
+        prompts.push_back({QStringLiteral("question"), text, title, PromptIcon::Question});
+        const QuestionAnswer a = choiceAnswers.front();
+        choiceAnswers.pop_front();
+        return a;
+    }
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
         prompts.push_back({QStringLiteral("input"), prompt, title, PromptIcon::None});
@@ -75,6 +84,7 @@ class FakePrompter : public Prompter {
 
     std::vector<Prompt> prompts;
     std::deque<bool> questionAnswers;
+    std::deque<QuestionAnswer> choiceAnswers;  // answers of questionWithCancel, taken first
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<QString> fileAnswers;
     QString lastInputDefault;

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -207,6 +209,38 @@ TEST_F(FileMenuWindowTest, ClosingStaysOpenWhenTheSaveItAskedForDoesNotHappen) {
     prompter.questionAnswers = {false};
     EXPECT_TRUE(w->close());
     EXPECT_FALSE(w->isVisible());
+}
+
+// Escape at the question on closing (the Exit button or the window's close) keeps the window
+// open with everything as it was; so does Escape at "Neu" (Ctrl+N).
+TEST_F(FileMenuWindowTest, CancelAtTheSaveQuestionKeepsTheWindowAndTheDocument) {
+    const QString path = writeFile(QStringLiteral("Alt.kvs"), saved);
+    auto w = start(path);
+    appendStep(*w);
+    const Document changed = w->editor().document();
+    const QString title = w->windowTitle();
+    const std::function<bool()> ways[] = {
+        [&] { return w->close(); },
+        [&] {
+            w->findChild<QPushButton*>(QStringLiteral("cmdExit"))->click();
+            return !w->isVisible();
+        },
+        [&] {
+            trigger(*w, 1);
+            return false;
+        },
+    };
+    for (const auto& way : ways) {
+        prompter.prompts.clear();
+        prompter.choiceAnswers = {QuestionAnswer::Cancel};
+        EXPECT_FALSE(way());
+        EXPECT_EQ(prompter.count("question"), 1);
+        EXPECT_EQ(prompter.count("save"), 0);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->editor().document(), changed);
+        EXPECT_EQ(w->dateiPfad(), path);
+        EXPECT_EQ(w->windowTitle(), title);
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -68,6 +69,29 @@ TEST(QtPrompterTest, AnswerButtonsCarryTheLanguagesCaptions) {
     });
     EXPECT_FALSE(prompter.input(QStringLiteral("Anzahl?"), QString(), QStringLiteral("2")));
     EXPECT_EQ(seen, (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("Gut")}));
+}
+
+// The question that can be called off has three buttons; Escape answers Cancel, not No.
+TEST(QtPrompterTest, EscapeAtTheThreeWayQuestionCancels) {
+    QtPrompter prompter;
+    prompter.setAnswerCaptions({QStringLiteral("Ja"), QStringLiteral("Nein"), QStringLiteral("Gut"),
+                                QStringLiteral("Abbrechen")});
+    QStringList seen;
+    whenShown([&](QWidget* box) {
+        seen = buttonTexts(box);
+        auto* messageBox = qobject_cast<QMessageBox*>(box);
+        ASSERT_TRUE(messageBox);
+        EXPECT_EQ(messageBox->defaultButton(), buttonNamed(box, QStringLiteral("Ja")));
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(prompter.questionWithCancel(QStringLiteral("Speichern?"), QString()),
+              QuestionAnswer::Cancel);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("Ja"),
+                                 QStringLiteral("Nein")}));
+
+    whenShown([](QWidget* box) { buttonNamed(box, QStringLiteral("Nein"))->click(); });
+    EXPECT_EQ(prompter.questionWithCancel(QStringLiteral("Speichern?"), QString()),
+              QuestionAnswer::No);
 }
 
 // Without captions (before any language is applied) the platform's own buttons stay.
