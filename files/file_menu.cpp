@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "config/language.h"
+#include "config/number_text.h"
 #include "files/kvs_comparison.h"
 #include "files/kvs_writer.h"
 #include "files/recent_files.h"
@@ -59,6 +60,15 @@ class LampsOffAtEnd {
     FileMenuHost& host_;
 };
 
+// A document read from a file shows (and is saved with) the user's decimal separator, as the
+// rows made here are; the values stay as they were.
+Document withLocaleOnTimes(Document document) {
+    const QLocale locale;
+    for (Sequence& rows : document.sequences)
+        for (Step& row : rows) row.time = onTimeInLocale(row.time, locale);
+    return document;
+}
+
 }  // namespace
 
 QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& language) {
@@ -110,6 +120,8 @@ void FileMenu::refreshTitle() {
 }
 
 bool FileMenu::hasUnsavedChanges() const {
+    // An example is nobody's file: it is changed once it differs from what was opened.
+    if (path_.isEmpty() && example_) return !sameDocumentValues(editor_.document(), *example_);
     return !documentMatchesFile(editor_.document(), path_);
 }
 
@@ -118,15 +130,24 @@ QString FileMenu::dialogTitle() const {
 }
 
 // Asks entry 90 when the document has unsaved changes; Yes saves to the document's own file
-// where it can. False when the command must stop because the save did not happen.
+// where it can, No drops the changes. False when the command must stop: the user cancelled, or
+// the save did not happen.
 bool FileMenu::settleUnsavedChanges() {
     if (!hasUnsavedChanges()) return true;
-    if (!prompter_.question(language_.entry(kEntryNewQuestion), QString())) return true;
-    return saveFlow(false) == SaveOutcome::Saved;
+    switch (prompter_.questionWithCancel(language_.entry(kEntryNewQuestion), QString())) {
+        case QuestionAnswer::Yes:
+            return saveFlow(false) == SaveOutcome::Saved;
+        case QuestionAnswer::No:
+            return true;
+        case QuestionAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void FileMenu::resetToNew() {
     path_.clear();
+    example_.reset();
     Document empty;
     empty.model = editor_.document().model;
     empty.options = editor_.document().options;
@@ -157,7 +178,7 @@ bool FileMenu::openFlow() {
 // Reads a file to open; a file that cannot be read shows entry 88 and gives nothing.
 std::optional<Document> FileMenu::readForOpen(const QString& path) {
     KvsReadResult read = readKvsFile(path);
-    if (read.verdict == KvsVerdict::Loaded) return std::move(read.document);
+    if (read.verdict == KvsVerdict::Loaded) return withLocaleOnTimes(std::move(read.document));
     QString text = language_.entry(kEntryLoadWarning);
     if (read.verdict == KvsVerdict::Unreadable)
         text += QStringLiteral("\n\n") + path + QStringLiteral(": ") + read.problem;
@@ -171,6 +192,7 @@ bool FileMenu::takeOver(const QString& chosen) {
     if (!document) return false;
     editor_.reset(*document);
     path_ = chosen;
+    example_.reset();
     host_.applyLoadedVehicle(document->model, document->options);
     documentName_ = chosen;
     refreshTitle();
@@ -227,6 +249,7 @@ bool FileMenu::openExample(const QString& path) {
     example->options = editor_.document().options;
     resetToNew();
     editor_.reset(*example);
+    example_ = *example;
     return true;
 }
 
@@ -266,6 +289,7 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
         return SaveOutcome::Failed;
     }
     path_ = target;
+    example_.reset();
     documentName_ = target.left(std::max<qsizetype>(0, target.size() - 4));
     refreshTitle();
     remember(target);
@@ -274,8 +298,15 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
 
 bool FileMenu::askOnClose() {
     if (!hasUnsavedChanges()) return true;
-    if (!prompter_.question(language_.entry(kEntryCloseQuestion), QString())) return true;
-    return saveAs();
+    switch (prompter_.questionWithCancel(language_.entry(kEntryCloseQuestion), QString())) {
+        case QuestionAnswer::Yes:
+            return saveAs();
+        case QuestionAnswer::No:
+            return true;
+        case QuestionAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 KvsReadResult FileMenu::openAtStart(const QString& path) {
@@ -284,6 +315,7 @@ KvsReadResult FileMenu::openAtStart(const QString& path) {
         resetToNew();
         return read;
     }
+    read.document = withLocaleOnTimes(std::move(read.document));
     editor_.reset(read.document);
     path_ = path;
     documentName_ = path;

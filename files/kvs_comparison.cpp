@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "config/number_text.h"
 #include "files/kvs_body.h"
 #include "files/kvs_descrambler.h"
 
@@ -10,7 +11,7 @@ namespace vireo {
 namespace {
 
 bool sameStep(const Step& row, const Step& stored) {
-    return row.time == stored.time && row.loop.trimmed() == stored.loop.trimmed() &&
+    return sameOnTime(row.time, stored.time) && row.loop.trimmed() == stored.loop.trimmed() &&
            row.lamps == stored.lamps;
 }
 
@@ -21,11 +22,15 @@ bool sameSequence(const Sequence& rows, const Sequence& stored) {
 
 }  // namespace
 
+bool sameDocumentValues(const Document& a, const Document& b) {
+    return a.model == b.model && a.options == b.options &&
+           sameSequence(a.sequences[0], b.sequences[0]) &&
+           sameSequence(a.sequences[1], b.sequences[1]);
+}
+
 bool documentEqualsKvs(const Document& document, QByteArrayView fileBytes) {
     const std::optional<Document> stored = parseKvsBody(descrambleKvs(fileBytes));
-    return stored && stored->model == document.model && stored->options == document.options &&
-           sameSequence(document.sequences[0], stored->sequences[0]) &&
-           sameSequence(document.sequences[1], stored->sequences[1]);
+    return stored && sameDocumentValues(document, *stored);
 }
 
 bool documentMatchesFile(const Document& document, const QString& path) {

@@ -7,10 +7,14 @@
 
 namespace vireo {
 
-// True when the document equals the document stored in the bytes of a .kvs file: same model,
-// same option string as stored (before any filling with "0"), same rows with the same time
-// texts (compared as texts), loop markers (blanks at either end ignored) and lamp bytes. The
-// checksum is not checked. A malformed file never equals a document.
+// True when two documents hold the same values: same model and option string, same rows with
+// the same on-times (compared as numbers: "0,5" equals "0.5"), loop markers (blanks at either
+// end ignored) and lamp bytes.
+bool sameDocumentValues(const Document& a, const Document& b);
+
+// True when the document equals the document stored in the bytes of a .kvs file: the values
+// compared as sameDocumentValues does, the option string as stored (before any filling with
+// "0"). The checksum is not checked. A malformed file never equals a document.
 bool documentEqualsKvs(const Document& document, QByteArrayView fileBytes);
 
 // The test for unsaved changes: true when the document equals the file at `path`. With an

@@ -328,3 +328,72 @@ TEST_F(FileMenuTest, CommandLineFileAtStart) {
 }
 
 }  // namespace
+
+// Cancel (the Escape answer) at the question about unsaved changes calls the command off,
+// whichever command asked: the document, its path and its title stay, and no dialog follows.
+TEST_F(FileMenuTest, CancelAtTheSaveQuestionCallsEveryCommandOff) {
+    const QString other = writeFile("other.kvs", Document{});
+    const QString example = writeFile("example.kvs", fileDocument);
+    const std::pair<const char*, std::function<bool()>> commands[] = {
+        {"new",
+         [&] {
+             menu.newDocument();
+             return true;
+         }},
+        {"open", [&] { return !menu.open(); }},
+        {"recent", [&] { return !menu.openRecent(other); }},
+        {"example", [&] { return !menu.openExample(example); }},
+        {"dropped", [&] { return !menu.openDropped({QUrl::fromLocalFile(other)}); }},
+        {"close", [&] { return !menu.askOnClose(); }},
+    };
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    const Document changed = editor.document();
+    const QString title = host.title;
+    for (const auto& [name, run] : commands) {
+        prompter.prompts.clear();
+        prompter.choiceAnswers = {QuestionAnswer::Cancel};
+        prompter.fileAnswers = {other};
+        EXPECT_TRUE(run()) << name;
+        ASSERT_EQ(prompter.prompts.size(), 1u) << name;
+        EXPECT_EQ(prompter.prompts[0].kind, "question") << name;
+        EXPECT_EQ(editor.document(), changed) << name;
+        EXPECT_EQ(menu.path(), path) << name;
+        EXPECT_EQ(host.title, title) << name;
+        EXPECT_TRUE(menu.hasUnsavedChanges()) << name;
+    }
+    EXPECT_EQ(readKvsFile(path).document, fileDocument);
+}
+
+// Yes and No keep their meaning beside the third answer.
+TEST_F(FileMenuTest, YesAndNoOfTheThreeWayQuestionKeepTheirMeaning) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    prompter.choiceAnswers = {QuestionAnswer::Yes};
+    menu.newDocument();  // saves back to the file without a dialog, then starts anew
+    EXPECT_EQ(prompter.count("save"), 0);
+    EXPECT_EQ(readKvsFile(path).document.sequences[0].size(), 3);
+    EXPECT_TRUE(editor.document().isEmpty());
+
+    addRow();
+    prompter.choiceAnswers = {QuestionAnswer::No};
+    EXPECT_TRUE(menu.askOnClose());
+    EXPECT_EQ(prompter.count("save"), 0);
+}
+
+// A file written with points shows its on-times with the user's separator (German here), and is
+// not changed by it: "Neu" asks nothing, and a save writes the user's form.
+TEST_F(FileMenuTest, OnTimesOfAFileShowWithTheLocalesSeparator) {
+    Document pointed = fileDocument;
+    pointed.sequences[0][0].time = "0.2";
+    pointed.sequences[1][0].time = "1.5";
+    const QString path = openFile(writeFile("points.kvs", pointed));
+    EXPECT_EQ(editor.sequence(0)[0].time, "0,2");
+    EXPECT_EQ(editor.sequence(0)[1].time, "0,5");
+    EXPECT_EQ(editor.sequence(1)[0].time, "1,5");
+    EXPECT_FALSE(menu.hasUnsavedChanges());
+    EXPECT_TRUE(menu.save());
+    EXPECT_EQ(readKvsFile(path).document.sequences[0][0].time, "0,2");
+    menu.newDocument();
+    EXPECT_EQ(prompter.count("question"), 0);
+}

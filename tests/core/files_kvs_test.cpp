@@ -239,7 +239,7 @@ TEST(KvsComparison, DiffersOnEveryField) {
     std::vector<std::function<void(Document&)>> changes = {
         [](Document& x) { x.model = "112"; },
         [](Document& x) { x.options[5] = '1'; },
-        [](Document& x) { x.sequences[0][1].time = "1.5"; },  // texts, not numbers
+        [](Document& x) { x.sequences[0][1].time = "1,6"; },
         [](Document& x) { x.sequences[0][1].loop.clear(); },
         [](Document& x) { x.sequences[0][1].lamps[3] = 5; },
         [](Document& x) { x.sequences[0].removeLast(); },
@@ -252,6 +252,23 @@ TEST(KvsComparison, DiffersOnEveryField) {
         changes[i](changed);
         EXPECT_FALSE(documentEqualsKvs(changed, bytes)) << "change " << i;
     }
+}
+
+// An on-time is compared by its value: how the number was written is not a change.
+TEST(KvsComparison, OnTimesCompareAsValues) {
+    const Document d = documentWith({step("1,5", "", {1, 2, 3, 4}), step("0.2", "", {})});
+    const QByteArray bytes = kvsBytes(d);
+    const std::pair<const char*, const char*> cases[] = {
+        {"1.5", "0,2"}, {"1,50", "0.20"}, {"1,5", "0.2"}};
+    for (const auto& [first, second] : cases) {
+        Document written = d;
+        written.sequences[0][0].time = first;
+        written.sequences[0][1].time = second;
+        EXPECT_TRUE(documentEqualsKvs(written, bytes)) << first << " " << second;
+    }
+    Document other = d;
+    other.sequences[0][1].time = "0,21";
+    EXPECT_FALSE(documentEqualsKvs(other, bytes));
 }
 
 TEST(KvsComparison, FileOnDisk) {

@@ -186,6 +186,13 @@ TEST_F(RecentFilesTest, AnExampleBecomesAnUntitledDocumentForTheChosenVehicle) {
     EXPECT_TRUE(host.applied.isEmpty());
     EXPECT_TRUE(recent.paths().isEmpty());
     EXPECT_TRUE(host.title.startsWith(language.entry(2) + QStringLiteral("      ")));  // "Neu"
+    // Left untouched, the example has nothing to save: the next one opens without a question.
+    EXPECT_FALSE(menu.hasUnsavedChanges());
+    ASSERT_TRUE(menu.openExample(example));
+    EXPECT_EQ(prompter.count("question"), 0);
+    Sequence rows = editor.sequence(0);
+    rows[0].lamps[0] ^= 1;
+    editor.commit(0, rows, {}, {}, QStringLiteral("change"));
     EXPECT_TRUE(menu.hasUnsavedChanges());
 
     // "Speichern" asks for a name; a cancelled question keeps the example.

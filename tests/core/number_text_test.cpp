@@ -35,3 +35,23 @@ TEST(NumberText, OnTimeInMillisecondsFromCommaOrPoint) {
     EXPECT_EQ(onTimeMs(QStringLiteral("10")), 10000);
     EXPECT_EQ(onTimeMs(QStringLiteral("x")), 0);
 }
+
+TEST(NumberText, OnTimesShownWithTheLocalesSeparator) {
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const QLocale en(QLocale::English, QLocale::UnitedStates);
+    const struct {
+        const char* text;
+        const char* german;
+        const char* english;
+    } cases[] = {{"0.2", "0,2", "0.2"},       {"1,5", "1,5", "1.5"}, {"10", "10", "10"},
+                 {"0,015", "0,015", "0.015"}, {"abc", "abc", "abc"}, {"", "", ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(onTimeInLocale(QString::fromUtf8(c.text), de), QString::fromUtf8(c.german))
+            << c.text;
+        EXPECT_EQ(onTimeInLocale(QString::fromUtf8(c.text), en), QString::fromUtf8(c.english))
+            << c.text;
+    }
+    EXPECT_TRUE(sameOnTime(QStringLiteral("0,5"), QStringLiteral("0.50")));
+    EXPECT_FALSE(sameOnTime(QStringLiteral("0,5"), QStringLiteral("0,6")));
+    EXPECT_FALSE(sameOnTime(QStringLiteral("x"), QStringLiteral("y")));
+}
