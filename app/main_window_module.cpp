@@ -97,7 +97,7 @@ struct MainWindow::ModuleState {
     ModulePort port;
     ExchangePrompter prompter;
     ModuleIdentity identity;
-    int speichergroesse = 0;  // the memory the memory check measures against
+    int speichergroesse = 0;  // the memory the module reported (the upload uses kUploadCapacity)
     FrmVerbindung* notice = nullptr;
 };
 
@@ -247,9 +247,9 @@ void MainWindow::cmdDatenClick() {
 }
 
 void MainWindow::cmdSpeicherbedarfClick() {
-    const ModuleState& m = *module_;
-    const MemoryCheck check = checkMemory(editor_.document(), vehicle_.options(), moduleCode(),
-                                          m.speichergroesse, texts_);
+    // Measured against the memory the next upload may use, whatever module was identified.
+    const MemoryCheck check =
+        checkMemory(editor_.document(), vehicle_.options(), moduleCode(), kUploadCapacity, texts_);
     showMessage(*context_.prompter, check.message);
 }
 

@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/sequence_list.h"
 #include "app/timeline_panel.h"
+#include "module/upload_image.h"
 
 namespace vireo {
 
@@ -24,8 +25,7 @@ void MainWindow::setUpTimeline() {
     menuBar()->insertMenu(menuConnect_->menuAction(), timeline_->viewMenu());
     // The one place the meter's inputs come from.
     timeline_->meter()->setProvider([this] {
-        return MeterInputs{editor_.document(), vehicle_.options(), moduleCode(),
-                           speichergroesse() > 0 ? speichergroesse() : kDefaultModuleCapacity};
+        return MeterInputs{editor_.document(), vehicle_.options(), moduleCode(), kUploadCapacity};
     });
     // Besides every edit (the panel follows those itself): every change of the vehicle settings,
     // and a module identified or written (its memory size).
@@ -53,18 +53,9 @@ void MainWindow::setUpTimeline() {
     connect(view, &TimelineView::showStepRequested, this, &MainWindow::showRowLamps);
     // Delete, copy, cut and paste act on the shared selection as the table's commands do.
     connect(view, &TimelineView::deleteRequested, cmdLoeschen_, &QPushButton::click);
-    const auto tableCommand = [this](int item) {
-        const TableMenuState state =
-            tableMenuState(editor_.sequence(activeSequence_).size(), copyBuffer_);
-        const bool enabled[5] = {false, state.copyEnabled, state.cutEnabled, state.pasteEnabled,
-                                 state.pasteAtEndEnabled};
-        if (!state.shown || !enabled[item]) return;
-        listMenu_[item]->setEnabled(true);  // the menu sets it again whenever it opens
-        listMenu_[item]->trigger();
-    };
-    connect(view, &TimelineView::copyRequested, this, [tableCommand] { tableCommand(1); });
-    connect(view, &TimelineView::cutRequested, this, [tableCommand] { tableCommand(2); });
-    connect(view, &TimelineView::pasteRequested, this, [tableCommand] { tableCommand(3); });
+    connect(view, &TimelineView::copyRequested, this, [this] { runTableCommand(1); });
+    connect(view, &TimelineView::cutRequested, this, [this] { runTableCommand(2); });
+    connect(view, &TimelineView::pasteRequested, this, [this] { runTableCommand(3); });
     // The playback cursor follows the step the simulation shows.
     const auto followPlayback = [this, view] {
         view->setPlaybackStep(playback_.isRunning() ? playback_.currentRow() : -1);

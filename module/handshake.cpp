@@ -31,9 +31,9 @@ void setInfo(const HandshakeView& view, const QString& text) {
 
 }  // namespace
 
-QString connectedInfoText(const ModuleIdentity& identity) {
-    return QStringLiteral("Kelvor Vireo Ver. ") + identity.version + QStringLiteral(" / Typ ") +
-           identity.type;
+QString connectedInfoText(const ModuleIdentity& identity, const LanguageTable& language) {
+    return QStringLiteral("Kelvor Vireo Ver. ") + identity.version + QStringLiteral(" / ") +
+           language.entry(kEntryType) + QLatin1Char(' ') + identity.type;
 }
 
 HandshakeResult connectModule(ModulePort& port, ModuleIdentity& identity, bool developerMode,
@@ -48,6 +48,8 @@ HandshakeResult connectModule(ModulePort& port, ModuleIdentity& identity, bool d
         notice.close();
         if (const auto message = portOpenFailureMessage(opened, port.number(), language))
             prompter.message(message->text, message->title, message->icon);
+        // No module is connected now, whatever the label said of the last one.
+        setInfo(view, language.entry(103));
         port.close();
         return {HandshakeOutcome::OpenFailed, opened};
     }
@@ -59,7 +61,7 @@ HandshakeResult connectModule(ModulePort& port, ModuleIdentity& identity, bool d
             identity.version = parsed->version;
             notice.close();
             identity.connected = true;
-            setInfo(view, connectedInfoText(identity));
+            setInfo(view, connectedInfoText(identity, language));
             if (developerMode && parsed->hasDeveloperTail) {
                 identity.codedModel = parsed->codedModel;
                 identity.compilerDate.clear();

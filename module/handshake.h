@@ -29,8 +29,9 @@ struct HandshakeResult {
     LinkOpenStatus open;  // how opening the port went (for a caller that reports it itself)
 };
 
-// labInfo when connected: "Kelvor Vireo Ver. 1.3 / Typ 5.1".
-QString connectedInfoText(const ModuleIdentity& identity);
+// labInfo when connected: "Kelvor Vireo Ver. 1.3 / Typ 5.1", the word "Typ" in the language.
+QString connectedInfoText(const ModuleIdentity& identity,
+                          const LanguageTable& language = LanguageTable::builtIn());
 
 // The handshake (Modul_Verbinden): opens the port, asks "@#*" up to twice (a busy module's
 // "@#*3" is answered with the end frame before the next attempt), and on a valid reply stores

@@ -4,7 +4,12 @@ namespace vireo {
 
 namespace {
 const QChar kBreak = QLatin1Char('\n');
+
+// "  / Typ 5.1" after the firmware version, the word "Typ" in the language.
+QString typeText(const ModuleIdentity& identity, const LanguageTable& language) {
+    return QStringLiteral("  / ") + language.entry(kEntryType) + QLatin1Char(' ') + identity.type;
 }
+}  // namespace
 
 ModuleEdition editionOfType(const QString& type) {
     if (type == QLatin1String("5.0") || type == QLatin1String("6.0")) return ModuleEdition::Tovan;
@@ -44,11 +49,12 @@ bool firmwareIsCurrent(const QString& version) {
     return whole * 10 + tenths >= 24;
 }
 
-QString compilerDateBlock(const ModuleIdentity& identity, const ModelNameLookup& modelName) {
+QString compilerDateBlock(const ModuleIdentity& identity, const ModelNameLookup& modelName,
+                          const LanguageTable& language) {
     if (identity.compilerDate.isEmpty()) return {};
     const QString name = modelName ? modelName(identity.codedModel) : QString();
-    return QStringLiteral("Software Compiler Datum: ") + identity.compilerDate + kBreak +
-           QStringLiteral("Codiert für das Modell: ") + name;
+    return language.entry(kEntryCompilerDate) + identity.compilerDate + kBreak +
+           language.entry(kEntryCodedModel) + name;
 }
 
 QString editionReportText(const ModuleIdentity& identity, const LanguageTable& language,
@@ -65,8 +71,8 @@ QString editionReportText(const ModuleIdentity& identity, const LanguageTable& l
         text += kBreak;
     }
     text += language.entry(113) + editionName(edition) + kBreak;
-    text += language.entry(127) + identity.version + QStringLiteral("  / Typ ") + identity.type +
-            kBreak;
+    text += language.entry(127) + identity.version + typeText(identity, language) + kBreak;
+    text += language.entry(kEntryModuleMemory).arg(memorySizeForType(identity.type)) + kBreak;
     text += kBreak;
     if (!dateBlock.isEmpty()) text += dateBlock + kBreak;
     return text;
@@ -75,7 +81,7 @@ QString editionReportText(const ModuleIdentity& identity, const LanguageTable& l
 QString updateRequestText(const ModuleIdentity& identity, const LanguageTable& language) {
     return language.entry(211) + kBreak + kBreak + language.entry(212) + QLatin1Char(' ') +
            language.entry(127) + QStringLiteral(" 2.4") + kBreak + kBreak + language.entry(127) +
-           identity.version + QStringLiteral("  / Typ ") + identity.type;
+           identity.version + typeText(identity, language);
 }
 
 PromptMessage identificationMessage(const ModuleIdentity& identity, const LanguageTable& language,
@@ -84,7 +90,7 @@ PromptMessage identificationMessage(const ModuleIdentity& identity, const Langua
         return {updateRequestText(identity, language), appTitle, PromptIcon::Warning};
     if (editionOfType(identity.type) == ModuleEdition::Unknown)
         return {language.entry(163), appTitle, PromptIcon::Warning};
-    return {editionReportText(identity, language, compilerDateBlock(identity, modelName)),
+    return {editionReportText(identity, language, compilerDateBlock(identity, modelName, language)),
             language.entry(114), PromptIcon::Information};
 }
 

@@ -27,7 +27,8 @@ using ModelNameLookup = std::function<QString(int index)>;
 
 // "Software Compiler Datum: <date>", line break, "Codiert für das Modell: <name>"; empty when
 // developer mode read no date.
-QString compilerDateBlock(const ModuleIdentity& identity, const ModelNameLookup& modelName);
+QString compilerDateBlock(const ModuleIdentity& identity, const ModelNameLookup& modelName,
+                          const LanguageTable& language);
 
 // The report of a known edition, line by line; dateBlock ends it when not empty.
 QString editionReportText(const ModuleIdentity& identity, const LanguageTable& language,

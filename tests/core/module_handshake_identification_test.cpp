@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "module/handshake.h"
 #include "module/identification_report.h"
 #include "tests/core/module_fake_link.h"
 
@@ -41,7 +42,8 @@ TEST_F(IdentificationTest, MerixReportListsItsExtrasAndHasTheSmallMemory) {
     EXPECT_EQ(show(QStringLiteral("6.1"), QStringLiteral("2.5")), 510);
     EXPECT_EQ(shown().text,
               standardLines() + QStringLiteral("  - E61\n  - E198\n  - E197\n  - E200\n  - E201\n\n"
-                                               "E113 Vireo - Merix\nE1272.5  / Typ 6.1\n\n"));
+                                               "E113 Vireo - Merix\nE1272.5  / Typ 6.1\n"
+                                               "Speicher des Moduls: 510 Bytes\n\n"));
     EXPECT_EQ(shown().title, QStringLiteral("E114"));
     EXPECT_EQ(shown().icon, PromptIcon::Information);
     EXPECT_FALSE(port.isOpen());
@@ -49,8 +51,10 @@ TEST_F(IdentificationTest, MerixReportListsItsExtrasAndHasTheSmallMemory) {
 
 TEST_F(IdentificationTest, TovanHasNoExtrasAndQuellAddsOne) {
     EXPECT_EQ(show(QStringLiteral("5.0"), QStringLiteral("2.4")), 1010);
-    EXPECT_EQ(shown().text, standardLines() + QStringLiteral("E113 Vireo - Tovan\n"
-                                                             "E1272.4  / Typ 5.0\n\n"));
+    EXPECT_EQ(shown().text,
+              standardLines() + QStringLiteral("E113 Vireo - Tovan\n"
+                                               "E1272.4  / Typ 5.0\n"
+                                               "Speicher des Moduls: 1010 Bytes\n\n"));
     prompter.prompts.clear();
     EXPECT_EQ(show(QStringLiteral("5.2"), QStringLiteral("3.0")), 1010);
     EXPECT_TRUE(
@@ -75,13 +79,32 @@ TEST_F(IdentificationTest, UnknownTypeWarnsWithEntry163) {
 TEST_F(IdentificationTest, DeveloperReportEndsWithDateAndCodedModel) {
     show(QStringLiteral("6.0"), QStringLiteral("2.5"), QStringLiteral("24.12.2009"), 0);
     EXPECT_TRUE(shown().text.endsWith(
-        QStringLiteral("E1272.5  / Typ 6.0\n\nSoftware Compiler Datum: 24.12.2009\n"
+        QStringLiteral("E1272.5  / Typ 6.0\nSpeicher des Moduls: 510 Bytes\n\n"
+                       "Software Compiler Datum: 24.12.2009\n"
                        "Codiert für das Modell: Uncodiert\n")));
     // Shown again, the block is built afresh rather than wrapped a second time.
     prompter.prompts.clear();
     show(QStringLiteral("6.0"), QStringLiteral("2.5"), QStringLiteral("24.12.2009"), 30);
     EXPECT_EQ(shown().text.count(QStringLiteral("Software Compiler Datum")), 1);
     EXPECT_TRUE(shown().text.contains(QStringLiteral("Codiert für das Modell: Model 30")));
+}
+
+// The words of the status line and the report come from the language in use.
+TEST(ModuleEditions, IdentificationTextsSpeakTheLanguage) {
+    LanguageTable english;
+    ASSERT_EQ(english.load(QStringLiteral(VIREO_BIN_DIR), QStringLiteral("English")),
+              LanguageTable::Status::Ok);
+    ModuleIdentity identity;
+    identity.type = QStringLiteral("5.1");
+    identity.version = QStringLiteral("2.5");
+    identity.compilerDate = QStringLiteral("24.12.2009");
+    EXPECT_EQ(connectedInfoText(identity, english), "Kelvor Vireo Ver. 2.5 / Type 5.1");
+    const QString report =
+        editionReportText(identity, english, compilerDateBlock(identity, {}, english));
+    EXPECT_TRUE(
+        report.contains("2.5  / Type 5.1\nModule memory: 1010 bytes\n\n"
+                        "Software compiler date: 24.12.2009\nCoded for the model: \n"))
+        << report.toStdString();
 }
 
 TEST(ModuleEditions, MemoryRuleAndFirmwareThreshold) {

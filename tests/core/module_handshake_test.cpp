@@ -158,6 +158,7 @@ TEST_F(HandshakeTest, OpenFailuresShowThePortMessageAndEndClosed) {
         link.openResult = c.result;
         port.setNumber(3);
         noticeClosed = 0;
+        infoLabel = QStringLiteral("Kelvor Vireo Ver. 2.5 / Typ 5.1");  // an earlier module
         EXPECT_EQ(connectModule(port, identity, false, prompts, language, view).outcome,
                   HandshakeOutcome::OpenFailed);
         ASSERT_EQ(prompts.prompts.size(), 1u);
@@ -167,6 +168,7 @@ TEST_F(HandshakeTest, OpenFailuresShowThePortMessageAndEndClosed) {
         EXPECT_EQ(noticeClosed, 1);
         EXPECT_FALSE(port.isOpen());
         EXPECT_FALSE(identity.connected);
+        EXPECT_EQ(infoLabel, QStringLiteral("E103"));
     }
     link.openResult = LinkOpenResult::OtherError;
     EXPECT_EQ(run().outcome, HandshakeOutcome::OpenFailed);

@@ -27,6 +27,7 @@
 
 #include "app/corner_picture.h"
 #include "app/main_window.h"
+#include "app/memory_meter_widget.h"
 #include "app/startup.h"
 #include "config/ui/frm_parameter.h"
 #include "files/kvs_reader.h"
@@ -122,10 +123,11 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
     const LanguageTable& t = w->texts();
     w->editor().reset(oneWelcomeRow(*w));
 
-    // Before any identification the memory size is unknown: the capacity message.
+    // Before any identification the check measures against the 510 bytes an upload may use:
+    // 16 of 510 bytes, 3,1 % shows as 3 %.
     child<QPushButton>(*w, "cmdSpeicherbedarf")->click();
     ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_EQ(prompter.prompts[0].text, t.entry(104) + "\n\n" + t.entry(105));
+    EXPECT_EQ(prompter.prompts[0].text, t.entry(106) + " 3 %");
     prompter.prompts.clear();
 
     child<QAction>(*w, "M_Type")->trigger();
@@ -144,19 +146,23 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
     report += "\n";
     for (int n : {61, 198, 197, 200, 201}) report += "  - " + t.entry(n) + "\n";
     report += "\n" + t.entry(113) + " Vireo - Merix\n";
-    report += t.entry(127) + "2.5  / Typ 5.1\n\n";
+    report += t.entry(127) + "2.5  / Typ 5.1\n";
+    report += t.entry(288).arg(1010) + "\n\n";  // the module's own memory
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, report);
     EXPECT_EQ(prompter.prompts[0].title, t.entry(114));
     EXPECT_EQ(prompter.prompts[0].icon, PromptIcon::Information);
     prompter.prompts.clear();
 
-    // Now the memory check measures against the identified module's memory.
-    // 16 bytes of 1010: 1,6 % shows as 2 %.
+    // The report names the module's own memory, but every "does it fit" figure stays with the
+    // 510 bytes the next upload will use: still 3 %, and the meter counts 16 of 510 bytes.
     child<QPushButton>(*w, "cmdSpeicherbedarf")->click();
     ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_EQ(prompter.prompts[0].text, t.entry(106) + " 2 %");
+    EXPECT_EQ(prompter.prompts[0].text, t.entry(106) + " 3 %");
     EXPECT_EQ(prompter.prompts[0].title, "www.kelvor.example");
+    const MeterReading& meter = w->findChild<MemoryMeterWidget*>()->reading();
+    EXPECT_EQ(meter.used, 16);
+    EXPECT_EQ(meter.capacity, 510);
 }
 
 TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
