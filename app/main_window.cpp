@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@
 #include "app/corner_picture.h"
 #include "app/standard_shortcuts.h"
 #include "app/timeline_panel.h"
+#include "config/menu_mnemonics.h"
 #include "config/number_text.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/help_file.h"
@@ -69,6 +71,7 @@ constexpr int kEntryToolTipSchleife = 280;
 constexpr int kEntryToolTipSchleifeL = 281;
 constexpr int kEntryToolTipSimulation = 282;
 constexpr int kEntryToolTipSimWeiter = 283;
+constexpr int kEntryEditMenu = 213;
 }  // namespace
 
 MainWindow::MainWindow(const AppContext& context, QWidget* parent)
@@ -111,7 +114,23 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setUpModule();
     setUpTimeline();
     animationExport_ = new AnimationExportCommand(*this, *context_.prompter, *exportAnimation_);
+    connect(animationExport_, &AnimationExportCommand::statusText, this,
+            &MainWindow::showStatusText);
     holdSimulationFrameWidth();
+}
+
+void MainWindow::showStatusText(const QString& text) {
+    // The status bar shows only while it has something to say, so the face keeps its height.
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    if (!bar->property("hidesWhenEmpty").toBool()) {
+        bar->setProperty("hidesWhenEmpty", true);
+        connect(bar, &QStatusBar::messageChanged, bar,
+                [bar](const QString& message) { bar->setVisible(!message.isEmpty()); });
+    }
+    bar->show();
+    constexpr int kStatusShownMs = 10000;
+    bar->showMessage(text, kStatusShownMs);
 }
 
 void MainWindow::holdSimulationFrameWidth() {
@@ -545,7 +564,11 @@ void MainWindow::applyLanguage(bool startup) {
     constexpr int kEntryYes = 275, kEntryNo = 276, kEntryOk = 33, kEntryCancel = 269;
     context_.prompter->setAnswerCaptions({texts_.entry(kEntryYes), texts_.entry(kEntryNo),
                                           texts_.entry(kEntryOk), texts_.entry(kEntryCancel)});
-    if (sprache_ == QLatin1String("Deutsch") && startup) return;
+    menuEdit_->setTitle(texts_.entry(kEntryEditMenu));
+    if (sprache_ == QLatin1String("Deutsch") && startup) {
+        applyMenuMnemonics();
+        return;
+    }
 
     const auto& t = texts_;
     menuDatei_->menuAction()->setText(t.entry(1));
@@ -593,6 +616,16 @@ void MainWindow::applyLanguage(bool startup) {
     updateUndoCaptions();
     updateVehicleChoiceText();
     holdSimulationFrameWidth();
+    applyMenuMnemonics();
+}
+
+void MainWindow::applyMenuMnemonics() {
+    // Every menu of the bar opens with Alt and a letter of its own, in every language.
+    const QList<QAction*> menus = menuBar()->actions();
+    QStringList captions;
+    for (const QAction* menu : menus) captions << QString(menu->text()).remove(QLatin1Char('&'));
+    const QStringList marked = withMnemonics(captions);
+    for (int i = 0; i < menus.size(); ++i) menus[i]->setText(marked[i]);
 }
 
 void MainWindow::konfigClick() {
@@ -623,9 +656,8 @@ void MainWindow::openHelp(const HelpDocument& help) {
         return;
     }
     if (!opener_->openDocument(help.path))
-        context_.prompter->message(
-            QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(help.path), texts_.entry(88)),
-            kAppTitle, PromptIcon::Warning);
+        context_.prompter->message(helpNotShownMessage(help, texts_), kAppTitle,
+                                   PromptIcon::Warning);
 }
 
 void MainWindow::registerFileType() {

@@ -99,7 +99,6 @@ class MainWindow : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A .kvs file dropped on the window opens as "Öffnen" would (main_window_file_lists.cpp).
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -116,6 +115,8 @@ class MainWindow : public QMainWindow {
     // then the car (Modellauswahl) and the lamps (Licht_Aus).
     void applyVehicle(const QString& model, const QString& options);
     void formResize();
+    // Gives every menu title of the bar an Alt letter of its own.
+    void applyMenuMnemonics();
     bool queryUnload();
     void chooseLanguageItem(int index);
     void clearSettings();
@@ -152,6 +153,10 @@ class MainWindow : public QMainWindow {
     void onRowsChanged(int s, const Selection& selection);
     void onDocumentReset();
     void showTableMenu(const QPoint& pos);
+    // Runs item 1 (copy), 2 (cut) or 3 (paste) of the table's context menu when the menu would
+    // offer it now; the Edit menu, its shortcuts and the timeline share it.
+    void runTableCommand(int item);
+    void refreshClipboardActions();
     void runPlayback(const PlaybackActions& actions);
     void stopPlayback();
     void updateUndoCaptions();
@@ -165,6 +170,8 @@ class MainWindow : public QMainWindow {
     class FileCommands;
     FileCommands* files_ = nullptr;
     void holdSimulationFrameWidth();
+    // A passing note in the status bar (a file written); it goes after a few seconds.
+    void showStatusText(const QString& text);
     // Fahrzeug_Auswahl from the options dialog's choices, in the current language; then the title.
     void updateVehicleChoiceText();
     // Sets the window title: document name, six blanks and Fahrzeug_Auswahl.
@@ -284,6 +291,7 @@ class MainWindow : public QMainWindow {
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* deleteRows_ = nullptr;
+    std::array<QAction*, 4> clipboardActions_{};  // Edit menu: 1 copy, 2 cut, 3 paste
 
     // Car and table state
     PictureStore store_;

@@ -40,8 +40,13 @@ void MainWindow::setUpTable() {
                 &MainWindow::showTableMenu);
     }
 
-    // "Ändern" acts on a mouse press only; keyboard activation does nothing.
-    cmdAendern_->installEventFilter(this);
+    // "Ändern" acts on every activation: a click, Space or Enter on the focused button, or its
+    // Alt letter.
+    connect(cmdAendern_, &QPushButton::clicked, this, [this] {
+        const Selection before = activeSelection();
+        runEdit(before, changeRows(editor_.sequence(activeSequence_), before,
+                                   sliderZeitein_->value(), lampen_));
+    });
     connect(cmdEinfuegen_, &QPushButton::clicked, this, [this] {
         const Selection before = activeSelection();
         EditContext ctx = editContext();
@@ -105,11 +110,29 @@ void MainWindow::setUpTable() {
     deleteRows_->setObjectName(QStringLiteral("Zeilen_Loeschen"));
     deleteRows_->setShortcut(QKeySequence::Delete);
     connect(deleteRows_, &QAction::triggered, cmdLoeschen_, &QPushButton::click);
+    // Copy, cut and paste of the table's context menu, with the platform's usual shortcuts.
+    const QKeySequence::StandardKey clipboardKeys[4] = {
+        QKeySequence::UnknownKey, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste};
+    const char* const clipboardNames[4] = {"", "Kopieren", "Ausschneiden", "Einfuegen"};
+    for (int item = 1; item <= 3; ++item) {
+        clipboardActions_[item] = new QAction(menuEdit_);
+        clipboardActions_[item]->setObjectName(QString::fromLatin1(clipboardNames[item]));
+        clipboardActions_[item]->setShortcuts(clipboardKeys[item]);
+        connect(clipboardActions_[item], &QAction::triggered, this,
+                [this, item] { runTableCommand(item); });
+    }
+    const auto refresh = [this] { refreshClipboardActions(); };
+    connect(&editor_, &DocumentEditor::rowsChanged, this, refresh);
+    connect(&editor_, &DocumentEditor::documentReset, this, refresh);
+    connect(listMenu_[1], &QAction::triggered, this, refresh);
+    connect(listMenu_[2], &QAction::triggered, this, refresh);
     updateUndoCaptions();
     menuEdit_->addAction(undo_);
     menuEdit_->addAction(redo_);
     menuEdit_->addSeparator();
+    for (int item = 1; item <= 3; ++item) menuEdit_->addAction(clipboardActions_[item]);
     menuEdit_->addAction(deleteRows_);
+    refreshClipboardActions();
 
     connect(cmdSilulation_, &QPushButton::clicked, this, [this] {
         runPlayback(playback_.pressPlayFromStart(editor_.sequence(activeSequence_)));
@@ -125,7 +148,6 @@ void MainWindow::setUpTable() {
 void MainWindow::updateUndoCaptions() {
     // Captions in the current language, naming the step they undo or redo.
     const QUndoStack* stack = editor_.undoStack();
-    menuEdit_->setTitle(texts_.entry(213));
     const auto caption = [](const QString& verb, const QString& step) {
         return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
     };
@@ -134,16 +156,7 @@ void MainWindow::updateUndoCaptions() {
     redo_->setText(caption(texts_.entry(215), stack->redoText()));
     redo_->setEnabled(stack->canRedo());
     deleteRows_->setText(texts_.entry(25));
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cmdAendern_ && event->type() == QEvent::MouseButtonPress &&
-        cmdAendern_->isEnabled()) {
-        const Selection before = activeSelection();
-        runEdit(before, changeRows(editor_.sequence(activeSequence_), before,
-                                   sliderZeitein_->value(), lampen_));
-    }
-    return QMainWindow::eventFilter(watched, event);
+    for (int item = 1; item <= 3; ++item) clipboardActions_[item]->setText(texts_.entry(15 + item));
 }
 
 Selection MainWindow::activeSelection() const {
@@ -190,6 +203,7 @@ void MainWindow::chooseSequence(int s) {
     stopPlayback();
     activeSequence_ = s;
     lists_->setCurrentIndex(s);
+    refreshClipboardActions();
 }
 
 void MainWindow::onRowsChanged(int s, const Selection& selection) {
@@ -207,6 +221,24 @@ void MainWindow::onDocumentReset() {
         showRows(list1_[s], editor_.sequence(s));
         selectRows(list1_[s], Selection{});
     }
+}
+
+void MainWindow::runTableCommand(int item) {
+    // Only what the context menu would offer now: its state is decided once, in the core.
+    const TableMenuState state =
+        tableMenuState(editor_.sequence(activeSequence_).size(), copyBuffer_);
+    const bool enabled[4] = {false, state.copyEnabled, state.cutEnabled, state.pasteEnabled};
+    if (!state.shown || !enabled[item]) return;
+    listMenu_[item]->setEnabled(true);  // the menu sets it again whenever it opens
+    listMenu_[item]->trigger();
+}
+
+void MainWindow::refreshClipboardActions() {
+    const TableMenuState state =
+        tableMenuState(editor_.sequence(activeSequence_).size(), copyBuffer_);
+    clipboardActions_[1]->setEnabled(state.shown && state.copyEnabled);
+    clipboardActions_[2]->setEnabled(state.shown && state.cutEnabled);
+    clipboardActions_[3]->setEnabled(state.shown && state.pasteEnabled);
 }
 
 void MainWindow::showTableMenu(const QPoint& pos) {

@@ -45,7 +45,9 @@ StartupSettings loadStartupSettings(const SettingsStore& store) {
     const std::optional<int> port = portNumberFromSetting(store.read(k::kPort));
     s.port = port.value_or(1);
     s.portLabel = QStringLiteral(" Port: ") + QString::number(*s.port);
-    if (port) s.portTicks[*port - 1] = true;
+    // Exactly one port item carries the check mark: the port in use, port 1 unless another
+    // valid one was stored.
+    s.portTicks[*s.port - 1] = true;
 
     const QString autoAppend = store.read(k::kAutoProperty);
     s.autoAppend = autoAppend.isEmpty() ? std::optional<bool>(false) : tickValue(autoAppend);

@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 284
+HIGHEST_ENTRY = 290
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -340,6 +340,18 @@ TEXTS = [
     (283, "Start von Aktueller Position", "Start from the current position"),
     # An entry of the hold-time lists: the seconds
     (284, "%1 Sek.", "%1 sec."),
+    # Module identification: the type in the status line and the report; the developer reply
+    (285, "Typ", "Type"),
+    (286, "Software Compiler Datum: ", "Software compiler date: "),
+    (287, "Codiert für das Modell: ", "Coded for the model: "),
+    # The module's own memory in the identification report: %1 bytes
+    (288, "Speicher des Moduls: %1 Bytes", "Module memory: %1 bytes"),
+    # Help without a program to show it; the manual's file follows on a line of its own
+    (289, "Es wurde kein Programm gefunden, das das Handbuch anzeigen kann. Das Handbuch liegt "
+          "hier:",
+          "No program was found to show the manual. The manual is here:"),
+    # Status line after an animation was written: %1 the file
+    (290, "Animation gespeichert: %1", "Animation written: %1"),
 ]
 # fmt: on
 

@@ -14,7 +14,8 @@ TEST(StartupSettings, EmptyStoreGivesTheBuiltInDefaultsAndAFirstStart) {
     const StartupSettings s = loadStartupSettings(store);
     EXPECT_EQ(s.port, 1);
     EXPECT_EQ(s.portLabel, " Port: 1");
-    for (bool tick : s.portTicks) EXPECT_FALSE(tick);
+    // The port in use carries the menu's one check mark, also when none was stored.
+    for (int i = 1; i <= 20; ++i) EXPECT_EQ(s.portTicks[i - 1], i == 1) << i;
     EXPECT_EQ(s.autoAppend, false);
     EXPECT_EQ(s.activationArea, true);
     EXPECT_EQ(s.slider, 1);
@@ -49,13 +50,13 @@ TEST(StartupSettings, StoredValuesAndTheSkipRule) {
          [](const StartupSettings& s) {
              EXPECT_EQ(s.port, 1);
              EXPECT_EQ(s.portLabel, " Port: 1");
-             for (bool tick : s.portTicks) EXPECT_FALSE(tick);
+             for (int i = 1; i <= 20; ++i) EXPECT_EQ(s.portTicks[i - 1], i == 1) << i;
          }},
         {"Lampen_Port", "25",
          [](const StartupSettings& s) {
              EXPECT_EQ(s.port, 1);
              EXPECT_EQ(s.portLabel, " Port: 1");
-             for (bool tick : s.portTicks) EXPECT_FALSE(tick);
+             for (int i = 1; i <= 20; ++i) EXPECT_EQ(s.portTicks[i - 1], i == 1) << i;
          }},
         {"Slider", "25", [](const StartupSettings& s) { EXPECT_EQ(s.slider, 25); }},
         {"Slider", "250", [](const StartupSettings& s) { EXPECT_FALSE(s.slider.has_value()); }},

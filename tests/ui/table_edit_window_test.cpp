@@ -2,7 +2,9 @@
 // on the rows the user selected in the list, and every change can be undone.
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
@@ -174,3 +176,56 @@ TEST_F(TableEditWindow, SimulationFromHereAndAllLampsOffLeaveTheRowsAlone) {
 }
 
 }  // namespace
+
+// Every command reaches the keyboard: "Ändern" on Space, Enter and its Alt letter; copy, cut and
+// paste with the platform's shortcuts in the table, as the Edit menu offers them.
+TEST_F(TableEditWindow, TheKeyboardReachesChangeAndTheClipboardCommands) {
+    w->show();
+    auto* change = child<QPushButton>(*w, "cmdÄndern");
+    child<QSlider>(*w, "sliderZeitein")->setValue(25);
+    select({0}, 0);
+    change->setFocus();
+    QTest::keyClick(change, Qt::Key_Space);
+    EXPECT_EQ(times(), QStringList({"2,5", "2", "3", "4", "5", "6"}));
+    child<QSlider>(*w, "sliderZeitein")->setValue(7);
+    select({1}, 1);
+    change->animateClick();  // what Alt and the button's letter do
+    QTest::qWait(200);
+    EXPECT_EQ(times(), QStringList({"2,5", "0,7", "3", "4", "5", "6"}));
+
+    // The Edit menu holds copy, cut and paste, enabled as the context menu would be.
+    auto* copy = child<QAction>(*w, "Kopieren");
+    auto* paste = child<QAction>(*w, "Einfuegen");
+    EXPECT_EQ(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_FALSE(paste->isEnabled());  // nothing copied yet
+    list->setFocus();
+    select({2, 3}, 2);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(paste->isEnabled());
+    select({0}, 0);
+    QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
+    // A single changed row takes the lamps shown (all off): rows 1 and 2 are dark now.
+    EXPECT_EQ(origins(), QList<int>({3, 4, 0, 0, 3, 4, 5, 6}));
+    select({0, 1}, 0);
+    QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(origins(), QList<int>({0, 0, 3, 4, 5, 6}));
+}
+
+// Every menu of the bar has an Alt letter of its own, in both languages.
+TEST_F(TableEditWindow, EveryMenuTitleHasItsOwnAltLetter) {
+    // The language items follow the files' names: 1 Deutsch, 2 English.
+    for (const auto& [item, first] : {std::pair{"Auswahl_2", "&File"}, {"Auswahl_1", "&Datei"}}) {
+        child<QAction>(*w, item)->trigger();
+        QStringList titles;
+        QSet<QChar> letters;
+        for (const QAction* menu : w->menuBar()->actions()) {
+            titles << menu->text();
+            const qsizetype mark = menu->text().indexOf('&');
+            ASSERT_GE(mark, 0) << menu->text().toStdString();
+            letters.insert(menu->text().at(mark + 1).toLower());
+        }
+        EXPECT_EQ(letters.size(), titles.size()) << titles.join('|').toStdString();
+        EXPECT_EQ(titles.first(), first);
+    }
+}
