@@ -22,6 +22,7 @@ constexpr int kEntryWritingAnimation = 268;
 constexpr int kEntryCancel = 269;
 constexpr int kEntryAnimationNotWritten = 270;
 constexpr int kEntryNothingToShow = 271;
+constexpr int kEntryAnimationWritten = 290;
 
 // Before this, no progress dialog appears: most animations are written in a moment.
 constexpr int kProgressDelayMs = 400;
@@ -147,6 +148,9 @@ void AnimationExportCommand::report() {
                               .arg(t.entry(kEntryAnimationNotWritten),
                                    QDir::toNativeSeparators(job->path), outcome.error),
                           t.entry(kEntryExportAnimationTitle), PromptIcon::Warning);
+    } else if (outcome.status == AnimationOutcome::Status::Written) {
+        emit statusText(
+            window_.texts().entry(kEntryAnimationWritten).arg(QDir::toNativeSeparators(job->path)));
     }
     emit finished(outcome.status);
 }

@@ -38,6 +38,8 @@ class AnimationExportCommand : public QObject {
 
   signals:
     void finished(vireo::AnimationOutcome::Status status);
+    // A line for the status bar: which file was written.
+    void statusText(const QString& text);
 
   private:
     struct Job;

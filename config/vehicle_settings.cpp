@@ -71,6 +71,20 @@ void VehicleSettings::setModuleType(const QString& moduleType) {
     emit changed();
 }
 
+void VehicleSettings::revert(const Snapshot& snapshot) {
+    const bool welcomeMoved = options_.welcomeHold != snapshot.options.welcomeHold;
+    const bool goodbyeMoved = options_.goodbyeHold != snapshot.options.goodbyeHold;
+    model_ = snapshot.model;
+    optionString_ = snapshot.optionString;
+    options_ = snapshot.options;
+    moduleType_ = snapshot.moduleType;
+    if (welcomeMoved)
+        store_.write(settings_keys::kWelcomeHold, QString::number(options_.welcomeHold));
+    if (goodbyeMoved)
+        store_.write(settings_keys::kGoodbyeHold, QString::number(options_.goodbyeHold));
+    emit changed();
+}
+
 QString VehicleSettings::accept() {
     model_ = composedModel(options_);
     store_.write(settings_keys::kVehicleType, model_);

@@ -52,6 +52,17 @@ class VehicleSettings : public QObject {
     // model, and model code and option string are stored. Returns the model code.
     QString accept();
 
+    // Everything the options dialog can change, taken when it opens; Cancel puts it back.
+    struct Snapshot {
+        QString model;
+        QString optionString;
+        VehicleOptions options;
+        QString moduleType;
+    };
+    Snapshot snapshot() const { return {model_, optionString_, options_, moduleType_}; }
+    // Puts a snapshot back; hold positions chosen since are stored back as they were.
+    void revert(const Snapshot& snapshot);
+
   signals:
     void changed();
 

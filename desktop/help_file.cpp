@@ -36,4 +36,9 @@ QString missingHelpMessage(const HelpDocument& help, const LanguageTable& texts)
     return texts.entry(kEntryHelpMissing) + QLatin1Char('\n') + help.missing;
 }
 
+QString helpNotShownMessage(const HelpDocument& help, const LanguageTable& texts) {
+    constexpr int kEntryNoViewer = 289;
+    return texts.entry(kEntryNoViewer) + QLatin1Char('\n') + QDir::toNativeSeparators(help.path);
+}
+
 }  // namespace vireo

@@ -25,4 +25,8 @@ HelpDocument findHelpDocument(const QString& programFolder, const QString& chmNa
 // What to tell the user when no help was found: the text of the language and the missing file.
 QString missingHelpMessage(const HelpDocument& help, const LanguageTable& texts);
 
+// What to tell the user when the help was found but no program could show it: that, and where
+// the file is, so it can be opened by hand.
+QString helpNotShownMessage(const HelpDocument& help, const LanguageTable& texts);
+
 }  // namespace vireo

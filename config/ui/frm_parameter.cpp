@@ -166,9 +166,13 @@ void FrmParameter::buildWidgets() {
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
     cmdOK_->setMinimumWidth(96);
+    cmdCancel_ = new QPushButton(LanguageTable::builtIn().entry(269), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->setMinimumWidth(96);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOK_);
+    buttons->addWidget(cmdCancel_);
 
     auto* page = new QVBoxLayout(this);
     page->setSpacing(10);
@@ -201,6 +205,17 @@ void FrmParameter::buildWidgets() {
         if (!rendering_) vehicle_.chooseHold(false, position);
     });
     connect(cmdOK_, &QPushButton::clicked, this, &FrmParameter::onOk);
+    connect(cmdCancel_, &QPushButton::clicked, this, &FrmParameter::reject);
+}
+
+void FrmParameter::showEvent(QShowEvent* event) {
+    opened_ = vehicle_.snapshot();
+    QDialog::showEvent(event);
+}
+
+void FrmParameter::reject() {
+    vehicle_.revert(opened_);
+    QDialog::reject();
 }
 
 QCheckBox* FrmParameter::box(OptionBoxId id) const {
@@ -264,6 +279,7 @@ void FrmParameter::applyCaptions(const LanguageTable& table) {
     box(OptionBoxId::ComingHomeZu)->setText(table.entry(201));
     box(OptionBoxId::SoftEin)->setText(table.entry(208));
     cmdOK_->setText(table.entry(33));
+    cmdCancel_->setText(table.entry(269));
     optType_[0]->setText(table.entry(37));
     for (int i = 0; i < optBauform_.size(); ++i) optBauform_[i]->setText(table.entry(44 + i));
     const int yearEntries[] = {49, 51, 207};

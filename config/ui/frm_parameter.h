@@ -27,7 +27,7 @@ class VehicleSettings;
 // functions and the two hold times. A view of the vehicle settings: every click goes to them
 // (where the rules run) and the widgets are redrawn from them whenever they change, whoever
 // changed them. OK stores the model code and option string and hands the model code to the
-// main window.
+// main window; Cancel (and Escape) puts the settings back as they were when it opened.
 class FrmParameter : public QDialog {
     Q_OBJECT
 
@@ -59,6 +59,12 @@ class FrmParameter : public QDialog {
     // Only the tool tip of chkTagfahrlicht (language entry 203).
     void applyToolTip(const LanguageTable& table);
 
+    // Escape and Cancel: the vehicle settings go back to what they were when the dialog opened.
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void buildWidgets();
     QCheckBox* box(OptionBoxId id) const;
@@ -83,6 +89,8 @@ class FrmParameter : public QDialog {
     QComboBox* combBegruessung_ = nullptr;
     QComboBox* combVerabschiedung_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    VehicleSettings::Snapshot opened_;  // the settings when the dialog was shown
 };
 
 }  // namespace vireo

@@ -104,5 +104,17 @@ TEST_F(HelpFile, NothingFoundNamesTheMissingFile) {
               QStringLiteral("Die Hilfedatei wurde nicht gefunden:\n") + help.missing);
 }
 
+// Found but not shown (no program on the system opens it): the user is told where it is, not
+// that the file is damaged.
+TEST_F(HelpFile, HelpThatNoProgramShowsNamesTheFile) {
+    put("manual/en/index.html");
+    const HelpDocument help = helpDocument("English", folder.path());
+    ASSERT_TRUE(help.found());
+    EXPECT_EQ(helpNotShownMessage(help, LanguageTable::builtIn()),
+              QStringLiteral("Es wurde kein Programm gefunden, das das Handbuch anzeigen kann. "
+                             "Das Handbuch liegt hier:\n") +
+                  QDir::toNativeSeparators(folder.filePath("manual/en/index.html")));
+}
+
 }  // namespace
 }  // namespace vireo

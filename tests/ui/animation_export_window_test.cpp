@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 
 #include "app/animation_export_command.h"
 #include "app/main_window.h"
@@ -70,6 +72,9 @@ TEST_F(AnimationExportWindowTest, WritesTheSequenceShownUnderTheProposedName) {
     EXPECT_EQ(prompter.prompts.back().title, w->texts().entry(265));
     EXPECT_EQ(prompter.count("message"), 0);
     EXPECT_EQ(frameCount(target), 1 + 2);  // darkness and two rows
+    // The status bar names the file written.
+    EXPECT_EQ(w->statusBar()->currentMessage(),
+              w->texts().entry(290).arg(QDir::toNativeSeparators(target)));
 
     // "Schliessen" shown: its sequence is written.
     w->findChild<QRadioButton*>(QStringLiteral("optAuf_Zu_1"))->click();

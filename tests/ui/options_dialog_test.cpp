@@ -127,3 +127,37 @@ TEST_F(ParameterDialog, HoldTimesSpeakTheLanguage) {
     dialog.applyCaptions(LanguageTable::builtIn());
     EXPECT_EQ(welcome->currentText(), QStringLiteral("50 Sek."));
 }
+
+// Escape (and Cancel) put back what the dialog showed when it opened: the ticks, the choices
+// and the hold times, in the settings and in the store. OK still keeps what was chosen.
+TEST_F(ParameterDialog, EscapeRestoresTheSettingsOfWhenTheDialogOpened) {
+    vehicle.restore(QStringLiteral("111"), QStringLiteral("11100000000000000000"));
+    const VehicleSettings::Snapshot before = vehicle.snapshot();
+    dialog.show();
+    child<QCheckBox>("chkCommingHome_Auf")->click();
+    child<QComboBox>("combBegrüßung")->setCurrentIndex(5);
+    child<QRadioButton>("optBauform_5")->click();
+    ASSERT_EQ(vehicle.optionString().at(7), QLatin1Char('1'));
+    ASSERT_EQ(store.read(settings_keys::kWelcomeHold), QStringLiteral("5"));
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(vehicle.optionString(), QStringLiteral("11100000000000000000"));
+    EXPECT_EQ(vehicle.model(), QStringLiteral("111"));
+    EXPECT_EQ(vehicle.options().body, before.options.body);
+    EXPECT_EQ(vehicle.options().welcomeHold, 2);
+    EXPECT_EQ(store.read(settings_keys::kWelcomeHold), QStringLiteral("2"));
+    EXPECT_FALSE(child<QCheckBox>("chkCommingHome_Auf")->isChecked());
+    EXPECT_EQ(child<QComboBox>("combBegrüßung")->currentIndex(), 2);
+    EXPECT_TRUE(store.read(settings_keys::kOptions).isEmpty());
+
+    dialog.show();
+    child<QCheckBox>("chkCommingHome_Auf")->click();
+    child<QPushButton>("cmdCancel")->click();
+    EXPECT_EQ(vehicle.optionString(), QStringLiteral("11100000000000000000"));
+
+    dialog.show();
+    child<QCheckBox>("chkCommingHome_Auf")->click();
+    child<QPushButton>("cmdOK")->click();
+    EXPECT_EQ(store.read(settings_keys::kOptions), QStringLiteral("11100001000000000000"));
+}
