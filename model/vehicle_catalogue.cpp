@@ -1,5 +1,7 @@
 #include "model/vehicle_catalogue.h"
 
+#include <algorithm>
+
 #include "platform/app_info.h"
 
 namespace vireo {
@@ -25,10 +27,22 @@ bool isKnownModel(const QString& modell) {
            modell == QLatin1String("113");
 }
 
+QString pictureModel(const QString& modell) {
+    if (isKnownModel(modell)) return modell;
+    const bool threeDigits =
+        modell.size() == 3 &&
+        std::all_of(modell.begin(), modell.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!threeDigits || modell[2] < u'1' || modell[2] > u'3') return {};
+    return QStringLiteral("11") + modell[2];
+}
+
 bool modellauswahl(const QString& modell, VehicleSetup& setup) {
-    if (!isKnownModel(modell)) return false;
-    const bool early = modell == QLatin1String("111");
-    setup.modellnummer = early ? 30 : (modell == QLatin1String("112") ? 31 : 32);
+    const QString pictures = pictureModel(modell);
+    if (pictures.isEmpty()) return false;
+    const bool known = pictures == modell;
+    const bool early = pictures == QLatin1String("111");
+    // The module code belongs to the code itself: a stand-in's code is not sent for it.
+    if (known) setup.modellnummer = early ? 30 : (modell == QLatin1String("112") ? 31 : 32);
     setup.bildbasis[kCornerVL - 1] = kFrontLeftBase;
     setup.bildbasis[kCornerVR - 1] = kFrontRightBase;
     setup.bildbasis[kCornerHL - 1] = early ? kRearLeftEarlyBase : kRearLeftLateBase;
@@ -44,7 +58,7 @@ bool modellauswahl(const QString& modell, VehicleSetup& setup) {
         writeRearRegionsEarly(setup.regions.table);
     else
         writeRearRegionsLate(setup.regions.table);
-    return true;
+    return known;
 }
 
 std::optional<VehicleSetup> vehicleSetupFor(const QString& modell) {

@@ -28,8 +28,16 @@ struct VehicleSetup {
 // The model codes with pictures and regions.
 bool isKnownModel(const QString& modell);
 
-// Modellauswahl without the title: applies a known code; any other code (also the empty one)
-// leaves the setup as it was. Returns whether the code was known.
+// The code whose pictures, click regions and number plates a code shows: a known code its own;
+// a three-digit code without pictures of its own (a body the catalogue has no pictures for)
+// the known code of the same model year, its third digit (1: 111, 2: 112, 3: 113). Empty when
+// there is none.
+QString pictureModel(const QString& modell);
+
+// Modellauswahl without the title: applies a known code. A code with the pictures of another
+// (pictureModel) gets those pictures, regions and plates but keeps the module code as it was;
+// any other code (also the empty one) leaves the setup as it was. Returns whether the code was
+// known.
 bool modellauswahl(const QString& modell, VehicleSetup& setup);
 
 // The setup of a known model code on its own; nothing for any other code.

@@ -102,14 +102,18 @@ int encodeRows(ImageWriter& out, const Sequence& rows, int p,
             }
         }
 
-        const bool anyCorner = (control & 0x1E) != 0;
-        // A dark step carries no loop start; the loop is marked on its first lit step.
-        const bool loopBytes =
-            anyCorner && loopStartDue && loopOrdinal >= 1 && loopOrdinal <= loops.size();
+        const bool loopBytes = loopStartDue && loopOrdinal >= 1 && loopOrdinal <= loops.size();
         if (loopBytes) {
             control |= kLoopBit;
             loopStartDue = false;
+            // Only a record with a corner byte carries the loop bytes, and the loop length
+            // counts from this row: a dark first row is written with corner 1 off (byte 0).
+            if ((control & 0x1E) == 0) {
+                present[0] = true;
+                control |= 1 << 1;
+            }
         }
+        const bool anyCorner = (control & 0x1E) != 0;
 
         out.put(++p, control);
         if (control & kTimeBit) out.put(++p, time);

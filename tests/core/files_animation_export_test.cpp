@@ -138,6 +138,17 @@ TEST_F(AnimationExportTest, TheFileHoldsThePlannedFramesAndRepeatsForever) {
     }
 }
 
+// Delays above one byte reach the file whole: 3 s, and 1000 s split at the longest GIF delay.
+TEST_F(AnimationExportTest, LongDelaysAreWrittenWhole) {
+    request.rows = {{QStringLiteral("3"), {}, {0, 1, 0, 0}},
+                    {QStringLiteral("1000"), {}, {0, 0, 0, 4}}};
+    const QString file = path("long.gif");
+    const AnimationOutcome outcome = savePlaybackAnimation(request, file);
+    ASSERT_EQ(outcome.status, AnimationOutcome::Status::Written) << outcome.error.toStdString();
+    EXPECT_EQ(readGif(file).delaysCs, (QVector<int>{50, 300, 65535, 34465}));
+    EXPECT_EQ(outcome.durationMs, 1003500);
+}
+
 // A lit lamp shows in its own corner and nowhere else; the colours stay close to the drawing.
 TEST_F(AnimationExportTest, EachLampShowsInItsCorner) {
     const QString file = path("show.gif");

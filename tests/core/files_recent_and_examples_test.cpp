@@ -94,6 +94,20 @@ TEST_F(RecentFilesTest, NewestFirstOnceEachAtMostEightAndKeptAcrossARestart) {
     EXPECT_EQ(RecentFiles(reopened).paths(), expected);
 }
 
+// A list stored longer than the limit (by another version, or by hand) reads as its first eight.
+TEST_F(RecentFilesTest, AStoredListOfTenReadsBackAsItsFirstEight) {
+    MemorySettingsStore store;
+    store.write(settings_keys::kRecentFiles,
+                QStringLiteral("[\"/d/1.kvs\", \"/d/2.kvs\", \"/d/3.kvs\", \"/d/4.kvs\", "
+                               "\"/d/5.kvs\", \"/d/6.kvs\", \"/d/7.kvs\", \"/d/8.kvs\", "
+                               "\"/d/9.kvs\", \"/d/10.kvs\"]"));
+    RecentFiles read(store);
+    EXPECT_EQ(read.paths(), QStringList({"/d/1.kvs", "/d/2.kvs", "/d/3.kvs", "/d/4.kvs", "/d/5.kvs",
+                                         "/d/6.kvs", "/d/7.kvs", "/d/8.kvs"}));
+    read.remove(QStringLiteral("/d/8.kvs"));
+    EXPECT_EQ(RecentFiles(store).paths().size(), 7) << "the rest is not read back later either";
+}
+
 TEST_F(RecentFilesTest, AStoredTextThatIsNotAListReadsAsEmpty) {
     for (const QString& stored : {QStringLiteral("not json"), QStringLiteral("{\"a\": 1}"),
                                   QStringLiteral("[1, 2, \"\"]")}) {

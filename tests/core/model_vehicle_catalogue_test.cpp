@@ -71,9 +71,51 @@ TEST(VehicleCatalogue, SwitchingModelsAndUnknownCodes) {
     EXPECT_EQ(setup.regions.table[kRearRow][0], 0);
 
     const VehicleSetup before = setup;
-    for (const char* unknown : {"", "121", "999", "11"})
+    for (const char* unknown : {"", "124", "999", "11"})
         EXPECT_FALSE(modellauswahl(QString::fromLatin1(unknown), setup)) << unknown;
     EXPECT_EQ(setup, before);
+}
+
+// A body without pictures of its own (Touring, Coupé, Cabrio, Clubman) shows the pictures,
+// regions and plates of its model year, so its lamps can be edited; the module code stays what
+// it was, as for any unknown code.
+TEST(VehicleCatalogue, BodiesWithoutPicturesShowThoseOfTheirModelYear) {
+    const struct {
+        const char* code;
+        const char* pictures;  // pictureModel
+        bool known;            // modellauswahl's answer
+        int modellnummer;      // after applying it over the setup of 112
+        int rearLeftBase;
+        int rearOffset;
+    } cases[] = {
+        {"151", "111", false, 31, 229, -30}, {"121", "111", false, 31, 229, -30},
+        {"142", "112", false, 31, 357, 30},  {"133", "113", false, 31, 357, 30},
+        {"111", "111", true, 30, 229, -30},  {"113", "113", true, 32, 357, 30},
+        {"154", "", false, 31, 357, 30},     {"15", "", false, 31, 357, 30},
+        {"1x1", "", false, 31, 357, 30},     {"1511", "", false, 31, 357, 30},
+        {"", "", false, 31, 357, 30},
+    };
+    for (const auto& c : cases) {
+        const QString code = QString::fromLatin1(c.code);
+        EXPECT_EQ(pictureModel(code), QString::fromLatin1(c.pictures)) << c.code;
+        VehicleSetup setup = vehicle("112");
+        EXPECT_EQ(modellauswahl(code, setup), c.known) << c.code;
+        EXPECT_EQ(setup.modellnummer, c.modellnummer) << c.code;
+        EXPECT_EQ(setup.base(kCornerHL), c.rearLeftBase) << c.code;
+        EXPECT_EQ(setup.regions.spiegelversatzHinten, c.rearOffset) << c.code;
+    }
+
+    // Applied first, at a start with such a code stored: pictures, regions and plates, and
+    // module code 0 as before any known code.
+    VehicleSetup first;
+    EXPECT_FALSE(modellauswahl(QStringLiteral("151"), first));
+    EXPECT_EQ(first.modellnummer, 0);
+    EXPECT_EQ(first.base(kCornerVL), 101);
+    EXPECT_EQ(first.base(kCornerHR), 293);
+    EXPECT_EQ(first.nummernschildV, QRect(164, 211, 89, 19));
+    EXPECT_EQ(first.nummernschildH, QRect(164, 426, 86, 16));
+    EXPECT_EQ(regionOf(first.regions.table, 37).xMin, 570);
+    EXPECT_FALSE(vehicleSetupFor(QStringLiteral("151"))) << "no module code of its own";
 }
 
 TEST(VehicleCatalogue, WindowTitleFromTheTickedOptions) {

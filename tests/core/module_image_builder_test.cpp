@@ -79,14 +79,17 @@ TEST(ImageBuilder, StepRecords) {
          {row("1", {1, 0, 0, 0}), row("1", {2, 0, 0, 0}, "S  1 / 4 x"),
           row("1", {3, 0, 0, 0}, "S  1 / 4 x"), row("1", {4, 0, 0, 0}, "S  1 / 4 x")},
          bytesOf({0xC2, 10, 1, 0xA2, 2, 3, 2, 0x82, 3, 0x82, 4})},
-        {"loop starting on a dark row: marked on its first lit row",
+        {"loop starting on a dark row: the dark row carries corner 1 off and the loop bytes",
          {row("1", {0, 0, 0, 0}, "S  1 / 4 x"), row("1", {1, 0, 0, 0}, "S  1 / 4 x"),
           row("1", {2, 0, 0, 0}, "S  1 / 4 x")},
-         bytesOf({0xC0, 10, 0xA2, 1, 3, 2, 0x82, 2})},
-        {"a loop of dark rows keeps its values to itself",
+         bytesOf({0xE2, 10, 0, 3, 2, 0x82, 1, 0x82, 2})},
+        {"a loop of dark rows: its first row carries corner 1 off and the loop bytes",
          {row("1", {0, 0, 0, 0}, "S  1 / 5 x"), row("1", {0, 0, 0, 0}, "S  1 / 5 x"),
           row("1", {1, 0, 0, 0}, "S  2 / 3 x"), row("1", {2, 0, 0, 0}, "S  2 / 3 x")},
-         bytesOf({0xC0, 10, 0x80, 0xA2, 1, 2, 1, 0x82, 2})},
+         bytesOf({0xE2, 10, 0, 4, 1, 0x80, 0xA2, 1, 2, 1, 0x82, 2})},
+        {"a dark row inside a loop stays a bare control byte",
+         {row("1", {1, 0, 0, 0}, "S  1 / 2 x"), row("1", {0, 0, 0, 0}, "S  1 / 2 x")},
+         bytesOf({0xE2, 10, 1, 1, 1, 0x80})},
         {"two-digit loop number and repeat count",
          {row("1", {1, 0, 0, 0}, "S 12 / 20 x"), row("1", {2, 0, 0, 0}, "S 12 / 20 x")},
          bytesOf({0xE2, 10, 1, 19, 1, 0x82, 2})},
@@ -100,6 +103,24 @@ TEST(ImageBuilder, StepRecords) {
         EXPECT_EQ(address(image, 1), end) << c.name;
         EXPECT_EQ(address(image, 3), end + 1) << c.name;
     }
+}
+
+// The module repeats `length + 1` records from the one that carries the loop bytes: a dark
+// first row has to be that record, or the repeated run is shifted by one row.
+TEST(ImageBuilder, LoopOnADarkFirstRowStartsOnThatRow) {
+    const DataImage image =
+        build(documentOf({row("0,5", {0, 0, 0, 0}, "S  1 / 3 x"),
+                          row("0,5", {1, 0, 0, 0}, "S  1 / 3 x"), row("0,5", {2, 0, 0, 0})}));
+    ASSERT_EQ(image.outcome, ImageOutcome::Ok);
+    EXPECT_EQ(slice(image, 1, 4), bytesOf({0, 18, 0, 19}));
+    EXPECT_EQ(slice(image, 10, 19), bytesOf({226, 5, 0, 2, 1, 130, 1, 130, 2, 0}));
+    EXPECT_EQ(image.length, 18);
+
+    // A single dark row that is a loop is worth sending now: it carries the loop.
+    const DataImage alone = build(documentOf({row("0", {0, 0, 0, 0}, "S  1 / 2 x")}));
+    ASSERT_EQ(alone.outcome, ImageOutcome::Ok);
+    EXPECT_EQ(slice(alone, 10, 14), bytesOf({0xA2, 0, 1, 0, 0}));
+    EXPECT_EQ(alone.length, 13);
 }
 
 TEST(ImageBuilder, GoodbyeFollowsWelcomeAndStartsAtTenWithoutWelcome) {

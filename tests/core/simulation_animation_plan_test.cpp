@@ -99,6 +99,23 @@ TEST(AnimationPlan, LongPicturesSplitAtTheLongestGifDelay) {
                                                     {{1, 0, 0, 0}, 100000 - kMaxFrameDelayCs}}));
 }
 
+// Each frame starts at its step's start rounded to hundredths: 15 ms steps alternate 2 and 1,
+// and the total is the playback's time, where rounding each step (up or down) would drift.
+TEST(AnimationPlan, ShortStepsRoundWithoutAddingUp) {
+    Sequence rows;
+    for (int i = 0; i < 10; ++i) rows << Step{"0,015", {}, {i % 2 ? 2 : 1, 0, 0, 0}};
+    const AnimationPlan plan = animationPlan(rows, 0, 10000);
+    QVector<int> delays;
+    int total = 0;
+    for (const AnimationFrame& f : plan.frames) {
+        delays << f.delayCs;
+        total += f.delayCs;
+    }
+    EXPECT_EQ(delays, (QVector<int>{50, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1}));
+    EXPECT_EQ(total, 65);
+    EXPECT_EQ(plan.durationMs, 650);
+}
+
 TEST(AnimationPlan, NothingWhenPlaybackShowsNothing) {
     const Sequence rows = rowsOf({{"1", ""}});
     EXPECT_TRUE(animationPlan({}, 0, 10000).frames.isEmpty());

@@ -25,9 +25,11 @@ struct CliRun {
 
 // Runs one of the built programs with `input` on its standard input (then closed) and waits for
 // it to end; one that has not ended after a minute is killed and counts as not finished.
-inline CliRun runProgram(const char* program, const QStringList& args,
-                         const QByteArray& input = {}) {
+inline CliRun runProgram(
+    const char* program, const QStringList& args, const QByteArray& input = {},
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(binPath(program), args);
     if (!process.waitForStarted()) return {};
     process.write(input);
@@ -44,6 +46,15 @@ inline CliRun runProgram(const char* program, const QStringList& args,
 
 inline CliRun runCli(const QStringList& args, const QByteArray& input = {}) {
     return runProgram("vireo-cli", args, input);
+}
+
+// vireo-cli with its settings (and everything else of the user's) under `home`, so a test can
+// store settings without touching the real ones.
+inline CliRun runCliAtHome(const QString& home, const QStringList& args) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    return runProgram("vireo-cli", args, {}, environment);
 }
 
 // One virtual module on a pseudo-terminal linked at `link`, for the object's lifetime; closing

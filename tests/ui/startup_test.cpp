@@ -204,6 +204,31 @@ TEST_F(StartupTest, InvalidStoredVehicleValuesAreReplacedAndReportedOnce) {
     EXPECT_EQ(prompter.count("message"), 0);
 }
 
+// A stored body without pictures of its own starts with the pictures and click regions of its
+// model year, and the title still names the chosen body.
+TEST_F(StartupTest, AStoredClubmanShowsThePicturesOfItsModelYear) {
+    store.write(k::kLanguage, QStringLiteral("Deutsch"));
+    store.write(k::kVehicleType, QStringLiteral("111"));
+    auto sedan = start();
+    const QImage rearLeft = child<CornerPicture>(*sedan, "imaHL")->picture();
+    const QImage frontLeft = child<CornerPicture>(*sedan, "imaVL")->picture();
+    sedan.reset();
+
+    store.values_.clear();
+    store.write(k::kLanguage, QStringLiteral("Deutsch"));
+    store.write(k::kVehicleType, QStringLiteral("151"));
+    auto w = start();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->modell(), "151");
+    EXPECT_EQ(child<CornerPicture>(*w, "imaHL")->picture(), rearLeft);
+    EXPECT_EQ(child<CornerPicture>(*w, "imaVL")->picture(), frontLeft);
+    EXPECT_EQ(w->vehicleSetup().base(kCornerHL), 229);
+    EXPECT_EQ(w->vehicleSetup().regions, vehicleSetupFor(QStringLiteral("111"))->regions);
+    EXPECT_EQ(w->vehicleSetup().modellnummer, 0);
+    EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("Clubman")))
+        << w->windowTitle().toStdString();
+}
+
 TEST_F(StartupTest, ClosingStoresTheSlider) {
     store.write(k::kLanguage, QStringLiteral("Deutsch"));
     store.write(k::kVehicleType, QStringLiteral("111"));

@@ -9,6 +9,7 @@
 #include "timeline/timeline_painter.h"
 #include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_kvs_input.h"
+#include "tools/cli/cli_language.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
@@ -20,6 +21,7 @@ struct ChartArguments {
     QString output;
     int sequence = kWelcome;
     double scale = TimelineGeometry::kDefaultScale;
+    LanguageTable texts;
 };
 
 std::optional<ChartArguments> parse(const QStringList& args) {
@@ -29,7 +31,7 @@ std::optional<ChartArguments> parse(const QStringList& args) {
     const QCommandLineOption sequence(QStringLiteral("sequence"), {}, QStringLiteral("0|1"));
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("PX"));
     QCommandLineParser parser;
-    parser.addOptions({output, sequence, scale});
+    parser.addOptions({output, sequence, scale, languageOption()});
     if (!parseCommandArguments(command, parser, args)) return std::nullopt;
 
     ChartArguments parsed;
@@ -50,6 +52,9 @@ std::optional<ChartArguments> parse(const QStringList& args) {
         }
         parsed.scale = value;
     }
+    const auto texts = commandLanguage(command, parser);
+    if (!texts) return std::nullopt;
+    parsed.texts = *texts;
     return parsed;
 }
 
@@ -62,7 +67,7 @@ int chart(const QStringList& args) {
     if (const int code = loadKvsFile(QStringLiteral("chart"), parsed->file, &document); code != kOk)
         return code;
     const QImage image = renderTimeline(document.sequences[parsed->sequence], parsed->scale,
-                                        timelineTexts(LanguageTable::builtIn()));
+                                        timelineTexts(parsed->texts));
     // Through QSaveFile, unbuffered: a picture the disk cuts short fails and leaves any file
     // already there as it was.
     QSaveFile file(parsed->output);

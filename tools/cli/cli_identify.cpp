@@ -7,6 +7,7 @@
 #include "module/serial_byte_link.h"
 #include "platform/clock.h"
 #include "tools/cli/cli_arguments.h"
+#include "tools/cli/cli_language.h"
 #include "tools/cli/cli_prompter.h"
 #include "tools/cli/commands.h"
 
@@ -19,18 +20,20 @@ int identify(const QStringList& args) {
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("port"), QString(), QStringLiteral("PORT")});
     parser.addOption({QStringLiteral("long"), QString()});
+    parser.addOption(languageOption());
     if (!parseCommandArguments(command, parser, args, 0)) return kUsage;
     const QString portPath = parser.value(QStringLiteral("port"));
     const bool longReply = parser.isSet(QStringLiteral("long"));
     if (portPath.isEmpty()) return usageProblem(command, QStringLiteral("no --port given"));
+    const auto texts = commandLanguage(command, parser);
+    if (!texts) return kUsage;
 
     SerialByteLink link;
     ModulePort port(link, systemClock(), [portPath](int) { return portPath; });
     const ModuleOperation operation(port);
     CliPrompter prompter;
     ModuleIdentity identity;
-    const HandshakeResult result =
-        connectModule(port, identity, longReply, prompter, LanguageTable::builtIn(), {});
+    const HandshakeResult result = connectModule(port, identity, longReply, prompter, *texts, {});
     port.close();
     switch (result.outcome) {
         case HandshakeOutcome::Connected:

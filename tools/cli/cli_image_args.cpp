@@ -5,6 +5,7 @@
 #include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_inputs.h"
 #include "tools/cli/cli_kvs_input.h"
+#include "tools/cli/cli_language.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
@@ -28,6 +29,7 @@ std::optional<ImageArgs> parseImageArgs(const QString& command, const QStringLis
         valueOption(QStringLiteral("capacity"), QStringLiteral("N")),
         valueOption(QStringLiteral("module-type"), QStringLiteral("T")),
         valueOption(QStringLiteral("port"), QStringLiteral("PORT")),
+        languageOption(),
     };
     QCommandLineParser parser;
     for (const QCommandLineOption& option : known)
@@ -44,6 +46,7 @@ std::optional<ImageArgs> parseImageArgs(const QString& command, const QStringLis
     };
     if (const auto type = value("module-type")) parsed.moduleType = *type;
     if (const auto port = value("port")) parsed.port = *port;
+    if (const auto language = value("language")) parsed.language = *language;
     if (!readWholeNumbers(command, parser,
                           {{QStringLiteral("capacity"), &parsed.capacity, 0, kMaxCapacity},
                            {QStringLiteral("welcome-hold"), &parsed.welcomeHold, 0, kMaxHold},

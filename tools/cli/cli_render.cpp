@@ -80,9 +80,10 @@ int render(const QStringList& args) {
 
     AnimationRequest request;
     request.rows = rows;
-    // The pictures of the file's vehicle; a model the catalogue does not know is drawn as the
-    // default model, as the editor starts.
-    request.vehicle = vehicleSetupFor(document.model).value_or(*vehicleSetupFor(kDefaultModel));
+    // The pictures of the file's vehicle (of its model year for a body without pictures of its
+    // own); a model without any is drawn as the default model, as the editor starts.
+    request.vehicle =
+        vehicleSetupFor(pictureModel(document.model)).value_or(*vehicleSetupFor(kDefaultModel));
     request.fromRow = parsed->fromRow - 1;
     request.limit = parsed->limit;
     request.width = parsed->width;

@@ -11,6 +11,7 @@
 #include "tools/cli/cli_image_args.h"
 #include "tools/cli/cli_inputs.h"
 #include "tools/cli/cli_kvs_input.h"
+#include "tools/cli/cli_language.h"
 #include "tools/cli/cli_prompter.h"
 #include "tools/cli/commands.h"
 
@@ -49,14 +50,17 @@ void printMessage(const UserMessage& message) {
 
 int upload(const QStringList& args) {
     const QString command = QStringLiteral("upload");
-    const auto a = parseImageArgs(
-        command, args,
-        {QStringLiteral("--welcome-hold"), QStringLiteral("--goodbye-hold"),
-         QStringLiteral("--capacity"), QStringLiteral("--module-type"), QStringLiteral("--port")});
+    const auto a =
+        parseImageArgs(command, args,
+                       {QStringLiteral("--welcome-hold"), QStringLiteral("--goodbye-hold"),
+                        QStringLiteral("--capacity"), QStringLiteral("--module-type"),
+                        QStringLiteral("--port"), QStringLiteral("--language")});
     if (!a) return kUsage;
     if (a->port.isEmpty()) {
         return usageProblem(command, QStringLiteral("no --port given"));
     }
+    const auto texts = commandLanguage(command, a->language);
+    if (!texts) return kUsage;
     int exitCode = kUsage;
     const auto in = loadImageDocument(command, a->file, true, &exitCode);
     if (!in) return exitCode;
@@ -77,8 +81,7 @@ int upload(const QStringList& args) {
     const ModuleOperation operation(port);
     CliPrompter prompter;
     ModuleIdentity identity;
-    const HandshakeResult handshake =
-        connectModule(port, identity, false, prompter, LanguageTable::builtIn(), {});
+    const HandshakeResult handshake = connectModule(port, identity, false, prompter, *texts, {});
     switch (handshake.outcome) {
         case HandshakeOutcome::Connected:
             break;
@@ -106,7 +109,7 @@ int upload(const QStringList& args) {
     const VehicleOptions options =
         optionsForDocument(in->document, identity.type, a->welcomeHold, a->goodbyeHold);
     const UploadResult result = uploadImage(port.exchanger(), in->document, options, in->moduleCode,
-                                            LanguageTable::builtIn(), progressOnStderr());
+                                            *texts, progressOnStderr());
     port.close();
     printMessage(result.message);
     if (result.image.outcome != ImageOutcome::Ok)

@@ -2,6 +2,7 @@
 // handler in its own cli_<name>.cpp, declared in commands.h).
 #include "files/animation_export.h"
 #include "timeline/timeline_geometry.h"
+#include "tools/cli/cli_language.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
@@ -76,12 +77,14 @@ const QList<CliCommand>& cliCommands() {
          QStringLiteral(
              "Options:\n"
              "  --port PORT         the serial port: a device path (or COMn on Windows)\n"
-             "  --long              also ask for the developer reply (date and model)\n"
-             "\nOutput: \"type T version V\", with --long followed by \"date D model M\".\n\n"
-             "Exit codes:\n"
-             "  0  the module answered\n"
-             "  2  bad usage, or the port cannot be opened\n"
-             "  6  no module answered\n"),
+             "  --long              also ask for the developer reply (date and model)\n") +
+             languageOptionHelp(22) +
+             QStringLiteral(
+                 "\nOutput: \"type T version V\", with --long followed by \"date D model M\".\n\n"
+                 "Exit codes:\n"
+                 "  0  the module answered\n"
+                 "  2  bad usage, or the port cannot be opened\n"
+                 "  6  no module answered\n"),
          identify},
         {QStringLiteral("upload"), QStringLiteral("FILE.kvs --port PORT [options]"),
          QStringLiteral("Send a file to the module as the editor's \"Daten senden\" does."),
@@ -92,9 +95,10 @@ const QList<CliCommand>& cliCommands() {
              QStringLiteral(
                  "  --capacity N, --module-type T\n"
                  "                      taken as by `image`, but not used: the upload builds\n"
-                 "                      the image for the module that answers\n"
-                 "\nOutput: progress on standard error, then \"sent N bytes\".\n\n"
-                 "Exit codes:\n  0  sent\n") +
+                 "                      the image for the module that answers\n") +
+             languageOptionHelp(22) +
+             QStringLiteral("\nOutput: progress on standard error, then \"sent N bytes\".\n\n"
+                            "Exit codes:\n  0  sent\n") +
              kFileExits +
              QStringLiteral("     (2 also: the port cannot be opened)\n"
                             "  4  the image does not fit the memory\n"
@@ -108,11 +112,12 @@ const QList<CliCommand>& cliCommands() {
                         "  -o, --output OUT.png  the picture to write\n"
                         "  --sequence 0|1        0 the welcome sequence (default), 1 the goodbye\n"
                         "                        sequence\n"
-                        "  --scale PX            pixels per tenth of a second, default %1\n"
-                        "\nOutput: the picture, as the editor's timeline shows the sequence. "
-                        "Prints nothing.\n\n"
-                        "Exit codes:\n  0  written\n")
+                        "  --scale PX            pixels per tenth of a second, default %1\n")
                  .arg(TimelineGeometry::kDefaultScale) +
+             languageOptionHelp(24) +
+             QStringLiteral("\nOutput: the picture, as the editor's timeline shows the sequence. "
+                            "Prints nothing.\n\n"
+                            "Exit codes:\n  0  written\n") +
              kFileExits + QStringLiteral("     (2 also: the picture cannot be written)\n"),
          chart, true},
         {QStringLiteral("render"), QStringLiteral("FILE.kvs -o OUT.gif [options]"),
