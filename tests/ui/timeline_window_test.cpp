@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +11,9 @@
 #include <QUndoStack>
 
 #include "app/corner_picture.h"
+#include "app/memory_meter_widget.h"
 #include "app/timeline_panel.h"
+#include "config/ui/frm_parameter.h"
 #include "support/window_fixture.h"
 #include "timeline/lamp_rows.h"
 
@@ -210,6 +214,33 @@ TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {
     EXPECT_EQ(store.read(QStringLiteral("Zeitleiste")), QStringLiteral("Falsch"));
     auto again = startWindow();
     EXPECT_TRUE(child<TimelinePanel>(*again, "timelinePanel")->isHidden());
+}
+
+// Ticking a hold option or choosing its time changes the image the upload would send; the
+// meter follows at once, whether the options dialog or the program changed the settings. One
+// lit step is 3 bytes after the 10 header bytes; a hold record is its list position + 2 bytes,
+// and a goodbye hold with no goodbye steps takes the place of the goodbye section's end mark.
+TEST_F(TimelineWindow, MeterFollowsTheHoldOptions) {
+    auto w = startWith({{"1", "", {1, 0, 0, 0}}});
+    auto* meter = child<MemoryMeterWidget>(*w, "memoryMeter");
+    auto* text = child<QLabel>(*w, "memoryMeterText");
+    ASSERT_FALSE(w->vehicleSettings().options().comingHomeAuf.ticked);
+    EXPECT_EQ(meter->reading().used, 12);
+
+    // The welcome hold of 30 s, the list's third entry.
+    child<QCheckBox>(*w->frmParameter(), "chkCommingHome_Auf")->click();
+    ASSERT_TRUE(w->vehicleSettings().options().comingHomeAuf.ticked);
+    EXPECT_EQ(meter->reading().used, 16);
+    EXPECT_TRUE(text->text().contains(QStringLiteral("(16 von 510 Bytes)")))
+        << text->text().toStdString();
+    // 120 s, the last entry.
+    child<QComboBox>(*w->frmParameter(), "combBegrüßung")->setCurrentIndex(11);
+    EXPECT_EQ(meter->reading().used, 25);
+    // The goodbye hold through the settings owner, as a file or the program sets it.
+    w->vehicleSettings().setTick(OptionBoxId::ComingHomeZu, true);
+    EXPECT_EQ(meter->reading().used, 29);
+    w->vehicleSettings().setTick(OptionBoxId::ComingHomeAuf, false);
+    EXPECT_EQ(meter->reading().used, 16);
 }
 
 }  // namespace
