@@ -235,6 +235,21 @@ void TimelineView::paintEvent(QPaintEvent* event) {
         painter.fillRect(QRect(0, G::height(), viewport()->width(), below), palette().window());
 }
 
+void TimelineView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // The keyboard's cell shows as soon as the view has the keyboard, not only after an arrow
+    // key: the current step's first lamp, or the first cell.
+    const int steps = geometry_.stepCount();
+    if (!focus_ && steps > 0)
+        focus_ = TimelineCell{std::clamp(selection_.current, 0, steps - 1), 0};
+    viewport()->update();
+}
+
+void TimelineView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
 void TimelineView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollRange();
@@ -262,7 +277,9 @@ void TimelineView::mousePressEvent(QMouseEvent* event) {
     const bool extend = event->modifiers() & Qt::ShiftModifier;
     const auto cell = cellAtViewPoint(p);
     if (!cell || extend) {
-        // The ruler and the loop band select steps; Shift extends from the current step.
+        // The ruler and the loop band select steps; Shift extends from the current step. The
+        // keyboard's cell moves to the step (to the cell clicked, when one was).
+        focus_ = cell.value_or(TimelineCell{step, focus_ ? focus_->row : 0});
         chooseSteps(stepSelection(selection_, step, extend));
         return;
     }

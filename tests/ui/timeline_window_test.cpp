@@ -216,6 +216,37 @@ TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {
     EXPECT_TRUE(child<TimelinePanel>(*again, "timelinePanel")->isHidden());
 }
 
+// Tabbing into the timeline shows at once where the keyboard is: on the current step's first
+// lamp, or on the first cell when no step is current. Leaving it takes the mark away.
+TEST_F(TimelineWindow, FocusMarkShowsAsSoonAsTheTimelineHasTheKeyboard) {
+    const QColor mark(0, 160, 255);
+    const struct {
+        int current;
+        TimelineCell marked;
+    } cases[] = {{-1, {0, 0}}, {2, {2, 0}}};
+    for (const auto& c : cases) {
+        auto w =
+            startWith({{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}});
+        auto* view = child<TimelineView>(*w, "timelineView");
+        auto* list = child<QTreeWidget>(*w, "List1_0");
+        if (c.current >= 0) list->setCurrentItem(list->topLevelItem(c.current));
+        const auto markedAt = [&](TimelineCell cell) {
+            const QRect r = view->cellViewRect(cell);
+            return view->viewport()->grab().toImage().pixelColor(r.left() + 1, r.center().y()) ==
+                   mark;
+        };
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        list->setFocus(Qt::OtherFocusReason);
+        view->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(view->hasFocus());
+        EXPECT_EQ(view->focusCell(), c.marked) << c.current;
+        EXPECT_TRUE(markedAt(c.marked)) << c.current;
+        list->setFocus(Qt::TabFocusReason);
+        EXPECT_FALSE(markedAt(c.marked)) << c.current;
+    }
+}
+
 // Ticking a hold option or choosing its time changes the image the upload would send; the
 // meter follows at once, whether the options dialog or the program changed the settings. One
 // lit step is 3 bytes after the 10 header bytes; a hold record is its list position + 2 bytes,
