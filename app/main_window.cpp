@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -22,6 +23,7 @@
 
 #include "app/animation_export_command.h"
 #include "app/corner_picture.h"
+#include "app/editor_scroll_area.h"
 #include "app/standard_shortcuts.h"
 #include "app/timeline_panel.h"
 #include "config/menu_mnemonics.h"
@@ -232,10 +234,18 @@ void MainWindow::buildMenus() {
 void MainWindow::buildFace() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    auto* column = new QVBoxLayout(central);  // the face, then the timeline panel
+    auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* row = new QHBoxLayout;
-    column->addLayout(row);
+    // The face above, the timeline panel below (added with it); the user moves the line between.
+    auto* splitter = new QSplitter(Qt::Vertical, central);
+    splitter->setObjectName(QStringLiteral("editorSplitter"));
+    column->addWidget(splitter);
+    auto* editorScroll = new EditorScrollArea(splitter);
+    splitter->addWidget(editorScroll);
+    auto* face = new QWidget;
+    face->setObjectName(QStringLiteral("editorPart"));
+    auto* row = new QHBoxLayout(face);
+    editorScroll->setWidget(face);
     row->setContentsMargins(0, 0, 8, 8);
 
     // The car: a fixed panel that keeps the pictures at their places.

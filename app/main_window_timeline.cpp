@@ -2,11 +2,11 @@
 // table, the pictures, the playback and the vehicle settings. The panel keeps its own rules.
 
 #include <QAction>
-#include <QBoxLayout>
 #include <QItemSelectionModel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -19,9 +19,7 @@ namespace vireo {
 
 void MainWindow::setUpTimeline() {
     timeline_ = new TimelinePanel(editor_, texts_, *context_.settings, centralWidget());
-    // Height the window gains goes to the timeline first, up to all of its rows.
-    static_cast<QBoxLayout*>(centralWidget()->layout())->addWidget(timeline_, 1);
-    timeline_->growWindow();
+    timeline_->placeIn(centralWidget()->findChild<QSplitter*>(QStringLiteral("editorSplitter")));
     menuBar()->insertMenu(menuConnect_->menuAction(), timeline_->viewMenu());
     // The one place the meter's inputs come from.
     timeline_->meter()->setProvider([this] {

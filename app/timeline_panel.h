@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "app/memory_meter_widget.h"
 #include "app/timeline_view.h"
 
 class QAction;
 class QMenu;
+class QSplitter;
 
 namespace vireo {
 
@@ -27,15 +29,21 @@ class TimelinePanel : public QWidget {
     QAction* showAction() const { return showAction_; }
     // Captions in the current language.
     void applyLanguage();
+    // Takes its place below the editor part in the window's splitter and makes the window
+    // taller by it.
+    void placeIn(QSplitter* splitter);
     // Makes the window taller by the shown panel, as far as the screen has room; the timeline
     // then scrolls its rows.
     void growWindow();
 
   private:
     void showPanel(bool shown);
+    // The height stored when the user last moved the line above the panel, when it is usable.
+    std::optional<int> storedHeight() const;
 
     const LanguageTable& texts_;
     SettingsStore& settings_;
+    QSplitter* splitter_ = nullptr;
     TimelineView* view_ = nullptr;
     MemoryMeterWidget* meter_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -41,7 +41,6 @@ TimelineView::TimelineView(DocumentEditor& editor, const LanguageTable& texts, Q
     viewport()->setMouseTracking(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setMaximumHeight(sizeHint().height());
     texts_ = timelineTexts(language_);
     connect(&editor_, &DocumentEditor::rowsChanged, this, &TimelineView::onRowsChanged);
     connect(&editor_, &DocumentEditor::documentReset, this, [this] {
@@ -199,8 +198,9 @@ void TimelineView::ensureStepVisible(int step) {
 void TimelineView::ensureRowVisible(int row) {
     if (row < 0 || row >= kLampRowCount) return;
     QScrollBar* bar = verticalScrollBar();
-    const int top = G::rowTop(row);
-    const int bottom = top + G::kRowHeight;
+    const int bottom = G::rowTop(row) + G::kRowHeight;
+    // The first row shows under the fixed ruler and loop band when the bar is at 0.
+    const int top = G::rowTop(row) - G::gridTop();
     if (top < bar->value())
         bar->setValue(top);
     else if (bottom > bar->value() + viewport()->height())
@@ -216,23 +216,50 @@ QRect TimelineView::cellViewRect(TimelineCell cell) const {
 }
 
 std::optional<TimelineCell> TimelineView::cellAtViewPoint(QPoint point) const {
-    if (point.x() < G::kLabelWidth) return std::nullopt;
+    // The labels and the fixed ruler and loop band hold no cell (rows scroll under the latter).
+    if (point.x() < G::kLabelWidth || point.y() < G::gridTop()) return std::nullopt;
     return geometry_.cellAt(QPoint(contentX(point.x(), horizontalScrollBar()->value()),
                                    point.y() + verticalScrollBar()->value()));
 }
 
 void TimelineView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    // Rows scrolled up by the vertical bar: the picture is drawn that much higher.
+    const int scrollX = horizontalScrollBar()->value();
     const int scrollY = verticalScrollBar()->value();
-    painter.translate(0, -scrollY);
+    const int width = viewport()->width();
     const TimelineScene scene{&rows(), &geometry_, &loops_, &texts_, marks()};
-    paintTimeline(painter, scene, horizontalScrollBar()->value(), viewport()->width(),
-                  event->rect().translated(0, scrollY));
+    // The lamp rows scroll up by the vertical bar, under the ruler and the loop band: those stay
+    // at the top, drawn over the rows with the same horizontal scroll.
+    const QRect rowsPart =
+        event->rect() & QRect(0, G::gridTop(), width, viewport()->height() - G::gridTop());
+    if (!rowsPart.isEmpty()) {
+        painter.save();
+        painter.translate(0, -scrollY);
+        paintTimeline(painter, scene, scrollX, width, rowsPart.translated(0, scrollY));
+        painter.restore();
+    }
+    const QRect header = event->rect() & QRect(0, 0, width, G::gridTop());
+    if (!header.isEmpty()) paintTimeline(painter, scene, scrollX, width, header);
     // Below the grid (a taller viewport than the picture) stays plain.
-    const int below = scrollY + viewport()->height() - G::height();
-    if (below > 0)
-        painter.fillRect(QRect(0, G::height(), viewport()->width(), below), palette().window());
+    const int gridBottom = G::height() - scrollY;
+    if (gridBottom < viewport()->height())
+        painter.fillRect(QRect(0, gridBottom, width, viewport()->height() - gridBottom),
+                         palette().window());
+}
+
+void TimelineView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // The keyboard's cell shows as soon as the view has the keyboard, not only after an arrow
+    // key: the current step's first lamp, or the first cell.
+    const int steps = geometry_.stepCount();
+    if (!focus_ && steps > 0)
+        focus_ = TimelineCell{std::clamp(selection_.current, 0, steps - 1), 0};
+    viewport()->update();
+}
+
+void TimelineView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void TimelineView::resizeEvent(QResizeEvent* event) {
@@ -262,7 +289,9 @@ void TimelineView::mousePressEvent(QMouseEvent* event) {
     const bool extend = event->modifiers() & Qt::ShiftModifier;
     const auto cell = cellAtViewPoint(p);
     if (!cell || extend) {
-        // The ruler and the loop band select steps; Shift extends from the current step.
+        // The ruler and the loop band select steps; Shift extends from the current step. The
+        // keyboard's cell moves to the step (to the cell clicked, when one was).
+        focus_ = cell.value_or(TimelineCell{step, focus_ ? focus_->row : 0});
         chooseSteps(stepSelection(selection_, step, extend));
         return;
     }

@@ -1,15 +1,21 @@
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QUndoStack>
 
 #include "app/corner_picture.h"
+#include "app/memory_meter_widget.h"
 #include "app/timeline_panel.h"
+#include "config/ui/frm_parameter.h"
+#include "sequence/loop_marker.h"
 #include "support/window_fixture.h"
 #include "timeline/lamp_rows.h"
 
@@ -210,6 +216,158 @@ TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {
     EXPECT_EQ(store.read(QStringLiteral("Zeitleiste")), QStringLiteral("Falsch"));
     auto again = startWindow();
     EXPECT_TRUE(child<TimelinePanel>(*again, "timelinePanel")->isHidden());
+}
+
+// The line between the editor part and the timeline: the height the user gives the timeline
+// is stored and comes back at the next start; a stored value that is no usable height is left
+// alone.
+TEST_F(TimelineWindow, TheTimelineKeepsTheHeightTheUserGaveIt) {
+    const QString key = QStringLiteral("Zeitleiste_Hoehe");
+    auto plain = startWith({{"1", "", {0, 0, 0, 0}}});
+    const int unstored = child<TimelinePanel>(*plain, "timelinePanel")->height();
+    plain.reset();
+    for (const char* invalid : {"viel", "-5", "3"}) {
+        store.write(key, QString::fromLatin1(invalid));
+        auto w = startWith({{"1", "", {0, 0, 0, 0}}});
+        EXPECT_EQ(child<TimelinePanel>(*w, "timelinePanel")->height(), unstored) << invalid;
+    }
+
+    store.write(key, QStringLiteral("150"));
+    auto w = startWith({{"1", "", {0, 0, 0, 0}}});
+    auto* splitter = child<QSplitter>(*w, "editorSplitter");
+    auto* panel = child<TimelinePanel>(*w, "timelinePanel");
+    ASSERT_TRUE(splitter);
+    ASSERT_EQ(splitter->indexOf(panel), 1);
+    EXPECT_EQ(panel->height(), 150);
+
+    // Dragging the line 50 pixels up gives the timeline 50 more, and that is stored.
+    QWidget* handle = splitter->handle(1);
+    const QPoint grip = handle->rect().center();
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    const QPoint to = grip - QPoint(0, 50);
+    QMouseEvent move(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
+    EXPECT_EQ(panel->height(), 200);
+    EXPECT_EQ(store.read(key), QStringLiteral("200"));
+}
+
+// A taller (or maximised) window gives its height to the timeline; the car, the table and the
+// buttons above stay as they were.
+TEST_F(TimelineWindow, AGrowingWindowGrowsTheTimelineNotTheEditorPart) {
+    store.write(QStringLiteral("Zeitleiste_Hoehe"), QStringLiteral("150"));
+    auto w = startWith({{"1", "", {0, 0, 0, 0}}});
+    auto* panel = child<TimelinePanel>(*w, "timelinePanel");
+    const char* names[] = {"editorPart", "carPanel", "List1_0", "Frame2", "Frame6", "cmdWeiter"};
+    QList<QRect> before;
+    for (const char* name : names) {
+        auto* widget = child<QWidget>(*w, name);
+        ASSERT_TRUE(widget);
+        before << QRect(widget->mapTo(w.get(), QPoint(0, 0)), widget->size());
+    }
+    ASSERT_EQ(panel->height(), 150);
+    w->resize(w->width(), w->height() + 300);
+    QApplication::processEvents();
+    EXPECT_EQ(panel->height(), 450);
+    for (int i = 0; i < before.size(); ++i) {
+        auto* widget = child<QWidget>(*w, names[i]);
+        EXPECT_EQ(QRect(widget->mapTo(w.get(), QPoint(0, 0)), widget->size()), before[i])
+            << names[i];
+    }
+    // The rows fill the taller view; below the last one stays plain.
+    auto* view = child<TimelineView>(*w, "timelineView");
+    EXPECT_GT(view->height(), view->sizeHint().height());
+    EXPECT_EQ(view->verticalScrollBar()->maximum(), 0);
+}
+
+// The seconds ruler and the loop brackets stay at the top while the lamp rows scroll under
+// them, and a click there still selects the step rather than a lamp row scrolled beneath.
+TEST_F(TimelineWindow, ScrollingTheRowsLeavesTheRulerAndTheLoopsInPlace) {
+    auto w = startWith({{"1", loopMarker(1, 2), {1, 0, 0, 0}},
+                        {"1", loopMarker(1, 2), {0, 0, 0, 0}},
+                        {"1", "", {0, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    w->resize(w->width(), w->minimumSizeHint().height());
+    QApplication::processEvents();
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    const QRect header(0, 0, view->viewport()->width(), TimelineGeometry::gridTop());
+    const QImage top = view->viewport()->grab(header).toImage();
+    const QImage rows =
+        view->viewport()->grab(header.translated(0, TimelineGeometry::gridTop())).toImage();
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(view->viewport()->grab(header).toImage(), top);
+    EXPECT_NE(view->viewport()->grab(header.translated(0, TimelineGeometry::gridTop())).toImage(),
+              rows);
+
+    const QPoint ruler(view->cellViewRect({1, 0}).center().x(), 5);
+    EXPECT_EQ(view->cellAtViewPoint(ruler), std::nullopt);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, ruler);
+    EXPECT_EQ(view->selection().rows, QList<int>{1});
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{0, 0, 0, 0}));
+    // The first row comes back into view below the ruler, not under it.
+    QTest::keyClick(view, Qt::Key_Up);
+    for (int i = 0; i < kLampRowCount; ++i) QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+// Tabbing into the timeline shows at once where the keyboard is: on the current step's first
+// lamp, or on the first cell when no step is current. Leaving it takes the mark away.
+TEST_F(TimelineWindow, FocusMarkShowsAsSoonAsTheTimelineHasTheKeyboard) {
+    const QColor mark(0, 160, 255);
+    const struct {
+        int current;
+        TimelineCell marked;
+    } cases[] = {{-1, {0, 0}}, {2, {2, 0}}};
+    for (const auto& c : cases) {
+        auto w =
+            startWith({{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}});
+        auto* view = child<TimelineView>(*w, "timelineView");
+        auto* list = child<QTreeWidget>(*w, "List1_0");
+        if (c.current >= 0) list->setCurrentItem(list->topLevelItem(c.current));
+        const auto markedAt = [&](TimelineCell cell) {
+            const QRect r = view->cellViewRect(cell);
+            return view->viewport()->grab().toImage().pixelColor(r.left() + 1, r.center().y()) ==
+                   mark;
+        };
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        list->setFocus(Qt::OtherFocusReason);
+        view->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(view->hasFocus());
+        EXPECT_EQ(view->focusCell(), c.marked) << c.current;
+        EXPECT_TRUE(markedAt(c.marked)) << c.current;
+        list->setFocus(Qt::TabFocusReason);
+        EXPECT_FALSE(markedAt(c.marked)) << c.current;
+    }
+}
+
+// Ticking a hold option or choosing its time changes the image the upload would send; the
+// meter follows at once, whether the options dialog or the program changed the settings. One
+// lit step is 3 bytes after the 10 header bytes; a hold record is its list position + 2 bytes,
+// and a goodbye hold with no goodbye steps takes the place of the goodbye section's end mark.
+TEST_F(TimelineWindow, MeterFollowsTheHoldOptions) {
+    auto w = startWith({{"1", "", {1, 0, 0, 0}}});
+    auto* meter = child<MemoryMeterWidget>(*w, "memoryMeter");
+    auto* text = child<QLabel>(*w, "memoryMeterText");
+    ASSERT_FALSE(w->vehicleSettings().options().comingHomeAuf.ticked);
+    EXPECT_EQ(meter->reading().used, 12);
+
+    // The welcome hold of 30 s, the list's third entry.
+    child<QCheckBox>(*w->frmParameter(), "chkCommingHome_Auf")->click();
+    ASSERT_TRUE(w->vehicleSettings().options().comingHomeAuf.ticked);
+    EXPECT_EQ(meter->reading().used, 16);
+    EXPECT_TRUE(text->text().contains(QStringLiteral("(16 von 510 Bytes)")))
+        << text->text().toStdString();
+    // 120 s, the last entry.
+    child<QComboBox>(*w->frmParameter(), "combBegrüßung")->setCurrentIndex(11);
+    EXPECT_EQ(meter->reading().used, 25);
+    // The goodbye hold through the settings owner, as a file or the program sets it.
+    w->vehicleSettings().setTick(OptionBoxId::ComingHomeZu, true);
+    EXPECT_EQ(meter->reading().used, 29);
+    w->vehicleSettings().setTick(OptionBoxId::ComingHomeAuf, false);
+    EXPECT_EQ(meter->reading().used, 16);
 }
 
 }  // namespace

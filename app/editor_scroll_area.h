@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QScrollArea>
+
+namespace vireo {
+
+// Holds the editor part of the main window (the car and the table side) above the timeline.
+// It asks for the editor part's full size and width, yet the line to the timeline may make it
+// shorter than that: then it scrolls up and down, and everything in it keeps its size and place.
+class EditorScrollArea : public QScrollArea {
+    Q_OBJECT
+  public:
+    explicit EditorScrollArea(QWidget* parent = nullptr);
+
+    // The editor part's own size.
+    QSize sizeHint() const override;
+    // As wide as the editor part needs beside a vertical scroll bar; a few lines high.
+    QSize minimumSizeHint() const override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace vireo
