@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QSplitter>
 #include <QTextStream>
 #include <QTreeWidget>
 
@@ -109,7 +110,10 @@ int main(int argc, char** argv) {
         view->setScale(12.0);
         // The offscreen screen is small: the window grows so the timeline shows every lamp row.
         view->setMinimumHeight(view->sizeHint().height());
-        window->resize(window->width(), window->minimumSizeHint().height());
+        window->resize(window->width(), window->sizeHint().height());
+        if (auto* splitter = window->findChild<QSplitter*>(QStringLiteral("editorSplitter")))
+            splitter->setSizes({splitter->widget(0)->sizeHint().height(),
+                                splitter->widget(1)->sizeHint().height()});
     }
     save(window.get(), file("main-window"));
     // The timeline panel alone, at the main window's width, with its memory meter.
