@@ -24,6 +24,7 @@
 #include "app/animation_export_command.h"
 #include "app/corner_picture.h"
 #include "app/editor_scroll_area.h"
+#include "app/input_hold.h"
 #include "app/standard_shortcuts.h"
 #include "app/timeline_panel.h"
 #include "config/menu_mnemonics.h"
@@ -77,7 +78,12 @@ constexpr int kEntryEditMenu = 213;
 }  // namespace
 
 MainWindow::MainWindow(const AppContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context), vehicle_(*context.settings) {
+    : QMainWindow(parent),
+      context_(context),
+      session_(
+          new EditingSession(*context.settings, *context.prompter, texts_, *context.clock, this)),
+      editor_(session_->editor()),
+      vehicle_(session_->vehicle()) {
     setObjectName(QStringLiteral("frmVireo"));
     setWindowTitle(QStringLiteral("Kelvor "));
     sprache_ = context_.language;
@@ -96,11 +102,6 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     frmParameter_->setAcceptedCallback([this](const QString&) {
         modellauswahl();
         lichtAus();
-    });
-    // The document carries the vehicle it was made for.
-    connect(&vehicle_, &VehicleSettings::changed, this, [this] {
-        editor_.setModel(vehicle_.model());
-        editor_.setOptions(vehicle_.optionString());
     });
     frmEigenschaften_ = new FrmEigenschaften(
         *context_.settings, [this] { registerFileType(); }, this);
@@ -142,7 +143,13 @@ void MainWindow::holdSimulationFrameWidth() {
     frames_[1]->setMinimumWidth(frames_[1]->sizeHint().width());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The session outlives the window's own members (it goes with the window's children):
+    // nothing it says while it goes may reach them.
+    session_->blockSignals(true);
+    editor_.undoStack()->blockSignals(true);
+    vehicle_.blockSignals(true);
+}
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
@@ -335,6 +342,7 @@ void MainWindow::buildFace() {
     timeRow->addWidget(labZeitein_);
     side->addLayout(timeRow);
     connect(sliderZeitein_, &QSlider::valueChanged, this, &MainWindow::updateOnTimeLabel);
+    connect(sliderZeitein_, &QSlider::valueChanged, session_, &EditingSession::setOnTime);
 
     auto* appendRow = new QHBoxLayout;
     cmdWeiter_ = namedButton(central, QStringLiteral("cmdWeiter"),
@@ -429,9 +437,6 @@ void MainWindow::buildFace() {
     connect(cmdExit_, &QPushButton::clicked, this, &MainWindow::close);
     connect(cmdLichtaus_, &QPushButton::clicked, this, &MainWindow::lichtAus);
 
-    timerE_ = new QTimer(this);
-    timerE_->setObjectName(QStringLiteral("TimerE"));
-
     resize(860, 640);
 }
 
@@ -450,7 +455,6 @@ void MainWindow::load(QWidget* splash) {
 
     language();
     kommandozeile_ = context_.commandLine;
-    activeSequence_ = 0;
 
     const StartupSettings settings = loadStartupSettings(*context_.settings);
     applyStartupSettings(settings);

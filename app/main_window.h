@@ -11,13 +11,11 @@
 #include "config/vehicle_settings.h"
 #include "desktop/help_file.h"
 #include "files/recent_files.h"
-#include "model/lamp_editor.h"
 #include "model/picture_store.h"
 #include "model/vehicle_catalogue.h"
-#include "sequence/copy_buffer.h"
 #include "sequence/document_editor.h"
 #include "sequence/edit_outcome.h"
-#include "simulation/playback_machine.h"
+#include "session/editing_session.h"
 
 class QAction;
 class QCheckBox;
@@ -41,6 +39,7 @@ class CornerPicture;
 class FileMenu;
 class FrmEigenschaften;
 class FrmParameter;
+class InputHold;
 class TimelinePanel;
 class UrlOpener;
 
@@ -75,11 +74,13 @@ class MainWindow : public QMainWindow {
     // Datei_Pfad: the file of the document, held by the file menu; empty for a new document.
     QString dateiPfad() const;
     DocumentEditor& editor() { return editor_; }
-    int activeSequence() const { return activeSequence_; }
-    const LampBytes& lampenZustand() const { return lampen_; }
-    const VehicleSetup& vehicleSetup() const { return setup_; }
+    // The editing state under the window: selection, lamps, playback.
+    EditingSession& session() { return *session_; }
+    int activeSequence() const { return session_->activeSequence(); }
+    const LampBytes& lampenZustand() const { return session_->lamps(); }
+    const VehicleSetup& vehicleSetup() const { return session_->setup(); }
     QString fahrzeugAuswahl() const { return fahrzeugAuswahl_; }
-    bool playbackRunning() const { return playback_.isRunning(); }
+    bool playbackRunning() const { return session_->playbackRunning(); }
 
     FrmParameter* frmParameter() const { return frmParameter_; }
     FrmEigenschaften* frmEigenschaften() const { return frmEigenschaften_; }
@@ -134,31 +135,22 @@ class MainWindow : public QMainWindow {
     void setUpCar();
     void drawCorner(int corner);
     void onPictureMouse(int corner, int button, float x, float y);
-    void applyEditActions(const EditActions& actions);
-    void bereicheAnzeigen();
+    // Outlines and tool tips on the pictures.
+    void applyPictureActions(const EditActions& actions);
     void placeNumberPlates();
     // The lamp timeline and the memory meter below the face (main_window_timeline.cpp).
     void setUpTimeline();
 
     // The sequence table (main_window_table.cpp): steps, editing, loops, undo and playback.
     void setUpTable();
-    QTreeWidget* activeList() const { return list1_[activeSequence_]; }
-    Selection activeSelection() const;
-    EditContext editContext();
-    void runEdit(const Selection& before, const std::optional<EditOutcome>& outcome);
-    void appendStep();
+    QTreeWidget* activeList() const { return list1_[session_->activeSequence()]; }
     void showStep();
-    void showRowLamps(int row);
-    void chooseSequence(int s);
-    void onRowsChanged(int s, const Selection& selection);
-    void onDocumentReset();
+    void showActiveSequence(int s);
+    void showSelection(int s, const Selection& selection);
     void showTableMenu(const QPoint& pos);
-    // Runs item 1 (copy), 2 (cut) or 3 (paste) of the table's context menu when the menu would
-    // offer it now; the Edit menu, its shortcuts and the timeline share it.
-    void runTableCommand(int item);
-    void refreshClipboardActions();
-    void runPlayback(const PlaybackActions& actions);
-    void stopPlayback();
+    // The enabled states of the table's actions (copy, cut, paste, paste at the end), shared by
+    // the context menu, the Edit menu, their shortcuts and the timeline.
+    void refreshTableActions();
     void updateUndoCaptions();
 
     // Wiring of the file menu (main_window_files.cpp) and of the module commands
@@ -221,10 +213,11 @@ class MainWindow : public QMainWindow {
     QString commandLineProblem_;                     // why the command-line file could not be read
     QVector<SettingCorrection> settingCorrections_;  // told at the first layout
     QString fahrzeugAuswahl_;
-    int activeSequence_ = 0;
     int port_ = 1;
-    DocumentEditor editor_;
-    VehicleSettings vehicle_;
+    EditingSession* session_;  // a child of the window
+    DocumentEditor& editor_;
+    VehicleSettings& vehicle_;
+    std::unique_ptr<InputHold> appendHold_;  // input held while an automatic append waits
     std::unique_ptr<UrlOpener> ownOpener_;
     UrlOpener* opener_ = nullptr;
     FrmParameter* frmParameter_ = nullptr;
@@ -286,20 +279,13 @@ class MainWindow : public QMainWindow {
     QPushButton* cmdExit_ = nullptr;
     QPushButton* cmdBereiche_ = nullptr;
     QProgressBar* sendProgress_ = nullptr;
-    QTimer* timerE_ = nullptr;
     QMenu* menuEdit_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* deleteRows_ = nullptr;
-    std::array<QAction*, 4> clipboardActions_{};  // Edit menu: 1 copy, 2 cut, 3 paste
 
     // Car and table state
     PictureStore store_;
-    VehicleSetup setup_;
-    LampBytes lampen_{};  // Lampen_Zustand
-    LampEditor lampEditor_;
-    CopyBuffer copyBuffer_;
-    PlaybackMachine playback_{texts_};
     TimelinePanel* timeline_ = nullptr;
 };
 

@@ -1,13 +1,10 @@
 // The car side of the main window: the four corner pictures, lamp editing by mouse, the
-// number plates and the vehicle selection. The rules live in model/; this file draws.
+// number plates and the vehicle selection. The session decides; this file draws.
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QTimer>
 
 #include "app/corner_picture.h"
 #include "app/input_hold.h"
@@ -16,10 +13,6 @@
 #include "desktop/ui/frm_eigenschaften.h"
 
 namespace vireo {
-
-namespace {
-constexpr int kAutoAppendPauseMs = 200;
-}  // namespace
 
 namespace {
 OptionGroupState groupState(const QVector<FrmParameter::Choice>& choices) {
@@ -37,27 +30,47 @@ void MainWindow::setUpCar() {
         connect(pictures_[c], &CornerPicture::mousePressed, this,
                 [this, c](int button, float x, float y) { onPictureMouse(c, button, x, y); });
     }
-    connect(bereich_, &QAction::triggered, this, &MainWindow::bereicheAnzeigen);
-    connect(cmdBereiche_, &QPushButton::clicked, this, &MainWindow::bereicheAnzeigen);
+    connect(session_, &EditingSession::cornersChanged, this, [this](const QList<int>& corners) {
+        for (int corner : corners) drawCorner(corner);
+    });
+    connect(session_, &EditingSession::pictureActions, this, &MainWindow::applyPictureActions);
+    connect(session_, &EditingSession::mousePosition, this,
+            [this](const QString& x, const QString& y) {
+                if (!labX_->isVisible()) return;
+                labX_->setText(x);
+                labY_->setText(y);
+            });
+    connect(session_, &EditingSession::setupChanged, this, [this] {
+        placeNumberPlates();
+        updateVehicleChoiceText();
+    });
+    // The new lamp shows for a moment before it is appended; clicks and keys that come
+    // meanwhile act after the append, in order. Then Space appends the next step.
+    connect(session_, &EditingSession::autoAppendStarted, this,
+            [this] { appendHold_ = std::make_unique<InputHold>(this); });
+    connect(session_, &EditingSession::autoAppendFinished, this, [this] {
+        cmdWeiter_->setFocus();
+        appendHold_.reset();
+    });
+    const auto showAreas = [this] { session_->showAreas(); };
+    connect(bereich_, &QAction::triggered, this, showAreas);
+    connect(cmdBereiche_, &QPushButton::clicked, this, showAreas);
     placeNumberPlates();
     lichtAus();
 }
 
 void MainWindow::drawCorner(int corner) {
-    const int number = pictureNumber(setup_.base(corner), lampByte(lampen_, corner));
+    const int number =
+        pictureNumber(vehicleSetup().base(corner), lampByte(lampenZustand(), corner));
     pictures_[corner]->setPicture(store_.picture(number, devicePixelRatioF()));
 }
 
 void MainWindow::lichtAus() {
-    for (int corner : vireo::lichtAus(lampen_)) drawCorner(corner);
-    // The redraw dropped any outline, so the editor starts from a clean picture.
-    lampEditor_.forgetArea();
+    session_->lampsOff();
 }
 
 void MainWindow::modellauswahl() {
-    vireo::modellauswahl(vehicle_.model(), setup_);
-    placeNumberPlates();
-    updateVehicleChoiceText();
+    session_->applyModel();
 }
 
 void MainWindow::updateVehicleChoiceText() {
@@ -71,11 +84,12 @@ void MainWindow::updateVehicleChoiceText() {
 
 void MainWindow::placeNumberPlates() {
     const qreal dpr = devicePixelRatioF();
-    if (!setup_.nummernschildV.isEmpty()) {
-        plateFront_->setGeometry(setup_.nummernschildV);
+    const VehicleSetup& setup = vehicleSetup();
+    if (!setup.nummernschildV.isEmpty()) {
+        plateFront_->setGeometry(setup.nummernschildV);
         plateFrontLabel_->setGeometry(plateFront_->rect());
     }
-    if (!setup_.nummernschildH.isEmpty()) plateRear_->setGeometry(setup_.nummernschildH);
+    if (!setup.nummernschildH.isEmpty()) plateRear_->setGeometry(setup.nummernschildH);
     plateFront_->setPixmap(QPixmap::fromImage(
         store_.numberPlate(PictureStore::Plate::Front, plateFront_->size(), dpr)));
     plateRear_->setPixmap(
@@ -85,16 +99,10 @@ void MainWindow::placeNumberPlates() {
 void MainWindow::onPictureMouse(int corner, int button, float x, float y) {
     const EditOptions options{frmEigenschaften_->activationArea(),
                               chkAutomatichWeiter_->isChecked()};
-    const HitOutcome outcome =
-        lampEditor_.lampeTreffen(button, x, y, corner, setup_.regions, lampen_, options);
-    if (labX_->isVisible()) {
-        labX_->setText(outcome.labX);
-        labY_->setText(outcome.labY);
-    }
-    applyEditActions(outcome.actions);
+    session_->pictureMouse(corner, button, x, y, options);
 }
 
-void MainWindow::applyEditActions(const EditActions& actions) {
+void MainWindow::applyPictureActions(const EditActions& actions) {
     for (const EditAction& a : actions) {
         switch (a.kind) {
             case EditAction::Kind::SetToolTip:
@@ -109,30 +117,9 @@ void MainWindow::applyEditActions(const EditActions& actions) {
             case EditAction::Kind::RedrawCorner:
                 drawCorner(a.corner);
                 break;
-            case EditAction::Kind::AutoAppend: {
-                // The new lamp shows for a moment; then the step is appended and Space appends
-                // the next. Clicks and keys that come meanwhile act after the append, in order.
-                const InputHold hold(this);
-                // The pause holds the sequence still: a playback step that falls due meanwhile
-                // does not replace the lamps about to be appended (the append ends playback).
-                const QSignalBlocker playbackHeld(timerE_);
-                QApplication::processEvents();
-                context_.clock->wait(kAutoAppendPauseMs);
-                appendStep();
-                cmdWeiter_->setFocus();
-                break;
-            }
+            case EditAction::Kind::AutoAppend:
+                break;  // the session runs it
         }
-    }
-}
-
-void MainWindow::bereicheAnzeigen() {
-    lichtAus();
-    modellauswahl();
-    const EditActions outlines = vireo::bereicheAnzeigen(setup_.regions);
-    for (int i = 0; i < outlines.size(); ++i) {
-        applyEditActions({outlines[i]});
-        if (i % 2 == 1) QApplication::processEvents();
     }
 }
 

@@ -169,7 +169,7 @@ void MainWindow::setModuleCommandsEnabled(bool enabled) {
 
 int MainWindow::moduleCode() const {
     // The catalogue index of the model last applied to the window.
-    return setup_.modellnummer;
+    return session_->setup().modellnummer;
 }
 
 void MainWindow::closeModulePort() {

@@ -32,36 +32,26 @@ void MainWindow::setUpTimeline() {
     connect(cmdDaten_, &QPushButton::clicked, timeline_->meter(), &MemoryMeterWidget::refresh);
 
     TimelineView* view = timeline_->view();
-    for (int s = 0; s < 2; ++s) {
-        connect(optAufZu_[s], &QRadioButton::toggled, view, [this, view, s](bool on) {
-            if (!on) return;
-            view->setSequence(s);
-            view->setSelection(selectionOf(list1_[s]));
-        });
-        // The selection model reports also the selections the window makes itself.
-        connect(list1_[s]->selectionModel(), &QItemSelectionModel::selectionChanged, view,
-                [this, view, s] {
-                    if (s == activeSequence_) view->setSelection(selectionOf(list1_[s]));
-                });
-    }
+    connect(session_, &EditingSession::activeSequenceChanged, view, [this, view](int s) {
+        view->setSequence(s);
+        view->setSelection(session_->selection(s));
+    });
+    connect(session_, &EditingSession::selectionChanged, view,
+            [this, view](int s, const Selection& selection) {
+                if (s == session_->activeSequence()) view->setSelection(selection);
+            });
     connect(view, &TimelineView::selectionChosen, this, [this](Selection selection) {
-        selectRows(activeList(), selection);
+        session_->setSelection(session_->activeSequence(), selection);
         showStep();
     });
-    connect(view, &TimelineView::showStepRequested, this, &MainWindow::showRowLamps);
+    connect(view, &TimelineView::showStepRequested, session_, &EditingSession::showRow);
     // Delete, copy, cut and paste act on the shared selection as the table's commands do.
-    connect(view, &TimelineView::deleteRequested, cmdLoeschen_, &QPushButton::click);
-    connect(view, &TimelineView::copyRequested, this, [this] { runTableCommand(1); });
-    connect(view, &TimelineView::cutRequested, this, [this] { runTableCommand(2); });
-    connect(view, &TimelineView::pasteRequested, this, [this] { runTableCommand(3); });
+    connect(view, &TimelineView::deleteRequested, session_, &EditingSession::deleteRows);
+    connect(view, &TimelineView::copyRequested, listMenu_[1], &QAction::trigger);
+    connect(view, &TimelineView::cutRequested, listMenu_[2], &QAction::trigger);
+    connect(view, &TimelineView::pasteRequested, listMenu_[3], &QAction::trigger);
     // The playback cursor follows the step the simulation shows.
-    const auto followPlayback = [this, view] {
-        view->setPlaybackStep(playback_.isRunning() ? playback_.currentRow() : -1);
-    };
-    connect(timerE_, &QTimer::timeout, view, followPlayback);
-    connect(cmdSilulation_, &QPushButton::clicked, view, followPlayback);
-    connect(cmdSimWeiter_, &QPushButton::clicked, view, followPlayback);
-    connect(&editor_, &DocumentEditor::rowsChanged, view, followPlayback);
+    connect(session_, &EditingSession::playbackStep, view, &TimelineView::setPlaybackStep);
 }
 
 }  // namespace vireo

@@ -38,6 +38,10 @@ void SteadyClock::wait(int ms) {
     loop.exec();
 }
 
+void SteadyClock::singleShot(int ms, QObject* context, std::function<void()> then) {
+    QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(then));
+}
+
 Clock& systemClock() {
     static SteadyClock clock;
     return clock;

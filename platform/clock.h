@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
+
+class QObject;
 
 namespace vireo {
 
@@ -12,12 +15,16 @@ class Clock {
     virtual qint64 nowMs() const = 0;
     // Waits the given time while pending window events run.
     virtual void wait(int ms) = 0;
+    // Runs `then` once, ms from now, on the thread of `context`, unless `context` is gone by
+    // then. Nothing waits meanwhile: the caller returns at once.
+    virtual void singleShot(int ms, QObject* context, std::function<void()> then) = 0;
 };
 
 class SteadyClock : public Clock {
   public:
     qint64 nowMs() const override;
     void wait(int ms) override;
+    void singleShot(int ms, QObject* context, std::function<void()> then) override;
 };
 
 // The clock the program uses unless a test put another in place.

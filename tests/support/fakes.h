@@ -112,6 +112,12 @@ class FakeClock : public Clock {
         now += ms;
         if (onWait) onWait(ms);
     }
+    // A timer of the fake clock is a wait that ends at once: the time moves on, onWait runs (as
+    // the user's input in the meantime would), then `then` runs, all before this returns.
+    void singleShot(int ms, QObject*, std::function<void()> then) override {
+        wait(ms);
+        then();
+    }
     void followRealTime() { real_.start(); }
 
     qint64 now = 0;

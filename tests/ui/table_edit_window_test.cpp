@@ -194,8 +194,8 @@ TEST_F(TableEditWindow, TheKeyboardReachesChangeAndTheClipboardCommands) {
     EXPECT_EQ(times(), QStringList({"2,5", "0,7", "3", "4", "5", "6"}));
 
     // The Edit menu holds copy, cut and paste, enabled as the context menu would be.
-    auto* copy = child<QAction>(*w, "Kopieren");
-    auto* paste = child<QAction>(*w, "Einfuegen");
+    auto* copy = child<QAction>(*w, "List_1_1");
+    auto* paste = child<QAction>(*w, "List_1_3");
     EXPECT_EQ(copy->shortcut(), QKeySequence(QKeySequence::Copy));
     EXPECT_TRUE(copy->isEnabled());
     EXPECT_FALSE(paste->isEnabled());  // nothing copied yet

@@ -31,6 +31,10 @@ class InstantClock : public vireo::Clock {
   public:
     qint64 nowMs() const override { return now_; }
     void wait(int ms) override { now_ += ms; }
+    void singleShot(int ms, QObject*, std::function<void()> then) override {
+        now_ += ms;
+        then();
+    }
 
   private:
     qint64 now_ = 0;

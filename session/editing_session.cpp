@@ -1,0 +1,299 @@
+#include "session/editing_session.h"
+
+#include <QTimer>
+#include <algorithm>
+
+#include "config/language.h"
+#include "model/lamp_model.h"
+#include "platform/clock.h"
+#include "sequence/loop_commands.h"
+#include "sequence/step_commands.h"
+#include "sequence/step_table.h"
+
+namespace vireo {
+
+namespace {
+constexpr int kAutoAppendPauseMs = 200;
+}  // namespace
+
+EditingSession::EditingSession(SettingsStore& settings, Prompter& prompter,
+                               const LanguageTable& texts, Clock& clock, QObject* parent)
+    : QObject(parent),
+      settings_(settings),
+      prompter_(prompter),
+      texts_(texts),
+      clock_(clock),
+      vehicle_(settings),
+      playback_(texts) {
+    // The document carries the vehicle it was made for.
+    connect(&vehicle_, &VehicleSettings::changed, this, [this] {
+        editor_.setModel(vehicle_.model());
+        editor_.setOptions(vehicle_.optionString());
+    });
+    connect(&editor_, &DocumentEditor::rowsChanged, this, &EditingSession::onRowsChanged);
+    connect(&editor_, &DocumentEditor::documentReset, this, &EditingSession::onDocumentReset);
+
+    timerE_ = new QTimer(this);
+    timerE_->setObjectName(QStringLiteral("TimerE"));
+    timerE_->setTimerType(Qt::PreciseTimer);
+    connect(timerE_, &QTimer::timeout, this, [this] {
+        // The moment before an automatic append holds the sequence still: a step that falls due
+        // then does not replace the lamps about to be appended (the append ends playback).
+        if (appendPending_) return;
+        runPlayback(playback_.tick());
+    });
+}
+
+EditContext EditingSession::context() {
+    return EditContext{prompter_, texts_};
+}
+
+void EditingSession::chooseSequence(int s) {
+    stopPlayback();
+    active_ = s;
+    Q_EMIT activeSequenceChanged(s);
+}
+
+void EditingSession::setSelection(int s, const Selection& selection) {
+    if (selections_[s] == selection) return;
+    showSelection(s, selection);
+}
+
+void EditingSession::showSelection(int s, const Selection& selection) {
+    selections_[s] = selection;
+    Q_EMIT selectionChanged(s, selection);
+}
+
+void EditingSession::lampsOff() {
+    const auto order = vireo::lichtAus(lamps_);
+    Q_EMIT cornersChanged(QList<int>(order.begin(), order.end()));
+    // The redraw dropped any outline, so the editor starts from a clean picture.
+    lampEditor_.forgetArea();
+}
+
+void EditingSession::applyModel() {
+    vireo::modellauswahl(vehicle_.model(), setup_);
+    Q_EMIT setupChanged();
+}
+
+void EditingSession::pictureMouse(int corner, int button, float x, float y,
+                                  const EditOptions& options) {
+    const HitOutcome outcome =
+        lampEditor_.lampeTreffen(button, x, y, corner, setup_.regions, lamps_, options);
+    Q_EMIT mousePosition(outcome.labX, outcome.labY);
+    runEditActions(outcome.actions);
+}
+
+void EditingSession::runEditActions(const EditActions& actions) {
+    for (const EditAction& a : actions) {
+        switch (a.kind) {
+            case EditAction::Kind::RedrawCorner:
+                Q_EMIT cornersChanged({a.corner});
+                break;
+            case EditAction::Kind::AutoAppend: {
+                // The new lamp shows for a moment; then the step is appended.
+                appendPending_ = true;
+                const int ticket = ++appendTicket_;
+                Q_EMIT autoAppendStarted();
+                clock_.singleShot(kAutoAppendPauseMs, this,
+                                  [this, ticket] { finishAutoAppend(ticket); });
+                break;
+            }
+            case EditAction::Kind::SetToolTip:
+            case EditAction::Kind::InvertOutline:
+            case EditAction::Kind::CopyOutline:
+                Q_EMIT pictureActions({a});
+                break;
+        }
+    }
+}
+
+void EditingSession::finishAutoAppend(int ticket) {
+    if (!appendPending_ || ticket != appendTicket_) return;
+    appendPending_ = false;
+    appendStep();
+    Q_EMIT autoAppendFinished();
+}
+
+void EditingSession::showAreas() {
+    lampsOff();
+    applyModel();
+    Q_EMIT pictureActions(vireo::bereicheAnzeigen(setup_.regions));
+}
+
+void EditingSession::runEdit(const Selection& before, const std::optional<EditOutcome>& outcome) {
+    if (!outcome) return;
+    // A command that leaves the rows as they were still sets the selection (a loop that was
+    // not created deselects what it walked over).
+    if (!commitEdit(editor_, active_, before, *outcome, texts_))
+        showSelection(active_, outcome->selection);
+    if (outcome->lampsOff) lampsOff();
+}
+
+void EditingSession::appendStep() {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::appendStep(activeRows(), before, onTime_, lamps_, ctx));
+}
+
+void EditingSession::changeRows() {
+    const Selection before = activeSelection();
+    runEdit(before, vireo::changeRows(activeRows(), before, onTime_, lamps_));
+}
+
+void EditingSession::insertRow() {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::insertRow(activeRows(), before, onTime_, ctx));
+}
+
+void EditingSession::deleteRows() {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::deleteRows(activeRows(), before, ctx));
+}
+
+void EditingSession::createLoop() {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::createLoop(activeRows(), before, ctx));
+}
+
+void EditingSession::deleteLoop() {
+    const Selection before = activeSelection();
+    runEdit(before, vireo::deleteLoop(activeRows(), before));
+}
+
+void EditingSession::copyRows() {
+    EditContext ctx = context();
+    if (vireo::copyRows(activeRows(), activeSelection(), copyBuffer_, ctx))
+        Q_EMIT copyBufferChanged();
+}
+
+void EditingSession::cutRows() {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::cutRows(activeRows(), before, copyBuffer_, ctx));
+    Q_EMIT copyBufferChanged();
+}
+
+void EditingSession::pasteRows() {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::pasteRows(activeRows(), before, copyBuffer_, ctx));
+}
+
+void EditingSession::pasteRowsAtEnd() {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::pasteRowsAtEnd(activeRows(), before, copyBuffer_, ctx));
+}
+
+TableMenuState EditingSession::tableMenuState() const {
+    return vireo::tableMenuState(activeRows().size(), copyBuffer_);
+}
+
+void EditingSession::undo() {
+    editor_.undoStack()->undo();
+}
+
+void EditingSession::redo() {
+    editor_.undoStack()->redo();
+}
+
+void EditingSession::showStep() {
+    const int row = shownRow(activeRows(), activeSelection());
+    if (row >= 0) showRow(row);
+}
+
+void EditingSession::showRow(int row) {
+    const Sequence& rows = activeRows();
+    if (row < 0 || row >= rows.size()) return;
+    Q_EMIT positionChanged(positionText(row));
+    lamps_ = rows[row].lamps;
+    Q_EMIT cornersChanged(QList<int>(kLichtAusOrder.begin(), kLichtAusOrder.end()));
+    lampEditor_.forgetArea();
+}
+
+void EditingSession::onRowsChanged(int s, const Selection& selection) {
+    // The commands edit the shown sequence; a change to the other one comes from undo or redo,
+    // and the user is shown the sequence that changed.
+    if (s != active_)
+        chooseSequence(s);
+    else
+        stopPlayback();
+    Q_EMIT rowsChanged(s);
+    showSelection(s, selection);
+}
+
+void EditingSession::onDocumentReset() {
+    stopPlayback();
+    for (int s = 0; s < 2; ++s) {
+        Q_EMIT rowsChanged(s);
+        showSelection(s, Selection{});
+    }
+}
+
+void EditingSession::playFromStart() {
+    runPlayback(playback_.pressPlayFromStart(activeRows()));
+}
+
+void EditingSession::playFromHere() {
+    runPlayback(playback_.pressPlayFromHere(activeRows(), activeSelection()));
+}
+
+void EditingSession::stopPlayback() {
+    if (playback_.isRunning()) runPlayback(playback_.stop());
+}
+
+void EditingSession::setRowSelected(int row, bool selected) {
+    Selection selection = selections_[active_];
+    QList<int>& rows = selection.rows;
+    const auto at = std::lower_bound(rows.begin(), rows.end(), row);
+    const bool present = at != rows.end() && *at == row;
+    if (selected && !present) rows.insert(at, row);
+    if (!selected && present) rows.erase(at);
+    showSelection(active_, selection);
+}
+
+void EditingSession::runPlayback(const PlaybackActions& actions) {
+    for (const PlaybackAction& a : actions) {
+        switch (a.kind) {
+            case PlaybackAction::Kind::SetCaptions:
+                Q_EMIT playbackCaptions(a.text, a.text2);
+                break;
+            case PlaybackAction::Kind::LampsOff:
+                lampsOff();
+                break;
+            case PlaybackAction::Kind::Pause: {
+                // The pause may be ended by a stop, or a new run started during it; the machine
+                // then answers nothing.
+                const int run = playback_.runNumber();
+                clock_.singleShot(a.ms, this,
+                                  [this, run] { runPlayback(playback_.endPause(run)); });
+                break;
+            }
+            case PlaybackAction::Kind::SelectRow:
+                setRowSelected(a.row, true);
+                break;
+            case PlaybackAction::Kind::DeselectRow:
+                setRowSelected(a.row, false);
+                break;
+            case PlaybackAction::Kind::DeselectAll:
+                showSelection(active_, Selection{});
+                break;
+            case PlaybackAction::Kind::ShowRow:
+                showRow(a.row);
+                break;
+            case PlaybackAction::Kind::StartTimer:
+                timerE_->start(a.ms);
+                break;
+            case PlaybackAction::Kind::StopTimer:
+                timerE_->stop();
+                break;
+        }
+    }
+    Q_EMIT playbackStep(playbackRow());
+}
+
+}  // namespace vireo

@@ -1,0 +1,154 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+
+#include "config/vehicle_settings.h"
+#include "model/lamp_editor.h"
+#include "model/vehicle_catalogue.h"
+#include "sequence/copy_buffer.h"
+#include "sequence/document_editor.h"
+#include "sequence/edit_outcome.h"
+#include "simulation/playback_machine.h"
+
+class QTimer;
+
+namespace vireo {
+
+class Clock;
+class LanguageTable;
+class Prompter;
+class SettingsStore;
+
+// The editing state of one window, without any widget: the document and its history, the
+// vehicle settings, the copy buffer, the active sequence and the selection of each sequence,
+// the lamps shown on the pictures, the mouse editing of the pictures and the playback with its
+// timer. The window hands it the user's intents and shows what its signals report; the rules
+// live in the core functions it calls.
+//
+// Nothing here waits: the 500 ms of darkness before playback and the 200 ms before an automatic
+// append are timers of the clock, and playback steps come from TimerE.
+class EditingSession : public QObject {
+    Q_OBJECT
+  public:
+    EditingSession(SettingsStore& settings, Prompter& prompter, const LanguageTable& texts,
+                   Clock& clock, QObject* parent = nullptr);
+
+    DocumentEditor& editor() { return editor_; }
+    const Document& document() const { return editor_.document(); }
+    VehicleSettings& vehicle() { return vehicle_; }
+    const CopyBuffer& copyBuffer() const { return copyBuffer_; }
+    int activeSequence() const { return active_; }
+    const Sequence& activeRows() const { return editor_.sequence(active_); }
+    const Selection& selection(int s) const { return selections_[s]; }
+    const Selection& activeSelection() const { return selections_[active_]; }
+    // Lampen_Zustand: the lamps shown on the pictures and edited by mouse.
+    const LampBytes& lamps() const { return lamps_; }
+    // The applied vehicle: picture bases, click regions, number plates, module code.
+    const VehicleSetup& setup() const { return setup_; }
+    // The slider's on-time of the next step, in tenths of a second.
+    int onTime() const { return onTime_; }
+    bool playbackRunning() const { return playback_.isRunning(); }
+    // The row playback shows; -1 when it does not run.
+    int playbackRow() const { return playback_.isRunning() ? playback_.currentRow() : -1; }
+    bool autoAppendPending() const { return appendPending_; }
+    QTimer* playbackTimer() const { return timerE_; }
+
+    // --- the user's intents
+    void setOnTime(int tenths) { onTime_ = tenths; }
+    // optAuf_Zu: the sequence the commands work on.
+    void chooseSequence(int s);
+    // The user selected rows of sequence s (in the list or the timeline).
+    void setSelection(int s, const Selection& selection);
+    // Licht_Aus: all lamps off.
+    void lampsOff();
+    // Modellauswahl: applies the vehicle's model code to the pictures and regions.
+    void applyModel();
+    // A mouse move (button 0) or press on the picture of a corner, in twips.
+    void pictureMouse(int corner, int button, float x, float y, const EditOptions& options);
+    // "Bereiche anzeigen": lamps off, the model again, then every region outlined.
+    void showAreas();
+
+    // The table commands on the active sequence and its selection.
+    void appendStep();
+    void changeRows();
+    void insertRow();
+    void deleteRows();
+    void createLoop();
+    void deleteLoop();
+    void copyRows();
+    void cutRows();
+    void pasteRows();
+    void pasteRowsAtEnd();
+    // What the context menu offers now for the active sequence.
+    TableMenuState tableMenuState() const;
+    void undo();
+    void redo();
+
+    // A click on a row: the lamps of the first selected row (or the last row) are shown.
+    void showStep();
+    // Shows the lamps and position of a row of the active sequence.
+    void showRow(int row);
+
+    // "Simula&tion |>" and "Simulation >>": start, or stop a running playback.
+    void playFromStart();
+    void playFromHere();
+    void stopPlayback();
+
+  Q_SIGNALS:
+    // The pictures of these corners show other lamps (or another vehicle) now.
+    void cornersChanged(const QList<int>& corners);
+    // Outlines and tool tips for the pictures (never a redraw: that is cornersChanged).
+    void pictureActions(const vireo::EditActions& actions);
+    // The mouse position over a picture, for the developer's coordinate labels.
+    void mousePosition(const QString& x, const QString& y);
+    void activeSequenceChanged(int s);
+    // The rows of sequence s changed; the lists show them anew.
+    void rowsChanged(int s);
+    void selectionChanged(int s, const vireo::Selection& selection);
+    // labPos: the position of the step shown.
+    void positionChanged(const QString& text);
+    // The captions of the two playback buttons.
+    void playbackCaptions(const QString& fromStart, const QString& fromHere);
+    // The row playback shows, -1 when it ends.
+    void playbackStep(int row);
+    // Another model was applied: picture bases, regions and number plates.
+    void setupChanged();
+    // An automatic append waits its moment; input to the window waits with it.
+    void autoAppendStarted();
+    // The automatic append is done: Space now appends the next step.
+    void autoAppendFinished();
+    // Rows were copied or cut: what can be pasted changed.
+    void copyBufferChanged();
+
+  private:
+    EditContext context();
+    void runEdit(const Selection& before, const std::optional<EditOutcome>& outcome);
+    void runEditActions(const EditActions& actions);
+    void runPlayback(const PlaybackActions& actions);
+    void setRowSelected(int row, bool selected);
+    void showSelection(int s, const Selection& selection);
+    void finishAutoAppend(int ticket);
+    void onRowsChanged(int s, const Selection& selection);
+    void onDocumentReset();
+
+    SettingsStore& settings_;
+    Prompter& prompter_;
+    const LanguageTable& texts_;
+    Clock& clock_;
+    DocumentEditor editor_;
+    VehicleSettings vehicle_;
+    CopyBuffer copyBuffer_;
+    int active_ = 0;
+    std::array<Selection, 2> selections_;
+    LampBytes lamps_{};
+    VehicleSetup setup_;
+    LampEditor lampEditor_;
+    int onTime_ = 1;
+    PlaybackMachine playback_;
+    QTimer* timerE_ = nullptr;
+    bool appendPending_ = false;
+    int appendTicket_ = 0;
+};
+
+}  // namespace vireo

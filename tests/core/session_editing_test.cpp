@@ -1,0 +1,151 @@
+// The editing session without any window: every outcome is seen through its signals.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include "config/language.h"
+#include "platform/settings_store.h"
+#include "session/editing_session.h"
+#include "tests/support/fakes.h"
+
+using namespace vireo;
+
+namespace {
+
+// What the session reported, in order.
+struct Reports {
+    QList<QList<int>> corners;
+    QList<int> rowsChanged;
+    QList<std::pair<int, Selection>> selections;
+    QList<int> playbackSteps;
+    QStringList positions;
+    int appendsStarted = 0;
+    int appendsFinished = 0;
+
+    explicit Reports(EditingSession& session) {
+        QObject::connect(&session, &EditingSession::cornersChanged,
+                         [this](const QList<int>& c) { corners << c; });
+        QObject::connect(&session, &EditingSession::rowsChanged,
+                         [this](int s) { rowsChanged << s; });
+        QObject::connect(&session, &EditingSession::selectionChanged,
+                         [this](int s, const Selection& sel) {
+                             selections.append({s, sel});
+                         });
+        QObject::connect(&session, &EditingSession::playbackStep,
+                         [this](int row) { playbackSteps << row; });
+        QObject::connect(&session, &EditingSession::positionChanged,
+                         [this](const QString& text) { positions << text; });
+        QObject::connect(&session, &EditingSession::autoAppendStarted,
+                         [this] { ++appendsStarted; });
+        QObject::connect(&session, &EditingSession::autoAppendFinished,
+                         [this] { ++appendsFinished; });
+    }
+};
+
+class EditingSessionTest : public ::testing::Test {
+  protected:
+    void SetUp() override { session.applyModel(); }
+
+    MemorySettingsStore store;
+    test::FakePrompter prompter;
+    test::FakeClock clock;
+    EditingSession session{store, prompter, LanguageTable::builtIn(), clock};
+    Reports reports{session};
+};
+
+// Twips on the front-left picture of model 111: the amber strip, bit 0 of corner 2.
+constexpr float kStripX = 2000;
+constexpr float kStripY = 2000;
+
+TEST_F(EditingSessionTest, ALampClickTogglesItsBitAndRedrawsItsCorner) {
+    session.pictureMouse(2, kLeftButton, kStripX, kStripY, EditOptions{true, false});
+    EXPECT_EQ(session.lamps(), (LampBytes{0, 1, 0, 0}));
+    ASSERT_FALSE(reports.corners.isEmpty());
+    EXPECT_EQ(reports.corners.last(), QList<int>{2});
+
+    // With "Autom." the step is appended after its moment, and the lamps go off.
+    session.pictureMouse(2, kLeftButton, kStripX, kStripY, EditOptions{true, true});
+    EXPECT_EQ(reports.appendsStarted, 1);
+    EXPECT_EQ(reports.appendsFinished, 1);
+    EXPECT_EQ(clock.waits.back(), 200);
+    ASSERT_EQ(session.document().sequences[0].size(), 1);
+    EXPECT_EQ(session.document().sequences[0][0].lamps, (LampBytes{0, 0, 0, 0}));  // toggled off
+    EXPECT_EQ(session.lamps(), (LampBytes{0, 0, 0, 0}));
+}
+
+TEST_F(EditingSessionTest, TableEditsAndUndoAreReportedWithTheirSelection) {
+    session.setOnTime(15);
+    session.pictureMouse(2, kLeftButton, kStripX, kStripY, EditOptions{});
+    session.appendStep();
+    session.appendStep();
+    const Sequence& rows = session.document().sequences[0];
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0], (Step{"1,5", "", {0, 1, 0, 0}}));
+    EXPECT_EQ(rows[1], (Step{"1,5", "", {0, 0, 0, 0}}));
+    EXPECT_EQ(reports.rowsChanged, (QList<int>{0, 0}));
+    EXPECT_EQ(reports.selections.last().first, 0);  // each commit reports its selection
+
+    // "Ändern" on the first row, chosen as the user would.
+    session.setSelection(0, Selection{{0}, 0});
+    session.setOnTime(3);
+    session.changeRows();
+    EXPECT_EQ(session.document().sequences[0][0].time, "0,3");
+
+    // The goodbye sequence takes its own rows; undo of the welcome change shows the welcome.
+    session.chooseSequence(1);
+    session.appendStep();
+    EXPECT_EQ(session.document().sequences[1].size(), 1);
+    session.undo();
+    session.undo();
+    EXPECT_EQ(session.activeSequence(), 0);
+    EXPECT_EQ(session.document().sequences[0][0].time, "1,5");
+    EXPECT_EQ(reports.rowsChanged.last(), 0);
+
+    // A click on a row shows its lamps and position.
+    session.setSelection(0, Selection{{0}, 0});
+    session.showStep();
+    EXPECT_EQ(session.lamps(), (LampBytes{0, 1, 0, 0}));
+    EXPECT_EQ(reports.positions.last(), "Position 1");
+}
+
+TEST_F(EditingSessionTest, PlaybackRunsToItsEndThroughTheTimer) {
+    Document doc;
+    doc.sequences[0] = {{"0,1", "", {1, 0, 0, 0}}, {"0,1", "", {0, 2, 0, 0}}};
+    session.editor().reset(doc);
+    session.playFromStart();
+    EXPECT_TRUE(session.playbackRunning());
+    EXPECT_EQ(clock.waits.back(), 500);  // darkness before the first row, as a timer
+    EXPECT_EQ(session.lamps(), (LampBytes{1, 0, 0, 0}));
+    const QDeadlineTimer deadline(5000);
+    while (session.playbackRunning() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_FALSE(session.playbackRunning());
+    EXPECT_EQ(session.lamps(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_TRUE(reports.playbackSteps.contains(0));
+    EXPECT_TRUE(reports.playbackSteps.contains(1));
+    EXPECT_EQ(reports.playbackSteps.last(), -1);
+    EXPECT_TRUE(session.activeSelection().rows.isEmpty());
+}
+
+// A real timer: the automatic append waits its moment without blocking, and a playback step
+// that falls due meanwhile does not touch the lamps about to be appended.
+TEST(EditingSessionTimers, TheAutomaticAppendWaitsWithoutBlocking) {
+    MemorySettingsStore store;
+    test::FakePrompter prompter;
+    EditingSession session(store, prompter, LanguageTable::builtIn(), systemClock());
+    Reports reports(session);
+    session.applyModel();
+    session.pictureMouse(2, kLeftButton, kStripX, kStripY, EditOptions{true, true});
+    EXPECT_TRUE(session.autoAppendPending());
+    EXPECT_EQ(reports.appendsFinished, 0);
+    EXPECT_TRUE(session.document().sequences[0].isEmpty());
+    const QDeadlineTimer deadline(5000);
+    while (session.autoAppendPending() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(reports.appendsFinished, 1);
+    ASSERT_EQ(session.document().sequences[0].size(), 1);
+    EXPECT_EQ(session.document().sequences[0][0].lamps, (LampBytes{0, 1, 0, 0}));
+}
+
+}  // namespace
