@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "config/text_ids.h"
 #include "platform/embedded_resources.h"
 
 namespace vireo {
@@ -40,7 +41,8 @@ void LanguageTable::parse(const QByteArray& bytes) {
     entries_.reserve(lines.size() + 1);
     entries_.push_back(QString());
     for (const QString& line : lines) entries_.push_back(line.mid(4));
-    if (entries_.size() > 177) entries_[177] = entries_[177].mid(4);
+    constexpr int mirrors = text::FoldMirrors;
+    if (entries_.size() > mirrors) entries_[mirrors] = entries_[mirrors].mid(4);
 }
 
 LanguageTable::Status LanguageTable::load(const QString& folder, const QString& language) {

@@ -12,8 +12,8 @@ namespace vireo {
 QStringList listLanguages(const QString& folder);
 
 // The text table of one language file. Entry n is line n of the file without its first four
-// characters; entry 177 loses four more. Lines are Windows-1252 text. An entry the file lacks
-// falls back to the built-in German text.
+// characters; the entry text::FoldMirrors loses four more. Lines are Windows-1252 text. An entry
+// the file lacks falls back to the built-in German text.
 class LanguageTable {
   public:
     enum class Status { Ok, Missing, Unreadable, Short };

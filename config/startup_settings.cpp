@@ -3,14 +3,13 @@
 #include "config/language.h"
 #include "config/number_text.h"
 #include "config/option_rules.h"
+#include "config/text_ids.h"
 #include "sequence/document.h"
 
 namespace vireo {
 
 namespace {
 namespace k = settings_keys;
-
-constexpr int kEntrySettingsReplaced = 239;
 
 // A whole number that a control takes only within its range; nothing when the text is not a
 // number or the value is outside.
@@ -87,7 +86,7 @@ void storeCorrections(SettingsStore& store, const QVector<SettingCorrection>& co
 
 QString correctionsMessage(const QVector<SettingCorrection>& corrections,
                            const LanguageTable& texts) {
-    QString text = texts.entry(kEntrySettingsReplaced);
+    QString text = texts.entry(text::SettingsReplaced);
     for (const SettingCorrection& c : corrections)
         text += QStringLiteral("\n%1: \"%2\" \u2192 \"%3\"").arg(c.key, c.stored, c.replacement);
     return text;

@@ -4,12 +4,11 @@
 #include <QFileInfo>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 
 namespace vireo {
 
 namespace {
-constexpr int kEntryHelpMissing = 228;
-
 bool isGerman(const QString& language) {
     return language == QLatin1String("Deutsch");
 }
@@ -33,12 +32,12 @@ HelpDocument findHelpDocument(const QString& programFolder, const QString& chmNa
 }
 
 QString missingHelpMessage(const HelpDocument& help, const LanguageTable& texts) {
-    return texts.entry(kEntryHelpMissing) + QLatin1Char('\n') + help.missing;
+    return texts.entry(text::HelpMissing) + QLatin1Char('\n') + help.missing;
 }
 
 QString helpNotShownMessage(const HelpDocument& help, const LanguageTable& texts) {
-    constexpr int kEntryNoViewer = 289;
-    return texts.entry(kEntryNoViewer) + QLatin1Char('\n') + QDir::toNativeSeparators(help.path);
+    return texts.entry(text::NoManualViewer) + QLatin1Char('\n') +
+           QDir::toNativeSeparators(help.path);
 }
 
 }  // namespace vireo

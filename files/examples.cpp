@@ -4,28 +4,19 @@
 #include <QFileInfo>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 
 namespace vireo {
 
-namespace {
-constexpr int kEntrySweep = 257;
-constexpr int kEntryIndicatorsOutward = 258;
-constexpr int kEntryDoubleBlink = 259;
-constexpr int kEntryLensFadeIn = 260;
-constexpr int kEntryGoodbyeFromRear = 261;
-constexpr int kEntryAlternate = 262;
-constexpr int kEntryFullShow = 263;
-}  // namespace
-
 const QList<ExampleSequence>& exampleSequences() {
     static const QList<ExampleSequence> examples = {
-        {QStringLiteral("sweep.kvs"), kEntrySweep},
-        {QStringLiteral("indicators-outward.kvs"), kEntryIndicatorsOutward},
-        {QStringLiteral("double-blink.kvs"), kEntryDoubleBlink},
-        {QStringLiteral("lens-fade-in.kvs"), kEntryLensFadeIn},
-        {QStringLiteral("goodbye-from-rear.kvs"), kEntryGoodbyeFromRear},
-        {QStringLiteral("alternate.kvs"), kEntryAlternate},
-        {QStringLiteral("full-show.kvs"), kEntryFullShow},
+        {QStringLiteral("sweep.kvs"), text::ExampleSweep},
+        {QStringLiteral("indicators-outward.kvs"), text::ExampleIndicatorsOutward},
+        {QStringLiteral("double-blink.kvs"), text::ExampleDoubleBlink},
+        {QStringLiteral("lens-fade-in.kvs"), text::ExampleLensFadeIn},
+        {QStringLiteral("goodbye-from-rear.kvs"), text::ExampleGoodbyeFromRear},
+        {QStringLiteral("alternate.kvs"), text::ExampleAlternate},
+        {QStringLiteral("full-show.kvs"), text::ExampleFullShow},
     };
     return examples;
 }

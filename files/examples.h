@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include "config/text_ids.h"
+
 namespace vireo {
 
 class LanguageTable;
@@ -14,7 +16,8 @@ struct ExampleSequence {
     int titleEntry = 0;
 };
 
-constexpr int kEntryExamplesMenu = 256;
+// The menu's own title, under the name app/ reads until it takes it from config/text_ids.h.
+constexpr int kEntryExamplesMenu = text::ExamplesMenu;
 
 // Every example, in the order the menu lists them.
 const QList<ExampleSequence>& exampleSequences();

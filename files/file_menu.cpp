@@ -6,37 +6,19 @@
 
 #include "config/language.h"
 #include "config/number_text.h"
+#include "config/text_ids.h"
 #include "files/kvs_comparison.h"
 #include "files/kvs_writer.h"
 #include "files/recent_files.h"
 #include "platform/prompter.h"
 #include "sequence/document_editor.h"
-#include "sequence/step_table.h"
 
 namespace vireo {
 
 namespace {
 
-constexpr int kEntryNewDocumentName = 2;  // "Neu", also the caption of the menu item
-constexpr int kEntryFileFilter = 274;     // "Dateien (*.kvs)"
 const QString kSuffix = QStringLiteral("kvs");
 const QString kTitleGap = QStringLiteral("      ");
-
-constexpr int kEntryLoadTitle = 82;
-constexpr int kEntryCloseQuestion = 83;
-constexpr int kEntryLoadWarning = 88;
-constexpr int kEntryNewQuestion = 90;
-constexpr int kEntryDialogTitle = 126;
-constexpr int kEntryWelcomeName = 200;
-constexpr int kEntryGoodbyeName = 201;
-constexpr int kEntrySaveRefused = 233;
-constexpr int kEntryModelField = 234;
-constexpr int kEntryOptionsField = 235;
-constexpr int kEntryStepField = 236;
-constexpr int kEntryLampsColumn = 237;
-constexpr int kEntryRecentFileGone = 253;
-constexpr int kEntryNotASequenceFile = 254;
-constexpr int kEntryOneFileAtATime = 255;
 
 // True when the folder holds a file of exactly this name, letter case included (so a file
 // system that ignores case still tells "a.kvs" from "A.kvs").
@@ -78,28 +60,28 @@ QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& lan
         case Field::None:
             return QString();
         case Field::Model:
-            field = language.entry(kEntryModelField);
+            field = language.entry(text::ModelCodeField);
             break;
         case Field::Options:
-            field = language.entry(kEntryOptionsField);
+            field = language.entry(text::OptionsField);
             break;
         case Field::Time:
         case Field::Loop:
         case Field::Lamps: {
-            const int column = problem.field == Field::Time   ? kEntryIntervalColumn
-                               : problem.field == Field::Loop ? kEntryLoopColumn
-                                                              : kEntryLampsColumn;
-            field = language.entry(kEntryStepField)
+            const int column = problem.field == Field::Time   ? text::IntervalColumn
+                               : problem.field == Field::Loop ? text::LoopColumn
+                                                              : text::LampsColumn;
+            field = language.entry(text::StepField)
                         .arg(problem.row + 1)
-                        .arg(language.entry(problem.sequence == 0 ? kEntryWelcomeName
-                                                                  : kEntryGoodbyeName))
+                        .arg(language.entry(problem.sequence == 0 ? text::WelcomeLight
+                                                                  : text::GoodbyeLight))
                         .arg(language.entry(column));
             break;
         }
         case Field::Document:
-            return language.entry(kEntryLoadWarning);
+            return language.entry(text::LoadWarning);
     }
-    return language.entry(kEntrySaveRefused).arg(field);
+    return language.entry(text::SaveRefused).arg(field);
 }
 
 FileMenu::FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
@@ -108,7 +90,7 @@ FileMenu::FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTab
 
 QString FileMenu::documentName() const {
     // A new document is named in the current language.
-    return documentName_.isEmpty() ? language_.entry(kEntryNewDocumentName) : documentName_;
+    return documentName_.isEmpty() ? language_.entry(text::New) : documentName_;
 }
 
 QString FileMenu::titleText() const {
@@ -126,15 +108,15 @@ bool FileMenu::hasUnsavedChanges() const {
 }
 
 QString FileMenu::dialogTitle() const {
-    return language_.entry(kEntryDialogTitle);
+    return language_.entry(text::SequenceFileTitle);
 }
 
-// Asks entry 90 when the document has unsaved changes; Yes saves to the document's own file
-// where it can, No drops the changes. False when the command must stop: the user cancelled, or
+// Asks text::NewQuestion when the document has unsaved changes; Yes saves to the document's own
+// file where it can, No drops the changes. False when the command must stop: the user cancelled, or
 // the save did not happen.
 bool FileMenu::settleUnsavedChanges() {
     if (!hasUnsavedChanges()) return true;
-    switch (prompter_.questionWithCancel(language_.entry(kEntryNewQuestion), QString())) {
+    switch (prompter_.questionWithCancel(language_.entry(text::NewQuestion), QString())) {
         case QuestionAnswer::Yes:
             return saveFlow(false) == SaveOutcome::Saved;
         case QuestionAnswer::No:
@@ -170,19 +152,19 @@ bool FileMenu::open() {
 
 bool FileMenu::openFlow() {
     if (!settleUnsavedChanges()) return false;
-    const QString chosen = prompter_.openFileName(dialogTitle(), language_.entry(kEntryFileFilter));
+    const QString chosen = prompter_.openFileName(dialogTitle(), language_.entry(text::FileFilter));
     if (chosen.isEmpty()) return false;
     return takeOver(chosen);
 }
 
-// Reads a file to open; a file that cannot be read shows entry 88 and gives nothing.
+// Reads a file to open; a file that cannot be read shows text::LoadWarning and gives nothing.
 std::optional<Document> FileMenu::readForOpen(const QString& path) {
     KvsReadResult read = readKvsFile(path);
     if (read.verdict == KvsVerdict::Loaded) return withLocaleOnTimes(std::move(read.document));
-    QString text = language_.entry(kEntryLoadWarning);
+    QString text = language_.entry(text::LoadWarning);
     if (read.verdict == KvsVerdict::Unreadable)
         text += QStringLiteral("\n\n") + path + QStringLiteral(": ") + read.problem;
-    prompter_.message(text, language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+    prompter_.message(text, language_.entry(text::FileError), PromptIcon::Warning);
     return std::nullopt;
 }
 
@@ -214,8 +196,8 @@ bool FileMenu::openRecent(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         LampsOffAtEnd lampsOff(host_);
         if (recent_) recent_->remove(path);
-        prompter_.message(language_.entry(kEntryRecentFileGone).arg(QDir::toNativeSeparators(path)),
-                          language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+        prompter_.message(language_.entry(text::RecentFileGone).arg(QDir::toNativeSeparators(path)),
+                          language_.entry(text::FileError), PromptIcon::Warning);
         return false;
     }
     return openPath(path);
@@ -224,7 +206,7 @@ bool FileMenu::openRecent(const QString& path) {
 bool FileMenu::openDropped(const QList<QUrl>& urls) {
     QString refusal;
     if (urls.size() != 1) {
-        refusal = language_.entry(kEntryOneFileAtATime);
+        refusal = language_.entry(text::OneFileAtATime);
     } else {
         const QUrl& url = urls.first();
         const QString path = url.toLocalFile();
@@ -232,10 +214,10 @@ bool FileMenu::openDropped(const QList<QUrl>& urls) {
             return openPath(path);
         const QString name = url.isLocalFile() ? QDir::toNativeSeparators(path)
                                                : url.toDisplayString(QUrl::PreferLocalFile);
-        refusal = language_.entry(kEntryNotASequenceFile).arg(name);
+        refusal = language_.entry(text::NotASequenceFile).arg(name);
     }
     LampsOffAtEnd lampsOff(host_);
-    prompter_.message(refusal, language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+    prompter_.message(refusal, language_.entry(text::FileError), PromptIcon::Warning);
     return false;
 }
 
@@ -268,7 +250,7 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
     // elsewhere, before the user is asked for a name.
     const KvsWriteProblem problem = kvsWriteCheck(editor_.document());
     if (problem.any()) {
-        prompter_.message(saveRefusalText(problem, language_), language_.entry(kEntryLoadTitle),
+        prompter_.message(saveRefusalText(problem, language_), language_.entry(text::FileError),
                           PromptIcon::Warning);
         return SaveOutcome::Failed;
     }
@@ -277,15 +259,15 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
     if (!alwaysAsk && !path_.isEmpty() && fileExistsExactly(path_)) {
         target = path_;
     } else {
-        target = prompter_.saveFileName(dialogTitle(), language_.entry(kEntryFileFilter), kSuffix);
+        target = prompter_.saveFileName(dialogTitle(), language_.entry(text::FileFilter), kSuffix);
         if (target.isEmpty()) return SaveOutcome::Cancelled;
     }
 
     QString reason;
     if (!writeKvsFile(target, editor_.document(), &reason)) {
-        prompter_.message(language_.entry(kEntryLoadWarning) + QStringLiteral("\n\n") + target +
+        prompter_.message(language_.entry(text::LoadWarning) + QStringLiteral("\n\n") + target +
                               QStringLiteral(": ") + reason,
-                          language_.entry(kEntryLoadTitle), PromptIcon::Warning);
+                          language_.entry(text::FileError), PromptIcon::Warning);
         return SaveOutcome::Failed;
     }
     path_ = target;
@@ -298,7 +280,7 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
 
 bool FileMenu::askOnClose() {
     if (!hasUnsavedChanges()) return true;
-    switch (prompter_.questionWithCancel(language_.entry(kEntryCloseQuestion), QString())) {
+    switch (prompter_.questionWithCancel(language_.entry(text::SaveQuestion), QString())) {
         case QuestionAnswer::Yes:
             return saveAs();
         case QuestionAnswer::No:

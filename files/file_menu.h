@@ -47,12 +47,13 @@ class FileMenu {
     // or, untitled, holds rows that no example gave it.
     bool hasUnsavedChanges() const;
 
-    // "Neu": asks entry 90 when there are unsaved changes (Yes saves first; Cancel, or a save
-    // that is cancelled or fails, ends the command with the document, path and title kept),
+    // "Neu": asks text::NewQuestion when there are unsaved changes (Yes saves first; Cancel, or a
+    // save that is cancelled or fails, ends the command with the document, path and title kept),
     // then empties both sequences and the path. Model and options stay.
     void newDocument();
     // "Öffnen": same question, then the open dialog. Returns true when a file was taken over. A
-    // damaged or unreadable file shows entry 88 (title 82) and keeps the current document.
+    // damaged or unreadable file shows text::LoadWarning (title text::FileError) and keeps the
+    // current document.
     bool open();
     // "Speichern": a document the file could not keep (see kvsWriteCheck) is refused with a
     // message naming the field, before any dialog; the document and its path stay. Otherwise
@@ -61,8 +62,8 @@ class FileMenu {
     bool save();
     // "Speichern unter": always the save dialog.
     bool saveAs();
-    // The file side of closing the main window: with unsaved changes asks entry 83 and on Yes
-    // runs "Speichern unter". Returns false when the window must stay open: the user cancelled
+    // The file side of closing the main window: with unsaved changes asks text::SaveQuestion and on
+    // Yes runs "Speichern unter". Returns false when the window must stay open: the user cancelled
     // the question, or the save asked for was cancelled or failed.
     bool askOnClose();
 
@@ -86,8 +87,8 @@ class FileMenu {
     // Loads a file named on the command line at start. Loaded: the document and the path are
     // taken over (the caller then applies model and options as at every start). Damaged or
     // Unreadable: the document is reset as by "Neu", without a question; the caller shows
-    // entries 81/82 (damaged) or the load-error report (unreadable, with the read's problem).
-    // Lamps are not touched.
+    // text::ChecksumWrong under text::FileError (damaged) or the load-error report (unreadable,
+    // with the read's problem). Lamps are not touched.
     KvsReadResult openAtStart(const QString& path);
 
   private:

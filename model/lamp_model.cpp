@@ -1,6 +1,7 @@
 #include "model/lamp_model.h"
 
 #include "config/language.h"
+#include "config/text_ids.h"
 
 namespace vireo {
 
@@ -14,12 +15,14 @@ struct LampNameRow {
 
 // Language entry and suffixes of each bit, front corners then rear corners.
 constexpr LampNameRow kFrontNames[kLampsPerCorner] = {
-    {122, "_L", "_R"}, {118, "_L", "_R"}, {119, "_L", "_R"},
-    {117, "_L", "_R"}, {120, "_L", "_R"}, {122, "_IL", "_IR"},
+    {text::LampIndicator, "_L", "_R"}, {text::LampLowBeam, "_L", "_R"},
+    {text::LampHighBeam, "_L", "_R"},  {text::LampParkingRing, "_L", "_R"},
+    {text::LampFog, "_L", "_R"},       {text::LampIndicator, "_IL", "_IR"},
 };
 constexpr LampNameRow kRearNames[kLampsPerCorner] = {
-    {122, "_L", "_R"}, {124, "_LU", "_RU"}, {124, "_LO", "_RO"},
-    {125, "_L", "_R"}, {124, "_M", "_M"},   {120, "_L", "_R"},
+    {text::LampIndicator, "_L", "_R"}, {text::LampTail, "_LU", "_RU"},
+    {text::LampTail, "_LO", "_RO"},    {text::LampReversing, "_L", "_R"},
+    {text::LampTail, "_M", "_M"},      {text::LampFog, "_L", "_R"},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "sequence/copy_buffer.h"
 
+#include "config/text_ids.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_check.h"
 #include "sequence/step_commands.h"
@@ -70,18 +71,17 @@ std::optional<EditOutcome> cutRows(const Sequence& rows, const Selection& select
     buffer.set(std::move(copied));
     kept = tidyMarkers(tidyMarkers(std::move(kept)));
     const Selection after = selectionAfterRemoval(*selected, kept.size());
-    return EditOutcome{std::move(kept), after, 17};  // "Ausschneiden"
+    return EditOutcome{std::move(kept), after, text::Cut};
 }
 
 std::optional<EditOutcome> pasteRows(const Sequence& rows, const Selection& selection,
                                      const CopyBuffer& buffer, EditContext& context) {
-    return pasteAt(rows, selection, buffer, selection.current, 18, context);  // "Einfügen"
+    return pasteAt(rows, selection, buffer, selection.current, text::Paste, context);
 }
 
 std::optional<EditOutcome> pasteRowsAtEnd(const Sequence& rows, const Selection& selection,
                                           const CopyBuffer& buffer, EditContext& context) {
-    // "Einfügen an Tabellenende"
-    return pasteAt(rows, selection, buffer, rows.size(), 19, context);
+    return pasteAt(rows, selection, buffer, rows.size(), text::PasteAtEnd, context);
 }
 
 }  // namespace vireo

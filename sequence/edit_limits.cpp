@@ -1,5 +1,7 @@
 #include "sequence/edit_limits.h"
 
+#include "config/text_ids.h"
+
 namespace vireo {
 
 // These refusals have no entry in the language files, so they carry built-in German texts like
@@ -7,19 +9,19 @@ namespace vireo {
 QString limitText(EditLimit limit, const LanguageTable& language) {
     switch (limit) {
         case EditLimit::TableFull:
-            return language.entry(216).arg(kMaxRows);
+            return language.entry(text::LimitTableFull).arg(kMaxRows);
         case EditLimit::TooManyRows:
-            return language.entry(217).arg(kMaxRows);
+            return language.entry(text::LimitTooManyRows).arg(kMaxRows);
         case EditLimit::TooManyToCopy:
-            return language.entry(218).arg(kCopyBufferCapacity);
+            return language.entry(text::LimitTooManyToCopy).arg(kCopyBufferCapacity);
         case EditLimit::TooManyLoops:
-            return language.entry(219).arg(kMaxMarkedRuns);
+            return language.entry(text::LimitTooManyLoops).arg(kMaxMarkedRuns);
         case EditLimit::TooManySplitRuns:
-            return language.entry(220).arg(kMaxSecondRuns);
+            return language.entry(text::LimitTooManySplitRuns).arg(kMaxSecondRuns);
         case EditLimit::LoopBeyondRow255:
-            return language.entry(221).arg(kMaxLoopRow);
+            return language.entry(text::LimitLoopBeyondRow).arg(kMaxLoopRow);
         case EditLimit::NoLoopNumberLeft:
-            return language.entry(222).arg(kMaxLoopNumber);
+            return language.entry(text::LimitNoLoopNumber).arg(kMaxLoopNumber);
     }
     return QString();
 }

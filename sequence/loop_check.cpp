@@ -1,5 +1,7 @@
 #include "sequence/loop_check.h"
 
+#include "config/text_ids.h"
+
 namespace vireo {
 
 LoopCheckResult checkLoops(Sequence rows) {
@@ -50,7 +52,8 @@ std::optional<Sequence> runLoopCheck(const Sequence& rows, EditContext& context)
         return std::nullopt;
     }
     if (result.shortened)
-        context.prompter.message(context.language.entry(79), kMakerWeb, PromptIcon::Warning);
+        context.prompter.message(context.language.entry(text::LoopShortened), kMakerWeb,
+                                 PromptIcon::Warning);
     return std::move(result.rows);
 }
 

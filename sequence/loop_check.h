@@ -17,8 +17,8 @@ struct LoopCheckResult {
 };
 LoopCheckResult checkLoops(Sequence rows);
 
-// Runs the loop check and tells the user about it: warning entry 79 when a loop was shortened,
-// a limit message (and no rows) when the table has too many runs.
+// Runs the loop check and tells the user about it: warning text::LoopShortened when a loop was
+// shortened, a limit message (and no rows) when the table has too many runs.
 std::optional<Sequence> runLoopCheck(const Sequence& rows, EditContext& context);
 
 // One marker tidy pass after a cut: a marker left on a single row between rows with other

@@ -1,5 +1,6 @@
 #include "sequence/loop_commands.h"
 
+#include "config/text_ids.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_marker.h"
 
@@ -25,13 +26,15 @@ Run firstSelectedRun(int rowCount, const Selection& selection) {
 
 // Asks for the repeat count until the answer is valid; nothing when the user gives up.
 std::optional<int> askRepeatCount(EditContext& context) {
-    const LanguageTable& text = context.language;
+    const LanguageTable& language = context.language;
     for (;;) {
         const auto answer =
-            context.prompter.input(text.entry(115), text.entry(116), QStringLiteral("2"));
+            context.prompter.input(language.entry(text::RepeatCountQuestion),
+                                   language.entry(text::RepeatCountTitle), QStringLiteral("2"));
         if (!answer || answer->isEmpty()) return std::nullopt;
         if (const auto count = repeatCountOf(*answer)) return count;
-        context.prompter.message(text.entry(96), text.entry(97), PromptIcon::Warning);
+        context.prompter.message(language.entry(text::RepeatCountInvalid),
+                                 language.entry(text::InvalidInput), PromptIcon::Warning);
     }
 }
 
@@ -52,7 +55,7 @@ std::optional<EditOutcome> createLoop(const Sequence& rows, const Selection& sel
     const Run run = firstSelectedRun(rows.size(), selection);
     if (run.first < 0) return std::nullopt;
 
-    EditOutcome out{rows, selection, 26};  // "Schleife erstellen"
+    EditOutcome out{rows, selection, text::CreateLoop};
     out.selection.rows.clear();
     for (int r : validSelectedRows(selection, rows.size()))
         if (r > run.last) out.selection.rows << r;
@@ -80,8 +83,8 @@ std::optional<EditOutcome> createLoop(const Sequence& rows, const Selection& sel
     if (!count) return out;
     context.prompter.beep();
     if (run.last - run.first > kMaxLoopRows - 1) {
-        context.prompter.message(context.language.entry(98), context.language.entry(99),
-                                 PromptIcon::Error);
+        context.prompter.message(context.language.entry(text::LoopTooLong),
+                                 context.language.entry(text::CreateLoopTitle), PromptIcon::Error);
         return out;
     }
     for (int r = run.first; r <= run.last; ++r) out.rows[r].loop = loopMarker(number, *count);
@@ -102,7 +105,7 @@ std::optional<EditOutcome> deleteLoop(const Sequence& rows, const Selection& sel
     const bool oneRowLeft = (loop.last - loop.first) - (sel.last - sel.first) == 1;
     const Run clear = (strictlyInside || oneRowLeft) ? loop : sel;
 
-    EditOutcome out{rows, selection, 27};  // "Schleife löschen"
+    EditOutcome out{rows, selection, text::DeleteLoop};
     for (int r = clear.first; r <= clear.last; ++r) out.rows[r].loop.clear();
     return out;
 }

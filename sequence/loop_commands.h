@@ -8,9 +8,9 @@ namespace vireo {
 
 // "Schleife erstellen": lays a loop over the first run of selected rows. The rows of the table
 // up to the run's end are deselected whatever follows, so the outcome may change only the
-// selection. Asks the repeat count (entries 115/116, default "2"; a whole number 2 to 20, else
-// warning 96/97 and ask again; empty or cancel keeps the rows). A run of one row, or one that
-// starts on the last row, asks nothing.
+// selection. Asks the repeat count (text::RepeatCountQuestion, default "2"; a whole number 2 to 20,
+// else warning text::RepeatCountInvalid and ask again; empty or cancel keeps the rows). A run of
+// one row, or one that starts on the last row, asks nothing.
 std::optional<EditOutcome> createLoop(const Sequence& rows, const Selection& selection,
                                       EditContext& context);
 

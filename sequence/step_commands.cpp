@@ -1,6 +1,7 @@
 #include "sequence/step_commands.h"
 
 #include "config/number_text.h"
+#include "config/text_ids.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_check.h"
 
@@ -11,7 +12,7 @@ std::optional<EditOutcome> changeRows(const Sequence& rows, const Selection& sel
                                       const QLocale& locale) {
     const QList<int> selected = validSelectedRows(selection, rows.size());
     if (selected.isEmpty()) return std::nullopt;
-    EditOutcome out{rows, selection, 23};  // "&Ändern"
+    EditOutcome out{rows, selection, text::Change};
     for (int p : selected) {
         if (selected.size() == 1) out.rows[p].lamps = currentLamps;
         out.rows[p].time = tenthsText(sliderValue, locale);
@@ -33,7 +34,7 @@ std::optional<EditOutcome> insertRow(const Sequence& rows, const Selection& sele
     grown.insert(p, Step{tenthsText(sliderValue, context.locale), marker, LampBytes{}});
     auto checked = runLoopCheck(grown, context);
     if (!checked) return std::nullopt;
-    return EditOutcome{*checked, selection, 24, true};  // "Zeile &einfügen"
+    return EditOutcome{*checked, selection, text::InsertRow, true};
 }
 
 Selection selectionAfterRemoval(const QList<int>& removed, int rowsLeft) {
@@ -46,7 +47,8 @@ std::optional<EditOutcome> deleteRows(const Sequence& rows, const Selection& sel
                                       EditContext& context) {
     const QList<int> selected = validSelectedRows(selection, rows.size());
     if (selected.isEmpty()) return std::nullopt;
-    if (!context.prompter.question(context.language.entry(80), QString())) return std::nullopt;
+    if (!context.prompter.question(context.language.entry(text::DeleteRowsQuestion), QString()))
+        return std::nullopt;
     EditOutcome out{{}, {}, 25, true};  // "Zeile(n) &löschen"
     for (int i = 0; i < rows.size(); ++i)
         if (!selected.contains(i)) out.rows.append(rows[i]);

@@ -1,6 +1,7 @@
 #include "sequence/step_table.h"
 
 #include "config/number_text.h"
+#include "config/text_ids.h"
 #include "sequence/edit_limits.h"
 
 namespace vireo {
@@ -28,7 +29,7 @@ QString positionText(int row) {
 }
 
 QString onTimeCaption(int sliderValue, const LanguageTable& language, const QLocale& locale) {
-    return tenthsText(sliderValue, locale) + language.entry(76);
+    return tenthsText(sliderValue, locale) + language.entry(text::OnTimeSuffix);
 }
 
 }  // namespace vireo

@@ -3,14 +3,15 @@
 #include <QString>
 #include <optional>
 
+#include "config/text_ids.h"
 #include "sequence/edit_outcome.h"
 
 namespace vireo {
 
-// The headings of the table's columns, as language entries; a message that names a field of a
-// step names its column with them.
-inline constexpr int kEntryIntervalColumn = 230;
-inline constexpr int kEntryLoopColumn = 231;
+// The headings of the table's columns, under the names app/ reads until it takes them from
+// config/text_ids.h.
+inline constexpr int kEntryIntervalColumn = text::IntervalColumn;
+inline constexpr int kEntryLoopColumn = text::LoopColumn;
 
 // Appends the current lamp states as a new step with the slider's on-time and no loop marker.
 // A full table (500 steps) refuses with a message and keeps its rows.
@@ -25,7 +26,7 @@ int shownRow(const Sequence& rows, const Selection& selection);
 // The caption of labPos for a 0-based row: "Position " and the 1-based position.
 QString positionText(int row);
 
-// The caption of labZeitein: the slider's on-time followed by language entry 76.
+// The caption of labZeitein: the slider's on-time followed by text::OnTimeSuffix.
 QString onTimeCaption(int sliderValue, const LanguageTable& language,
                       const QLocale& locale = QLocale());
 

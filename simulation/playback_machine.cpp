@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "config/number_text.h"
+#include "config/text_ids.h"
 
 namespace vireo {
 
@@ -52,7 +53,8 @@ PlaybackActions PlaybackMachine::start(const Sequence& rows, int startRow) {
     ended_ = false;
     ++run_;
     current_ = startRow + 1;
-    const QString running = language_.entry(kEntryRunningCaption);
+    // While playback runs both buttons carry the "stop" caption.
+    const QString running = language_.entry(text::Stop);
     return {captions(running, running), act(Kind::LampsOff),
             act(Kind::Pause, -1, kDarknessBeforePlaybackMs)};
 }
@@ -108,7 +110,8 @@ PlaybackActions PlaybackMachine::firstTick() {
 
 PlaybackActions PlaybackMachine::endAfterLastRow() {
     running_ = timerOn_ = false;
-    return {act(Kind::StopTimer), captions(language_.entry(20), language_.entry(21)),
+    return {act(Kind::StopTimer),
+            captions(language_.entry(text::Simulation), language_.entry(text::SimulationOnward)),
             act(Kind::LampsOff)};
 }
 

@@ -14,8 +14,6 @@ namespace vireo {
 inline const QString kPlayFromStartCaption = QStringLiteral("Simula&tion |>");
 inline const QString kPlayFromStartEndedCaption = QStringLiteral("Simulation |>");
 inline const QString kPlayFromHereCaption = QStringLiteral("Simulation >>");
-// While playback runs both buttons carry the "stop" caption of the language table.
-constexpr int kEntryRunningCaption = 232;
 constexpr int kDarknessBeforePlaybackMs = 500;
 
 // Plays a sequence back as a list of actions for the window, without a clock of its own: the

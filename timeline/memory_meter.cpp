@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "config/text_ids.h"
 #include "module/image_builder.h"
 #include "module/image_memory_check.h"
-#include "timeline/timeline_texts.h"
 
 namespace vireo {
 
@@ -18,7 +18,7 @@ QString oneLine(QString text) {
 
 void noImage(MeterReading& reading, const UserMessage& message, const LanguageTable& texts) {
     reading.state = MeterReading::State::NoImage;
-    reading.text = texts.entry(kEntryMeterNoImage).arg(oneLine(message.text));
+    reading.text = texts.entry(text::MeterNoImage).arg(oneLine(message.text));
 }
 }  // namespace
 
@@ -32,7 +32,7 @@ MeterReading readMemoryMeter(const Document& document, const VehicleOptions& opt
             reading.state = MeterReading::State::Fits;
             reading.used = check.image.length;
             reading.percent = check.percent.value_or(0);
-            reading.text = texts.entry(kEntryMeterUsage)
+            reading.text = texts.entry(text::MeterUsage)
                                .arg(reading.percent)
                                .arg(reading.used)
                                .arg(reading.capacity);
@@ -54,7 +54,7 @@ MeterReading readMemoryMeter(const Document& document, const VehicleOptions& opt
     if (whole.outcome == ImageOutcome::Ok) {
         reading.used = whole.length;
         reading.excess = std::max(1, whole.length - capacity);
-        reading.text = texts.entry(kEntryMeterTooBig)
+        reading.text = texts.entry(text::MeterTooBig)
                            .arg(reading.used)
                            .arg(reading.capacity)
                            .arg(reading.excess);
@@ -62,7 +62,7 @@ MeterReading readMemoryMeter(const Document& document, const VehicleOptions& opt
         reading.atLeast = true;
         reading.used = kImageSize;
         reading.excess = kImageSize - capacity;
-        reading.text = texts.entry(kEntryMeterFarTooBig)
+        reading.text = texts.entry(text::MeterFarTooBig)
                            .arg(kImageSize - 1)
                            .arg(reading.capacity)
                            .arg(reading.excess);

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 #include "sequence/document_editor.h"
 #include "timeline/lamp_rows.h"
-#include "timeline/timeline_texts.h"
 
 namespace vireo {
 
@@ -41,8 +41,8 @@ bool switchLampRun(DocumentEditor& editor, int s, TimelineCell anchor, int endSt
     const int first = std::min(anchor.step, endStep);
     const int last = std::max(anchor.step, endStep);
     const QString caption =
-        first == last ? texts.entry(kEntryToggleLampCaption).arg(lamp).arg(anchor.step + 1)
-                      : texts.entry(kEntrySetLampsCaption).arg(lamp).arg(first + 1).arg(last + 1);
+        first == last ? texts.entry(text::ToggleLampCaption).arg(lamp).arg(anchor.step + 1)
+                      : texts.entry(text::SetLampsCaption).arg(lamp).arg(first + 1).arg(last + 1);
     const Selection after{{anchor.step}, anchor.step};
     editor.commit(s, lampRunPreview(rows, anchor, endStep), selectionBefore, after, caption);
     return true;

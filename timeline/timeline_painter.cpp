@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 #include "timeline/lamp_rows.h"
-#include "timeline/timeline_texts.h"
 
 namespace vireo {
 
@@ -168,9 +168,9 @@ void paintLabels(QPainter& p, const TimelineScene& scene, const QRect& clip) {
 TimelineTexts timelineTexts(const LanguageTable& texts) {
     TimelineTexts t;
     for (const LampRow& row : lampRows()) t.rowLabels << lampRowLabel(texts, row);
-    t.repeatFormat = texts.entry(kEntryTimelineRepeat);
-    t.secondsFormat = texts.entry(kEntryTimelineSeconds);
-    t.unreadableLoop = texts.entry(kEntryTimelineUnreadableLoop);
+    t.repeatFormat = texts.entry(text::TimelineRepeat);
+    t.secondsFormat = texts.entry(text::TimelineSeconds);
+    t.unreadableLoop = texts.entry(text::TimelineUnreadableLoop);
     return t;
 }
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 
 namespace vireo {
 
@@ -166,7 +167,7 @@ void FrmParameter::buildWidgets() {
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
     cmdOK_->setMinimumWidth(96);
-    cmdCancel_ = new QPushButton(LanguageTable::builtIn().entry(269), this);
+    cmdCancel_ = new QPushButton(LanguageTable::builtIn().entry(text::Cancel), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setMinimumWidth(96);
     auto* buttons = new QHBoxLayout;
@@ -266,37 +267,40 @@ QVector<FrmParameter::Choice> FrmParameter::yearChoices() const {
 }
 
 void FrmParameter::applyToolTip(const LanguageTable& table) {
-    box(OptionBoxId::Tagfahrlicht)->setToolTip(table.entry(203));
+    box(OptionBoxId::Tagfahrlicht)->setToolTip(table.entry(text::DaytimeLightUsToolTip));
 }
 
 void FrmParameter::applyCaptions(const LanguageTable& table) {
     applyToolTip(table);
-    box(OptionBoxId::Abbiegelicht)->setText(table.entry(61));
-    box(OptionBoxId::Tagfahrlicht)->setText(table.entry(197));
-    box(OptionBoxId::StandlichtUs)->setText(table.entry(198));
-    box(OptionBoxId::TagfahrlichtStandlicht)->setText(table.entry(199));
-    box(OptionBoxId::ComingHomeAuf)->setText(table.entry(200));
-    box(OptionBoxId::ComingHomeZu)->setText(table.entry(201));
-    box(OptionBoxId::SoftEin)->setText(table.entry(208));
-    cmdOK_->setText(table.entry(33));
-    cmdCancel_->setText(table.entry(269));
-    optType_[0]->setText(table.entry(37));
-    for (int i = 0; i < optBauform_.size(); ++i) optBauform_[i]->setText(table.entry(44 + i));
-    const int yearEntries[] = {49, 51, 207};
+    box(OptionBoxId::Abbiegelicht)->setText(table.entry(text::CorneringLight));
+    box(OptionBoxId::Tagfahrlicht)->setText(table.entry(text::DaytimeLightUs));
+    box(OptionBoxId::StandlichtUs)->setText(table.entry(text::ParkingLightUs));
+    box(OptionBoxId::TagfahrlichtStandlicht)
+        ->setText(table.entry(text::DaytimeLightViaParkingLight));
+    box(OptionBoxId::ComingHomeAuf)->setText(table.entry(text::WelcomeLight));
+    box(OptionBoxId::ComingHomeZu)->setText(table.entry(text::GoodbyeLight));
+    box(OptionBoxId::SoftEin)->setText(table.entry(text::SoftOn));
+    cmdOK_->setText(table.entry(text::Ok));
+    cmdCancel_->setText(table.entry(text::Cancel));
+    optType_[0]->setText(table.entry(text::VehicleType7Series));
+    for (int i = 0; i < optBauform_.size(); ++i)
+        optBauform_[i]->setText(table.entry(text::BodyStyleFirst + i));
+    const int yearEntries[] = {text::YearBeforeFacelift, text::YearWithFacelift,
+                               text::YearFrom2006};
     for (int i = 0; i < optBaujahr_.size(); ++i)
         optBaujahr_[i]->setText(table.entry(yearEntries[i]));
-    frame7_->setTitle(table.entry(68));
-    for (int i = 0; i < labParameter_.size(); ++i) labParameter_[i]->setText(table.entry(69 + i));
-    setWindowTitle(table.entry(75));
-    const QString mirror = table.entry(177) + QStringLiteral(", ");
-    box(OptionBoxId::SpiegelKurz)->setText(mirror + table.entry(155));
-    box(OptionBoxId::SpiegelLang)->setText(mirror + table.entry(156));
-    frame4_->setTitle(table.entry(152));
+    frame7_->setTitle(table.entry(text::LightFunctionsFrame));
+    for (int i = 0; i < labParameter_.size(); ++i)
+        labParameter_[i]->setText(table.entry(text::OptionsHeadingFirst + i));
+    setWindowTitle(table.entry(text::OptionsTitle));
+    const QString mirror = table.entry(text::FoldMirrors) + QStringLiteral(", ");
+    box(OptionBoxId::SpiegelKurz)->setText(mirror + table.entry(text::RemoteShortPress));
+    box(OptionBoxId::SpiegelLang)->setText(mirror + table.entry(text::RemoteLongPress));
+    frame4_->setTitle(table.entry(text::VehicleFunctionsFrame));
     // The hold-time lists keep their positions; only the unit follows the language.
-    constexpr int kEntryHoldTimeItem = 284;
     for (QComboBox* list : {combBegruessung_, combVerabschiedung_})
         for (int i = 0; i < list->count(); ++i)
-            list->setItemText(i, table.entry(kEntryHoldTimeItem).arg((i + 1) * 10));
+            list->setItemText(i, table.entry(text::HoldTimeItem).arg((i + 1) * 10));
 }
 
 }  // namespace vireo

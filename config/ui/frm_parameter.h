@@ -56,7 +56,7 @@ class FrmParameter : public QDialog {
 
     // Replaces the captions from the language table (the tool tip of chkTagfahrlicht too).
     void applyCaptions(const LanguageTable& table);
-    // Only the tool tip of chkTagfahrlicht (language entry 203).
+    // Only the tool tip of chkTagfahrlicht (text::DaytimeLightUsToolTip).
     void applyToolTip(const LanguageTable& table);
 
     // Escape and Cancel: the vehicle settings go back to what they were when the dialog opened.

@@ -8,6 +8,7 @@
 #include "config/language.h"
 #include "config/number_text.h"
 #include "config/startup_settings.h"
+#include "config/text_ids.h"
 #include "platform/settings_store.h"
 
 namespace vireo {
@@ -77,11 +78,11 @@ bool FrmEigenschaften::activationArea() const {
 }
 
 void FrmEigenschaften::applyCaptions(const LanguageTable& table) {
-    cmdRegistry_->setText(table.entry(32));
-    cmdOK_->setText(table.entry(33));
-    chkAuto_->setText(table.entry(57));
-    chkAktivierung_->setText(table.entry(58));
-    setWindowTitle(table.entry(6));
+    cmdRegistry_->setText(table.entry(text::RegisterExtension));
+    cmdOK_->setText(table.entry(text::Ok));
+    chkAuto_->setText(table.entry(text::AutoAppendAtStart));
+    chkAktivierung_->setText(table.entry(text::ShowActivationArea));
+    setWindowTitle(table.entry(text::Properties));
 }
 
 }  // namespace vireo

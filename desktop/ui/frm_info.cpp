@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 #include "desktop/ui/about_logo.h"
 #include "platform/app_info.h"
 
@@ -28,7 +29,7 @@ const QPoint kPictureCorner(230, 131);
 QString makerLine(const QString& language, const LanguageTable& table) {
     if (language == QLatin1String("Deutsch"))
         return QStringLiteral("Software entwickelt von Firma Kelvor");
-    return table.entry(74) + QStringLiteral(" Kelvor");
+    return table.entry(text::DevelopedBy) + QStringLiteral(" Kelvor");
 }
 
 // Labels are opaque like the rest of the controls, so the beams pass behind them.
@@ -228,7 +229,7 @@ bool FrmInfo::pictureBeam(QPoint origin, QPoint target) {
 }
 
 void FrmInfo::applyCaptions(const LanguageTable& table, const QString& language) {
-    cmdEnde_->setText(table.entry(34));
+    cmdEnde_->setText(table.entry(text::Close));
     labSoftware_->setText(makerLine(language, table));
 }
 

@@ -29,11 +29,11 @@ class FrmInfo : public QDialog {
     static constexpr int kHeight = 298;
 
     // `language` and `table` give the maker line: the German text for "Deutsch", otherwise
-    // entry 74 followed by " Kelvor".
+    // text::DevelopedBy followed by " Kelvor".
     FrmInfo(const QString& language, const LanguageTable& table, LinkOpener openLink,
             Clock& clock = systemClock(), QWidget* parent = nullptr);
 
-    // The caption pass: cmdEnde from entry 34 and the maker line as at load.
+    // The caption pass: cmdEnde from text::Close and the maker line as at load.
     void applyCaptions(const LanguageTable& table, const QString& language);
 
     // Timer1's work: the beam animation, then the picture, a short look, the beams cleared.
