@@ -1,12 +1,10 @@
 #include "desktop/ui/frm_info.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -25,6 +23,8 @@ const QColor kLinkRed(255, 0, 0);
 
 const QPoint kBeamOrigin(558, 6);
 const QPoint kPictureCorner(230, 131);
+constexpr int kBeamColumnMs = 25;
+constexpr int kBeamLookMs = 300;
 
 QString makerLine(const QString& language, const LanguageTable& table) {
     if (language == QLatin1String("Deutsch"))
@@ -197,35 +197,38 @@ void FrmInfo::paintEvent(QPaintEvent* event) {
 
 void FrmInfo::runAnimation() {
     timer1_->stop();
-    QPointer<FrmInfo> self(this);
-    if (!pictureBeam(kBeamOrigin, kPictureCorner)) return;
-    picture1_->show();
-    drawn_ = true;
-    clock_.wait(300);
-    if (!self || closing_) return;
-    beams_.fill(Qt::transparent);
-    update();
+    closing_ = false;
+    drawBeamColumn(0);
 }
 
-bool FrmInfo::pictureBeam(QPoint origin, QPoint target) {
-    QPointer<FrmInfo> self(this);
-    closing_ = false;
-    for (int x = 0; x < picture_.width(); ++x) {
-        QCoreApplication::processEvents();
-        if (!self || closing_) return false;
-        {
-            QPainter painter(&beams_);
-            for (int y = 0; y < picture_.height(); ++y) {
-                painter.setPen(picture_.pixelColor(x, y));
-                painter.drawLine(origin, target + QPoint(x, y));
-            }
-        }
-        update();
-        if (closing_) return false;
-        clock_.wait(25);
-        if (!self) return false;
+void FrmInfo::drawBeamColumn(int x) {
+    // One column of the picture every 25 ms, each from the beam origin to its pixels; the box
+    // stays live in between, and closing it ends the animation.
+    if (closing_) return;
+    if (x >= picture_.width()) {
+        showPictureAfterBeams();
+        return;
     }
-    return true;
+    {
+        QPainter painter(&beams_);
+        for (int y = 0; y < picture_.height(); ++y) {
+            painter.setPen(picture_.pixelColor(x, y));
+            painter.drawLine(kBeamOrigin, kPictureCorner + QPoint(x, y));
+        }
+    }
+    update();
+    clock_.singleShot(kBeamColumnMs, this, [this, x] { drawBeamColumn(x + 1); });
+}
+
+void FrmInfo::showPictureAfterBeams() {
+    picture1_->show();
+    drawn_ = true;
+    // A short look at the beams, then they are cleared.
+    clock_.singleShot(kBeamLookMs, this, [this] {
+        if (closing_) return;
+        beams_.fill(Qt::transparent);
+        update();
+    });
 }
 
 void FrmInfo::applyCaptions(const LanguageTable& table, const QString& language) {

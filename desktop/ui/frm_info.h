@@ -55,8 +55,10 @@ class FrmInfo : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Draws the picture column by column from the beam origin; false when the box was closed.
-    bool pictureBeam(QPoint origin, QPoint target);
+    // Draws column x of the picture from the beam origin, then the next one after a moment; after
+    // the last, the picture itself.
+    void drawBeamColumn(int x);
+    void showPictureAfterBeams();
     QLineEdit* makeLink(const QString& name, const QString& text, const QString& target);
     void styleLink(QLineEdit* link, bool hovered);
     void openLink(QLineEdit* link);
