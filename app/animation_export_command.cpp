@@ -8,22 +8,13 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "config/text_ids.h"
 #include "platform/app_info.h"
 #include "platform/prompter.h"
 
 namespace vireo {
 
 namespace {
-constexpr int kEntryExportAnimationMenu = 264;
-constexpr int kEntryExportAnimationTitle = 265;
-constexpr int kEntryGifFilter = 266;
-constexpr int kEntryAnimationFileName = 267;
-constexpr int kEntryWritingAnimation = 268;
-constexpr int kEntryCancel = 269;
-constexpr int kEntryAnimationNotWritten = 270;
-constexpr int kEntryNothingToShow = 271;
-constexpr int kEntryAnimationWritten = 290;
-
 // Before this, no progress dialog appears: most animations are written in a moment.
 constexpr int kProgressDelayMs = 400;
 constexpr int kProgressPollMs = 50;
@@ -60,14 +51,14 @@ AnimationExportCommand::~AnimationExportCommand() {
 }
 
 void AnimationExportCommand::applyLanguage() {
-    action_.setText(window_.texts().entry(kEntryExportAnimationMenu));
+    action_.setText(window_.texts().entry(text::ExportAnimationMenu));
 }
 
 QString AnimationExportCommand::proposedPath() const {
     const QString document = window_.dateiPfad();
     const QString gif = QStringLiteral(".gif");
     if (document.isEmpty())
-        return QDir::home().filePath(window_.texts().entry(kEntryAnimationFileName) + gif);
+        return QDir::home().filePath(window_.texts().entry(text::AnimationFileName) + gif);
     const QFileInfo info(document);
     return info.dir().filePath(info.completeBaseName() + gif);
 }
@@ -79,12 +70,12 @@ void AnimationExportCommand::run() {
     job->request.rows = window_.editor().sequence(window_.activeSequence());
     job->request.vehicle = window_.vehicleSetup();
     if (animationPlan(job->request.rows, 0, job->request.limit).frames.isEmpty()) {
-        prompter_.message(texts.entry(kEntryNothingToShow), texts.entry(kEntryExportAnimationTitle),
+        prompter_.message(texts.entry(text::NothingToShow), texts.entry(text::ExportAnimationTitle),
                           PromptIcon::Information);
         return;
     }
-    job->path = prompter_.saveFileNameProposing(texts.entry(kEntryExportAnimationTitle),
-                                                texts.entry(kEntryGifFilter), QStringLiteral("gif"),
+    job->path = prompter_.saveFileNameProposing(texts.entry(text::ExportAnimationTitle),
+                                                texts.entry(text::GifFilter), QStringLiteral("gif"),
                                                 proposedPath());
     if (job->path.isEmpty()) return;
 
@@ -105,10 +96,10 @@ void AnimationExportCommand::run() {
         // Still the same export, and still running: show how far it is.
         if (job_ != job || progress_) return;
         const LanguageTable& t = window_.texts();
-        progress_ = new QProgressDialog(t.entry(kEntryWritingAnimation), t.entry(kEntryCancel), 0,
+        progress_ = new QProgressDialog(t.entry(text::WritingAnimation), t.entry(text::Cancel), 0,
                                         100, &window_);
         progress_->setObjectName(QStringLiteral("AnimationProgress"));
-        progress_->setWindowTitle(t.entry(kEntryExportAnimationTitle));
+        progress_->setWindowTitle(t.entry(text::ExportAnimationTitle));
         progress_->setWindowModality(Qt::WindowModal);
         progress_->setMinimumDuration(0);
         connect(progress_, &QProgressDialog::canceled, this, [job] { job->cancel = true; });
@@ -145,12 +136,12 @@ void AnimationExportCommand::report() {
     if (outcome.status == AnimationOutcome::Status::Failed) {
         const LanguageTable& t = window_.texts();
         prompter_.message(QStringLiteral("%1\n%2\n%3")
-                              .arg(t.entry(kEntryAnimationNotWritten),
+                              .arg(t.entry(text::AnimationNotWritten),
                                    QDir::toNativeSeparators(job->path), outcome.error),
-                          t.entry(kEntryExportAnimationTitle), PromptIcon::Warning);
+                          t.entry(text::ExportAnimationTitle), PromptIcon::Warning);
     } else if (outcome.status == AnimationOutcome::Status::Written) {
         emit statusText(
-            window_.texts().entry(kEntryAnimationWritten).arg(QDir::toNativeSeparators(job->path)));
+            window_.texts().entry(text::AnimationWritten).arg(QDir::toNativeSeparators(job->path)));
     }
     emit finished(outcome.status);
 }

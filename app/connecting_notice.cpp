@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 
 namespace vireo {
 
@@ -28,7 +29,7 @@ FrmVerbindung::FrmVerbindung(QWidget* parent)
 }
 
 void FrmVerbindung::applyCaptions(const LanguageTable& texts) {
-    const QString caption = texts.entry(73);
+    const QString caption = texts.entry(text::Connecting);
     if (!caption.isEmpty()) label_->setText(caption);
 }
 

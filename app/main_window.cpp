@@ -29,6 +29,7 @@
 #include "app/timeline_panel.h"
 #include "config/menu_mnemonics.h"
 #include "config/number_text.h"
+#include "config/text_ids.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/help_file.h"
 #include "desktop/hyperlink.h"
@@ -66,15 +67,6 @@ QGroupBox* namedFrame(QWidget* parent, const char* name, const QString& title) {
 }
 
 const QString kNeu = QStringLiteral("Neu");
-// Tool tips of the buttons; the windows carry the German ones built in.
-constexpr int kEntryToolTipWeiter = 277;
-constexpr int kEntryToolTipAutomatic = 278;
-constexpr int kEntryToolTipAendern = 279;
-constexpr int kEntryToolTipSchleife = 280;
-constexpr int kEntryToolTipSchleifeL = 281;
-constexpr int kEntryToolTipSimulation = 282;
-constexpr int kEntryToolTipSimWeiter = 283;
-constexpr int kEntryEditMenu = 213;
 }  // namespace
 
 MainWindow::MainWindow(const AppContext& context, QWidget* parent)
@@ -313,7 +305,7 @@ void MainWindow::buildFace() {
         auto* list = new QTreeWidget(lists_);
         list->setObjectName(QStringLiteral("List1_%1").arg(s));
         list->setColumnCount(2);
-        list->setHeaderLabels({texts_.entry(kEntryIntervalColumn), texts_.entry(kEntryLoopColumn)});
+        list->setHeaderLabels({texts_.entry(text::IntervalColumn), texts_.entry(text::LoopColumn)});
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -468,7 +460,8 @@ void MainWindow::load(QWidget* splash) {
         applyVehicle(settings.model, settings.options);
     }
     if (outcome == CommandLineOutcome::Damaged) {
-        context_.prompter->message(texts_.entry(81), texts_.entry(82), PromptIcon::Warning);
+        context_.prompter->message(texts_.entry(text::ChecksumWrong), texts_.entry(text::FileError),
+                                   PromptIcon::Warning);
         if (splash) splash->close();
         return;
     }
@@ -559,70 +552,71 @@ void MainWindow::applyLanguage(bool startup) {
     if (status != LanguageTable::Status::Ok && !languageProblemReported_) {
         // Missing entries fall back to the built-in German texts; say once what is wrong.
         languageProblemReported_ = true;
-        constexpr int kEntryLanguageShort = 238;
-        constexpr int kEntryFileUnreadable = 88;
         const QString file = QDir::toNativeSeparators(texts_.path());
         const QString reason =
             status == LanguageTable::Status::Short
-                ? texts_.entry(kEntryLanguageShort)
+                ? texts_.entry(text::LanguageShort)
                       .arg(file)
                       .arg(texts_.size() - 1)
                       .arg(LanguageTable::kHighestEntry)
-                : texts_.entry(kEntryFileUnreadable) + QStringLiteral("\n\n") + file;
+                : texts_.entry(text::LoadWarning) + QStringLiteral("\n\n") + file;
         context_.prompter->message(reason, kAppTitle, PromptIcon::Warning);
     }
     frmParameter_->applyToolTip(texts_);
     if (timeline_) timeline_->applyLanguage();
     refreshExamples();
     // The answer buttons of every box follow the language, the German one too.
-    constexpr int kEntryYes = 275, kEntryNo = 276, kEntryOk = 33, kEntryCancel = 269;
-    context_.prompter->setAnswerCaptions({texts_.entry(kEntryYes), texts_.entry(kEntryNo),
-                                          texts_.entry(kEntryOk), texts_.entry(kEntryCancel)});
-    menuEdit_->setTitle(texts_.entry(kEntryEditMenu));
+    context_.prompter->setAnswerCaptions({texts_.entry(text::Yes), texts_.entry(text::No),
+                                          texts_.entry(text::Ok), texts_.entry(text::Cancel)});
+    menuEdit_->setTitle(texts_.entry(text::EditMenu));
     if (sprache_ == QLatin1String("Deutsch") && startup) {
         applyMenuMnemonics();
         return;
     }
 
     const auto& t = texts_;
-    menuDatei_->menuAction()->setText(t.entry(1));
-    for (int i = 1; i <= 5; ++i) menuItems_[i]->setText(t.entry(1 + i));
-    menuItems_[8]->setText(t.entry(7));
-    menuItems_[9]->setText(t.entry(30));  // "Beenden", the caption of the button that does the same
+    menuDatei_->menuAction()->setText(t.entry(text::FileMenu));
+    for (int i = 1; i <= 5; ++i) menuItems_[i]->setText(t.entry(text::FileMenuItemFirst + i - 1));
+    menuItems_[8]->setText(t.entry(text::ModuleUpdate));
+    // "Beenden", the caption of the button that does the same
+    menuItems_[9]->setText(t.entry(text::Exit));
     animationExport_->applyLanguage();
-    menuConnect_->menuAction()->setText(t.entry(8));
-    konfig_->setText(t.entry(9));
-    menuInfo_->menuAction()->setText(t.entry(10));
-    mType_->setText(t.entry(11));
-    about_->setText(t.entry(12));
-    menuHelp_->menuAction()->setText(t.entry(13));
-    help_->setText(t.entry(14));
-    bereich_->setText(t.entry(15));
-    for (int i = 1; i <= 4; ++i) listMenu_[i]->setText(t.entry(15 + i));
-    cmdSilulation_->setText(t.entry(20));
-    cmdSimWeiter_->setText(t.entry(21));
-    cmdLichtaus_->setText(t.entry(22));
-    cmdAendern_->setText(t.entry(23));
-    cmdEinfuegen_->setText(t.entry(24));
-    cmdLoeschen_->setText(t.entry(25));
-    cmdSchleife_->setText(t.entry(26));
-    cmdSchleifeL_->setText(t.entry(27));
-    cmdSpeicherbedarf_->setText(t.entry(28));
-    cmdDaten_->setText(t.entry(29));
-    cmdExit_->setText(t.entry(30));
-    cmdWeiter_->setText(t.entry(31));
-    optAufZu_[0]->setText(t.entry(35));
-    optAufZu_[1]->setText(t.entry(36));
-    chkAutomatichWeiter_->setText(t.entry(56));
-    labInfo_->setText(t.entry(78));
-    for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(61 + i));
+    menuConnect_->menuAction()->setText(t.entry(text::ConnectionMenu));
+    konfig_->setText(t.entry(text::Configuration));
+    menuInfo_->menuAction()->setText(t.entry(text::InfoMenu));
+    mType_->setText(t.entry(text::ReadModuleType));
+    about_->setText(t.entry(text::About));
+    menuHelp_->menuAction()->setText(t.entry(text::HelpMenu));
+    help_->setText(t.entry(text::StartHelp));
+    bereich_->setText(t.entry(text::ShowAreas));
+    for (int i = 1; i <= 4; ++i) listMenu_[i]->setText(t.entry(text::ListMenuItemFirst + i - 1));
+    cmdSilulation_->setText(t.entry(text::Simulation));
+    cmdSimWeiter_->setText(t.entry(text::SimulationOnward));
+    cmdLichtaus_->setText(t.entry(text::AllLampsOff));
+    cmdAendern_->setText(t.entry(text::Change));
+    cmdEinfuegen_->setText(t.entry(text::InsertRow));
+    cmdLoeschen_->setText(t.entry(text::DeleteRows));
+    cmdSchleife_->setText(t.entry(text::CreateLoop));
+    cmdSchleifeL_->setText(t.entry(text::DeleteLoop));
+    cmdSpeicherbedarf_->setText(t.entry(text::MemoryRequired));
+    cmdDaten_->setText(t.entry(text::SendData));
+    cmdExit_->setText(t.entry(text::Exit));
+    cmdWeiter_->setText(t.entry(text::SaveAndNext));
+    optAufZu_[0]->setText(t.entry(text::RemoteUnlock));
+    optAufZu_[1]->setText(t.entry(text::RemoteLock));
+    chkAutomatichWeiter_->setText(t.entry(text::AutoAppend));
+    labInfo_->setText(t.entry(text::NotConnected));
+    for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(text::FrameTitleFirst + i - 1));
     for (QTreeWidget* list : list1_)
-        list->setHeaderLabels({t.entry(kEntryIntervalColumn), t.entry(kEntryLoopColumn)});
-    const std::pair<QWidget*, int> toolTips[] = {
-        {cmdWeiter_, kEntryToolTipWeiter},       {chkAutomatichWeiter_, kEntryToolTipAutomatic},
-        {cmdAendern_, kEntryToolTipAendern},     {cmdSchleife_, kEntryToolTipSchleife},
-        {cmdSchleifeL_, kEntryToolTipSchleifeL}, {cmdSilulation_, kEntryToolTipSimulation},
-        {cmdSimWeiter_, kEntryToolTipSimWeiter}};
+        list->setHeaderLabels({t.entry(text::IntervalColumn), t.entry(text::LoopColumn)});
+    // The windows carry the German tool tips built in; other languages replace them here.
+    const std::pair<QWidget*, int> toolTips[] = {{cmdWeiter_, text::ToolTipSaveAndNext},
+                                                 {chkAutomatichWeiter_, text::ToolTipAutoAppend},
+                                                 {cmdAendern_, text::ToolTipChange},
+                                                 {cmdSchleife_, text::ToolTipCreateLoop},
+                                                 {cmdSchleifeL_, text::ToolTipDeleteLoop},
+                                                 {cmdSilulation_, text::ToolTipSimulation},
+                                                 {cmdSimWeiter_, text::ToolTipSimulationOnward}};
     for (const auto& [widget, entry] : toolTips) widget->setToolTip(t.entry(entry));
     updateOnTimeLabel();
     frmEigenschaften_->applyCaptions(t);
@@ -680,11 +674,14 @@ void MainWindow::registerFileType() {
 
 void MainWindow::firstStartSequence() {
     Prompter& ask = *context_.prompter;
-    ask.message(texts_.entry(84), texts_.entry(85), PromptIcon::Information);
+    ask.message(texts_.entry(text::FirstStartWelcome), texts_.entry(text::FirstStartTitle),
+                PromptIcon::Information);
     context_.execDialog(*frmParameter_);
-    ask.message(texts_.entry(87), texts_.entry(85), PromptIcon::Information);
+    ask.message(texts_.entry(text::RegisteringExtension), texts_.entry(text::FirstStartTitle),
+                PromptIcon::Information);
     registerFileType();
-    ask.message(texts_.entry(86), texts_.entry(89), PromptIcon::Information);
+    ask.message(texts_.entry(text::SetupDone), texts_.entry(text::SetupDoneTitle),
+                PromptIcon::Information);
 }
 
 void MainWindow::clearSettings() {
@@ -713,10 +710,10 @@ void MainWindow::formResize() {
     if (erststart_) firstStartSequence();
     if (ladefehler_) {
         // The stored vehicle was applied while loading; here the file is named with the reason.
-        context_.prompter->message(texts_.entry(88) + QStringLiteral("\n\n") +
+        context_.prompter->message(texts_.entry(text::LoadWarning) + QStringLiteral("\n\n") +
                                        QDir::toNativeSeparators(kommandozeile_) +
                                        QStringLiteral(": ") + commandLineProblem_,
-                                   texts_.entry(82), PromptIcon::Warning);
+                                   texts_.entry(text::FileError), PromptIcon::Warning);
     }
     ladefehler_ = false;
 }

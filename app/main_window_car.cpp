@@ -9,6 +9,7 @@
 #include "app/corner_picture.h"
 #include "app/input_hold.h"
 #include "app/main_window.h"
+#include "config/text_ids.h"
 #include "config/ui/frm_parameter.h"
 #include "desktop/ui/frm_eigenschaften.h"
 
@@ -76,7 +77,7 @@ void MainWindow::modellauswahl() {
 void MainWindow::updateVehicleChoiceText() {
     fahrzeugAuswahl_ = vireo::fahrzeugAuswahl(
         groupState(frmParameter_->typeChoices()), groupState(frmParameter_->bodyChoices()),
-        groupState(frmParameter_->yearChoices()), texts_.entry(kEntryVehicleChoicePrefix));
+        groupState(frmParameter_->yearChoices()), texts_.entry(text::VehicleChoicePrefix));
     // The title names the document and the vehicle; it follows every change of the vehicle
     // and of the language.
     updateTitle();

@@ -10,6 +10,7 @@
 #include <QMimeData>
 
 #include "app/main_window.h"
+#include "config/text_ids.h"
 #include "files/examples.h"
 #include "files/file_menu.h"
 #include "files/recent_files.h"
@@ -69,7 +70,7 @@ void MainWindow::refreshRecentFiles() {
 }
 
 void MainWindow::refreshExamples() {
-    examplesMenu_->setTitle(texts_.entry(kEntryExamplesMenu));
+    examplesMenu_->setTitle(texts_.entry(text::ExamplesMenu));
     examplesMenu_->clear();
     const QList<ExampleChoice> examples = availableExamples(programFolder(), texts_);
     for (const ExampleChoice& example : examples) {

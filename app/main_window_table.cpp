@@ -16,6 +16,7 @@
 
 #include "app/main_window.h"
 #include "app/sequence_list.h"
+#include "config/text_ids.h"
 
 namespace vireo {
 
@@ -108,11 +109,11 @@ void MainWindow::updateUndoCaptions() {
     const auto caption = [](const QString& verb, const QString& step) {
         return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
     };
-    undo_->setText(caption(texts_.entry(214), stack->undoText()));
+    undo_->setText(caption(texts_.entry(text::Undo), stack->undoText()));
     undo_->setEnabled(stack->canUndo());
-    redo_->setText(caption(texts_.entry(215), stack->redoText()));
+    redo_->setText(caption(texts_.entry(text::Redo), stack->redoText()));
     redo_->setEnabled(stack->canRedo());
-    deleteRows_->setText(texts_.entry(25));
+    deleteRows_->setText(texts_.entry(text::DeleteRows));
 }
 
 void MainWindow::showStep() {

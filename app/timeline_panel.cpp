@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 #include "platform/settings_store.h"
 #include "sequence/document_editor.h"
-#include "timeline/timeline_texts.h"
 
 namespace vireo {
 
@@ -54,8 +54,8 @@ TimelinePanel::TimelinePanel(DocumentEditor& editor, const LanguageTable& texts,
 }
 
 void TimelinePanel::applyLanguage() {
-    viewMenu_->setTitle(texts_.entry(kEntryViewMenu));
-    showAction_->setText(texts_.entry(kEntryTimelineAction));
+    viewMenu_->setTitle(texts_.entry(text::ViewMenu));
+    showAction_->setText(texts_.entry(text::TimelineAction));
     view_->applyLanguage();
     meter_->refresh();
 }

@@ -11,10 +11,10 @@
 #include <cmath>
 
 #include "config/language.h"
+#include "config/text_ids.h"
 #include "sequence/document_editor.h"
 #include "timeline/lamp_rows.h"
 #include "timeline/timeline_edits.h"
-#include "timeline/timeline_texts.h"
 
 namespace vireo {
 
@@ -398,8 +398,8 @@ QString TimelineView::toolTipAt(QPoint point) const {
     const auto cell = cellAtViewPoint(point);
     if (!cell) return {};
     const Step& step = rows()[cell->step];
-    const QString loop = step.loop.isEmpty() ? language_.entry(kEntryTimelineNoLoop) : step.loop;
-    return language_.entry(kEntryTimelineToolTip)
+    const QString loop = step.loop.isEmpty() ? language_.entry(text::TimelineNoLoop) : step.loop;
+    return language_.entry(text::TimelineToolTip)
         .arg(cell->step + 1)
         .arg(step.time, loop, lampRowLabel(language_, lampRows()[cell->row]));
 }

@@ -21,12 +21,14 @@ constexpr int About = 12;
 constexpr int HelpMenu = 13;
 constexpr int StartHelp = 14;
 constexpr int ShowAreas = 15;
+constexpr int FileMenuItemFirst = New;  // a table of five: New, Open, Save, SaveAs, Properties
 
 // Context menu of the sequence list; also the undo captions of cut and paste
 constexpr int Copy = 16;
 constexpr int Cut = 17;
 constexpr int Paste = 18;
 constexpr int PasteAtEnd = 19;
+constexpr int ListMenuItemFirst = Copy;  // a table of four: Copy, Cut, Paste, PasteAtEnd
 
 // Main window: buttons; also the undo captions of the table's edits
 constexpr int Simulation = 20;        // plays from the start

@@ -3,8 +3,6 @@
 #include <QList>
 #include <QString>
 
-#include "config/text_ids.h"
-
 namespace vireo {
 
 class LanguageTable;
@@ -15,9 +13,6 @@ struct ExampleSequence {
     QString fileName;  // "sweep.kvs"
     int titleEntry = 0;
 };
-
-// The menu's own title, under the name app/ reads until it takes it from config/text_ids.h.
-constexpr int kEntryExamplesMenu = text::ExamplesMenu;
 
 // Every example, in the order the menu lists them.
 const QList<ExampleSequence>& exampleSequences();

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "config/text_ids.h"
 #include "model/hit_regions.h"
 #include "model/lamp_model.h"
 
@@ -55,9 +54,7 @@ using OptionGroupState = QVector<OptionButtonState>;  // index 0 = option index 
 // Fahrzeug_Auswahl from the type, body and year option groups: the first ticked type gives
 // prefix + caption + " / ", the first ticked body its caption, the first ticked year (when
 // enabled) " / " + caption. The prefix is the language's text; the built-in German one is
-// "Fahrzeugauswahl:  " (text::VehicleChoicePrefix, under the name app/ reads until it takes it
-// from config/text_ids.h).
-constexpr int kEntryVehicleChoicePrefix = text::VehicleChoicePrefix;
+// "Fahrzeugauswahl:  " (text::VehicleChoicePrefix).
 QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& body,
                         const OptionGroupState& year,
                         const QString& prefix = QStringLiteral("Fahrzeugauswahl:  "));

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Language entries are named in config/text_ids.h and nowhere else given by number: a bare
 # `entry(<digits>)` or a local `kEntry... = <digits>` in the folders listed here fails, naming
-# each offending line. app/ and module/ join the list once they read the catalogue too.
+# each offending line. module/ joins the list once it reads the catalogue too.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-dirs=(config desktop files model platform sequence simulation timeline tools)
+dirs=(app config desktop files model platform sequence session simulation timeline tools)
 hits=$(grep -rnE '(\.|->)entry\(\s*[0-9]|\bkEntry\w*\s*=\s*[0-9]' \
-    --include='*.h' --include='*.cpp' "${dirs[@]}" | grep -v '^config/text_ids\.h:' || true)
+    --include='*.h' --include='*.cpp' "${dirs[@]}" |
+    grep -v '^config/text_ids\.h:' |
+    # Exception until its conversion lands: this file is being rewritten on another branch.
+    grep -v '^app/main_window_module\.cpp:' || true)
 if [ -n "$hits" ]; then
     echo "Language entries given by number instead of by their name in config/text_ids.h:" >&2
     echo "$hits" >&2

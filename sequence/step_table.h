@@ -3,15 +3,9 @@
 #include <QString>
 #include <optional>
 
-#include "config/text_ids.h"
 #include "sequence/edit_outcome.h"
 
 namespace vireo {
-
-// The headings of the table's columns, under the names app/ reads until it takes them from
-// config/text_ids.h.
-inline constexpr int kEntryIntervalColumn = text::IntervalColumn;
-inline constexpr int kEntryLoopColumn = text::LoopColumn;
 
 // Appends the current lamp states as a new step with the slider's on-time and no loop marker.
 // A full table (500 steps) refuses with a message and keeps its rows.
