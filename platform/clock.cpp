@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 namespace vireo {
@@ -36,6 +37,14 @@ void SteadyClock::wait(int ms) {
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(ms);
     loop.exec();
+}
+
+qint64 SleepingClock::nowMs() const {
+    return processTimer().elapsed();
+}
+
+void SleepingClock::wait(int ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 Clock& systemClock() {

@@ -20,6 +20,14 @@ class SteadyClock : public Clock {
     void wait(int ms) override;
 };
 
+// A clock whose waits block the calling thread and run no events: for a worker thread, where
+// nothing waits to be handled meanwhile.
+class SleepingClock : public Clock {
+  public:
+    qint64 nowMs() const override;
+    void wait(int ms) override;
+};
+
 // The clock the program uses unless a test put another in place.
 Clock& systemClock();
 
