@@ -718,6 +718,10 @@ void MainWindow::formResize() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (deferCloseForModule()) {
+        event->ignore();
+        return;
+    }
     if (queryUnload())
         event->accept();
     else
@@ -727,7 +731,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // False when the window must stay open because the save the user asked for did not happen.
 bool MainWindow::queryUnload() {
     context_.settings->write(k::kSlider, QString::number(sliderZeitein_->value()));
-    closeModulePort();
     return askAboutChangesOnClose();
 }
 
