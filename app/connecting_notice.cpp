@@ -1,6 +1,5 @@
 #include "app/connecting_notice.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -41,7 +40,6 @@ void FrmVerbindung::showNow() {
     }
     show();
     raise();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace vireo

@@ -17,8 +17,7 @@ class FrmVerbindung : public QWidget {
 
     // The label's caption from the language table (entry 73).
     void applyCaptions(const LanguageTable& texts);
-    // Shows the notice and paints it at once: the handshake that follows does not return to
-    // the event loop before its first wait.
+    // Shows the notice centred on its owner, in front, without taking the focus.
     void showNow();
 
   private:

@@ -719,6 +719,10 @@ void MainWindow::formResize() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (deferCloseForModule()) {
+        event->ignore();
+        return;
+    }
     if (queryUnload())
         event->accept();
     else
@@ -728,7 +732,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // False when the window must stay open because the save the user asked for did not happen.
 bool MainWindow::queryUnload() {
     context_.settings->write(k::kSlider, QString::number(sliderZeitein_->value()));
-    closeModulePort();
     return askAboutChangesOnClose();
 }
 

@@ -39,7 +39,9 @@ class CornerPicture;
 class FileMenu;
 class FrmEigenschaften;
 class FrmParameter;
+class FrmVerbindung;
 class InputHold;
+class ModuleController;
 class TimelinePanel;
 class UrlOpener;
 
@@ -182,23 +184,21 @@ class MainWindow : public QMainWindow {
     QMenu* examplesMenu_ = nullptr;
     // --- end file menu
     // --- module: private members and functions (main_window_module.cpp)
-    // The port, the link, the module identity and the connecting notice; defined in
-    // main_window_module.cpp so this header needs none of the module headers.
-    struct ModuleState;
-    std::unique_ptr<ModuleState, void (*)(ModuleState*)> module_{nullptr, nullptr};
+    // The module controller runs the exchanges with the module on a thread of its own; the
+    // window forwards the commands and shows what it reports.
+    ModuleController* module_ = nullptr;
+    FrmVerbindung* connectingNotice_ = nullptr;
+    bool closeAfterExchange_ = false;  // the window was closed while an exchange ran
 
-    void portClick(int index);      // Port_Click
-    void refreshPortCaptions();     // "Com n (device)" for every item
-    void mTypeClick();              // M_Type_Click
-    void updateClick();             // Update_Click
-    void cmdDatenClick();           // cmdDaten_Click
-    void cmdSpeicherbedarfClick();  // cmdSpeicherbedarf_Click
-    void showConnectingNotice();    // frmVerbindung, shown without waiting
-    void closeConnectingNotice();
-    void setModuleCommandsEnabled(bool enabled);
+    void portClick(int index);   // Port_Click
+    void refreshPortCaptions();  // "Com n (device)" for every item
+    // The commands that would start another exchange are off while one runs; a close the user
+    // asked for meanwhile happens when it has ended.
+    void onModuleExchangeRunning(bool running);
     int moduleCode() const;  // the applied model's code for image byte 5
-    // Ends a running exchange with the module and closes the port; called when the window closes.
-    void closeModulePort();
+    // True when an exchange with the module runs: the close waits for its end, and the status
+    // line says so.
+    bool deferCloseForModule();
     // --- end module
 
     AppContext context_;

@@ -255,6 +255,8 @@ constexpr int WritingAnimation = 268;
 constexpr int AnimationNotWritten = 270;
 constexpr int NothingToShow = 271;
 constexpr int AnimationWritten = 290;
+// The status line while the window waits for a transfer to end before it closes.
+constexpr int ClosingAfterExchange = 291;
 
 // Answer buttons of the questions and dialogs
 constexpr int Cancel = 269;

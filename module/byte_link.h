@@ -33,8 +33,8 @@ class ByteLink {
     virtual int bytesWaiting() = 0;
     // Every waiting byte, in order; afterwards nothing waits.
     virtual QByteArray readAll() = 0;
-    // Waits at most ms milliseconds for a byte to wait, letting pending events run meanwhile.
-    // Returns whether bytes are waiting. Returns at once when bytes already wait.
+    // Waits at most ms milliseconds for a byte to wait, blocking the calling thread (no events
+    // run meanwhile). Returns whether bytes are waiting. Returns at once when bytes already wait.
     virtual bool waitForBytes(int ms) = 0;
 };
 

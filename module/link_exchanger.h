@@ -23,8 +23,9 @@ bool replyComplete(const QByteArray& frame, const QByteArray& reply);
 // For comparison runs, the environment variable VIREO_FIXED_REPLY_WAIT_MS (1..1000) makes every
 // try wait that long in full before reading whatever came.
 //
-// Waits let pending events run, so a window's handler could call in again: such a nested call
-// is refused (empty reply, nothing sent) rather than interleaving frames on the line.
+// The waits block the calling thread. Should a call still come in while one runs (a clock whose
+// waits run events), it is refused (empty reply, nothing sent) rather than interleaving frames
+// on the line.
 class LinkExchanger : public Exchanger {
   public:
     static constexpr int kTries = 5;

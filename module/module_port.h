@@ -9,8 +9,8 @@
 
 namespace vireo {
 
-// The serial port the main window owns for the whole run: the chosen port number (1-20), the
-// link it opens, and the exchange over it. Closed between operations with the module.
+// The serial port of the module: the chosen port number (1-20), the link it opens, and the
+// exchange over it. Closed between operations with the module.
 class ModulePort {
   public:
     using DeviceResolver = std::function<QString(int portNumber)>;
@@ -32,8 +32,8 @@ class ModulePort {
     LinkExchanger& exchanger() { return exchanger_; }
     Clock& clock() { return clock_; }
 
-    // True while an operation with the module (a handshake and what follows it) runs. Waits
-    // keep the window live, so a second command could otherwise start on the same line.
+    // True while an operation with the module (a handshake and what follows it) runs; a second
+    // one must not start on the same line meanwhile.
     bool operationRunning() const { return operationRunning_; }
 
   private:

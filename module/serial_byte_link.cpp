@@ -1,6 +1,5 @@
 #include "module/serial_byte_link.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <algorithm>
@@ -113,17 +112,14 @@ SerialByteLink::LineSettings SerialByteLink::lineSettings() const {
 bool SerialByteLink::waitForBytes(int ms) {
     if (!port_.isOpen()) return false;
     const QDeadlineTimer deadline(std::max(ms, 0), Qt::PreciseTimer);
-    // Short slices keep the window responsive; the system call itself returns as soon as a
-    // byte arrives, so the slices do not delay a reply.
-    constexpr qint64 kSliceNs = 5'000'000;
+    // A plain blocking wait: the system call returns as soon as a byte arrives. The exchange runs
+    // on a thread of its own, so there is nothing else to serve meanwhile.
     for (;;) {
         if (bytesWaiting() > 0) return true;
         const qint64 leftNs = deadline.remainingTimeNSecs();
         if (leftNs <= 0) return false;
-        const qint64 sliceNs = std::min(leftNs, kSliceNs);
-        port_.waitForReadyRead(static_cast<int>((sliceNs + 999'999) / 1'000'000));
+        port_.waitForReadyRead(static_cast<int>((leftNs + 999'999) / 1'000'000));
         port_.clearError();
-        if (QCoreApplication::instance()) QCoreApplication::processEvents();
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 namespace vireo {
@@ -40,6 +41,19 @@ void SteadyClock::wait(int ms) {
 
 void SteadyClock::singleShot(int ms, QObject* context, std::function<void()> then) {
     QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(then));
+}
+
+qint64 SleepingClock::nowMs() const {
+    return processTimer().elapsed();
+}
+
+void SleepingClock::wait(int ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void SleepingClock::singleShot(int ms, QObject*, std::function<void()> then) {
+    wait(ms);
+    then();
 }
 
 Clock& systemClock() {

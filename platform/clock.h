@@ -27,6 +27,16 @@ class SteadyClock : public Clock {
     void singleShot(int ms, QObject* context, std::function<void()> then) override;
 };
 
+// A clock whose waits block the calling thread and run no events: for a worker thread, where
+// nothing waits to be handled meanwhile.
+class SleepingClock : public Clock {
+  public:
+    qint64 nowMs() const override;
+    void wait(int ms) override;
+    // A thread without events to run waits the time out, then runs `then`.
+    void singleShot(int ms, QObject* context, std::function<void()> then) override;
+};
+
 // The clock the program uses unless a test put another in place.
 Clock& systemClock();
 

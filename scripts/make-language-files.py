@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 290
+HIGHEST_ENTRY = 291
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -352,6 +352,9 @@ TEXTS = [
           "No program was found to show the manual. The manual is here:"),
     # Status line after an animation was written: %1 the file
     (290, "Animation gespeichert: %1", "Animation written: %1"),
+    # Status line when the window is closed while an exchange with the module runs
+    (291, "Die Übertragung zum Modul wird beendet, dann schliesst das Programm.",
+          "The transfer to the module is finishing; the program closes then."),
 ]
 # fmt: on
 

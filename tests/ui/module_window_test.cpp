@@ -95,6 +95,12 @@ class ModuleWindowTest : public test::WindowFixture {
         return image;
     }
 
+    // The exchange with the module runs on its own thread: waits until it has ended and the
+    // window has shown what it reported.
+    static void waitForExchangeEnd(const MainWindow& w) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.moduleExchangeRunning(); }, 20000));
+    }
+
     // Clicks "Daten senden" and gives the highest value the progress bar showed meanwhile: the
     // last data byte that went out.
     int sendWatchingProgress(MainWindow& w) {
@@ -103,6 +109,7 @@ class ModuleWindowTest : public test::WindowFixture {
             QObject::connect(child<QProgressBar>(w, "Send_Progress"), &QProgressBar::valueChanged,
                              [&](int value) { highest = std::max(highest, value); });
         child<QPushButton>(w, "cmdDaten")->click();
+        waitForExchangeEnd(w);
         QObject::disconnect(watch);
         return highest;
     }
@@ -131,6 +138,7 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
     prompter.prompts.clear();
 
     child<QAction>(*w, "M_Type")->trigger();
+    waitForExchangeEnd(*w);
     EXPECT_EQ(w->modulTyp(), "5.1");
     EXPECT_EQ(w->modulVer(), "2.5");
     EXPECT_EQ(child<QLabel>(*w, "labInfo")->text(), "Kelvor Vireo Ver. 2.5 / Typ 5.1");
@@ -192,6 +200,7 @@ TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
         }
     });
     send->click();
+    waitForExchangeEnd(*w);
 
     // Model 111 (module code 30), "Abbiegelicht" ticked; the rows 1,5 s with corner 2 = 5 and
     // 0,5 s with corners 1 and 4.
@@ -240,6 +249,7 @@ TEST_F(ModuleWindowTest, TheModulesEditionDecidesTheOptionBitsSent) {
             ASSERT_TRUE(check->isChecked()) << box;
         }
         child<QPushButton>(*w, "cmdDaten")->click();
+        waitForExchangeEnd(*w);
         const QByteArray image = storedImage();
         ASSERT_EQ(image.size(), 16) << c.type;
         EXPECT_EQ(static_cast<unsigned char>(image.at(5)), c.byte6) << c.type;
@@ -384,6 +394,7 @@ TEST_F(ModuleWindowTest, TheGoodbyeSequenceFromClicksToFileAndModule) {
     // the loop (bit 5) with repeat 2 and length 1.
     prompter.prompts.clear();
     QTest::mouseClick(child<QPushButton>(*w, "cmdDaten"), Qt::LeftButton);
+    waitForExchangeEnd(*w);
     EXPECT_EQ(storedImage().toHex(' '),
               bytesOf({0,    12, 0, 24,   30, 1, 0, 0, 0,               // header
                        0xC2, 10, 1,                                     // welcome
@@ -400,6 +411,7 @@ TEST_F(ModuleWindowTest, AMissingPortIsReportedAndTheChoiceIsStillKept) {
     const QString missing = t.entry(91) + "2" + t.entry(92);
 
     child<QAction>(*w, "Port_2")->trigger();
+    waitForExchangeEnd(*w);
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, missing);
     EXPECT_EQ(prompter.prompts[0].title, t.entry(93));
@@ -412,6 +424,7 @@ TEST_F(ModuleWindowTest, AMissingPortIsReportedAndTheChoiceIsStillKept) {
 
     // The handshake on that port reports the same and leaves the module unidentified.
     child<QAction>(*w, "M_Type")->trigger();
+    waitForExchangeEnd(*w);
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, missing);
     EXPECT_TRUE(w->modulTyp().isEmpty());
@@ -443,13 +456,40 @@ TEST_F(ModuleWindowTest, ClosingTheWindowDuringAnUploadEndsItWithThePortClosed) 
         if (value == 2) w->close();
     });
     child<QPushButton>(*w, "cmdDaten")->click();
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w->isVisible(); }, 20000));
     EXPECT_FALSE(w->modulePortOpen());
     EXPECT_FALSE(w->moduleExchangeRunning());
     EXPECT_EQ(progress->value(), 0);
     // Only the question about the unsaved document; no report after the window has gone.
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, w->texts().entry(83));
+}
+
+// A close during an upload waits for it: the status line says so, the rest of the image and
+// the end frame go out (the module writes its memory out only after the end frame), then the
+// window closes.
+TEST_F(ModuleWindowTest, ClosingDuringAnUploadLetsItFinishFirst) {
+    const auto module = startModule();
+    auto w = start();
+    w->show();
+    w->editor().reset(oneWelcomeRow(*w));
+    bool openAfterClose = false;
+    QString statusAfterClose;
+    QObject::connect(child<QProgressBar>(*w, "Send_Progress"), &QProgressBar::valueChanged,
+                     [&](int value) {
+                         if (value != 2) return;
+                         w->close();
+                         openAfterClose = w->isVisible();
+                         statusAfterClose = child<QLabel>(*w, "labInfo")->text();
+                     });
+    child<QPushButton>(*w, "cmdDaten")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w->isVisible(); }, 20000));
+
+    EXPECT_TRUE(openAfterClose);
+    EXPECT_EQ(statusAfterClose,
+              "Die Übertragung zum Modul wird beendet, dann schliesst das Programm.");
+    EXPECT_EQ(storedImage().toHex(' '),
+              bytesOf({0, 16, 0, 17, 30, 1, 0, 0, 0, 0xC4, 15, 5, 0xD2, 5, 12, 7}).toHex(' '));
 }
 
 }  // namespace
