@@ -8,10 +8,8 @@
 #include <QLocale>
 #include <QSplitter>
 #include <QTextStream>
-#include <QTreeWidget>
 
 #include "app/main_window.h"
-#include "app/sequence_list.h"
 #include "app/startup.h"
 #include "app/timeline_view.h"
 #include "config/number_text.h"
@@ -105,10 +103,8 @@ int main(int argc, char** argv) {
     window->editor().reset(sampleDocument());
     // The loop's rows are selected and the first of them is shown on the pictures, as after a
     // click on that row.
-    if (auto* list = window->findChild<QTreeWidget*>(QStringLiteral("List1_0"))) {
-        vireo::selectRows(list, vireo::Selection{{2, 3}, 2});
-        Q_EMIT list->itemClicked(list->topLevelItem(2), 0);
-    }
+    window->session().setSelection(vireo::kWelcome, vireo::Selection{{2, 3}, 2});
+    window->session().showStep();
     // The timeline zoomed in so the short sample fills more of its width.
     if (auto* view = window->findChild<vireo::TimelineView*>(QStringLiteral("timelineView"))) {
         view->setScale(12.0);
