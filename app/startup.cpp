@@ -7,13 +7,13 @@
 
 #include "app/editor_command_line.h"
 #include "app/language_chooser.h"
-#include "app/main_window.h"
 #include "app/qt_prompter.h"
 #include "app/splash_window.h"
-#include "config/language.h"
 #include "platform/app_info.h"
 #include "platform/embedded_resources.h"
 #include "platform/program_folder.h"
+#include "text/language.h"
+#include "ui/main_window.h"
 
 namespace vireo {
 

@@ -4,9 +4,9 @@
 
 #include <QBuffer>
 
-#include "config/number_text.h"
 #include "files/animation_export.h"
 #include "sequence/loop_marker.h"
+#include "text/number_text.h"
 
 using namespace vireo;
 

@@ -10,12 +10,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "config/language.h"
 #include "module/handshake.h"
 #include "module/link_exchanger.h"
 #include "module/serial_byte_link.h"
 #include "platform/clock.h"
 #include "platform/silent_prompter.h"
+#include "text/language.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Costs on the way from a lamp click to the redrawn corner, and of one mouse-move hit test.
 #include <benchmark/benchmark.h>
 
-#include "model/lamp_editor.h"
-#include "model/picture_store.h"
-#include "model/vehicle_catalogue.h"
+#include "car/lamp_editor.h"
+#include "car/picture_store.h"
+#include "car/vehicle_catalogue.h"
 
 using namespace vireo;
 

@@ -5,8 +5,8 @@
 
 #include <QPainter>
 
-#include "config/language.h"
 #include "sequence/document_editor.h"
+#include "text/language.h"
 #include "timeline/lamp_rows.h"
 #include "timeline/memory_meter.h"
 #include "timeline/timeline_edits.h"

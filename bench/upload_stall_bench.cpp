@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/main_window.h"
 #include "app/startup.h"
 #include "platform/program_folder.h"
 #include "platform/silent_prompter.h"
+#include "ui/main_window.h"
 
 using namespace vireo;
 

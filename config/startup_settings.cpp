@@ -1,10 +1,10 @@
 #include "config/startup_settings.h"
 
-#include "config/language.h"
-#include "config/number_text.h"
-#include "config/option_rules.h"
-#include "config/text_ids.h"
 #include "sequence/document.h"
+#include "text/language.h"
+#include "text/number_text.h"
+#include "text/text_ids.h"
+#include "vehicle/option_rules.h"
 
 namespace vireo {
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "config/language.h"
-#include "config/text_ids.h"
+#include "text/language.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 

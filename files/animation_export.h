@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "model/car_frame.h"
-#include "model/vehicle_catalogue.h"
+#include "car/car_frame.h"
+#include "car/vehicle_catalogue.h"
 #include "sequence/document.h"
 #include "simulation/animation_plan.h"
 

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "config/number_text.h"
 #include "files/kvs_body.h"
 #include "files/kvs_descrambler.h"
+#include "text/number_text.h"
 
 namespace vireo {
 

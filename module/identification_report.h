@@ -3,11 +3,11 @@
 #include <QString>
 #include <functional>
 
-#include "config/language.h"
 #include "module/module_identity.h"
 #include "module/module_port.h"
 #include "module/port_open_message.h"
 #include "platform/prompter.h"
+#include "text/language.h"
 
 namespace vireo {
 

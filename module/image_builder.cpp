@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "config/number_text.h"
 #include "module/image_loop_census.h"
+#include "text/number_text.h"
 
 namespace vireo {
 

@@ -2,10 +2,10 @@
 
 #include <QByteArray>
 
-#include "config/language.h"
-#include "config/vehicle_options.h"
 #include "module/upload_messages.h"
 #include "sequence/document.h"
+#include "text/language.h"
+#include "vehicle/vehicle_options.h"
 
 namespace vireo {
 

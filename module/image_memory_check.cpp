@@ -1,6 +1,6 @@
 #include "module/image_memory_check.h"
 
-#include "config/number_text.h"
+#include "text/number_text.h"
 
 namespace vireo {
 

@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "config/language.h"
-#include "config/vehicle_options.h"
 #include "module/image_builder.h"
 #include "module/upload_messages.h"
 #include "sequence/document.h"
+#include "text/language.h"
+#include "vehicle/vehicle_options.h"
 
 namespace vireo {
 

@@ -3,10 +3,10 @@
 #include <QString>
 #include <functional>
 
-#include "config/language.h"
 #include "module/module_port.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
+#include "text/language.h"
 
 namespace vireo {
 

@@ -3,9 +3,9 @@
 #include <QString>
 #include <optional>
 
-#include "config/language.h"
 #include "module/byte_link.h"
 #include "platform/prompter.h"
+#include "text/language.h"
 
 namespace vireo {
 

@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "config/language.h"
 #include "module/exchanger.h"
 #include "module/image_builder.h"
 #include "module/module_identity.h"
 #include "module/upload_messages.h"
+#include "text/language.h"
 
 namespace vireo {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "config/language.h"
-#include "config/vehicle_options.h"
 #include "module/exchanger.h"
 #include "module/image_builder.h"
 #include "module/transfer.h"
 #include "module/upload_messages.h"
 #include "sequence/document.h"
+#include "text/language.h"
+#include "vehicle/vehicle_options.h"
 
 namespace vireo {
 

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "config/language.h"
 #include "platform/app_info.h"
 #include "platform/prompter.h"
+#include "text/language.h"
 
 namespace vireo {
 

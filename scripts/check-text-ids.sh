@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
-# Language entries are named in config/text_ids.h and nowhere else given by number: a bare
+# Language entries are named in text/text_ids.h and nowhere else given by number: a bare
 # `entry(<digits>)` or a local `kEntry... = <digits>` in the folders listed here fails, naming
 # each offending line. module/ joins the list once it reads the catalogue too.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-dirs=(app config desktop files model platform sequence session simulation timeline tools)
+dirs=(app ui car config text vehicle desktop files platform sequence session simulation timeline tools)
 hits=$(grep -rnE '(\.|->)entry\(\s*[0-9]|\bkEntry\w*\s*=\s*[0-9]' \
     --include='*.h' --include='*.cpp' "${dirs[@]}" |
-    grep -v '^config/text_ids\.h:' || true)
+    grep -v '^text/text_ids\.h:' || true)
 if [ -n "$hits" ]; then
-    echo "Language entries given by number instead of by their name in config/text_ids.h:" >&2
+    echo "Language entries given by number instead of by their name in text/text_ids.h:" >&2
     echo "$hits" >&2
     exit 1
 fi
-echo "text ids: every language entry in ${dirs[*]} is named from config/text_ids.h"
+echo "text ids: every language entry in ${dirs[*]} is named from text/text_ids.h"

@@ -1,9 +1,9 @@
 #include "sequence/copy_buffer.h"
 
-#include "config/text_ids.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_check.h"
 #include "sequence/step_commands.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 

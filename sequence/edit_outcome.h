@@ -3,10 +3,10 @@
 #include <QLocale>
 #include <QString>
 
-#include "config/language.h"
 #include "platform/prompter.h"
 #include "sequence/document.h"
 #include "sequence/selection.h"
+#include "text/language.h"
 
 namespace vireo {
 

@@ -1,6 +1,6 @@
 #include "sequence/loop_check.h"
 
-#include "config/text_ids.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 

@@ -1,8 +1,8 @@
 #include "sequence/loop_commands.h"
 
-#include "config/text_ids.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_marker.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 

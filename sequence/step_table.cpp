@@ -1,8 +1,8 @@
 #include "sequence/step_table.h"
 
-#include "config/number_text.h"
-#include "config/text_ids.h"
 #include "sequence/edit_limits.h"
+#include "text/number_text.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 

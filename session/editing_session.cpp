@@ -3,12 +3,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "config/language.h"
-#include "model/lamp_model.h"
+#include "car/lamp_model.h"
 #include "platform/clock.h"
 #include "sequence/loop_commands.h"
 #include "sequence/step_commands.h"
 #include "sequence/step_table.h"
+#include "text/language.h"
 
 namespace vireo {
 

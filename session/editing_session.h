@@ -3,13 +3,13 @@
 #include <QObject>
 #include <array>
 
-#include "config/vehicle_settings.h"
-#include "model/lamp_editor.h"
-#include "model/vehicle_catalogue.h"
+#include "car/lamp_editor.h"
+#include "car/vehicle_catalogue.h"
 #include "sequence/copy_buffer.h"
 #include "sequence/document_editor.h"
 #include "sequence/edit_outcome.h"
 #include "simulation/playback_machine.h"
+#include "vehicle/vehicle_settings.h"
 
 class QTimer;
 

@@ -4,9 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "config/option_rules.h"
-#include "config/text_ids.h"
-#include "model/vehicle_catalogue.h"
+#include "car/vehicle_catalogue.h"
 #include "module/handshake.h"
 #include "module/image_memory_check.h"
 #include "module/module_type_query.h"
@@ -15,6 +13,8 @@
 #include "platform/app_info.h"
 #include "session/module_line.h"
 #include "session/module_reports.h"
+#include "text/text_ids.h"
+#include "vehicle/option_rules.h"
 
 namespace vireo {
 

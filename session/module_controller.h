@@ -4,13 +4,13 @@
 #include <QString>
 #include <functional>
 
-#include "config/language.h"
-#include "config/vehicle_options.h"
 #include "desktop/help_file.h"
 #include "module/module_port.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
 #include "sequence/document.h"
+#include "text/language.h"
+#include "vehicle/vehicle_options.h"
 
 namespace vireo {
 

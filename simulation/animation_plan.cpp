@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/lamp_model.h"
+#include "car/lamp_model.h"
 #include "simulation/playback_machine.h"
 #include "simulation/playback_steps.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "config/number_text.h"
 #include "sequence/loop_marker.h"
+#include "text/number_text.h"
 
 namespace vireo {
 

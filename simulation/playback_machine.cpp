@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "config/number_text.h"
-#include "config/text_ids.h"
+#include "text/number_text.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 

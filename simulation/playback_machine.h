@@ -2,11 +2,11 @@
 
 #include <QVector>
 
-#include "config/language.h"
 #include "sequence/document.h"
 #include "sequence/selection.h"
 #include "simulation/loop_table.h"
 #include "simulation/playback_action.h"
+#include "text/language.h"
 
 namespace vireo {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/lamp_model.h"
+#include "car/lamp_model.h"
 
 namespace vireo {
 

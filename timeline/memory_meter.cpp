@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "config/text_ids.h"
 #include "module/image_builder.h"
 #include "module/image_memory_check.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 

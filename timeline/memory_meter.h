@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "config/language.h"
-#include "config/vehicle_options.h"
 #include "sequence/document.h"
+#include "text/language.h"
+#include "vehicle/vehicle_options.h"
 
 namespace vireo {
 

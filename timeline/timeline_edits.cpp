@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "config/language.h"
-#include "config/text_ids.h"
 #include "sequence/document_editor.h"
+#include "text/language.h"
+#include "text/text_ids.h"
 #include "timeline/lamp_rows.h"
 
 namespace vireo {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "config/number_text.h"
 #include "sequence/loop_marker.h"
+#include "text/number_text.h"
 #include "timeline/lamp_rows.h"
 
 namespace vireo {

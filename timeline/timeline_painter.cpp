@@ -6,8 +6,8 @@
 #include <array>
 #include <cmath>
 
-#include "config/language.h"
-#include "config/text_ids.h"
+#include "text/language.h"
+#include "text/text_ids.h"
 #include "timeline/lamp_rows.h"
 
 namespace vireo {

@@ -6,10 +6,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "config/language.h"
 #include "files/kvs_writer.h"
 #include "support/processes.h"
 #include "tests/support/file_size_limit.h"
+#include "text/language.h"
 #include "timeline/timeline_painter.h"
 
 using namespace vireo;

@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "config/language.h"
 #include "files/kvs_writer.h"
 #include "platform/settings_store.h"
 #include "support/processes.h"
+#include "text/language.h"
 #include "timeline/timeline_painter.h"
 
 using namespace vireo;

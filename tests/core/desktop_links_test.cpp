@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "config/language.h"
 #include "desktop/help_file.h"
 #include "desktop/hyperlink.h"
+#include "text/language.h"
 
 namespace vireo {
 namespace {

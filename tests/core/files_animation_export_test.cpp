@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "car/car_layout.h"
+#include "car/lamp_model.h"
 #include "files/animation_export.h"
-#include "model/car_layout.h"
-#include "model/lamp_model.h"
 #include "tests/support/file_size_limit.h"
 
 using namespace vireo;

@@ -4,14 +4,14 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "config/language.h"
-#include "files/file_menu.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "sequence/document_editor.h"
+#include "session/file_menu.h"
 #include "tests/support/fakes.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/numbered_language.h"
+#include "text/language.h"
 
 using namespace vireo;
 

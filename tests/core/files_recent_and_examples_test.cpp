@@ -8,17 +8,17 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "config/language.h"
 #include "files/document_json.h"
 #include "files/examples.h"
-#include "files/file_menu.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "files/recent_files.h"
 #include "platform/settings_store.h"
 #include "sequence/document_editor.h"
+#include "session/file_menu.h"
 #include "tests/support/fakes.h"
 #include "tests/support/processes.h"
+#include "text/language.h"
 
 using namespace vireo;
 

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "config/language.h"
+#include "text/language.h"
 
 namespace vireo {
 namespace {

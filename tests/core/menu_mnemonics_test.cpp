@@ -1,4 +1,4 @@
-#include "config/menu_mnemonics.h"
+#include "text/menu_mnemonics.h"
 
 #include <gtest/gtest.h>
 

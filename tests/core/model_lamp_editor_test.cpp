@@ -4,8 +4,8 @@
 #include <QSet>
 #include <map>
 
-#include "model/lamp_editor.h"
-#include "model/vehicle_catalogue.h"
+#include "car/lamp_editor.h"
+#include "car/vehicle_catalogue.h"
 
 using namespace vireo;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/lamp_model.h"
-#include "model/picture_store.h"
-#include "model/vehicle_catalogue.h"
+#include "car/lamp_model.h"
+#include "car/picture_store.h"
+#include "car/vehicle_catalogue.h"
 
 using namespace vireo;
 

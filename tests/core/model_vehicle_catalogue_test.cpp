@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/vehicle_catalogue.h"
+#include "car/vehicle_catalogue.h"
 
 using namespace vireo;
 

@@ -7,10 +7,10 @@
 #include <functional>
 #include <vector>
 
-#include "config/language.h"
 #include "module/byte_link.h"
 #include "support/numbered_language.h"
 #include "tests/support/fakes.h"
+#include "text/language.h"
 
 namespace vireo::test {
 

@@ -5,9 +5,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "config/language.h"
 #include "sequence/document.h"
 #include "support/numbered_language.h"
+#include "text/language.h"
 
 namespace vireo::test {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "config/option_rules.h"
+#include "vehicle/option_rules.h"
 
 using namespace vireo;
 

@@ -5,13 +5,13 @@
 #include <initializer_list>
 #include <ostream>
 
-#include "config/language.h"
 #include "sequence/document.h"
 #include "sequence/edit_outcome.h"
 #include "sequence/loop_marker.h"
 #include "sequence/selection.h"
 #include "support/numbered_language.h"
 #include "tests/support/fakes.h"
+#include "text/language.h"
 
 // Readable texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {

@@ -4,10 +4,10 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
-#include "config/language.h"
 #include "platform/settings_store.h"
 #include "session/editing_session.h"
 #include "tests/support/fakes.h"
+#include "text/language.h"
 
 using namespace vireo;
 

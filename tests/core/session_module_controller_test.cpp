@@ -9,10 +9,10 @@
 #include <QThread>
 #include <QTimer>
 
-#include "config/option_rules.h"
 #include "module/upload_messages.h"
 #include "session/module_controller.h"
 #include "support/processes.h"
+#include "vehicle/option_rules.h"
 
 namespace vireo {
 namespace {

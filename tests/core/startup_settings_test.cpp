@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "config/language.h"
+#include "text/language.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;

@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
-#include "config/language.h"
 #include "module/image_builder.h"
 #include "sequence/document_editor.h"
 #include "sequence/loop_marker.h"
 #include "tests/core/module_image_fixtures.h"
 #include "tests/core/sequence_fixtures.h"
+#include "text/language.h"
 #include "timeline/lamp_rows.h"
 #include "timeline/timeline_edits.h"
 #include "timeline/timeline_geometry.h"

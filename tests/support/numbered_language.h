@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "config/language.h"
+#include "text/language.h"
 
 namespace vireo::test {
 

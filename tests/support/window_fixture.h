@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/main_window.h"
 #include "app/startup.h"
 #include "platform/program_folder.h"
 #include "support/fakes.h"
+#include "ui/main_window.h"
 
 namespace vireo::test {
 

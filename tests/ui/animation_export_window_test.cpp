@@ -8,10 +8,10 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 
-#include "app/animation_export_command.h"
-#include "app/main_window.h"
 #include "files/kvs_writer.h"
 #include "support/window_fixture.h"
+#include "ui/animation_export_command.h"
+#include "ui/main_window.h"
 
 using namespace vireo;
 

@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/corner_picture.h"
-#include "app/sequence_list.h"
 #include "support/window_fixture.h"
+#include "ui/corner_picture.h"
+#include "ui/sequence_list.h"
 
 using namespace vireo;
 

@@ -1,11 +1,11 @@
-#include "app/corner_picture.h"
+#include "ui/corner_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTest>
 
-#include "model/picture_store.h"
+#include "car/picture_store.h"
 
 using namespace vireo;
 

@@ -8,13 +8,13 @@
 #include <QtTest/QTest>
 #include <functional>
 
-#include "config/language.h"
 #include "config/startup_settings.h"
-#include "desktop/ui/frm_eigenschaften.h"
-#include "desktop/ui/frm_info.h"
 #include "platform/settings_store.h"
 #include "tests/support/fakes.h"
 #include "tests/support/numbered_language.h"
+#include "text/language.h"
+#include "ui/dialogs/frm_eigenschaften.h"
+#include "ui/dialogs/frm_info.h"
 
 using namespace vireo;
 

@@ -11,12 +11,12 @@
 #include <QMimeData>
 #include <QTreeWidget>
 
-#include "app/standard_shortcuts.h"
 #include "files/examples.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "files/recent_files.h"
 #include "support/window_fixture.h"
+#include "ui/standard_shortcuts.h"
 
 using namespace vireo;
 

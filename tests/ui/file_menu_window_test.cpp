@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "app/main_window.h"
 #include "app/startup.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/program_folder.h"
 #include "support/window_fixture.h"
+#include "ui/main_window.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;

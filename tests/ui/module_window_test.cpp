@@ -25,15 +25,15 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/corner_picture.h"
-#include "app/main_window.h"
-#include "app/memory_meter_widget.h"
 #include "app/startup.h"
-#include "config/ui/frm_parameter.h"
 #include "files/kvs_reader.h"
 #include "platform/program_folder.h"
 #include "support/processes.h"
 #include "support/window_fixture.h"
+#include "ui/corner_picture.h"
+#include "ui/dialogs/frm_parameter.h"
+#include "ui/main_window.h"
+#include "ui/memory_meter_widget.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;

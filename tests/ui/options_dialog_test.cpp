@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QtTest/QTest>
 
-#include "config/language.h"
-#include "config/ui/frm_parameter.h"
 #include "platform/settings_store.h"
 #include "tests/support/numbered_language.h"
+#include "text/language.h"
+#include "ui/dialogs/frm_parameter.h"
 
 using namespace vireo;
 

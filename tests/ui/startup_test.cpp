@@ -17,14 +17,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/corner_picture.h"
-#include "app/main_window.h"
-#include "config/ui/frm_parameter.h"
+#include "car/vehicle_catalogue.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
-#include "model/vehicle_catalogue.h"
 #include "platform/program_folder.h"
 #include "support/window_fixture.h"
+#include "ui/corner_picture.h"
+#include "ui/dialogs/frm_parameter.h"
+#include "ui/main_window.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;

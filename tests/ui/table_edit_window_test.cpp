@@ -10,8 +10,8 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 
-#include "app/corner_picture.h"
 #include "support/window_fixture.h"
+#include "ui/corner_picture.h"
 
 using namespace vireo;
 

@@ -11,13 +11,13 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 
-#include "app/corner_picture.h"
-#include "app/memory_meter_widget.h"
-#include "app/timeline_panel.h"
-#include "config/ui/frm_parameter.h"
 #include "sequence/loop_marker.h"
 #include "support/window_fixture.h"
 #include "timeline/lamp_rows.h"
+#include "ui/corner_picture.h"
+#include "ui/dialogs/frm_parameter.h"
+#include "ui/memory_meter_widget.h"
+#include "ui/timeline_panel.h"
 
 using namespace vireo;
 

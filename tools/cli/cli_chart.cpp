@@ -4,8 +4,8 @@
 #include <QTextStream>
 #include <optional>
 
-#include "config/language.h"
 #include "sequence/document.h"
+#include "text/language.h"
 #include "timeline/timeline_painter.h"
 #include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_kvs_input.h"

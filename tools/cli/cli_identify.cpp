@@ -1,11 +1,11 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include "config/language.h"
 #include "module/handshake.h"
 #include "module/module_port.h"
 #include "module/serial_byte_link.h"
 #include "platform/clock.h"
+#include "text/language.h"
 #include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_language.h"
 #include "tools/cli/cli_prompter.h"

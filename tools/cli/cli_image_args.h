@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <optional>
 
-#include "config/vehicle_options.h"
 #include "module/image_builder.h"
 #include "sequence/document.h"
+#include "vehicle/vehicle_options.h"
 
 // The arguments and inputs the image commands (image, memory, upload) share.
 namespace vireo::cli {

@@ -1,7 +1,7 @@
 #include "tools/cli/cli_inputs.h"
 
-#include "config/option_rules.h"
-#include "model/vehicle_catalogue.h"
+#include "car/vehicle_catalogue.h"
+#include "vehicle/option_rules.h"
 
 namespace vireo::cli {
 

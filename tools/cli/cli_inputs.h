@@ -3,8 +3,8 @@
 #include <QString>
 #include <optional>
 
-#include "config/vehicle_options.h"
 #include "sequence/document.h"
+#include "vehicle/vehicle_options.h"
 
 // What the image commands take from the rest of the program besides the document: the vehicle
 // options the options dialog would show for it, and the model's module code.

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "config/language.h"
+#include "text/language.h"
 
 // The language of the texts a command prints or draws: the one `--language` names, otherwise the
 // one the editor stored, read from its language file beside the program as the editor does.

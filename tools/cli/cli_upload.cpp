@@ -1,12 +1,12 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "config/language.h"
 #include "module/handshake.h"
 #include "module/module_port.h"
 #include "module/serial_byte_link.h"
 #include "module/upload_image.h"
 #include "platform/clock.h"
+#include "text/language.h"
 #include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_image_args.h"
 #include "tools/cli/cli_inputs.h"

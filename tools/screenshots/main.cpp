@@ -9,18 +9,18 @@
 #include <QSplitter>
 #include <QTextStream>
 
-#include "app/main_window.h"
 #include "app/startup.h"
-#include "app/timeline_view.h"
-#include "config/number_text.h"
-#include "config/ui/frm_parameter.h"
-#include "desktop/ui/frm_eigenschaften.h"
-#include "desktop/ui/frm_info.h"
 #include "files/animation_export.h"
 #include "platform/settings_store.h"
 #include "platform/silent_prompter.h"
 #include "sequence/document.h"
 #include "sequence/loop_marker.h"
+#include "text/number_text.h"
+#include "ui/dialogs/frm_eigenschaften.h"
+#include "ui/dialogs/frm_info.h"
+#include "ui/dialogs/frm_parameter.h"
+#include "ui/main_window.h"
+#include "ui/timeline_view.h"
 
 namespace {
 

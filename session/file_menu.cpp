@@ -1,0 +1,308 @@
+#include "session/file_menu.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "files/kvs_comparison.h"
+#include "files/kvs_writer.h"
+#include "files/recent_files.h"
+#include "platform/prompter.h"
+#include "sequence/document_editor.h"
+#include "text/language.h"
+#include "text/number_text.h"
+#include "text/text_ids.h"
+
+namespace vireo {
+
+namespace {
+
+const QString kSuffix = QStringLiteral("kvs");
+const QString kTitleGap = QStringLiteral("      ");
+
+// True when the folder holds a file of exactly this name, letter case included (so a file
+// system that ignores case still tells "a.kvs" from "A.kvs").
+bool fileExistsExactly(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile()) return false;
+    const QStringList names =
+        info.dir().entryList({info.fileName()}, QDir::Files | QDir::Hidden | QDir::System);
+    return names.contains(info.fileName(), Qt::CaseSensitive);
+}
+
+// Switches the lamps off when a menu command ends, on every way out of it.
+class LampsOffAtEnd {
+  public:
+    explicit LampsOffAtEnd(FileMenuHost& host) : host_(host) {}
+    ~LampsOffAtEnd() { host_.lampsOff(); }
+    LampsOffAtEnd(const LampsOffAtEnd&) = delete;
+    LampsOffAtEnd& operator=(const LampsOffAtEnd&) = delete;
+
+  private:
+    FileMenuHost& host_;
+};
+
+// A document read from a file shows (and is saved with) the user's decimal separator, as the
+// rows made here are; the values stay as they were.
+Document withLocaleOnTimes(Document document) {
+    const QLocale locale;
+    for (Sequence& rows : document.sequences)
+        for (Step& row : rows) row.time = onTimeInLocale(row.time, locale);
+    return document;
+}
+
+}  // namespace
+
+QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& language) {
+    using Field = KvsWriteProblem::Field;
+    QString field;
+    switch (problem.field) {
+        case Field::None:
+            return QString();
+        case Field::Model:
+            field = language.entry(text::ModelCodeField);
+            break;
+        case Field::Options:
+            field = language.entry(text::OptionsField);
+            break;
+        case Field::Time:
+        case Field::Loop:
+        case Field::Lamps: {
+            const int column = problem.field == Field::Time   ? text::IntervalColumn
+                               : problem.field == Field::Loop ? text::LoopColumn
+                                                              : text::LampsColumn;
+            field = language.entry(text::StepField)
+                        .arg(problem.row + 1)
+                        .arg(language.entry(problem.sequence == 0 ? text::WelcomeLight
+                                                                  : text::GoodbyeLight))
+                        .arg(language.entry(column));
+            break;
+        }
+        case Field::Document:
+            return language.entry(text::LoadWarning);
+    }
+    return language.entry(text::SaveRefused).arg(field);
+}
+
+FileMenu::FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
+                   FileMenuHost& host)
+    : editor_(editor), prompter_(prompter), language_(language), host_(host), documentName_() {}
+
+QString FileMenu::documentName() const {
+    // A new document is named in the current language.
+    return documentName_.isEmpty() ? language_.entry(text::New) : documentName_;
+}
+
+QString FileMenu::titleText() const {
+    return documentName() + kTitleGap + host_.vehicleChoiceText();
+}
+
+void FileMenu::refreshTitle() {
+    host_.setWindowTitle(titleText());
+}
+
+bool FileMenu::hasUnsavedChanges() const {
+    // An example is nobody's file: it is changed once it differs from what was opened.
+    if (path_.isEmpty() && example_) return !sameDocumentValues(editor_.document(), *example_);
+    return !documentMatchesFile(editor_.document(), path_);
+}
+
+QString FileMenu::dialogTitle() const {
+    return language_.entry(text::SequenceFileTitle);
+}
+
+// Asks text::NewQuestion when the document has unsaved changes; Yes saves to the document's own
+// file where it can, No drops the changes. False when the command must stop: the user cancelled, or
+// the save did not happen.
+bool FileMenu::settleUnsavedChanges() {
+    if (!hasUnsavedChanges()) return true;
+    switch (prompter_.questionWithCancel(language_.entry(text::NewQuestion), QString())) {
+        case QuestionAnswer::Yes:
+            return saveFlow(false) == SaveOutcome::Saved;
+        case QuestionAnswer::No:
+            return true;
+        case QuestionAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void FileMenu::resetToNew() {
+    path_.clear();
+    example_.reset();
+    Document empty;
+    empty.model = editor_.document().model;
+    empty.options = editor_.document().options;
+    editor_.reset(empty);
+    documentName_.clear();
+    refreshTitle();
+    host_.setPositionLabel(QStringLiteral("Position 0"));
+}
+
+void FileMenu::newDocument() {
+    LampsOffAtEnd lampsOff(host_);
+    if (!settleUnsavedChanges()) return;
+    resetToNew();
+}
+
+bool FileMenu::open() {
+    LampsOffAtEnd lampsOff(host_);
+    return openFlow();
+}
+
+bool FileMenu::openFlow() {
+    if (!settleUnsavedChanges()) return false;
+    const QString chosen = prompter_.openFileName(dialogTitle(), language_.entry(text::FileFilter));
+    if (chosen.isEmpty()) return false;
+    return takeOver(chosen);
+}
+
+// Reads a file to open; a file that cannot be read shows text::LoadWarning and gives nothing.
+std::optional<Document> FileMenu::readForOpen(const QString& path) {
+    KvsReadResult read = readKvsFile(path);
+    if (read.verdict == KvsVerdict::Loaded) return withLocaleOnTimes(std::move(read.document));
+    QString text = language_.entry(text::LoadWarning);
+    if (read.verdict == KvsVerdict::Unreadable)
+        text += QStringLiteral("\n\n") + path + QStringLiteral(": ") + read.problem;
+    prompter_.message(text, language_.entry(text::FileError), PromptIcon::Warning);
+    return std::nullopt;
+}
+
+// Makes the file the document; a file that cannot be read keeps the document.
+bool FileMenu::takeOver(const QString& chosen) {
+    const std::optional<Document> document = readForOpen(chosen);
+    if (!document) return false;
+    editor_.reset(*document);
+    path_ = chosen;
+    example_.reset();
+    host_.applyLoadedVehicle(document->model, document->options);
+    documentName_ = chosen;
+    refreshTitle();
+    remember(chosen);
+    return true;
+}
+
+void FileMenu::remember(const QString& path) {
+    if (recent_) recent_->add(path);
+}
+
+bool FileMenu::openPath(const QString& path) {
+    LampsOffAtEnd lampsOff(host_);
+    if (!settleUnsavedChanges()) return false;
+    return takeOver(path);
+}
+
+bool FileMenu::openRecent(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        LampsOffAtEnd lampsOff(host_);
+        if (recent_) recent_->remove(path);
+        prompter_.message(language_.entry(text::RecentFileGone).arg(QDir::toNativeSeparators(path)),
+                          language_.entry(text::FileError), PromptIcon::Warning);
+        return false;
+    }
+    return openPath(path);
+}
+
+bool FileMenu::openDropped(const QList<QUrl>& urls) {
+    QString refusal;
+    if (urls.size() != 1) {
+        refusal = language_.entry(text::OneFileAtATime);
+    } else {
+        const QUrl& url = urls.first();
+        const QString path = url.toLocalFile();
+        if (url.isLocalFile() && path.endsWith(QStringLiteral(".kvs"), Qt::CaseInsensitive))
+            return openPath(path);
+        const QString name = url.isLocalFile() ? QDir::toNativeSeparators(path)
+                                               : url.toDisplayString(QUrl::PreferLocalFile);
+        refusal = language_.entry(text::NotASequenceFile).arg(name);
+    }
+    LampsOffAtEnd lampsOff(host_);
+    prompter_.message(refusal, language_.entry(text::FileError), PromptIcon::Warning);
+    return false;
+}
+
+bool FileMenu::openExample(const QString& path) {
+    LampsOffAtEnd lampsOff(host_);
+    if (!settleUnsavedChanges()) return false;
+    std::optional<Document> example = readForOpen(path);
+    if (!example) return false;
+    // The example shows what the lamps can do on the car chosen now; it is nobody's file yet.
+    example->model = editor_.document().model;
+    example->options = editor_.document().options;
+    resetToNew();
+    editor_.reset(*example);
+    example_ = *example;
+    return true;
+}
+
+bool FileMenu::save() {
+    LampsOffAtEnd lampsOff(host_);
+    return saveFlow(false) == SaveOutcome::Saved;
+}
+
+bool FileMenu::saveAs() {
+    LampsOffAtEnd lampsOff(host_);
+    return saveFlow(true) == SaveOutcome::Saved;
+}
+
+FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
+    // A file that would not read back is never written: the same check as for documents from
+    // elsewhere, before the user is asked for a name.
+    const KvsWriteProblem problem = kvsWriteCheck(editor_.document());
+    if (problem.any()) {
+        prompter_.message(saveRefusalText(problem, language_), language_.entry(text::FileError),
+                          PromptIcon::Warning);
+        return SaveOutcome::Failed;
+    }
+
+    QString target;
+    if (!alwaysAsk && !path_.isEmpty() && fileExistsExactly(path_)) {
+        target = path_;
+    } else {
+        target = prompter_.saveFileName(dialogTitle(), language_.entry(text::FileFilter), kSuffix);
+        if (target.isEmpty()) return SaveOutcome::Cancelled;
+    }
+
+    QString reason;
+    if (!writeKvsFile(target, editor_.document(), &reason)) {
+        prompter_.message(language_.entry(text::LoadWarning) + QStringLiteral("\n\n") + target +
+                              QStringLiteral(": ") + reason,
+                          language_.entry(text::FileError), PromptIcon::Warning);
+        return SaveOutcome::Failed;
+    }
+    path_ = target;
+    example_.reset();
+    documentName_ = target.left(std::max<qsizetype>(0, target.size() - 4));
+    refreshTitle();
+    remember(target);
+    return SaveOutcome::Saved;
+}
+
+bool FileMenu::askOnClose() {
+    if (!hasUnsavedChanges()) return true;
+    switch (prompter_.questionWithCancel(language_.entry(text::SaveQuestion), QString())) {
+        case QuestionAnswer::Yes:
+            return saveAs();
+        case QuestionAnswer::No:
+            return true;
+        case QuestionAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+KvsReadResult FileMenu::openAtStart(const QString& path) {
+    KvsReadResult read = readKvsFile(path);
+    if (read.verdict != KvsVerdict::Loaded) {
+        resetToNew();
+        return read;
+    }
+    read.document = withLocaleOnTimes(std::move(read.document));
+    editor_.reset(read.document);
+    path_ = path;
+    documentName_ = path;
+    remember(path);
+    return read;
+}
+
+}  // namespace vireo

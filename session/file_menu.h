@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+#include "files/kvs_reader.h"
+#include "session/file_menu_host.h"
+
+namespace vireo {
+
+class LanguageTable;
+struct KvsWriteProblem;
+
+// The message that refuses a save, naming what the file could not keep.
+QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& language);
+
+class DocumentEditor;
+class LanguageTable;
+class Prompter;
+class RecentFiles;
+
+// The commands of the "Datei" menu that create, open and save the document, the window title
+// that names it, and the question on unsaved changes when the window closes. There is no
+// modified flag: the document has unsaved changes when it differs from the file at its path.
+//
+// A failed open or save never drops the open document, and a failed save leaves the old file
+// as it was. Every menu command ends with the lamps switched off.
+class FileMenu {
+  public:
+    // The language table is read on every prompt, so it may be reloaded in place meanwhile.
+    FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
+             FileMenuHost& host);
+
+    // Datei_Pfad: the file of the document; empty for a new document.
+    const QString& path() const { return path_; }
+    // The document's name in the window title: "Neu", the opened path, or the saved path
+    // without its last four characters.
+    QString documentName() const;
+    // The whole title: the document name, six blanks and the vehicle choice text.
+    QString titleText() const;
+    // Sets the window title anew, for example after another vehicle was chosen.
+    void refreshTitle();
+
+    // True when the document differs from its file in value (an on-time "0.5" equals "0,5"),
+    // or, untitled, holds rows that no example gave it.
+    bool hasUnsavedChanges() const;
+
+    // "Neu": asks text::NewQuestion when there are unsaved changes (Yes saves first; Cancel, or a
+    // save that is cancelled or fails, ends the command with the document, path and title kept),
+    // then empties both sequences and the path. Model and options stay.
+    void newDocument();
+    // "Öffnen": same question, then the open dialog. Returns true when a file was taken over. A
+    // damaged or unreadable file shows text::LoadWarning (title text::FileError) and keeps the
+    // current document.
+    bool open();
+    // "Speichern": a document the file could not keep (see kvsWriteCheck) is refused with a
+    // message naming the field, before any dialog; the document and its path stay. Otherwise
+    // writes to the path without a dialog when a file of exactly that name is
+    // there; otherwise as "Speichern unter". Returns true when the file was written.
+    bool save();
+    // "Speichern unter": always the save dialog.
+    bool saveAs();
+    // The file side of closing the main window: with unsaved changes asks text::SaveQuestion and on
+    // Yes runs "Speichern unter". Returns false when the window must stay open: the user cancelled
+    // the question, or the save asked for was cancelled or failed.
+    bool askOnClose();
+
+    // "Öffnen" of a file chosen elsewhere than in the open dialog: the same question about
+    // unsaved changes and the same messages. Returns true when the file was taken over.
+    bool openPath(const QString& path);
+    // A file chosen from the recent files: a file that no longer exists leaves the list with a
+    // message naming it (and nothing is asked); any other opens as openPath.
+    bool openRecent(const QString& path);
+    // Files dropped on the window: one local .kvs file opens as openPath; anything else is
+    // refused with a message.
+    bool openDropped(const QList<QUrl>& urls);
+    // An example: its sequences become a new, untitled document ("Speichern" asks for a name)
+    // for the vehicle chosen now. Asks about unsaved changes first, as "Neu". Left untouched,
+    // it has no unsaved changes.
+    bool openExample(const QString& path);
+
+    // The list that every file opened or saved joins; none when null.
+    void setRecentFiles(RecentFiles* recent) { recent_ = recent; }
+
+    // Loads a file named on the command line at start. Loaded: the document and the path are
+    // taken over (the caller then applies model and options as at every start). Damaged or
+    // Unreadable: the document is reset as by "Neu", without a question; the caller shows
+    // text::ChecksumWrong under text::FileError (damaged) or the load-error report (unreadable,
+    // with the read's problem). Lamps are not touched.
+    KvsReadResult openAtStart(const QString& path);
+
+  private:
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+
+    bool settleUnsavedChanges();
+    SaveOutcome saveFlow(bool alwaysAsk);
+    bool openFlow();
+    std::optional<Document> readForOpen(const QString& path);
+    bool takeOver(const QString& path);
+    void remember(const QString& path);
+    void resetToNew();
+    QString dialogTitle() const;
+
+    DocumentEditor& editor_;
+    Prompter& prompter_;
+    const LanguageTable& language_;
+    FileMenuHost& host_;
+    RecentFiles* recent_ = nullptr;
+    QString path_;
+    QString documentName_;
+    std::optional<Document> example_;  // an untitled document's content as the example gave it
+};
+
+}  // namespace vireo

@@ -1,0 +1,306 @@
+#include "ui/dialogs/frm_parameter.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "text/language.h"
+#include "text/text_ids.h"
+
+namespace vireo {
+
+namespace {
+
+struct BoxSpec {
+    OptionBoxId id;
+    const char* name;
+    const char* caption;
+};
+
+// Object names and built-in captions, in the order of kOptionBoxes.
+const BoxSpec kBoxSpecs[] = {
+    {OptionBoxId::Abbiegelicht, "chk_Abbiegelicht", "Abbiegelicht"},
+    {OptionBoxId::Tagfahrlicht, "chkTagfahrlicht", "Tagfahrlicht US"},
+    {OptionBoxId::StandlichtUs, "chkStandlicht_US", "Standlicht US"},
+    {OptionBoxId::TagfahrlichtStandlicht, "chkTagfahrlicht_Standlicht",
+     "Tagfahrlicht über Standlicht"},
+    {OptionBoxId::ComingHomeAuf, "chkCommingHome_Auf", "Begrüßungslicht"},
+    {OptionBoxId::ComingHomeZu, "chkCommingHome_Zu", "Verabschiedungslicht"},
+    {OptionBoxId::SpiegelKurz, "chkSpiegel_Kurz",
+     "Spiegel ein und ausklappen, FFB 1x kurz betätigt"},
+    {OptionBoxId::SpiegelLang, "chkSpiegel_Lang",
+     "Spiegel ein und ausklappen, FFB 1x lang betätigt"},
+    {OptionBoxId::SoftEin, "chkSoft_Ein", "Soft ein"},
+};
+
+int boxSlot(OptionBoxId id) {
+    for (int i = 0; i < static_cast<int>(kOptionBoxes.size()); ++i)
+        if (kOptionBoxes[i] == id) return i;
+    return 0;
+}
+
+QLabel* heading(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QComboBox* holdTimeList(const QString& name, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    for (int i = 1; i <= kHoldTimeCount; ++i)
+        combo->addItem(QString::number(i * 10) + QStringLiteral(" Sek."));
+    combo->setCurrentIndex(kDefaultHoldTime);
+    return combo;
+}
+
+// Checks the button of the 1-based index and no other; 0 leaves the group without a choice.
+void showSelection(QButtonGroup* group, const QVector<QRadioButton*>& buttons, int index,
+                   bool enabled) {
+    group->setExclusive(false);
+    for (int i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setChecked(i + 1 == index);
+        buttons[i]->setEnabled(enabled);
+    }
+    group->setExclusive(true);
+}
+
+}  // namespace
+
+FrmParameter::FrmParameter(VehicleSettings& vehicle, QWidget* parent)
+    : QDialog(parent), vehicle_(vehicle) {
+    setObjectName(QStringLiteral("frmParameter"));
+    setWindowTitle(QStringLiteral("Fahrzeugtyp - Auswahl und Einstellungen"));
+    setModal(true);
+    buildWidgets();
+    render();
+    connect(&vehicle_, &VehicleSettings::changed, this, &FrmParameter::render);
+}
+
+void FrmParameter::buildWidgets() {
+    auto* choiceRow = new QHBoxLayout;
+    choiceRow->setSpacing(12);
+    auto makeGroup = [&](int labelIndex, const QString& title, const QString& arrayName,
+                         const QStringList& captions, QVector<QRadioButton*>& buttons,
+                         QButtonGroup*& group) {
+        auto* panel = new QFrame(this);
+        panel->setFrameShape(QFrame::StyledPanel);
+        auto* column = new QVBoxLayout(panel);
+        auto* label = heading(QStringLiteral("labParameter_%1").arg(labelIndex), title, panel);
+        labParameter_.append(label);
+        column->addWidget(label);
+        group = new QButtonGroup(this);
+        for (int i = 0; i < captions.size(); ++i) {
+            auto* button = new QRadioButton(captions[i], panel);
+            button->setObjectName(QStringLiteral("%1_%2").arg(arrayName).arg(i + 1));
+            group->addButton(button, i + 1);
+            buttons.append(button);
+            column->addWidget(button);
+        }
+        column->addStretch(1);
+        choiceRow->addWidget(panel, 1);
+    };
+    makeGroup(1, QStringLiteral("Fahrzeugtyp"), QStringLiteral("optType"),
+              {QStringLiteral("BMW 7er")}, optType_, typeGroup_);
+    makeGroup(2, QStringLiteral("Karosserieform"), QStringLiteral("optBauform"),
+              {QStringLiteral("Limousine"), QStringLiteral("Touring"), QStringLiteral("Coupé"),
+               QStringLiteral("Cabrio"), QStringLiteral("Clubman")},
+              optBauform_, bodyGroup_);
+    makeGroup(3, QStringLiteral("Baujahr - Facelift"), QStringLiteral("optBaujahr"),
+              {QStringLiteral("ohne Facelift"), QStringLiteral("mit Facelift"),
+               QStringLiteral("Modell ab 10.2006")},
+              optBaujahr_, yearGroup_);
+    optType_[0]->setToolTip(QStringLiteral("E65, E66"));
+
+    for (const BoxSpec& spec : kBoxSpecs) {
+        auto* check = new QCheckBox(QString::fromUtf8(spec.caption), this);
+        check->setObjectName(QString::fromUtf8(spec.name));
+        boxes_[boxSlot(spec.id)] = check;
+        const OptionBoxId id = spec.id;
+        connect(check, &QCheckBox::toggled, this, [this, id](bool on) {
+            if (!rendering_) vehicle_.setTick(id, on);
+        });
+    }
+    combBegruessung_ = holdTimeList(QStringLiteral("combBegrüßung"), this);
+    combVerabschiedung_ = holdTimeList(QStringLiteral("combVerabschiedung"), this);
+
+    frame7_ = new QGroupBox(QStringLiteral(" Lichtfunktionen "), this);
+    frame7_->setObjectName(QStringLiteral("Frame7"));
+    auto* lights = new QGridLayout(frame7_);
+    lights->setColumnStretch(0, 1);
+    lights->addWidget(box(OptionBoxId::Abbiegelicht), 0, 0, 1, 2);
+    lights->addWidget(box(OptionBoxId::Tagfahrlicht), 1, 0, 1, 2);
+    lights->addWidget(box(OptionBoxId::StandlichtUs), 2, 0, 1, 2);
+    lights->addWidget(box(OptionBoxId::TagfahrlichtStandlicht), 3, 0, 1, 2);
+    lights->addWidget(box(OptionBoxId::ComingHomeAuf), 4, 0);
+    lights->addWidget(combBegruessung_, 4, 1);
+    lights->addWidget(box(OptionBoxId::ComingHomeZu), 5, 0);
+    lights->addWidget(combVerabschiedung_, 5, 1);
+    auto* headlights =
+        new QLabel(QStringLiteral("Fernlichtscheinwerfer und Standlichtringe"), frame7_);
+    headlights->setObjectName(QStringLiteral("labParameter_4"));
+    labParameter_.append(headlights);
+    lights->addWidget(headlights, 6, 0, 1, 2);
+    auto* softRow = new QHBoxLayout;
+    softRow->addSpacing(20);
+    softRow->addWidget(box(OptionBoxId::SoftEin));
+    lights->addLayout(softRow, 7, 0, 1, 2);
+
+    frame4_ = new QGroupBox(QStringLiteral(" Fahrzeugfunktionen "), this);
+    frame4_->setObjectName(QStringLiteral("Frame4"));
+    auto* vehicle = new QVBoxLayout(frame4_);
+    vehicle->addWidget(box(OptionBoxId::SpiegelKurz));
+    vehicle->addWidget(box(OptionBoxId::SpiegelLang));
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    cmdOK_->setMinimumWidth(96);
+    cmdCancel_ = new QPushButton(LanguageTable::builtIn().entry(text::Cancel), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->setMinimumWidth(96);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK_);
+    buttons->addWidget(cmdCancel_);
+
+    auto* page = new QVBoxLayout(this);
+    page->setSpacing(10);
+    page->addLayout(choiceRow);
+    page->addWidget(frame7_);
+    page->addWidget(frame4_);
+    page->addStretch(1);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int i = 0; i < optType_.size(); ++i) {
+        connect(optType_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (!rendering_ && on) vehicle_.clickType(i + 1);
+        });
+    }
+    for (int i = 0; i < optBauform_.size(); ++i) {
+        connect(optBauform_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (!rendering_ && on) vehicle_.clickBody(i + 1);
+        });
+    }
+    for (int i = 0; i < optBaujahr_.size(); ++i) {
+        connect(optBaujahr_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (!rendering_ && on) vehicle_.clickYear(i + 1);
+        });
+    }
+    connect(combBegruessung_, &QComboBox::currentIndexChanged, this, [this](int position) {
+        if (!rendering_) vehicle_.chooseHold(true, position);
+    });
+    connect(combVerabschiedung_, &QComboBox::currentIndexChanged, this, [this](int position) {
+        if (!rendering_) vehicle_.chooseHold(false, position);
+    });
+    connect(cmdOK_, &QPushButton::clicked, this, &FrmParameter::onOk);
+    connect(cmdCancel_, &QPushButton::clicked, this, &FrmParameter::reject);
+}
+
+void FrmParameter::showEvent(QShowEvent* event) {
+    opened_ = vehicle_.snapshot();
+    QDialog::showEvent(event);
+}
+
+void FrmParameter::reject() {
+    vehicle_.revert(opened_);
+    QDialog::reject();
+}
+
+QCheckBox* FrmParameter::box(OptionBoxId id) const {
+    return boxes_[boxSlot(id)];
+}
+
+void FrmParameter::onOk() {
+    const QString model = vehicle_.accept();
+    if (accepted_) accepted_(model);
+    accept();  // hides the dialog; its state stays for the rest of the run
+}
+
+void FrmParameter::render() {
+    rendering_ = true;
+    const VehicleOptions& options = vehicle_.options();
+    for (OptionBoxId id : kOptionBoxes) {
+        const OptionBox& state = optionBox(options, id);
+        box(id)->setChecked(state.ticked);
+        box(id)->setEnabled(state.enabled);
+    }
+    combBegruessung_->setCurrentIndex(options.welcomeHold);
+    combBegruessung_->setEnabled(options.welcomeHoldEnabled);
+    combVerabschiedung_->setCurrentIndex(options.goodbyeHold);
+    combVerabschiedung_->setEnabled(options.goodbyeHoldEnabled);
+    showSelection(typeGroup_, optType_, options.type, true);
+    showSelection(bodyGroup_, optBauform_, options.body, true);
+    showSelection(yearGroup_, optBaujahr_, options.year, options.yearEnabled);
+    rendering_ = false;
+}
+
+QVector<FrmParameter::Choice> FrmParameter::choicesOf(const QVector<QRadioButton*>& buttons) {
+    QVector<Choice> choices;
+    for (const QRadioButton* button : buttons)
+        choices.append({button->text(), button->isChecked(), button->isEnabled()});
+    return choices;
+}
+
+QVector<FrmParameter::Choice> FrmParameter::typeChoices() const {
+    return choicesOf(optType_);
+}
+
+QVector<FrmParameter::Choice> FrmParameter::bodyChoices() const {
+    return choicesOf(optBauform_);
+}
+
+QVector<FrmParameter::Choice> FrmParameter::yearChoices() const {
+    return choicesOf(optBaujahr_);
+}
+
+void FrmParameter::applyToolTip(const LanguageTable& table) {
+    box(OptionBoxId::Tagfahrlicht)->setToolTip(table.entry(text::DaytimeLightUsToolTip));
+}
+
+void FrmParameter::applyCaptions(const LanguageTable& table) {
+    applyToolTip(table);
+    box(OptionBoxId::Abbiegelicht)->setText(table.entry(text::CorneringLight));
+    box(OptionBoxId::Tagfahrlicht)->setText(table.entry(text::DaytimeLightUs));
+    box(OptionBoxId::StandlichtUs)->setText(table.entry(text::ParkingLightUs));
+    box(OptionBoxId::TagfahrlichtStandlicht)
+        ->setText(table.entry(text::DaytimeLightViaParkingLight));
+    box(OptionBoxId::ComingHomeAuf)->setText(table.entry(text::WelcomeLight));
+    box(OptionBoxId::ComingHomeZu)->setText(table.entry(text::GoodbyeLight));
+    box(OptionBoxId::SoftEin)->setText(table.entry(text::SoftOn));
+    cmdOK_->setText(table.entry(text::Ok));
+    cmdCancel_->setText(table.entry(text::Cancel));
+    optType_[0]->setText(table.entry(text::VehicleType7Series));
+    for (int i = 0; i < optBauform_.size(); ++i)
+        optBauform_[i]->setText(table.entry(text::BodyStyleFirst + i));
+    const int yearEntries[] = {text::YearBeforeFacelift, text::YearWithFacelift,
+                               text::YearFrom2006};
+    for (int i = 0; i < optBaujahr_.size(); ++i)
+        optBaujahr_[i]->setText(table.entry(yearEntries[i]));
+    frame7_->setTitle(table.entry(text::LightFunctionsFrame));
+    for (int i = 0; i < labParameter_.size(); ++i)
+        labParameter_[i]->setText(table.entry(text::OptionsHeadingFirst + i));
+    setWindowTitle(table.entry(text::OptionsTitle));
+    const QString mirror = table.entry(text::FoldMirrors) + QStringLiteral(", ");
+    box(OptionBoxId::SpiegelKurz)->setText(mirror + table.entry(text::RemoteShortPress));
+    box(OptionBoxId::SpiegelLang)->setText(mirror + table.entry(text::RemoteLongPress));
+    frame4_->setTitle(table.entry(text::VehicleFunctionsFrame));
+    // The hold-time lists keep their positions; only the unit follows the language.
+    for (QComboBox* list : {combBegruessung_, combVerabschiedung_})
+        for (int i = 0; i < list->count(); ++i)
+            list->setItemText(i, table.entry(text::HoldTimeItem).arg((i + 1) * 10));
+}
+
+}  // namespace vireo

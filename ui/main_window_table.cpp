@@ -1,0 +1,148 @@
+// The sequence side of the main window: the two lists, the slider, the editing commands, loops,
+// undo and playback. The session decides; this file hands it the user's intents and shows what
+// it reports.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+#include "text/text_ids.h"
+#include "ui/main_window.h"
+#include "ui/sequence_list.h"
+
+namespace vireo {
+
+void MainWindow::setUpTable() {
+    EditingSession* session = session_;
+    connect(session, &EditingSession::activeSequenceChanged, this, &MainWindow::showActiveSequence);
+    connect(session, &EditingSession::rowsChanged, this,
+            [this](int s) { showRows(list1_[s], editor_.sequence(s)); });
+    connect(session, &EditingSession::selectionChanged, this, &MainWindow::showSelection);
+    connect(session, &EditingSession::positionChanged, labPos_, &QLabel::setText);
+    connect(session, &EditingSession::playbackCaptions, this,
+            [this](const QString& fromStart, const QString& fromHere) {
+                cmdSilulation_->setText(fromStart);
+                cmdSimWeiter_->setText(fromHere);
+            });
+
+    connect(cmdWeiter_, &QPushButton::clicked, session, &EditingSession::appendStep);
+    for (int s = 0; s < 2; ++s) {
+        connect(optAufZu_[s], &QRadioButton::toggled, this, [this, s](bool on) {
+            if (on) session_->chooseSequence(s);
+        });
+        // The user's selection goes to the session; the session's own changes come back
+        // through showSelection, which does not echo them.
+        QTreeWidget* list = list1_[s];
+        const auto selected = [this, s, list] { session_->setSelection(s, selectionOf(list)); };
+        connect(list, &QTreeWidget::itemSelectionChanged, this, selected);
+        connect(list, &QTreeWidget::currentItemChanged, this, selected);
+        connect(list, &QTreeWidget::itemClicked, this, &MainWindow::showStep);
+        connect(list, &QTreeWidget::customContextMenuRequested, this, &MainWindow::showTableMenu);
+    }
+
+    // "Ändern" acts on every activation: a click, Space or Enter on the focused button, or its
+    // Alt letter.
+    connect(cmdAendern_, &QPushButton::clicked, session, &EditingSession::changeRows);
+    connect(cmdEinfuegen_, &QPushButton::clicked, session, &EditingSession::insertRow);
+    connect(cmdLoeschen_, &QPushButton::clicked, session, &EditingSession::deleteRows);
+    connect(cmdSchleife_, &QPushButton::clicked, session, &EditingSession::createLoop);
+    connect(cmdSchleifeL_, &QPushButton::clicked, session, &EditingSession::deleteLoop);
+    // One action per table command, in the context menu and the Edit menu alike; copy, cut
+    // and paste with the platform's usual shortcuts.
+    connect(listMenu_[1], &QAction::triggered, session, &EditingSession::copyRows);
+    connect(listMenu_[2], &QAction::triggered, session, &EditingSession::cutRows);
+    connect(listMenu_[3], &QAction::triggered, session, &EditingSession::pasteRows);
+    connect(listMenu_[4], &QAction::triggered, session, &EditingSession::pasteRowsAtEnd);
+    listMenu_[1]->setShortcuts(QKeySequence::Copy);
+    listMenu_[2]->setShortcuts(QKeySequence::Cut);
+    listMenu_[3]->setShortcuts(QKeySequence::Paste);
+
+    // Undo and redo of every change to the rows, with the platform's usual shortcuts.
+    menuEdit_ = new QMenu(this);
+    menuEdit_->setObjectName(QStringLiteral("Bearbeiten"));
+    menuBar()->insertMenu(menuConnect_->menuAction(), menuEdit_);
+    QUndoStack* stack = editor_.undoStack();
+    undo_ = new QAction(menuEdit_);
+    undo_->setObjectName(QStringLiteral("Undo"));
+    undo_->setShortcuts(QKeySequence::Undo);
+    redo_ = new QAction(menuEdit_);
+    redo_->setObjectName(QStringLiteral("Redo"));
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(undo_, &QAction::triggered, session, &EditingSession::undo);
+    connect(redo_, &QAction::triggered, session, &EditingSession::redo);
+    connect(stack, &QUndoStack::indexChanged, this, &MainWindow::updateUndoCaptions);
+    connect(stack, &QUndoStack::cleanChanged, this, &MainWindow::updateUndoCaptions);
+    // "Zeile(n) löschen" with the platform's Delete key.
+    deleteRows_ = new QAction(menuEdit_);
+    deleteRows_->setObjectName(QStringLiteral("Zeilen_Loeschen"));
+    deleteRows_->setShortcut(QKeySequence::Delete);
+    connect(deleteRows_, &QAction::triggered, session, &EditingSession::deleteRows);
+    // The actions' enabled states follow everything they depend on, decided in one place.
+    const auto refresh = [this] { refreshTableActions(); };
+    connect(session, &EditingSession::rowsChanged, this, refresh);
+    connect(session, &EditingSession::activeSequenceChanged, this, refresh);
+    connect(session, &EditingSession::copyBufferChanged, this, refresh);
+    updateUndoCaptions();
+    menuEdit_->addAction(undo_);
+    menuEdit_->addAction(redo_);
+    menuEdit_->addSeparator();
+    for (int item = 1; item <= 3; ++item) menuEdit_->addAction(listMenu_[item]);
+    menuEdit_->addAction(deleteRows_);
+    refreshTableActions();
+
+    connect(cmdSilulation_, &QPushButton::clicked, session, &EditingSession::playFromStart);
+    connect(cmdSimWeiter_, &QPushButton::clicked, session, &EditingSession::playFromHere);
+}
+
+void MainWindow::updateUndoCaptions() {
+    // Captions in the current language, naming the step they undo or redo.
+    const QUndoStack* stack = editor_.undoStack();
+    const auto caption = [](const QString& verb, const QString& step) {
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+    };
+    undo_->setText(caption(texts_.entry(text::Undo), stack->undoText()));
+    undo_->setEnabled(stack->canUndo());
+    redo_->setText(caption(texts_.entry(text::Redo), stack->redoText()));
+    redo_->setEnabled(stack->canRedo());
+    deleteRows_->setText(texts_.entry(text::DeleteRows));
+}
+
+void MainWindow::showStep() {
+    updateOnTimeLabel();
+    session_->showStep();
+}
+
+void MainWindow::showActiveSequence(int s) {
+    if (!optAufZu_[s]->isChecked()) optAufZu_[s]->setChecked(true);
+    lists_->setCurrentIndex(s);
+}
+
+void MainWindow::showSelection(int s, const Selection& selection) {
+    // The user's own selection is left as the list holds it (a drag in progress keeps its anchor).
+    if (selectionOf(list1_[s]) != selection) selectRows(list1_[s], selection);
+}
+
+void MainWindow::refreshTableActions() {
+    // What the context menu offers; with no rows there is no menu, and nothing to act on.
+    const TableMenuState state = session_->tableMenuState();
+    listMenu_[1]->setEnabled(state.shown && state.copyEnabled);
+    listMenu_[2]->setEnabled(state.shown && state.cutEnabled);
+    listMenu_[3]->setEnabled(state.shown && state.pasteEnabled);
+    listMenu_[4]->setEnabled(state.shown && state.pasteAtEndEnabled);
+}
+
+void MainWindow::showTableMenu(const QPoint& pos) {
+    if (!session_->tableMenuState().shown) return;
+    tabelle_->popup(activeList()->viewport()->mapToGlobal(pos));
+}
+
+}  // namespace vireo

@@ -1,0 +1,129 @@
+#include "ui/timeline_panel.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/settings_store.h"
+#include "sequence/document_editor.h"
+#include "text/language.h"
+#include "text/text_ids.h"
+
+namespace vireo {
+
+namespace {
+// Whether the panel is shown: "Wahr" or "Falsch"; shown when not set.
+const QString kShowTimelineKey = QStringLiteral("Zeitleiste");
+// The height in pixels the user gave the panel by moving the line above it.
+const QString kTimelineHeightKey = QStringLiteral("Zeitleiste_Hoehe");
+// Room kept on the screen for the window's title bar and frame.
+constexpr int kWindowFrameRoom = 40;
+}  // namespace
+
+TimelinePanel::TimelinePanel(DocumentEditor& editor, const LanguageTable& texts,
+                             SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), texts_(texts), settings_(settings) {
+    setObjectName(QStringLiteral("timelinePanel"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(8, 0, 8, 4);
+    column->setSpacing(2);
+    view_ = new TimelineView(editor, texts, this);
+    meter_ = new MemoryMeterWidget(texts, this);
+    column->addWidget(view_);
+    column->addWidget(meter_);
+
+    // The meter follows every change of the rows, also by undo and redo.
+    connect(&editor, &DocumentEditor::rowsChanged, meter_, &MemoryMeterWidget::refresh);
+    connect(&editor, &DocumentEditor::documentReset, meter_, &MemoryMeterWidget::refresh);
+
+    viewMenu_ = new QMenu(this);
+    viewMenu_->setObjectName(QStringLiteral("Ansicht"));
+    showAction_ = new QAction(viewMenu_);
+    showAction_->setObjectName(QStringLiteral("Zeitleiste"));
+    showAction_->setCheckable(true);
+    viewMenu_->addAction(showAction_);
+    const bool shown = settings_.read(kShowTimelineKey) != QLatin1String("Falsch");
+    showAction_->setChecked(shown);
+    setVisible(shown);
+    connect(showAction_, &QAction::toggled, this, &TimelinePanel::showPanel);
+    applyLanguage();
+}
+
+void TimelinePanel::applyLanguage() {
+    viewMenu_->setTitle(texts_.entry(text::ViewMenu));
+    showAction_->setText(texts_.entry(text::TimelineAction));
+    view_->applyLanguage();
+    meter_->refresh();
+}
+
+void TimelinePanel::placeIn(QSplitter* splitter) {
+    splitter_ = splitter;
+    splitter->addWidget(this);
+    splitter->setChildrenCollapsible(false);
+    // Height the window gains or loses goes to the timeline; the editor part keeps its size.
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(splitter->indexOf(this), 1);
+    connect(splitter, &QSplitter::splitterMoved, this,
+            [this] { settings_.write(kTimelineHeightKey, QString::number(height())); });
+    growWindow();
+}
+
+std::optional<int> TimelinePanel::storedHeight() const {
+    bool number = false;
+    const int stored = settings_.read(kTimelineHeightKey).toInt(&number);
+    if (!number || stored < minimumSizeHint().height()) return std::nullopt;
+    return stored;
+}
+
+void TimelinePanel::growWindow() {
+    QWidget* window = this->window();
+    if (!window || window == this || !splitter_ || isHidden()) return;
+    // The window grows by the timeline: the height the user left it at, or else every lamp row.
+    // When the screen is too short for that, the editor part gives up height first: without a
+    // stored height down to what its fixed parts need (its list shrinks), with one down to a
+    // few lines (it scrolls), as the user chose. Then the timeline gives up rows (down to a
+    // few, which it scrolls).
+    QWidget* editorPart = splitter_->widget(0);
+    const std::optional<int> stored = storedHeight();
+    const bool shown = window->isVisible();
+    int editor = shown ? editorPart->height() : editorPart->sizeHint().height();
+    int panel = stored.value_or(sizeHint().height());
+    int editorLeast = editorPart->minimumSizeHint().height();
+    if (const auto* area = qobject_cast<QScrollArea*>(editorPart); area && !stored)
+        editorLeast = area->widget()->minimumSizeHint().height();
+    // The menu bar and the line between editor part and timeline.
+    const int others = (shown ? window->height() - splitter_->height()
+                              : window->sizeHint().height() - splitter_->sizeHint().height()) +
+                       splitter_->handleWidth();
+    if (const QScreen* screen = window->screen()) {
+        int over =
+            others + editor + panel - (screen->availableGeometry().height() - kWindowFrameRoom);
+        const int editorGives = std::clamp(over, 0, std::max(0, editor - editorLeast));
+        editor -= editorGives;
+        over -= editorGives;
+        panel = std::max(minimumSizeHint().height(), panel - std::max(0, over));
+    }
+    window->resize(window->width(),
+                   std::max(others + editor + panel, window->minimumSizeHint().height()));
+    splitter_->setSizes({editor, panel});
+}
+
+void TimelinePanel::showPanel(bool shown) {
+    settings_.write(kShowTimelineKey, shown ? QStringLiteral("Wahr") : QStringLiteral("Falsch"));
+    if (shown == !isHidden()) return;
+    // The window grows by the panel and shrinks back, so the controls above keep their size.
+    QWidget* window = this->window();
+    const int change = height() + (splitter_ ? splitter_->handleWidth() : 0);
+    setVisible(shown);
+    if (!window || window == this) return;
+    if (shown)
+        growWindow();
+    else
+        window->resize(window->width(), window->height() - change);
+}
+
+}  // namespace vireo

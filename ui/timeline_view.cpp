@@ -1,0 +1,420 @@
+#include "ui/timeline_view.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "sequence/document_editor.h"
+#include "text/language.h"
+#include "text/text_ids.h"
+#include "timeline/lamp_rows.h"
+#include "timeline/timeline_edits.h"
+
+namespace vireo {
+
+namespace {
+using G = TimelineGeometry;
+constexpr double kZoomFactor = 1.25;
+constexpr int kTrailingRoom = 40;  // room after the last step for its ruler label
+
+// Two versions of a sequence that differ in lamp bytes only.
+bool sameExceptLamps(const Sequence& a, const Sequence& b) {
+    if (a.size() != b.size()) return false;
+    for (int i = 0; i < a.size(); ++i)
+        if (a[i].time != b[i].time || a[i].loop != b[i].loop) return false;
+    return true;
+}
+}  // namespace
+
+TimelineView::TimelineView(DocumentEditor& editor, const LanguageTable& texts, QWidget* parent)
+    : QAbstractScrollArea(parent), editor_(editor), language_(texts) {
+    setObjectName(QStringLiteral("timelineView"));
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    viewport()->setMouseTracking(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    texts_ = timelineTexts(language_);
+    connect(&editor_, &DocumentEditor::rowsChanged, this, &TimelineView::onRowsChanged);
+    connect(&editor_, &DocumentEditor::documentReset, this, [this] {
+        selection_ = {};
+        cursorStep_ = -1;
+        focus_.reset();
+        dragAnchor_.reset();
+        preview_.clear();
+        rebuild();
+    });
+    rebuild();
+}
+
+QSize TimelineView::sizeHint() const {
+    return {QAbstractScrollArea::sizeHint().width(),
+            G::height() + horizontalScrollBar()->sizeHint().height() + 2 * frameWidth()};
+}
+
+QSize TimelineView::minimumSizeHint() const {
+    // The ruler, the loop band and a few lamp rows.
+    constexpr int kRowsAtLeast = 2;
+    return {QAbstractScrollArea::minimumSizeHint().width(),
+            G::gridTop() + kRowsAtLeast * G::kRowHeight +
+                horizontalScrollBar()->sizeHint().height() + 2 * frameWidth()};
+}
+
+const Sequence& TimelineView::rows() const {
+    return dragAnchor_ ? preview_ : editor_.sequence(sequence_);
+}
+
+TimelineMarks TimelineView::marks() const {
+    TimelineMarks m;
+    m.selection = selection_;
+    m.cursorStep = cursorStep_;
+    if (hasFocus()) m.focus = focus_;
+    return m;
+}
+
+void TimelineView::setSequence(int s) {
+    if (s == sequence_) return;
+    sequence_ = s;
+    selection_ = {};
+    cursorStep_ = -1;
+    focus_.reset();
+    dragAnchor_.reset();
+    rebuild();
+}
+
+void TimelineView::setSelection(const Selection& selection) {
+    if (selection == selection_) return;
+    selection_ = selection;
+    viewport()->update();
+}
+
+void TimelineView::setPlaybackStep(int step) {
+    if (step == cursorStep_) return;
+    cursorStep_ = step;
+    if (step >= 0) ensureStepVisible(step);
+    viewport()->update();
+}
+
+void TimelineView::applyLanguage() {
+    texts_ = timelineTexts(language_);
+    viewport()->update();
+}
+
+void TimelineView::setScale(double pxPerTenth) {
+    const double scale = std::clamp(pxPerTenth, G::kMinScale, G::kMaxScale);
+    if (scale == scale_) return;
+    // Keep the moment at the left edge where it is.
+    const int scroll = horizontalScrollBar()->value();
+    const int step = geometry_.stepAtX(scroll);
+    scale_ = scale;
+    rebuild();
+    if (step >= 0) horizontalScrollBar()->setValue(geometry_.columnLeft(step));
+}
+
+void TimelineView::rebuild() {
+    shown_ = editor_.sequence(sequence_);
+    geometry_ = TimelineGeometry(shown_, scale_);
+    loops_ = loopSpans(shown_);
+    updateScrollRange();
+    viewport()->update();
+}
+
+void TimelineView::updateScrollRange() {
+    const int visible = std::max(0, viewport()->width() - G::kLabelWidth);
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setRange(0, std::max(0, geometry_.contentWidth() + kTrailingRoom - visible));
+    bar->setPageStep(std::max(1, visible));
+    bar->setSingleStep(std::max(1, static_cast<int>(scale_ * 5)));
+    QScrollBar* down = verticalScrollBar();
+    down->setRange(0, std::max(0, G::height() - viewport()->height()));
+    down->setPageStep(std::max(1, viewport()->height()));
+    down->setSingleStep(G::kRowHeight);
+}
+
+void TimelineView::onRowsChanged(int s, const Selection& selection) {
+    if (s != sequence_) return;
+    // A drag in progress was drawn over the old rows; it ends without an edit.
+    dragAnchor_.reset();
+    preview_.clear();
+    const Sequence& now = editor_.sequence(s);
+    const bool selectionMoved = selection != selection_;
+    selection_ = selection;
+    if (focus_ && focus_->step >= now.size()) focus_.reset();
+    if (cursorStep_ >= now.size()) cursorStep_ = -1;
+    if (!sameExceptLamps(shown_, now)) {
+        rebuild();
+        return;
+    }
+    // Lamps only: the geometry stands, and only the columns of the changed steps are painted.
+    int first = -1, last = -1;
+    for (int i = 0; i < now.size(); ++i) {
+        if (now[i].lamps == shown_[i].lamps) continue;
+        if (first < 0) first = i;
+        last = i;
+    }
+    shown_ = now;
+    if (selectionMoved)
+        viewport()->update();
+    else if (first >= 0)
+        updateColumns(first, last);
+    // The pictures show the current step, or else the changed one (an undo may bring back a
+    // selection without a current row).
+    if (selection.current >= 0 && selection.current < now.size())
+        Q_EMIT showStepRequested(selection.current);
+    else if (first >= 0)
+        Q_EMIT showStepRequested(first);
+}
+
+void TimelineView::updateColumns(int first, int last) {
+    if (first > last) std::swap(first, last);
+    first = std::max(first, 0);
+    last = std::min(last, geometry_.stepCount() - 1);
+    if (first > last) return;
+    const int scroll = horizontalScrollBar()->value();
+    const int left = viewX(geometry_.columnLeft(first), scroll);
+    const int right = viewX(geometry_.columnLeft(last) + geometry_.columnWidth(last), scroll);
+    viewport()->update(QRect(left, 0, right - left, viewport()->height()));
+}
+
+void TimelineView::ensureStepVisible(int step) {
+    if (step < 0 || step >= geometry_.stepCount()) return;
+    QScrollBar* bar = horizontalScrollBar();
+    const int visible = std::max(1, viewport()->width() - G::kLabelWidth);
+    const int left = geometry_.columnLeft(step);
+    const int right = left + geometry_.columnWidth(step);
+    if (left < bar->value())
+        bar->setValue(left);
+    else if (right > bar->value() + visible)
+        bar->setValue(right - visible);
+}
+
+void TimelineView::ensureRowVisible(int row) {
+    if (row < 0 || row >= kLampRowCount) return;
+    QScrollBar* bar = verticalScrollBar();
+    const int bottom = G::rowTop(row) + G::kRowHeight;
+    // The first row shows under the fixed ruler and loop band when the bar is at 0.
+    const int top = G::rowTop(row) - G::gridTop();
+    if (top < bar->value())
+        bar->setValue(top);
+    else if (bottom > bar->value() + viewport()->height())
+        bar->setValue(bottom - viewport()->height());
+}
+
+QRect TimelineView::cellViewRect(TimelineCell cell) const {
+    if (cell.step < 0 || cell.step >= geometry_.stepCount() || cell.row < 0 ||
+        cell.row >= kLampRowCount)
+        return {};
+    return geometry_.cellRect(cell).translated(viewX(0, horizontalScrollBar()->value()),
+                                               -verticalScrollBar()->value());
+}
+
+std::optional<TimelineCell> TimelineView::cellAtViewPoint(QPoint point) const {
+    // The labels and the fixed ruler and loop band hold no cell (rows scroll under the latter).
+    if (point.x() < G::kLabelWidth || point.y() < G::gridTop()) return std::nullopt;
+    return geometry_.cellAt(QPoint(contentX(point.x(), horizontalScrollBar()->value()),
+                                   point.y() + verticalScrollBar()->value()));
+}
+
+void TimelineView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    const int scrollX = horizontalScrollBar()->value();
+    const int scrollY = verticalScrollBar()->value();
+    const int width = viewport()->width();
+    const TimelineScene scene{&rows(), &geometry_, &loops_, &texts_, marks()};
+    // The lamp rows scroll up by the vertical bar, under the ruler and the loop band: those stay
+    // at the top, drawn over the rows with the same horizontal scroll.
+    const QRect rowsPart =
+        event->rect() & QRect(0, G::gridTop(), width, viewport()->height() - G::gridTop());
+    if (!rowsPart.isEmpty()) {
+        painter.save();
+        painter.translate(0, -scrollY);
+        paintTimeline(painter, scene, scrollX, width, rowsPart.translated(0, scrollY));
+        painter.restore();
+    }
+    const QRect header = event->rect() & QRect(0, 0, width, G::gridTop());
+    if (!header.isEmpty()) paintTimeline(painter, scene, scrollX, width, header);
+    // Below the grid (a taller viewport than the picture) stays plain.
+    const int gridBottom = G::height() - scrollY;
+    if (gridBottom < viewport()->height())
+        painter.fillRect(QRect(0, gridBottom, width, viewport()->height() - gridBottom),
+                         palette().window());
+}
+
+void TimelineView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // The keyboard's cell shows as soon as the view has the keyboard, not only after an arrow
+    // key: the current step's first lamp, or the first cell.
+    const int steps = geometry_.stepCount();
+    if (!focus_ && steps > 0)
+        focus_ = TimelineCell{std::clamp(selection_.current, 0, steps - 1), 0};
+    viewport()->update();
+}
+
+void TimelineView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+void TimelineView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRange();
+}
+
+void TimelineView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void TimelineView::chooseSteps(const Selection& selection) {
+    selection_ = selection;
+    viewport()->update();
+    // A copy: the receiver's table selection flows back into selection_ while it is applied.
+    const Selection chosen = selection_;
+    Q_EMIT selectionChosen(chosen);
+}
+
+void TimelineView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    setFocus(Qt::MouseFocusReason);
+    const QPoint p = event->position().toPoint();
+    if (p.x() < G::kLabelWidth) return;
+    const int step = geometry_.stepAtX(contentX(p.x(), horizontalScrollBar()->value()));
+    if (step < 0) return;
+    const bool extend = event->modifiers() & Qt::ShiftModifier;
+    const auto cell = cellAtViewPoint(p);
+    if (!cell || extend) {
+        // The ruler and the loop band select steps; Shift extends from the current step. The
+        // keyboard's cell moves to the step (to the cell clicked, when one was).
+        focus_ = cell.value_or(TimelineCell{step, focus_ ? focus_->row : 0});
+        chooseSteps(stepSelection(selection_, step, extend));
+        return;
+    }
+    focus_ = cell;
+    dragAnchor_ = cell;
+    dragEnd_ = cell->step;
+    preview_ = lampRunPreview(editor_.sequence(sequence_), *cell, dragEnd_);
+    updateColumns(cell->step, cell->step);
+}
+
+void TimelineView::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragAnchor_) return;
+    const int x = contentX(event->position().toPoint().x(), horizontalScrollBar()->value());
+    int step = geometry_.stepAtX(std::clamp(x, 0, std::max(0, geometry_.contentWidth() - 1)));
+    if (step < 0 || step == dragEnd_) return;
+    const int oldEnd = dragEnd_;
+    dragEnd_ = step;
+    preview_ = lampRunPreview(editor_.sequence(sequence_), *dragAnchor_, dragEnd_);
+    ensureStepVisible(step);
+    updateColumns(std::min({oldEnd, step, dragAnchor_->step}),
+                  std::max({oldEnd, step, dragAnchor_->step}));
+}
+
+void TimelineView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragAnchor_) return;
+    const TimelineCell anchor = *dragAnchor_;
+    const int end = dragEnd_;
+    dragAnchor_.reset();
+    preview_.clear();
+    switchAt(anchor, end);
+}
+
+void TimelineView::switchAt(TimelineCell anchor, int endStep) {
+    switchLampRun(editor_, sequence_, anchor, endStep, selection_, language_);
+}
+
+void TimelineView::wheelEvent(QWheelEvent* event) {
+    const int delta =
+        event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (delta != 0) setScale(delta > 0 ? scale_ * kZoomFactor : scale_ / kZoomFactor);
+        event->accept();
+        return;
+    }
+    // A plain wheel scrolls along the time axis.
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setValue(bar->value() - delta * bar->singleStep() / 40);
+    event->accept();
+}
+
+void TimelineView::moveFocus(int dStep, int dRow, bool extend) {
+    const int steps = geometry_.stepCount();
+    if (steps == 0) return;
+    TimelineCell cell =
+        focus_.value_or(TimelineCell{std::clamp(selection_.current, 0, steps - 1), 0});
+    cell.step = std::clamp(cell.step + dStep, 0, steps - 1);
+    cell.row = std::clamp(cell.row + dRow, 0, kLampRowCount - 1);
+    focus_ = cell;
+    ensureStepVisible(cell.step);
+    ensureRowVisible(cell.row);
+    if (dStep != 0) {
+        if (extend)
+            chooseSteps(stepSelection(selection_, cell.step, true));
+        else
+            chooseSteps(Selection{{cell.step}, cell.step});
+    } else {
+        viewport()->update();
+    }
+}
+
+void TimelineView::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (event->matches(QKeySequence::Delete)) {
+        Q_EMIT deleteRequested();
+    } else if (event->matches(QKeySequence::Copy)) {
+        Q_EMIT copyRequested();
+    } else if (event->matches(QKeySequence::Cut)) {
+        Q_EMIT cutRequested();
+    } else if (event->matches(QKeySequence::Paste)) {
+        Q_EMIT pasteRequested();
+    } else if (ctrl && (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal)) {
+        setScale(scale_ * kZoomFactor);
+    } else if (ctrl && event->key() == Qt::Key_Minus) {
+        setScale(scale_ / kZoomFactor);
+    } else if (event->key() == Qt::Key_Left) {
+        moveFocus(-1, 0, shift);
+    } else if (event->key() == Qt::Key_Right) {
+        moveFocus(1, 0, shift);
+    } else if (event->key() == Qt::Key_Up) {
+        moveFocus(0, -1, false);
+    } else if (event->key() == Qt::Key_Down) {
+        moveFocus(0, 1, false);
+    } else if (event->key() == Qt::Key_Space && focus_) {
+        switchAt(*focus_, focus_->step);
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+QString TimelineView::toolTipAt(QPoint point) const {
+    const auto cell = cellAtViewPoint(point);
+    if (!cell) return {};
+    const Step& step = rows()[cell->step];
+    const QString loop = step.loop.isEmpty() ? language_.entry(text::TimelineNoLoop) : step.loop;
+    return language_.entry(text::TimelineToolTip)
+        .arg(cell->step + 1)
+        .arg(step.time, loop, lampRowLabel(language_, lampRows()[cell->row]));
+}
+
+bool TimelineView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = toolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport());
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+}  // namespace vireo
