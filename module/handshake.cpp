@@ -1,6 +1,7 @@
 #include "module/handshake.h"
 
 #include "module/port_open_message.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 
@@ -33,7 +34,7 @@ void setInfo(const HandshakeView& view, const QString& text) {
 
 QString connectedInfoText(const ModuleIdentity& identity, const LanguageTable& language) {
     return QStringLiteral("Kelvor Vireo Ver. ") + identity.version + QStringLiteral(" / ") +
-           language.entry(kEntryType) + QLatin1Char(' ') + identity.type;
+           language.entry(text::ModuleType) + QLatin1Char(' ') + identity.type;
 }
 
 HandshakeResult connectModule(ModulePort& port, ModuleIdentity& identity, bool developerMode,
@@ -49,7 +50,7 @@ HandshakeResult connectModule(ModulePort& port, ModuleIdentity& identity, bool d
         if (const auto message = portOpenFailureMessage(opened, port.number(), language))
             prompter.message(message->text, message->title, message->icon);
         // No module is connected now, whatever the label said of the last one.
-        setInfo(view, language.entry(103));
+        setInfo(view, language.entry(text::NoModuleConnected));
         port.close();
         return {HandshakeOutcome::OpenFailed, opened};
     }
@@ -75,8 +76,9 @@ HandshakeResult connectModule(ModulePort& port, ModuleIdentity& identity, bool d
 
     notice.close();
     identity.connected = false;
-    prompter.message(language.entry(101), language.entry(102), PromptIcon::Warning);
-    setInfo(view, language.entry(103));
+    prompter.message(language.entry(text::NoModuleFound), language.entry(text::NoModuleTitle),
+                     PromptIcon::Warning);
+    setInfo(view, language.entry(text::NoModuleConnected));
     port.close();
     return {HandshakeOutcome::NotConnected, opened};
 }

@@ -1,5 +1,7 @@
 #include "module/identification_report.h"
 
+#include "text/text_ids.h"
+
 namespace vireo {
 
 namespace {
@@ -7,7 +9,8 @@ const QChar kBreak = QLatin1Char('\n');
 
 // "  / Typ 5.1" after the firmware version, the word "Typ" in the language.
 QString typeText(const ModuleIdentity& identity, const LanguageTable& language) {
-    return QStringLiteral("  / ") + language.entry(kEntryType) + QLatin1Char(' ') + identity.type;
+    return QStringLiteral("  / ") + language.entry(text::ModuleType) + QLatin1Char(' ') +
+           identity.type;
 }
 }  // namespace
 
@@ -53,35 +56,41 @@ QString compilerDateBlock(const ModuleIdentity& identity, const ModelNameLookup&
                           const LanguageTable& language) {
     if (identity.compilerDate.isEmpty()) return {};
     const QString name = modelName ? modelName(identity.codedModel) : QString();
-    return language.entry(kEntryCompilerDate) + identity.compilerDate + kBreak +
-           language.entry(kEntryCodedModel) + name;
+    return language.entry(text::CompilerDate) + identity.compilerDate + kBreak +
+           language.entry(text::CodedModel) + name;
 }
 
 QString editionReportText(const ModuleIdentity& identity, const LanguageTable& language,
                           const QString& dateBlock) {
     const ModuleEdition edition = editionOfType(identity.type);
-    QString text = language.entry(112) + kBreak + kBreak;
-    for (int n : {186, 187, 190, 193, 209, 194, 195, 188, 189}) text += language.entry(n) + kBreak;
+    QString text = language.entry(text::ModuleFunctions) + kBreak + kBreak;
+    for (int n : {text::ReportWelcomeLight, text::ReportGoodbyeLight, text::ReportLoops,
+                  text::ReportOnTime, text::ReportFrontLamps, text::ReportIndicatorsAndFog,
+                  text::ReportRearLamps, text::ReportSerialTransfer, text::ReportFirmwareUpdate})
+        text += language.entry(n) + kBreak;
     text += kBreak;
     if (edition == ModuleEdition::Merix || edition == ModuleEdition::Quell) {
-        for (int n : {61, 198, 197, 200, 201})
+        for (int n : {text::CorneringLight, text::ParkingLightUs, text::DaytimeLightUs,
+                      text::WelcomeLight, text::GoodbyeLight})
             text += QStringLiteral("  - ") + language.entry(n) + kBreak;
         if (edition == ModuleEdition::Quell)
-            text += QStringLiteral("  - ") + language.entry(177) + kBreak;
+            text += QStringLiteral("  - ") + language.entry(text::FoldMirrors) + kBreak;
         text += kBreak;
     }
-    text += language.entry(113) + editionName(edition) + kBreak;
-    text += language.entry(127) + identity.version + typeText(identity, language) + kBreak;
-    text += language.entry(kEntryModuleMemory).arg(memorySizeForType(identity.type)) + kBreak;
+    text += language.entry(text::Edition) + editionName(edition) + kBreak;
+    text += language.entry(text::FirmwareVersion) + identity.version +
+            typeText(identity, language) + kBreak;
+    text += language.entry(text::ModuleMemory).arg(memorySizeForType(identity.type)) + kBreak;
     text += kBreak;
     if (!dateBlock.isEmpty()) text += dateBlock + kBreak;
     return text;
 }
 
 QString updateRequestText(const ModuleIdentity& identity, const LanguageTable& language) {
-    return language.entry(211) + kBreak + kBreak + language.entry(212) + QLatin1Char(' ') +
-           language.entry(127) + QStringLiteral(" 2.4") + kBreak + kBreak + language.entry(127) +
-           identity.version + typeText(identity, language);
+    return language.entry(text::FirmwareOutdated) + kBreak + kBreak +
+           language.entry(text::NeedsAtLeast) + QLatin1Char(' ') +
+           language.entry(text::FirmwareVersion) + QStringLiteral(" 2.4") + kBreak + kBreak +
+           language.entry(text::FirmwareVersion) + identity.version + typeText(identity, language);
 }
 
 PromptMessage identificationMessage(const ModuleIdentity& identity, const LanguageTable& language,
@@ -89,9 +98,9 @@ PromptMessage identificationMessage(const ModuleIdentity& identity, const Langua
     if (!firmwareIsCurrent(identity.version))
         return {updateRequestText(identity, language), appTitle, PromptIcon::Warning};
     if (editionOfType(identity.type) == ModuleEdition::Unknown)
-        return {language.entry(163), appTitle, PromptIcon::Warning};
+        return {language.entry(text::UnknownModuleType), appTitle, PromptIcon::Warning};
     return {editionReportText(identity, language, compilerDateBlock(identity, modelName, language)),
-            language.entry(114), PromptIcon::Information};
+            language.entry(text::ModuleInfoTitle), PromptIcon::Information};
 }
 
 int showModuleInfo(const ModuleIdentity& identity, ModulePort& port, Prompter& prompter,

@@ -6,13 +6,6 @@
 
 namespace vireo {
 
-// Language entries of the identification texts: "Typ", the developer reply's two lines and the
-// module's own memory.
-constexpr int kEntryType = 285;
-constexpr int kEntryCompilerDate = 286;
-constexpr int kEntryCodedModel = 287;
-constexpr int kEntryModuleMemory = 288;
-
 // What the program knows of the module after a handshake.
 struct ModuleIdentity {
     bool connected = false;  // Modul_Verbunden: the last handshake got a valid reply

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "module/port_names.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 
@@ -14,8 +15,8 @@ QString permissionText(const QString& device, int portNumber, const LanguageTabl
     const QFileInfo info(device);
     QString group = info.exists() ? info.group() : QString();
     if (group.isEmpty() || group == QLatin1String("root")) group = QStringLiteral("dialout");
-    return language.entry(223).arg(device, portCaption(portNumber)) + QLatin1Char('\n') +
-           language.entry(224).arg(group);
+    return language.entry(text::PortNoPermission).arg(device, portCaption(portNumber)) +
+           QLatin1Char('\n') + language.entry(text::PortPermissionHint).arg(group);
 }
 
 }  // namespace
@@ -25,15 +26,17 @@ std::optional<PromptMessage> portOpenFailureMessage(const LinkOpenStatus& status
     const QString number = QString::number(portNumber);
     switch (status.result) {
         case LinkOpenResult::NoSuchPort:
-            return PromptMessage{language.entry(91) + number + language.entry(92),
-                                 language.entry(93), PromptIcon::Error};
+            return PromptMessage{
+                language.entry(text::PortPrefix) + number + language.entry(text::PortMissing),
+                language.entry(text::PortErrorTitle), PromptIcon::Error};
         case LinkOpenResult::InUse:
-            return PromptMessage{language.entry(91) + number + language.entry(94) +
-                                     QLatin1Char('\n') + language.entry(95),
-                                 language.entry(93), PromptIcon::Warning};
+            return PromptMessage{language.entry(text::PortPrefix) + number +
+                                     language.entry(text::PortInUse) + QLatin1Char('\n') +
+                                     language.entry(text::PortInUseHint),
+                                 language.entry(text::PortErrorTitle), PromptIcon::Warning};
         case LinkOpenResult::PermissionDenied:
             return PromptMessage{permissionText(status.device, portNumber, language),
-                                 language.entry(93), PromptIcon::Error};
+                                 language.entry(text::PortErrorTitle), PromptIcon::Error};
         case LinkOpenResult::Ok:
         case LinkOpenResult::OtherError:
             break;

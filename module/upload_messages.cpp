@@ -1,10 +1,13 @@
 #include "module/upload_messages.h"
 
+#include "text/text_ids.h"
+
 namespace vireo {
 
 namespace {
 QString percentText(const LanguageTable& texts, int percent) {
-    return texts.entry(106) + QStringLiteral(" ") + QString::number(percent) + QStringLiteral(" %");
+    return texts.entry(text::MemoryRequiredLabel) + QStringLiteral(" ") + QString::number(percent) +
+           QStringLiteral(" %");
 }
 
 // The sequence by the name of its option: "Begrüßungslicht" or "Verabschiedungslicht".
@@ -14,26 +17,27 @@ QString tableName(const LanguageTable& texts, int sequence) {
 }  // namespace
 
 UserMessage capacityMessage(const LanguageTable& texts) {
-    return {texts.entry(104) + QStringLiteral("\n\n") + texts.entry(105), kMakerWeb,
-            PromptIcon::Warning};
+    return {texts.entry(text::ImageTooBig) + QStringLiteral("\n\n") +
+                texts.entry(text::ImageTooBigHint),
+            kMakerWeb, PromptIcon::Warning};
 }
 
 UserMessage overflowMessage(const LanguageTable& texts) {
-    return {texts.entry(107), kAppTitle, PromptIcon::Warning};
+    return {texts.entry(text::ValueOverflow), kAppTitle, PromptIcon::Warning};
 }
 
 UserMessage tooManyLoopsMessage(const LanguageTable& texts, int sequence, int maxLoops) {
-    return {texts.entry(225).arg(tableName(texts, sequence)).arg(maxLoops), kAppTitle,
-            PromptIcon::Warning};
+    return {texts.entry(text::UploadTooManyLoops).arg(tableName(texts, sequence)).arg(maxLoops),
+            kAppTitle, PromptIcon::Warning};
 }
 
 UserMessage tooManyRowsMessage(const LanguageTable& texts, int sequence, int maxRows) {
-    return {texts.entry(226).arg(tableName(texts, sequence)).arg(maxRows), kAppTitle,
-            PromptIcon::Warning};
+    return {texts.entry(text::UploadTooManySteps).arg(tableName(texts, sequence)).arg(maxRows),
+            kAppTitle, PromptIcon::Warning};
 }
 
 UserMessage nothingToSendMessage(const LanguageTable& texts) {
-    return {texts.entry(227), kMakerWeb, PromptIcon::Information};
+    return {texts.entry(text::UploadNoData), kMakerWeb, PromptIcon::Information};
 }
 
 UserMessage memoryCheckMessage(const LanguageTable& texts, int percent) {
@@ -41,16 +45,18 @@ UserMessage memoryCheckMessage(const LanguageTable& texts, int percent) {
 }
 
 UserMessage uploadSuccessMessage(const LanguageTable& texts, int percent) {
-    return {texts.entry(110) + QStringLiteral("\n\n") + percentText(texts, percent), kMakerWeb,
-            PromptIcon::Information};
+    return {texts.entry(text::UploadDone) + QStringLiteral("\n\n") + percentText(texts, percent),
+            kMakerWeb, PromptIcon::Information};
 }
 
 UserMessage echoErrorMessage(const LanguageTable& texts) {
-    return {texts.entry(108) + QStringLiteral("\n"), texts.entry(109), PromptIcon::Warning};
+    return {texts.entry(text::EchoWrong) + QStringLiteral("\n"),
+            texts.entry(text::TransferErrorTitle), PromptIcon::Warning};
 }
 
 UserMessage noReplyMessage(const LanguageTable& texts) {
-    return {texts.entry(111), texts.entry(109), PromptIcon::Warning};
+    return {texts.entry(text::ModuleSilent), texts.entry(text::TransferErrorTitle),
+            PromptIcon::Warning};
 }
 
 }  // namespace vireo

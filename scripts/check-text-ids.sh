@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Language entries are named in text/text_ids.h and nowhere else given by number: a bare
 # `entry(<digits>)` or a local `kEntry... = <digits>` in the folders listed here fails, naming
-# each offending line. module/ joins the list once it reads the catalogue too.
+# each offending line.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-dirs=(app ui car config text vehicle desktop files platform sequence session simulation timeline tools)
+dirs=(app ui car config text vehicle desktop files module platform sequence session simulation timeline tools)
 hits=$(grep -rnE '(\.|->)entry\(\s*[0-9]|\bkEntry\w*\s*=\s*[0-9]' \
     --include='*.h' --include='*.cpp' "${dirs[@]}" |
     grep -v '^text/text_ids\.h:' || true)
