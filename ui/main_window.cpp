@@ -21,7 +21,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "car/car_layout.h"
 #include "desktop/help_file.h"
 #include "desktop/hyperlink.h"
 #include "desktop/register_file_type.h"
@@ -32,7 +31,7 @@
 #include "text/number_text.h"
 #include "text/text_ids.h"
 #include "ui/animation_export_command.h"
-#include "ui/corner_picture.h"
+#include "ui/car_panel.h"
 #include "ui/dialogs/frm_eigenschaften.h"
 #include "ui/dialogs/frm_info.h"
 #include "ui/dialogs/frm_parameter.h"
@@ -45,8 +44,6 @@ namespace vireo {
 
 namespace {
 namespace k = settings_keys;
-
-const char* const kPictureName[5] = {"", "imaVR", "imaVL", "imaHL", "imaHR"};
 
 QAction* namedAction(QObject* parent, const char* name, const QString& text) {
     auto* action = new QAction(text, parent);
@@ -248,41 +245,14 @@ void MainWindow::buildFace() {
     row->setContentsMargins(0, 0, 8, 8);
 
     // The car: a fixed panel that keeps the pictures at their places.
-    auto* car = new QWidget(central);
-    car->setObjectName(QStringLiteral("carPanel"));
-    car->setFixedSize(carPanelSize());
-    labInfo_ = new QLabel(QStringLiteral(" Nicht verbunden mit Modul"), car);
-    labInfo_->setObjectName(QStringLiteral("labInfo"));
-    labInfo_->setGeometry(8, 6, 250, 20);
-    labPort_ = new QLabel(QStringLiteral(" Port: 1"), car);
-    labPort_->setObjectName(QStringLiteral("labPort"));
-    labPort_->setGeometry(262, 6, 70, 20);
-    labX_ = new QLabel(QStringLiteral("x"), car);
-    labX_->setObjectName(QStringLiteral("labX"));
-    labX_->setGeometry(334, 6, 30, 20);
-    labY_ = new QLabel(QStringLiteral("y"), car);
-    labY_->setObjectName(QStringLiteral("labY"));
-    labY_->setGeometry(366, 6, 30, 20);
-    labX_->setVisible(false);
-    labY_->setVisible(false);
-    for (int c = 1; c <= 4; ++c) {
-        auto* picture = new CornerPicture(car);
-        picture->setObjectName(QString::fromLatin1(kPictureName[c]));
-        picture->setGeometry(cornerPictureRect(c));
-        pictures_[c] = picture;
-    }
-    plateFront_ = new QLabel(car);
-    plateFront_->setObjectName(QStringLiteral("picNummernschild_V"));
-    plateFront_->setGeometry(164, 211, 89, 19);
-    plateFrontLabel_ = new QLabel(kCompany, plateFront_);
-    plateFrontLabel_->setObjectName(QStringLiteral("labNummernschild_V"));
-    plateFrontLabel_->setAlignment(Qt::AlignCenter);
-    plateFrontLabel_->setGeometry(0, 0, 89, 19);
-    plateRear_ = new QLabel(car);
-    plateRear_->setObjectName(QStringLiteral("picNummernschild_H"));
-    plateRear_->setGeometry(164, 426, 86, 16);
-    for (QLabel* plate : {plateFront_, plateRear_}) plate->raise();
-    row->addWidget(car, 0, Qt::AlignTop);
+    car_ = new CarPanel(
+        *session_, texts_,
+        [this] {
+            return EditOptions{frmEigenschaften_->activationArea(),
+                               chkAutomatichWeiter_->isChecked()};
+        },
+        central);
+    row->addWidget(car_, 0, Qt::AlignTop);
 
     // The table side.
     auto* side = new QVBoxLayout;
@@ -439,8 +409,7 @@ void MainWindow::load(QWidget* splash) {
     developerMode_ = context_.settings->read(k::kDeveloper) == QLatin1String("Wahr");
     const qint64 splashEnd = clock.nowMs() + splashMinimumMs();
     if (developerMode_) {
-        labX_->setVisible(true);
-        labY_->setVisible(true);
+        car_->showCoordinates(true);
         cmdBereiche_->setVisible(true);
         menuItems_[7]->setVisible(true);
     }
@@ -479,7 +448,7 @@ void MainWindow::load(QWidget* splash) {
 
 void MainWindow::applyStartupSettings(const StartupSettings& s) {
     if (s.port) port_ = *s.port;
-    labPort_->setText(s.portLabel);
+    car_->setPortText(s.portLabel);
     for (int i = 1; i <= 20; ++i) portItems_[i]->setChecked(s.portTicks[i - 1]);
     if (s.autoAppend) chkAutomatichWeiter_->setChecked(*s.autoAppend);
     frmEigenschaften_->showSettings(s);
@@ -605,7 +574,7 @@ void MainWindow::applyLanguage(bool startup) {
     optAufZu_[0]->setText(t.entry(text::RemoteUnlock));
     optAufZu_[1]->setText(t.entry(text::RemoteLock));
     chkAutomatichWeiter_->setText(t.entry(text::AutoAppend));
-    labInfo_->setText(t.entry(text::NotConnected));
+    car_->setStatusText(t.entry(text::NotConnected));
     for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(text::FrameTitleFirst + i - 1));
     for (QTreeWidget* list : list1_)
         list->setHeaderLabels({t.entry(text::IntervalColumn), t.entry(text::LoopColumn)});

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "app/app_context.h"
-#include "car/picture_store.h"
 #include "car/vehicle_catalogue.h"
 #include "config/startup_settings.h"
 #include "desktop/help_file.h"
@@ -35,7 +34,7 @@ class QTreeWidget;
 namespace vireo {
 
 class AnimationExportCommand;
-class CornerPicture;
+class CarPanel;
 class FileMenu;
 class FrmEigenschaften;
 class FrmParameter;
@@ -133,13 +132,8 @@ class MainWindow : public QMainWindow {
     // Opens a help document, or says which file is missing or could not be opened.
     void openHelp(const HelpDocument& help);
 
-    // The car (main_window_car.cpp): pictures, lamp editing by mouse, vehicle selection.
+    // The car (main_window_car.cpp): the vehicle in the title, the automatic append's hold.
     void setUpCar();
-    void drawCorner(int corner);
-    void onPictureMouse(int corner, int button, float x, float y);
-    // Outlines and tool tips on the pictures.
-    void applyPictureActions(const EditActions& actions);
-    void placeNumberPlates();
     // The lamp timeline and the memory meter below the face (main_window_timeline.cpp).
     void setUpTimeline();
 
@@ -245,14 +239,7 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 5> listMenu_{};  // List_1_1..List_1_4
 
     // Car
-    std::array<CornerPicture*, 5> pictures_{};  // index = corner 1..4
-    QLabel* plateFront_ = nullptr;
-    QLabel* plateFrontLabel_ = nullptr;
-    QLabel* plateRear_ = nullptr;
-    QLabel* labX_ = nullptr;
-    QLabel* labY_ = nullptr;
-    QLabel* labInfo_ = nullptr;
-    QLabel* labPort_ = nullptr;
+    CarPanel* car_ = nullptr;
 
     // Sequence table
     QStackedWidget* lists_ = nullptr;
@@ -284,8 +271,6 @@ class MainWindow : public QMainWindow {
     QAction* redo_ = nullptr;
     QAction* deleteRows_ = nullptr;
 
-    // Car and table state
-    PictureStore store_;
     TimelinePanel* timeline_ = nullptr;
 };
 

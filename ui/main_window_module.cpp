@@ -11,6 +11,7 @@
 #include "platform/program_folder.h"
 #include "session/module_controller.h"
 #include "text/text_ids.h"
+#include "ui/car_panel.h"
 #include "ui/connecting_notice.h"
 #include "ui/main_window.h"
 
@@ -31,7 +32,7 @@ void MainWindow::setUpModule() {
 
     connect(module_, &ModuleController::identityChanged, this,
             [this](const QString& type) { vehicle_.setModuleType(type); });
-    connect(module_, &ModuleController::statusTextChanged, labInfo_, &QLabel::setText);
+    connect(module_, &ModuleController::statusTextChanged, car_, &CarPanel::setStatusText);
     connect(module_, &ModuleController::progressChanged, this, [this](int value, int maximum) {
         sendProgress_->setMaximum(maximum);
         sendProgress_->setValue(value);
@@ -55,7 +56,7 @@ void MainWindow::setUpModule() {
         for (int i = kFirstPortNumber; i <= kLastPortNumber; ++i)
             portItems_[i]->setChecked(i == chosen);
     });
-    connect(module_, &ModuleController::portLabelChanged, labPort_, &QLabel::setText);
+    connect(module_, &ModuleController::portLabelChanged, car_, &CarPanel::setPortText);
 
     for (int i = kFirstPortNumber; i <= kLastPortNumber; ++i)
         connect(portItems_[i], &QAction::triggered, this, [this, i] { portClick(i); });
@@ -128,7 +129,7 @@ bool MainWindow::deferCloseForModule() {
     // The exchange runs to its end (an upload sends its end frame, so the module is not left
     // waiting); the window closes when the controller reports it.
     closeAfterExchange_ = true;
-    labInfo_->setText(texts_.entry(text::ClosingAfterExchange));
+    car_->setStatusText(texts_.entry(text::ClosingAfterExchange));
     return true;
 }
 

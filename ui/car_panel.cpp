@@ -1,0 +1,122 @@
+#include "ui/car_panel.h"
+
+#include <QLabel>
+
+#include "car/car_layout.h"
+#include "car/lamp_model.h"
+#include "platform/app_info.h"
+#include "session/editing_session.h"
+#include "ui/corner_picture.h"
+
+namespace vireo {
+
+namespace {
+const char* const kPictureName[5] = {"", "imaVR", "imaVL", "imaHL", "imaHR"};
+
+QLabel* namedLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    return label;
+}
+}  // namespace
+
+CarPanel::CarPanel(EditingSession& session, const LanguageTable& texts,
+                   std::function<EditOptions()> editOptions, QWidget* parent)
+    : QWidget(parent), session_(session), texts_(texts), editOptions_(std::move(editOptions)) {
+    setObjectName(QStringLiteral("carPanel"));
+    setFixedSize(carPanelSize());
+    labInfo_ = namedLabel(this, "labInfo", QStringLiteral(" Nicht verbunden mit Modul"),
+                          QRect(8, 6, 250, 20));
+    labPort_ = namedLabel(this, "labPort", QStringLiteral(" Port: 1"), QRect(262, 6, 70, 20));
+    labX_ = namedLabel(this, "labX", QStringLiteral("x"), QRect(334, 6, 30, 20));
+    labY_ = namedLabel(this, "labY", QStringLiteral("y"), QRect(366, 6, 30, 20));
+    showCoordinates(false);
+    for (int c = 1; c <= 4; ++c) {
+        auto* picture = new CornerPicture(this);
+        picture->setObjectName(QString::fromLatin1(kPictureName[c]));
+        picture->setGeometry(cornerPictureRect(c));
+        pictures_[c] = picture;
+        connect(picture, &CornerPicture::mouseMoved, this, [this, c](float x, float y) {
+            session_.pictureMouse(c, kNoButton, x, y, editOptions_());
+        });
+        connect(picture, &CornerPicture::mousePressed, this,
+                [this, c](int button, float x, float y) {
+                    session_.pictureMouse(c, button, x, y, editOptions_());
+                });
+    }
+    plateFront_ = namedLabel(this, "picNummernschild_V", QString(), QRect(164, 211, 89, 19));
+    plateFrontLabel_ = namedLabel(plateFront_, "labNummernschild_V", kCompany, QRect(0, 0, 89, 19));
+    plateFrontLabel_->setAlignment(Qt::AlignCenter);
+    plateRear_ = namedLabel(this, "picNummernschild_H", QString(), QRect(164, 426, 86, 16));
+    for (QLabel* plate : {plateFront_, plateRear_}) plate->raise();
+
+    connect(&session_, &EditingSession::cornersChanged, this, [this](const QList<int>& corners) {
+        for (int corner : corners) drawCorner(corner);
+    });
+    connect(&session_, &EditingSession::pictureActions, this, &CarPanel::applyPictureActions);
+    connect(&session_, &EditingSession::mousePosition, this,
+            [this](const QString& x, const QString& y) {
+                if (!labX_->isVisible()) return;
+                labX_->setText(x);
+                labY_->setText(y);
+            });
+    connect(&session_, &EditingSession::setupChanged, this, &CarPanel::placeNumberPlates);
+    placeNumberPlates();
+}
+
+void CarPanel::setStatusText(const QString& text) {
+    labInfo_->setText(text);
+}
+
+void CarPanel::setPortText(const QString& text) {
+    labPort_->setText(text);
+}
+
+void CarPanel::showCoordinates(bool shown) {
+    labX_->setVisible(shown);
+    labY_->setVisible(shown);
+}
+
+void CarPanel::drawCorner(int corner) {
+    const int number =
+        pictureNumber(session_.setup().base(corner), lampByte(session_.lamps(), corner));
+    pictures_[corner]->setPicture(store_.picture(number, devicePixelRatioF()));
+}
+
+void CarPanel::placeNumberPlates() {
+    const qreal dpr = devicePixelRatioF();
+    const VehicleSetup& setup = session_.setup();
+    if (!setup.nummernschildV.isEmpty()) {
+        plateFront_->setGeometry(setup.nummernschildV);
+        plateFrontLabel_->setGeometry(plateFront_->rect());
+    }
+    if (!setup.nummernschildH.isEmpty()) plateRear_->setGeometry(setup.nummernschildH);
+    plateFront_->setPixmap(QPixmap::fromImage(
+        store_.numberPlate(PictureStore::Plate::Front, plateFront_->size(), dpr)));
+    plateRear_->setPixmap(
+        QPixmap::fromImage(store_.numberPlate(PictureStore::Plate::Rear, plateRear_->size(), dpr)));
+}
+
+void CarPanel::applyPictureActions(const EditActions& actions) {
+    for (const EditAction& a : actions) {
+        switch (a.kind) {
+            case EditAction::Kind::SetToolTip:
+                pictures_[a.corner]->setToolTipText(a.toolTip(texts_));
+                break;
+            case EditAction::Kind::InvertOutline:
+                pictures_[a.corner]->invertOutline(a.rect);
+                break;
+            case EditAction::Kind::CopyOutline:
+                pictures_[a.corner]->drawOutline(a.rect, a.colour);
+                break;
+            case EditAction::Kind::RedrawCorner:
+                drawCorner(a.corner);
+                break;
+            case EditAction::Kind::AutoAppend:
+                break;  // the session runs it
+        }
+    }
+}
+
+}  // namespace vireo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "car/lamp_editor.h"
+#include "car/picture_store.h"
+
+class QLabel;
+
+namespace vireo {
+
+class CornerPicture;
+class EditingSession;
+class LanguageTable;
+
+// The car: the four corner pictures at their fixed places, the number plates, the status line
+// (labInfo), the port label and the developer's coordinate labels. It shows the lamps and the
+// vehicle the session reports and hands it the mouse on the pictures.
+class CarPanel : public QWidget {
+    Q_OBJECT
+  public:
+    // `editOptions` is read at every mouse event: the activation area and "Autom.".
+    CarPanel(EditingSession& session, const LanguageTable& texts,
+             std::function<EditOptions()> editOptions, QWidget* parent = nullptr);
+
+    // labInfo: the connection with the module, and other passing states.
+    void setStatusText(const QString& text);
+    // labPort: " Port: n".
+    void setPortText(const QString& text);
+    // Developer mode shows the mouse position over a picture.
+    void showCoordinates(bool shown);
+
+  private:
+    void drawCorner(int corner);
+    void placeNumberPlates();
+    void applyPictureActions(const EditActions& actions);
+
+    EditingSession& session_;
+    const LanguageTable& texts_;
+    std::function<EditOptions()> editOptions_;
+    PictureStore store_;
+    std::array<CornerPicture*, 5> pictures_{};  // index = corner 1..4
+    QLabel* plateFront_ = nullptr;
+    QLabel* plateFrontLabel_ = nullptr;
+    QLabel* plateRear_ = nullptr;
+    QLabel* labX_ = nullptr;
+    QLabel* labY_ = nullptr;
+    QLabel* labInfo_ = nullptr;
+    QLabel* labPort_ = nullptr;
+};
+
+}  // namespace vireo
