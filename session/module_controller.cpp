@@ -11,6 +11,7 @@
 #include "module/port_choice.h"
 #include "module/upload_image.h"
 #include "platform/app_info.h"
+#include "platform/silent_prompter.h"
 #include "session/module_line.h"
 #include "session/module_reports.h"
 #include "text/text_ids.h"
@@ -22,19 +23,12 @@ namespace {
 
 // The prompter of a job on the line: its messages go to the controller's thread as reports.
 // Nothing on the module side asks the user, so questions and dialogs answer "no".
-class ReportingPrompter : public Prompter {
+class ReportingPrompter : public SilentPrompter {
   public:
     explicit ReportingPrompter(ModuleReports& reports) : reports_(reports) {}
     void message(const QString& text, const QString& title, PromptIcon icon) override {
         emit reports_.message(text, title, icon);
     }
-    bool question(const QString&, const QString&) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
 
   private:
     ModuleReports& reports_;
