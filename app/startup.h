@@ -19,6 +19,8 @@ class MainWindow;
 struct StartupFlow {
     AppContext context;
     std::function<std::optional<QString>(const QStringList& languages)> chooseLanguage;
+    // Runs when the main window shows, after the splash's minimum time.
+    std::function<void(MainWindow&)> onShown;
 
     // Runs the flow up to the shown main window; nullptr when the user closed the chooser.
     std::unique_ptr<MainWindow> start();

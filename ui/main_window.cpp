@@ -402,7 +402,12 @@ void MainWindow::buildFace() {
     resize(860, 640);
 }
 
-void MainWindow::load(QWidget* splash) {
+void MainWindow::load(QWidget* splash, std::function<void()> ready) {
+    // The splash closes and the caller goes on (shows the window) when loading is over.
+    const auto finish = [splash = QPointer<QWidget>(splash), ready] {
+        if (splash) splash->close();
+        if (ready) ready();
+    };
     // Developer mode shows the coordinate labels, the region button and the settings reset,
     // and shortens the splash.
     Clock& clock = *context_.clock;
@@ -431,19 +436,20 @@ void MainWindow::load(QWidget* splash) {
     if (outcome == CommandLineOutcome::Damaged) {
         context_.prompter->message(texts_.entry(text::ChecksumWrong), texts_.entry(text::FileError),
                                    PromptIcon::Warning);
-        if (splash) splash->close();
+        finish();
         return;
     }
     if (outcome == CommandLineOutcome::Failed) {
         // A start never stops on a load failure: the first layout reports it.
         ladefehler_ = true;
-        if (splash) splash->close();
+        finish();
         return;
     }
 
-    // The splash stays for its minimum time, measured on a monotonic clock.
-    while (clock.nowMs() < splashEnd) clock.wait(static_cast<int>(splashEnd - clock.nowMs()));
-    if (splash) splash->close();
+    // The splash stays for its minimum time, measured on a monotonic clock; nothing waits for
+    // it meanwhile.
+    clock.singleShot(static_cast<int>(std::max<qint64>(0, splashEnd - clock.nowMs())), this,
+                     finish);
 }
 
 void MainWindow::applyStartupSettings(const StartupSettings& s) {

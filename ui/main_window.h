@@ -52,9 +52,9 @@ class MainWindow : public QMainWindow {
     explicit MainWindow(const AppContext& context, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Form_Load: loads settings, language and a command-line file; waits out the splash's
-    // minimum time and closes the splash (when given).
-    void load(QWidget* splash);
+    // Form_Load: loads settings, language and a command-line file. The splash (when given)
+    // closes once its minimum time is over, then `ready` runs; a failed load ends at once.
+    void load(QWidget* splash, std::function<void()> ready = {});
 
     // Public procedures other windows call.
     void lichtAus();
