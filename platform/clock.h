@@ -8,12 +8,14 @@ class QObject;
 namespace vireo {
 
 // Time as the program waits for it: a monotonic clock (so midnight or a changed system time
-// cannot stall a wait) and waits that keep the user interface live.
+// cannot stall a wait). The window's thread never waits: it sets timers (singleShot). Waits
+// block the calling thread, and belong on a thread that has nothing else to serve meanwhile
+// (the serial line's, a command-line tool's).
 class Clock {
   public:
     virtual ~Clock() = default;
     virtual qint64 nowMs() const = 0;
-    // Waits the given time while pending window events run.
+    // Blocks the calling thread for the given time.
     virtual void wait(int ms) = 0;
     // Runs `then` once, ms from now, on the thread of `context`, unless `context` is gone by
     // then. Nothing waits meanwhile: the caller returns at once.
@@ -27,13 +29,10 @@ class SteadyClock : public Clock {
     void singleShot(int ms, QObject* context, std::function<void()> then) override;
 };
 
-// A clock whose waits block the calling thread and run no events: for a worker thread, where
-// nothing waits to be handled meanwhile.
-class SleepingClock : public Clock {
+// The clock of a thread without an event loop (the serial line's): a timer there is a wait, then
+// the function.
+class SleepingClock : public SteadyClock {
   public:
-    qint64 nowMs() const override;
-    void wait(int ms) override;
-    // A thread without events to run waits the time out, then runs `then`.
     void singleShot(int ms, QObject* context, std::function<void()> then) override;
 };
 
