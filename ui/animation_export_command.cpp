@@ -9,8 +9,8 @@
 
 #include "platform/app_info.h"
 #include "platform/prompter.h"
+#include "session/editing_session.h"
 #include "text/text_ids.h"
-#include "ui/main_window.h"
 
 namespace vireo {
 
@@ -31,9 +31,16 @@ struct AnimationExportCommand::Job {
     AnimationOutcome outcome;
 };
 
-AnimationExportCommand::AnimationExportCommand(MainWindow& window, Prompter& prompter,
-                                               QAction& action)
-    : QObject(&window), window_(window), prompter_(prompter), action_(action) {
+AnimationExportCommand::AnimationExportCommand(EditingSession& session, const LanguageTable& texts,
+                                               std::function<QString()> documentPath,
+                                               Prompter& prompter, QAction& action, QWidget* window)
+    : QObject(window),
+      session_(session),
+      texts_(texts),
+      documentPath_(std::move(documentPath)),
+      prompter_(prompter),
+      action_(action),
+      window_(window) {
     setObjectName(QStringLiteral("AnimationExport"));
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(kProgressPollMs);
@@ -51,24 +58,24 @@ AnimationExportCommand::~AnimationExportCommand() {
 }
 
 void AnimationExportCommand::applyLanguage() {
-    action_.setText(window_.texts().entry(text::ExportAnimationMenu));
+    action_.setText(texts_.entry(text::ExportAnimationMenu));
 }
 
 QString AnimationExportCommand::proposedPath() const {
-    const QString document = window_.dateiPfad();
+    const QString document = documentPath_();
     const QString gif = QStringLiteral(".gif");
     if (document.isEmpty())
-        return QDir::home().filePath(window_.texts().entry(text::AnimationFileName) + gif);
+        return QDir::home().filePath(texts_.entry(text::AnimationFileName) + gif);
     const QFileInfo info(document);
     return info.dir().filePath(info.completeBaseName() + gif);
 }
 
 void AnimationExportCommand::run() {
     if (worker_) return;
-    const LanguageTable& texts = window_.texts();
+    const LanguageTable& texts = texts_;
     auto job = std::make_shared<Job>();
-    job->request.rows = window_.editor().sequence(window_.activeSequence());
-    job->request.vehicle = window_.vehicleSetup();
+    job->request.rows = session_.activeRows();
+    job->request.vehicle = session_.setup();
     if (animationPlan(job->request.rows, 0, job->request.limit).frames.isEmpty()) {
         prompter_.message(texts.entry(text::NothingToShow), texts.entry(text::ExportAnimationTitle),
                           PromptIcon::Information);
@@ -95,9 +102,9 @@ void AnimationExportCommand::run() {
     QTimer::singleShot(kProgressDelayMs, this, [this, job] {
         // Still the same export, and still running: show how far it is.
         if (job_ != job || progress_) return;
-        const LanguageTable& t = window_.texts();
+        const LanguageTable& t = texts_;
         progress_ = new QProgressDialog(t.entry(text::WritingAnimation), t.entry(text::Cancel), 0,
-                                        100, &window_);
+                                        100, window_);
         progress_->setObjectName(QStringLiteral("AnimationProgress"));
         progress_->setWindowTitle(t.entry(text::ExportAnimationTitle));
         progress_->setWindowModality(Qt::WindowModal);
@@ -134,14 +141,14 @@ void AnimationExportCommand::report() {
     action_.setEnabled(true);
     const AnimationOutcome& outcome = job->outcome;
     if (outcome.status == AnimationOutcome::Status::Failed) {
-        const LanguageTable& t = window_.texts();
+        const LanguageTable& t = texts_;
         prompter_.message(QStringLiteral("%1\n%2\n%3")
                               .arg(t.entry(text::AnimationNotWritten),
                                    QDir::toNativeSeparators(job->path), outcome.error),
                           t.entry(text::ExportAnimationTitle), PromptIcon::Warning);
     } else if (outcome.status == AnimationOutcome::Status::Written) {
         emit statusText(
-            window_.texts().entry(text::AnimationWritten).arg(QDir::toNativeSeparators(job->path)));
+            texts_.entry(text::AnimationWritten).arg(QDir::toNativeSeparators(job->path)));
     }
     emit finished(outcome.status);
 }

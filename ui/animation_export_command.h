@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "files/animation_export.h"
@@ -11,21 +12,26 @@ class QAction;
 class QProgressDialog;
 class QThread;
 class QTimer;
+class QWidget;
 
 namespace vireo {
 
-class MainWindow;
+class EditingSession;
+class LanguageTable;
 class Prompter;
 
 // "Animation exportieren…" of the file menu: asks where to write (proposing the document's name
 // with ".gif"), then writes the playback of the sequence shown (optAuf_Zu) as an animated GIF on
 // a worker thread, so the window stays responsive. A progress dialog with a cancel button shows
 // when writing takes more than a moment; the file is written through QSaveFile, and a failure
-// is reported with its reason.
+// is reported with its reason. It reads the sequence shown and the vehicle from the session, and
+// the document's path through `documentPath`; `window` parents it and its progress dialog.
 class AnimationExportCommand : public QObject {
     Q_OBJECT
   public:
-    AnimationExportCommand(MainWindow& window, Prompter& prompter, QAction& action);
+    AnimationExportCommand(EditingSession& session, const LanguageTable& texts,
+                           std::function<QString()> documentPath, Prompter& prompter,
+                           QAction& action, QWidget* window);
     // Cancels a running export and waits for its thread.
     ~AnimationExportCommand() override;
 
@@ -49,9 +55,12 @@ class AnimationExportCommand : public QObject {
     void report();
     QString proposedPath() const;
 
-    MainWindow& window_;
+    EditingSession& session_;
+    const LanguageTable& texts_;
+    std::function<QString()> documentPath_;
     Prompter& prompter_;
     QAction& action_;
+    QWidget* window_;
     std::shared_ptr<Job> job_;
     QThread* worker_ = nullptr;
     QTimer* progressTimer_ = nullptr;

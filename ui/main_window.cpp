@@ -105,7 +105,9 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     setUpFiles();
     setUpModule();
     setUpTimeline();
-    animationExport_ = new AnimationExportCommand(*this, *context_.prompter, *exportAnimation_);
+    animationExport_ = new AnimationExportCommand(
+        *session_, texts_, [this] { return dateiPfad(); }, *context_.prompter, *exportAnimation_,
+        this);
     connect(animationExport_, &AnimationExportCommand::statusText, this,
             &MainWindow::showStatusText);
     holdSimulationFrameWidth();
