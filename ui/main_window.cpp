@@ -37,6 +37,8 @@
 #include "ui/dialogs/frm_parameter.h"
 #include "ui/editor_scroll_area.h"
 #include "ui/input_hold.h"
+#include "ui/named_widgets.h"
+#include "ui/sequence_panel.h"
 #include "ui/standard_shortcuts.h"
 #include "ui/timeline_panel.h"
 
@@ -49,18 +51,6 @@ QAction* namedAction(QObject* parent, const char* name, const QString& text) {
     auto* action = new QAction(text, parent);
     action->setObjectName(QString::fromLatin1(name));
     return action;
-}
-
-QPushButton* namedButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QGroupBox* namedFrame(QWidget* parent, const char* name, const QString& title) {
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    return frame;
 }
 
 const QString kNeu = QStringLiteral("Neu");
@@ -110,7 +100,6 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
         this);
     connect(animationExport_, &AnimationExportCommand::statusText, this,
             &MainWindow::showStatusText);
-    holdSimulationFrameWidth();
 }
 
 void MainWindow::showStatusText(const QString& text) {
@@ -125,13 +114,6 @@ void MainWindow::showStatusText(const QString& text) {
     bar->show();
     constexpr int kStatusShownMs = 10000;
     bar->showMessage(text, kStatusShownMs);
-}
-
-void MainWindow::holdSimulationFrameWidth() {
-    // The captions while a sequence plays may be shorter than the idle ones; the frame keeps the
-    // idle width so the controls beside and above it do not move during playback.
-    frames_[1]->setMinimumWidth(0);
-    frames_[1]->setMinimumWidth(frames_[1]->sizeHint().width());
 }
 
 MainWindow::~MainWindow() {
@@ -250,120 +232,16 @@ void MainWindow::buildFace() {
     car_ = new CarPanel(
         *session_, texts_,
         [this] {
-            return EditOptions{frmEigenschaften_->activationArea(),
-                               chkAutomatichWeiter_->isChecked()};
+            return EditOptions{frmEigenschaften_->activationArea(), sequence_->autoAppend()};
         },
         central);
     row->addWidget(car_, 0, Qt::AlignTop);
 
     // The table side.
-    auto* side = new QVBoxLayout;
-    side->setContentsMargins(0, 8, 0, 0);
-    row->addLayout(side, 1);
+    sequence_ = new SequencePanel(*session_, texts_, central);
+    row->addWidget(sequence_, 1);
+    connect(sequence_, &SequencePanel::tableMenuRequested, this, &MainWindow::showTableMenu);
 
-    frames_[4] = namedFrame(central, "Frame4", QStringLiteral(" Fernbedienung"));
-    auto* remote = new QHBoxLayout(frames_[4]);
-    const QString remoteCaptions[2] = {QStringLiteral("Öffnen"), QStringLiteral("Schliessen")};
-    for (int s = 0; s < 2; ++s) {
-        optAufZu_[s] = new QRadioButton(remoteCaptions[s], frames_[4]);
-        optAufZu_[s]->setObjectName(QStringLiteral("optAuf_Zu_%1").arg(s));
-        remote->addWidget(optAufZu_[s]);
-    }
-    optAufZu_[0]->setChecked(true);
-    side->addWidget(frames_[4]);
-
-    lists_ = new QStackedWidget(central);
-    for (int s = 0; s < 2; ++s) {
-        auto* list = new QTreeWidget(lists_);
-        list->setObjectName(QStringLiteral("List1_%1").arg(s));
-        list->setColumnCount(2);
-        list->setHeaderLabels({texts_.entry(text::IntervalColumn), texts_.entry(text::LoopColumn)});
-        list->setRootIsDecorated(false);
-        list->setUniformRowHeights(true);
-        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        list->setContextMenuPolicy(Qt::CustomContextMenu);
-        list->header()->setStretchLastSection(true);
-        list->setColumnWidth(0, 90);
-        list1_[s] = list;
-        lists_->addWidget(list);
-    }
-    side->addWidget(lists_, 1);
-
-    labPos_ = new QLabel(QStringLiteral("Position 0"), central);
-    labPos_->setObjectName(QStringLiteral("labPos"));
-    side->addWidget(labPos_);
-
-    auto* timeRow = new QHBoxLayout;
-    sliderZeitein_ = new QSlider(Qt::Horizontal, central);
-    sliderZeitein_->setObjectName(QStringLiteral("sliderZeitein"));
-    sliderZeitein_->setRange(1, 100);
-    sliderZeitein_->setSingleStep(1);
-    sliderZeitein_->setPageStep(5);
-    labZeitein_ = new QLabel(QStringLiteral(" Sec ein/aus"), central);
-    labZeitein_->setObjectName(QStringLiteral("labZeitein"));
-    labZeitein_->setMinimumWidth(110);
-    timeRow->addWidget(sliderZeitein_, 1);
-    timeRow->addWidget(labZeitein_);
-    side->addLayout(timeRow);
-    connect(sliderZeitein_, &QSlider::valueChanged, this, &MainWindow::updateOnTimeLabel);
-    connect(sliderZeitein_, &QSlider::valueChanged, session_, &EditingSession::setOnTime);
-
-    auto* appendRow = new QHBoxLayout;
-    cmdWeiter_ = namedButton(central, QStringLiteral("cmdWeiter"),
-                             QStringLiteral("        Speichern und weiter"));
-    cmdWeiter_->setToolTip(QStringLiteral("( Space Taste )"));
-    chkAutomatichWeiter_ = new QCheckBox(QStringLiteral("Autom."), central);
-    chkAutomatichWeiter_->setObjectName(QStringLiteral("chkAutomatichWeiter"));
-    chkAutomatichWeiter_->setToolTip(QStringLiteral("Autoamtisch weiter mit linker Maustaste"));
-    connect(chkAutomatichWeiter_, &QCheckBox::toggled, this, &MainWindow::updateAutoColour);
-    updateAutoColour();
-    appendRow->addWidget(cmdWeiter_, 1);
-    appendRow->addWidget(chkAutomatichWeiter_);
-    side->addLayout(appendRow);
-
-    auto* frameGrid = new QGridLayout;
-    frames_[2] = namedFrame(central, "Frame2", QStringLiteral(" Bearbeiten "));
-    {
-        auto* l = new QVBoxLayout(frames_[2]);
-        cmdAendern_ =
-            namedButton(frames_[2], QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"));
-        cmdAendern_->setToolTip(QStringLiteral("Werte in der Tabelle überschreiben"));
-        cmdEinfuegen_ = namedButton(frames_[2], QStringLiteral("cmdEinfügen"),
-                                    QStringLiteral("Zeile &einfügen"));
-        cmdLoeschen_ = namedButton(frames_[2], QStringLiteral("cmdLöschen"),
-                                   QStringLiteral("Zeile(n) &löschen"));
-        l->addWidget(cmdAendern_);
-        l->addWidget(cmdEinfuegen_);
-        l->addWidget(cmdLoeschen_);
-    }
-    frames_[3] = namedFrame(central, "Frame3", QStringLiteral(" Schleife"));
-    {
-        auto* l = new QVBoxLayout(frames_[3]);
-        cmdSchleife_ = namedButton(frames_[3], QStringLiteral("cmdSchleife"),
-                                   QStringLiteral("Schleife erstellen"));
-        cmdSchleife_->setToolTip(QStringLiteral("Erstellt eine Schleife auf die makierten Zeilen"));
-        cmdSchleifeL_ = namedButton(frames_[3], QStringLiteral("cmdSchleife_L"),
-                                    QStringLiteral("Schleife löschen"));
-        cmdSchleifeL_->setToolTip(QStringLiteral("Löscht eine Schleife"));
-        l->addWidget(cmdSchleife_);
-        l->addWidget(cmdSchleifeL_);
-        l->addStretch();
-    }
-    frames_[1] = namedFrame(central, "Frame1", QStringLiteral(" Simulation "));
-    {
-        auto* l = new QVBoxLayout(frames_[1]);
-        cmdSilulation_ = namedButton(frames_[1], QStringLiteral("cmdSilulation"),
-                                     QStringLiteral("Simula&tion |>"));
-        cmdSilulation_->setToolTip(QStringLiteral("Starte von vorne"));
-        cmdSimWeiter_ = namedButton(frames_[1], QStringLiteral("cmdSimWeiter"),
-                                    QStringLiteral("Simulation >>"));
-        cmdSimWeiter_->setToolTip(QStringLiteral("Start von Aktueller Position"));
-        cmdLichtaus_ = namedButton(frames_[1], QStringLiteral("cmdLichtaus"),
-                                   QStringLiteral("Alle Lampen &aus"));
-        l->addWidget(cmdSilulation_);
-        l->addWidget(cmdSimWeiter_);
-        l->addWidget(cmdLichtaus_);
-    }
     frames_[5] = namedFrame(central, "Frame5", QStringLiteral(" Daten "));
     {
         auto* l = new QVBoxLayout(frames_[5]);
@@ -391,15 +269,9 @@ void MainWindow::buildFace() {
         l->addWidget(cmdBereiche_);
         l->addStretch();
     }
-    frameGrid->addWidget(frames_[2], 0, 0);
-    frameGrid->addWidget(frames_[3], 0, 1);
-    frameGrid->addWidget(frames_[1], 1, 0);
-    frameGrid->addWidget(frames_[5], 1, 1);
-    frameGrid->addWidget(frames_[6], 2, 0, 1, 2);
-    side->addLayout(frameGrid);
+    sequence_->addFrames(frames_[5], frames_[6]);
 
     connect(cmdExit_, &QPushButton::clicked, this, &MainWindow::close);
-    connect(cmdLichtaus_, &QPushButton::clicked, this, &MainWindow::lichtAus);
 
     resize(860, 640);
 }
@@ -458,10 +330,10 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
     if (s.port) port_ = *s.port;
     car_->setPortText(s.portLabel);
     for (int i = 1; i <= 20; ++i) portItems_[i]->setChecked(s.portTicks[i - 1]);
-    if (s.autoAppend) chkAutomatichWeiter_->setChecked(*s.autoAppend);
+    if (s.autoAppend) sequence_->setAutoAppend(*s.autoAppend);
     frmEigenschaften_->showSettings(s);
-    if (s.slider) sliderZeitein_->setValue(*s.slider);
-    updateOnTimeLabel();
+    if (s.slider) sequence_->setOnTime(*s.slider);
+    sequence_->updateOnTimeLabel();
     vehicle_.setHoldTimes(s.welcomeHold.value_or(-1), s.goodbyeHold.value_or(-1));
     erststart_ = s.firstStart;
     // Stored values that could not be used are replaced in the store too, so the user hears of
@@ -474,17 +346,6 @@ void MainWindow::applyVehicle(const QString& model, const QString& options) {
     vehicle_.restore(model, options);
     modellauswahl();
     lichtAus();
-}
-
-void MainWindow::updateOnTimeLabel() {
-    labZeitein_->setText(onTimeCaption(sliderZeitein_->value(), texts_));
-}
-
-void MainWindow::updateAutoColour() {
-    QPalette pal = chkAutomatichWeiter_->palette();
-    pal.setColor(QPalette::WindowText,
-                 chkAutomatichWeiter_->isChecked() ? QColor(255, 0, 0) : QColor(64, 64, 64));
-    chkAutomatichWeiter_->setPalette(pal);
 }
 
 void MainWindow::language() {
@@ -521,7 +382,7 @@ void MainWindow::chooseLanguageItem(int index) {
     sprache_ = item->text();
     item->setChecked(true);
     applyLanguage(false);
-    updateOnTimeLabel();
+    sequence_->updateOnTimeLabel();
 }
 
 void MainWindow::applyLanguage(bool startup) {
@@ -567,40 +428,16 @@ void MainWindow::applyLanguage(bool startup) {
     help_->setText(t.entry(text::StartHelp));
     bereich_->setText(t.entry(text::ShowAreas));
     for (int i = 1; i <= 4; ++i) listMenu_[i]->setText(t.entry(text::ListMenuItemFirst + i - 1));
-    cmdSilulation_->setText(t.entry(text::Simulation));
-    cmdSimWeiter_->setText(t.entry(text::SimulationOnward));
-    cmdLichtaus_->setText(t.entry(text::AllLampsOff));
-    cmdAendern_->setText(t.entry(text::Change));
-    cmdEinfuegen_->setText(t.entry(text::InsertRow));
-    cmdLoeschen_->setText(t.entry(text::DeleteRows));
-    cmdSchleife_->setText(t.entry(text::CreateLoop));
-    cmdSchleifeL_->setText(t.entry(text::DeleteLoop));
+    sequence_->applyLanguage();
     cmdSpeicherbedarf_->setText(t.entry(text::MemoryRequired));
     cmdDaten_->setText(t.entry(text::SendData));
     cmdExit_->setText(t.entry(text::Exit));
-    cmdWeiter_->setText(t.entry(text::SaveAndNext));
-    optAufZu_[0]->setText(t.entry(text::RemoteUnlock));
-    optAufZu_[1]->setText(t.entry(text::RemoteLock));
-    chkAutomatichWeiter_->setText(t.entry(text::AutoAppend));
     car_->setStatusText(t.entry(text::NotConnected));
-    for (int i = 1; i <= 6; ++i) frames_[i]->setTitle(t.entry(text::FrameTitleFirst + i - 1));
-    for (QTreeWidget* list : list1_)
-        list->setHeaderLabels({t.entry(text::IntervalColumn), t.entry(text::LoopColumn)});
-    // The windows carry the German tool tips built in; other languages replace them here.
-    const std::pair<QWidget*, int> toolTips[] = {{cmdWeiter_, text::ToolTipSaveAndNext},
-                                                 {chkAutomatichWeiter_, text::ToolTipAutoAppend},
-                                                 {cmdAendern_, text::ToolTipChange},
-                                                 {cmdSchleife_, text::ToolTipCreateLoop},
-                                                 {cmdSchleifeL_, text::ToolTipDeleteLoop},
-                                                 {cmdSilulation_, text::ToolTipSimulation},
-                                                 {cmdSimWeiter_, text::ToolTipSimulationOnward}};
-    for (const auto& [widget, entry] : toolTips) widget->setToolTip(t.entry(entry));
-    updateOnTimeLabel();
+    for (int i = 5; i <= 6; ++i) frames_[i]->setTitle(t.entry(text::FrameTitleFirst + i - 1));
     frmEigenschaften_->applyCaptions(t);
     frmParameter_->applyCaptions(t);
     updateUndoCaptions();
     updateVehicleChoiceText();
-    holdSimulationFrameWidth();
     applyMenuMnemonics();
 }
 
@@ -708,7 +545,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // False when the window must stay open because the save the user asked for did not happen.
 bool MainWindow::queryUnload() {
-    context_.settings->write(k::kSlider, QString::number(sliderZeitein_->value()));
+    context_.settings->write(k::kSlider, QString::number(sequence_->onTime()));
     return askAboutChangesOnClose();
 }
 

@@ -35,6 +35,7 @@ namespace vireo {
 
 class AnimationExportCommand;
 class CarPanel;
+class SequencePanel;
 class FileMenu;
 class FrmEigenschaften;
 class FrmParameter;
@@ -122,8 +123,6 @@ class MainWindow : public QMainWindow {
     bool queryUnload();
     void chooseLanguageItem(int index);
     void clearSettings();
-    void updateOnTimeLabel();
-    void updateAutoColour();
     void firstStartSequence();
     void registerFileType();
     void konfigClick();
@@ -137,13 +136,9 @@ class MainWindow : public QMainWindow {
     // The lamp timeline and the memory meter below the face (main_window_timeline.cpp).
     void setUpTimeline();
 
-    // The sequence table (main_window_table.cpp): steps, editing, loops, undo and playback.
+    // The table's commands in the menus (main_window_table.cpp): copy, cut, paste, undo, redo.
     void setUpTable();
-    QTreeWidget* activeList() const { return list1_[session_->activeSequence()]; }
-    void showStep();
-    void showActiveSequence(int s);
-    void showSelection(int s, const Selection& selection);
-    void showTableMenu(const QPoint& pos);
+    void showTableMenu(const QPoint& globalPos);
     // The enabled states of the table's actions (copy, cut, paste, paste at the end), shared by
     // the context menu, the Edit menu, their shortcuts and the timeline.
     void refreshTableActions();
@@ -241,26 +236,11 @@ class MainWindow : public QMainWindow {
     // Car
     CarPanel* car_ = nullptr;
 
-    // Sequence table
-    QStackedWidget* lists_ = nullptr;
-    std::array<QTreeWidget*, 2> list1_{};
-    std::array<QRadioButton*, 2> optAufZu_{};
-    QSlider* sliderZeitein_ = nullptr;
-    QLabel* labZeitein_ = nullptr;
-    QLabel* labPos_ = nullptr;
-    QPushButton* cmdWeiter_ = nullptr;
-    QCheckBox* chkAutomatichWeiter_ = nullptr;
+    // The table side
+    SequencePanel* sequence_ = nullptr;
 
-    // Frames and buttons
-    std::array<QGroupBox*, 7> frames_{};  // Frame1..Frame6
-    QPushButton* cmdSilulation_ = nullptr;
-    QPushButton* cmdSimWeiter_ = nullptr;
-    QPushButton* cmdLichtaus_ = nullptr;
-    QPushButton* cmdAendern_ = nullptr;
-    QPushButton* cmdEinfuegen_ = nullptr;
-    QPushButton* cmdLoeschen_ = nullptr;
-    QPushButton* cmdSchleife_ = nullptr;
-    QPushButton* cmdSchleifeL_ = nullptr;
+    // Frames and buttons of the window's own: data (Frame5) and program (Frame6)
+    std::array<QGroupBox*, 7> frames_{};  // Frame5, Frame6 at their numbers
     QPushButton* cmdSpeicherbedarf_ = nullptr;
     QPushButton* cmdDaten_ = nullptr;
     QPushButton* cmdExit_ = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/dialogs/frm_parameter.h"
 #include "ui/input_hold.h"
 #include "ui/main_window.h"
+#include "ui/sequence_panel.h"
 
 namespace vireo {
 
@@ -27,7 +28,7 @@ void MainWindow::setUpCar() {
     connect(session_, &EditingSession::autoAppendStarted, this,
             [this] { appendHold_ = std::make_unique<InputHold>(this); });
     connect(session_, &EditingSession::autoAppendFinished, this, [this] {
-        cmdWeiter_->setFocus();
+        sequence_->focusAppend();
         appendHold_.reset();
     });
     const auto showAreas = [this] { session_->showAreas(); };

@@ -5,6 +5,7 @@
 #include "session/file_menu.h"
 #include "session/file_menu_host.h"
 #include "ui/main_window.h"
+#include "ui/sequence_panel.h"
 
 namespace vireo {
 
@@ -30,7 +31,9 @@ class MainWindow::FileCommands : public QObject, public FileMenuHost {
 
     void setWindowTitle(const QString& title) override { window_.setWindowTitle(title); }
 
-    void setPositionLabel(const QString& text) override { window_.labPos_->setText(text); }
+    void setPositionLabel(const QString& text) override {
+        window_.sequence_->setPositionText(text);
+    }
 
   private:
     MainWindow& window_;

@@ -1,6 +1,5 @@
-// The sequence side of the main window: the two lists, the slider, the editing commands, loops,
-// undo and playback. The session decides; this file hands it the user's intents and shows what
-// it reports.
+// The table's commands in the menus: the context menu and the Edit menu share one action per
+// command, with its enabled state decided in one place; undo and redo with their captions.
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,39 +21,6 @@ namespace vireo {
 
 void MainWindow::setUpTable() {
     EditingSession* session = session_;
-    connect(session, &EditingSession::activeSequenceChanged, this, &MainWindow::showActiveSequence);
-    connect(session, &EditingSession::rowsChanged, this,
-            [this](int s) { showRows(list1_[s], editor_.sequence(s)); });
-    connect(session, &EditingSession::selectionChanged, this, &MainWindow::showSelection);
-    connect(session, &EditingSession::positionChanged, labPos_, &QLabel::setText);
-    connect(session, &EditingSession::playbackCaptions, this,
-            [this](const QString& fromStart, const QString& fromHere) {
-                cmdSilulation_->setText(fromStart);
-                cmdSimWeiter_->setText(fromHere);
-            });
-
-    connect(cmdWeiter_, &QPushButton::clicked, session, &EditingSession::appendStep);
-    for (int s = 0; s < 2; ++s) {
-        connect(optAufZu_[s], &QRadioButton::toggled, this, [this, s](bool on) {
-            if (on) session_->chooseSequence(s);
-        });
-        // The user's selection goes to the session; the session's own changes come back
-        // through showSelection, which does not echo them.
-        QTreeWidget* list = list1_[s];
-        const auto selected = [this, s, list] { session_->setSelection(s, selectionOf(list)); };
-        connect(list, &QTreeWidget::itemSelectionChanged, this, selected);
-        connect(list, &QTreeWidget::currentItemChanged, this, selected);
-        connect(list, &QTreeWidget::itemClicked, this, &MainWindow::showStep);
-        connect(list, &QTreeWidget::customContextMenuRequested, this, &MainWindow::showTableMenu);
-    }
-
-    // "Ändern" acts on every activation: a click, Space or Enter on the focused button, or its
-    // Alt letter.
-    connect(cmdAendern_, &QPushButton::clicked, session, &EditingSession::changeRows);
-    connect(cmdEinfuegen_, &QPushButton::clicked, session, &EditingSession::insertRow);
-    connect(cmdLoeschen_, &QPushButton::clicked, session, &EditingSession::deleteRows);
-    connect(cmdSchleife_, &QPushButton::clicked, session, &EditingSession::createLoop);
-    connect(cmdSchleifeL_, &QPushButton::clicked, session, &EditingSession::deleteLoop);
     // One action per table command, in the context menu and the Edit menu alike; copy, cut
     // and paste with the platform's usual shortcuts.
     connect(listMenu_[1], &QAction::triggered, session, &EditingSession::copyRows);
@@ -98,9 +64,6 @@ void MainWindow::setUpTable() {
     for (int item = 1; item <= 3; ++item) menuEdit_->addAction(listMenu_[item]);
     menuEdit_->addAction(deleteRows_);
     refreshTableActions();
-
-    connect(cmdSilulation_, &QPushButton::clicked, session, &EditingSession::playFromStart);
-    connect(cmdSimWeiter_, &QPushButton::clicked, session, &EditingSession::playFromHere);
 }
 
 void MainWindow::updateUndoCaptions() {
@@ -116,21 +79,6 @@ void MainWindow::updateUndoCaptions() {
     deleteRows_->setText(texts_.entry(text::DeleteRows));
 }
 
-void MainWindow::showStep() {
-    updateOnTimeLabel();
-    session_->showStep();
-}
-
-void MainWindow::showActiveSequence(int s) {
-    if (!optAufZu_[s]->isChecked()) optAufZu_[s]->setChecked(true);
-    lists_->setCurrentIndex(s);
-}
-
-void MainWindow::showSelection(int s, const Selection& selection) {
-    // The user's own selection is left as the list holds it (a drag in progress keeps its anchor).
-    if (selectionOf(list1_[s]) != selection) selectRows(list1_[s], selection);
-}
-
 void MainWindow::refreshTableActions() {
     // What the context menu offers; with no rows there is no menu, and nothing to act on.
     const TableMenuState state = session_->tableMenuState();
@@ -140,9 +88,9 @@ void MainWindow::refreshTableActions() {
     listMenu_[4]->setEnabled(state.shown && state.pasteAtEndEnabled);
 }
 
-void MainWindow::showTableMenu(const QPoint& pos) {
+void MainWindow::showTableMenu(const QPoint& globalPos) {
     if (!session_->tableMenuState().shown) return;
-    tabelle_->popup(activeList()->viewport()->mapToGlobal(pos));
+    tabelle_->popup(globalPos);
 }
 
 }  // namespace vireo

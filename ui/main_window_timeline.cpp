@@ -13,6 +13,7 @@
 #include "module/upload_image.h"
 #include "ui/main_window.h"
 #include "ui/sequence_list.h"
+#include "ui/sequence_panel.h"
 #include "ui/timeline_panel.h"
 
 namespace vireo {
@@ -42,7 +43,7 @@ void MainWindow::setUpTimeline() {
             });
     connect(view, &TimelineView::selectionChosen, this, [this](Selection selection) {
         session_->setSelection(session_->activeSequence(), selection);
-        showStep();
+        sequence_->showStep();
     });
     connect(view, &TimelineView::showStepRequested, session_, &EditingSession::showRow);
     // Delete, copy, cut and paste act on the shared selection as the table's commands do.

@@ -1,0 +1,278 @@
+#include "ui/sequence_panel.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "sequence/step_table.h"
+#include "session/editing_session.h"
+#include "text/language.h"
+#include "text/text_ids.h"
+#include "ui/named_widgets.h"
+#include "ui/sequence_list.h"
+
+namespace vireo {
+
+SequencePanel::SequencePanel(EditingSession& session, const LanguageTable& texts, QWidget* parent)
+    : QWidget(parent), session_(session), texts_(texts) {
+    setObjectName(QStringLiteral("sequencePanel"));
+    buildWidgets();
+    connectSession();
+    holdSimulationFrameWidth();
+}
+
+void SequencePanel::buildWidgets() {
+    auto* side = new QVBoxLayout(this);
+    side->setContentsMargins(0, 8, 0, 0);
+
+    frames_[4] = namedFrame(this, "Frame4", QStringLiteral(" Fernbedienung"));
+    auto* remote = new QHBoxLayout(frames_[4]);
+    const QString remoteCaptions[2] = {QStringLiteral("Öffnen"), QStringLiteral("Schliessen")};
+    for (int s = 0; s < 2; ++s) {
+        optAufZu_[s] = new QRadioButton(remoteCaptions[s], frames_[4]);
+        optAufZu_[s]->setObjectName(QStringLiteral("optAuf_Zu_%1").arg(s));
+        remote->addWidget(optAufZu_[s]);
+    }
+    optAufZu_[0]->setChecked(true);
+    side->addWidget(frames_[4]);
+
+    lists_ = new QStackedWidget(this);
+    for (int s = 0; s < 2; ++s) {
+        auto* list = new QTreeWidget(lists_);
+        list->setObjectName(QStringLiteral("List1_%1").arg(s));
+        list->setColumnCount(2);
+        list->setHeaderLabels({texts_.entry(text::IntervalColumn), texts_.entry(text::LoopColumn)});
+        list->setRootIsDecorated(false);
+        list->setUniformRowHeights(true);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        list->header()->setStretchLastSection(true);
+        list->setColumnWidth(0, 90);
+        list1_[s] = list;
+        lists_->addWidget(list);
+    }
+    side->addWidget(lists_, 1);
+
+    labPos_ = new QLabel(QStringLiteral("Position 0"), this);
+    labPos_->setObjectName(QStringLiteral("labPos"));
+    side->addWidget(labPos_);
+
+    auto* timeRow = new QHBoxLayout;
+    sliderZeitein_ = new QSlider(Qt::Horizontal, this);
+    sliderZeitein_->setObjectName(QStringLiteral("sliderZeitein"));
+    sliderZeitein_->setRange(1, 100);
+    sliderZeitein_->setSingleStep(1);
+    sliderZeitein_->setPageStep(5);
+    labZeitein_ = new QLabel(QStringLiteral(" Sec ein/aus"), this);
+    labZeitein_->setObjectName(QStringLiteral("labZeitein"));
+    labZeitein_->setMinimumWidth(110);
+    timeRow->addWidget(sliderZeitein_, 1);
+    timeRow->addWidget(labZeitein_);
+    side->addLayout(timeRow);
+
+    auto* appendRow = new QHBoxLayout;
+    cmdWeiter_ = namedButton(this, QStringLiteral("cmdWeiter"),
+                             QStringLiteral("        Speichern und weiter"));
+    cmdWeiter_->setToolTip(QStringLiteral("( Space Taste )"));
+    chkAutomatichWeiter_ = new QCheckBox(QStringLiteral("Autom."), this);
+    chkAutomatichWeiter_->setObjectName(QStringLiteral("chkAutomatichWeiter"));
+    chkAutomatichWeiter_->setToolTip(QStringLiteral("Autoamtisch weiter mit linker Maustaste"));
+    updateAutoColour();
+    appendRow->addWidget(cmdWeiter_, 1);
+    appendRow->addWidget(chkAutomatichWeiter_);
+    side->addLayout(appendRow);
+
+    frameGrid_ = new QGridLayout;
+    frames_[2] = namedFrame(this, "Frame2", QStringLiteral(" Bearbeiten "));
+    {
+        auto* l = new QVBoxLayout(frames_[2]);
+        cmdAendern_ =
+            namedButton(frames_[2], QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"));
+        cmdAendern_->setToolTip(QStringLiteral("Werte in der Tabelle überschreiben"));
+        cmdEinfuegen_ = namedButton(frames_[2], QStringLiteral("cmdEinfügen"),
+                                    QStringLiteral("Zeile &einfügen"));
+        cmdLoeschen_ = namedButton(frames_[2], QStringLiteral("cmdLöschen"),
+                                   QStringLiteral("Zeile(n) &löschen"));
+        l->addWidget(cmdAendern_);
+        l->addWidget(cmdEinfuegen_);
+        l->addWidget(cmdLoeschen_);
+    }
+    frames_[3] = namedFrame(this, "Frame3", QStringLiteral(" Schleife"));
+    {
+        auto* l = new QVBoxLayout(frames_[3]);
+        cmdSchleife_ = namedButton(frames_[3], QStringLiteral("cmdSchleife"),
+                                   QStringLiteral("Schleife erstellen"));
+        cmdSchleife_->setToolTip(QStringLiteral("Erstellt eine Schleife auf die makierten Zeilen"));
+        cmdSchleifeL_ = namedButton(frames_[3], QStringLiteral("cmdSchleife_L"),
+                                    QStringLiteral("Schleife löschen"));
+        cmdSchleifeL_->setToolTip(QStringLiteral("Löscht eine Schleife"));
+        l->addWidget(cmdSchleife_);
+        l->addWidget(cmdSchleifeL_);
+        l->addStretch();
+    }
+    frames_[1] = namedFrame(this, "Frame1", QStringLiteral(" Simulation "));
+    {
+        auto* l = new QVBoxLayout(frames_[1]);
+        cmdSilulation_ = namedButton(frames_[1], QStringLiteral("cmdSilulation"),
+                                     QStringLiteral("Simula&tion |>"));
+        cmdSilulation_->setToolTip(QStringLiteral("Starte von vorne"));
+        cmdSimWeiter_ = namedButton(frames_[1], QStringLiteral("cmdSimWeiter"),
+                                    QStringLiteral("Simulation >>"));
+        cmdSimWeiter_->setToolTip(QStringLiteral("Start von Aktueller Position"));
+        cmdLichtaus_ = namedButton(frames_[1], QStringLiteral("cmdLichtaus"),
+                                   QStringLiteral("Alle Lampen &aus"));
+        l->addWidget(cmdSilulation_);
+        l->addWidget(cmdSimWeiter_);
+        l->addWidget(cmdLichtaus_);
+    }
+    frameGrid_->addWidget(frames_[2], 0, 0);
+    frameGrid_->addWidget(frames_[3], 0, 1);
+    frameGrid_->addWidget(frames_[1], 1, 0);
+    side->addLayout(frameGrid_);
+}
+
+void SequencePanel::addFrames(QWidget* data, QWidget* program) {
+    frameGrid_->addWidget(data, 1, 1);
+    frameGrid_->addWidget(program, 2, 0, 1, 2);
+}
+
+void SequencePanel::connectSession() {
+    EditingSession* session = &session_;
+    connect(session, &EditingSession::activeSequenceChanged, this,
+            &SequencePanel::showActiveSequence);
+    connect(session, &EditingSession::rowsChanged, this,
+            [this](int s) { showRows(list1_[s], session_.document().sequences[s]); });
+    connect(session, &EditingSession::selectionChanged, this, &SequencePanel::showSelection);
+    connect(session, &EditingSession::positionChanged, labPos_, &QLabel::setText);
+    connect(session, &EditingSession::playbackCaptions, this,
+            [this](const QString& fromStart, const QString& fromHere) {
+                cmdSilulation_->setText(fromStart);
+                cmdSimWeiter_->setText(fromHere);
+            });
+
+    connect(sliderZeitein_, &QSlider::valueChanged, this, &SequencePanel::updateOnTimeLabel);
+    connect(sliderZeitein_, &QSlider::valueChanged, session, &EditingSession::setOnTime);
+    connect(chkAutomatichWeiter_, &QCheckBox::toggled, this, &SequencePanel::updateAutoColour);
+    connect(cmdWeiter_, &QPushButton::clicked, session, &EditingSession::appendStep);
+    for (int s = 0; s < 2; ++s) {
+        connect(optAufZu_[s], &QRadioButton::toggled, this, [this, s](bool on) {
+            if (on) session_.chooseSequence(s);
+        });
+        // The user's selection goes to the session; the session's own changes come back
+        // through showSelection, which does not echo them.
+        QTreeWidget* list = list1_[s];
+        const auto selected = [this, s, list] { session_.setSelection(s, selectionOf(list)); };
+        connect(list, &QTreeWidget::itemSelectionChanged, this, selected);
+        connect(list, &QTreeWidget::currentItemChanged, this, selected);
+        connect(list, &QTreeWidget::itemClicked, this, &SequencePanel::showStep);
+        connect(list, &QTreeWidget::customContextMenuRequested, this, [this, list](QPoint pos) {
+            Q_EMIT tableMenuRequested(list->viewport()->mapToGlobal(pos));
+        });
+    }
+
+    // "Ändern" acts on every activation: a click, Space or Enter on the focused button, or its
+    // Alt letter.
+    connect(cmdAendern_, &QPushButton::clicked, session, &EditingSession::changeRows);
+    connect(cmdEinfuegen_, &QPushButton::clicked, session, &EditingSession::insertRow);
+    connect(cmdLoeschen_, &QPushButton::clicked, session, &EditingSession::deleteRows);
+    connect(cmdSchleife_, &QPushButton::clicked, session, &EditingSession::createLoop);
+    connect(cmdSchleifeL_, &QPushButton::clicked, session, &EditingSession::deleteLoop);
+    connect(cmdSilulation_, &QPushButton::clicked, session, &EditingSession::playFromStart);
+    connect(cmdSimWeiter_, &QPushButton::clicked, session, &EditingSession::playFromHere);
+    connect(cmdLichtaus_, &QPushButton::clicked, session, &EditingSession::lampsOff);
+}
+
+int SequencePanel::onTime() const {
+    return sliderZeitein_->value();
+}
+
+void SequencePanel::setOnTime(int tenths) {
+    sliderZeitein_->setValue(tenths);
+}
+
+bool SequencePanel::autoAppend() const {
+    return chkAutomatichWeiter_->isChecked();
+}
+
+void SequencePanel::setAutoAppend(bool on) {
+    chkAutomatichWeiter_->setChecked(on);
+}
+
+void SequencePanel::focusAppend() {
+    cmdWeiter_->setFocus();
+}
+
+void SequencePanel::setPositionText(const QString& text) {
+    labPos_->setText(text);
+}
+
+void SequencePanel::showStep() {
+    updateOnTimeLabel();
+    session_.showStep();
+}
+
+void SequencePanel::showActiveSequence(int s) {
+    if (!optAufZu_[s]->isChecked()) optAufZu_[s]->setChecked(true);
+    lists_->setCurrentIndex(s);
+}
+
+void SequencePanel::showSelection(int s, const Selection& selection) {
+    // The user's own selection is left as the list holds it (a drag in progress keeps its anchor).
+    if (selectionOf(list1_[s]) != selection) selectRows(list1_[s], selection);
+}
+
+void SequencePanel::updateOnTimeLabel() {
+    labZeitein_->setText(onTimeCaption(sliderZeitein_->value(), texts_));
+}
+
+void SequencePanel::updateAutoColour() {
+    QPalette pal = chkAutomatichWeiter_->palette();
+    pal.setColor(QPalette::WindowText,
+                 chkAutomatichWeiter_->isChecked() ? QColor(255, 0, 0) : QColor(64, 64, 64));
+    chkAutomatichWeiter_->setPalette(pal);
+}
+
+void SequencePanel::holdSimulationFrameWidth() {
+    // The captions while a sequence plays may be shorter than the idle ones; the frame keeps the
+    // idle width so the controls beside and above it do not move during playback.
+    frames_[1]->setMinimumWidth(0);
+    frames_[1]->setMinimumWidth(frames_[1]->sizeHint().width());
+}
+
+void SequencePanel::applyLanguage() {
+    const LanguageTable& t = texts_;
+    cmdSilulation_->setText(t.entry(text::Simulation));
+    cmdSimWeiter_->setText(t.entry(text::SimulationOnward));
+    cmdLichtaus_->setText(t.entry(text::AllLampsOff));
+    cmdAendern_->setText(t.entry(text::Change));
+    cmdEinfuegen_->setText(t.entry(text::InsertRow));
+    cmdLoeschen_->setText(t.entry(text::DeleteRows));
+    cmdSchleife_->setText(t.entry(text::CreateLoop));
+    cmdSchleifeL_->setText(t.entry(text::DeleteLoop));
+    cmdWeiter_->setText(t.entry(text::SaveAndNext));
+    optAufZu_[0]->setText(t.entry(text::RemoteUnlock));
+    optAufZu_[1]->setText(t.entry(text::RemoteLock));
+    chkAutomatichWeiter_->setText(t.entry(text::AutoAppend));
+    for (int i = 1; i <= 4; ++i) frames_[i]->setTitle(t.entry(text::FrameTitleFirst + i - 1));
+    for (QTreeWidget* list : list1_)
+        list->setHeaderLabels({t.entry(text::IntervalColumn), t.entry(text::LoopColumn)});
+    // The panel carries the German tool tips built in; other languages replace them here.
+    const std::pair<QWidget*, int> toolTips[] = {{cmdWeiter_, text::ToolTipSaveAndNext},
+                                                 {chkAutomatichWeiter_, text::ToolTipAutoAppend},
+                                                 {cmdAendern_, text::ToolTipChange},
+                                                 {cmdSchleife_, text::ToolTipCreateLoop},
+                                                 {cmdSchleifeL_, text::ToolTipDeleteLoop},
+                                                 {cmdSilulation_, text::ToolTipSimulation},
+                                                 {cmdSimWeiter_, text::ToolTipSimulationOnward}};
+    for (const auto& [widget, entry] : toolTips) widget->setToolTip(t.entry(entry));
+    updateOnTimeLabel();
+    holdSimulationFrameWidth();
+}
+
+}  // namespace vireo
