@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -32,6 +31,7 @@
 #include "text/text_ids.h"
 #include "ui/animation_export_command.h"
 #include "ui/car_panel.h"
+#include "ui/data_panel.h"
 #include "ui/dialogs/frm_eigenschaften.h"
 #include "ui/dialogs/frm_info.h"
 #include "ui/dialogs/frm_parameter.h"
@@ -242,34 +242,19 @@ void MainWindow::buildFace() {
     row->addWidget(sequence_, 1);
     connect(sequence_, &SequencePanel::tableMenuRequested, this, &MainWindow::showTableMenu);
 
-    frames_[5] = namedFrame(central, "Frame5", QStringLiteral(" Daten "));
+    data_ = new DataPanel(central);
+    programFrame_ = namedFrame(central, "Frame6", QStringLiteral(" Programm"));
     {
-        auto* l = new QVBoxLayout(frames_[5]);
-        cmdSpeicherbedarf_ = namedButton(frames_[5], QStringLiteral("cmdSpeicherbedarf"),
-                                         QStringLiteral("Speicher&bedarf"));
-        cmdDaten_ =
-            namedButton(frames_[5], QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"));
-        sendProgress_ = new QProgressBar(frames_[5]);
-        sendProgress_->setObjectName(QStringLiteral("Send_Progress"));
-        sendProgress_->setValue(0);
-        sendProgress_->setTextVisible(false);
-        sendProgress_->setMaximumHeight(10);
-        l->addWidget(cmdSpeicherbedarf_);
-        l->addWidget(cmdDaten_);
-        l->addWidget(sendProgress_);
-    }
-    frames_[6] = namedFrame(central, "Frame6", QStringLiteral(" Programm"));
-    {
-        auto* l = new QVBoxLayout(frames_[6]);
-        cmdExit_ = namedButton(frames_[6], QStringLiteral("cmdExit"), QStringLiteral("Beenden"));
-        cmdBereiche_ = namedButton(frames_[6], QStringLiteral("cmdBereiche"),
+        auto* l = new QVBoxLayout(programFrame_);
+        cmdExit_ = namedButton(programFrame_, QStringLiteral("cmdExit"), QStringLiteral("Beenden"));
+        cmdBereiche_ = namedButton(programFrame_, QStringLiteral("cmdBereiche"),
                                    QStringLiteral("Bereiche anzeigen"));
         cmdBereiche_->setVisible(false);
         l->addWidget(cmdExit_);
         l->addWidget(cmdBereiche_);
         l->addStretch();
     }
-    sequence_->addFrames(frames_[5], frames_[6]);
+    sequence_->addFrames(data_, programFrame_);
 
     connect(cmdExit_, &QPushButton::clicked, this, &MainWindow::close);
 
@@ -429,11 +414,10 @@ void MainWindow::applyLanguage(bool startup) {
     bereich_->setText(t.entry(text::ShowAreas));
     for (int i = 1; i <= 4; ++i) listMenu_[i]->setText(t.entry(text::ListMenuItemFirst + i - 1));
     sequence_->applyLanguage();
-    cmdSpeicherbedarf_->setText(t.entry(text::MemoryRequired));
-    cmdDaten_->setText(t.entry(text::SendData));
+    data_->applyLanguage(t);
     cmdExit_->setText(t.entry(text::Exit));
     car_->setStatusText(t.entry(text::NotConnected));
-    for (int i = 5; i <= 6; ++i) frames_[i]->setTitle(t.entry(text::FrameTitleFirst + i - 1));
+    programFrame_->setTitle(t.entry(text::FrameTitleFirst + 5));
     frmEigenschaften_->applyCaptions(t);
     frmParameter_->applyCaptions(t);
     updateUndoCaptions();

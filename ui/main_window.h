@@ -23,7 +23,6 @@ class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QMenu;
-class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSlider;
@@ -35,6 +34,7 @@ namespace vireo {
 
 class AnimationExportCommand;
 class CarPanel;
+class DataPanel;
 class SequencePanel;
 class FileMenu;
 class FrmEigenschaften;
@@ -239,13 +239,11 @@ class MainWindow : public QMainWindow {
     // The table side
     SequencePanel* sequence_ = nullptr;
 
-    // Frames and buttons of the window's own: data (Frame5) and program (Frame6)
-    std::array<QGroupBox*, 7> frames_{};  // Frame5, Frame6 at their numbers
-    QPushButton* cmdSpeicherbedarf_ = nullptr;
-    QPushButton* cmdDaten_ = nullptr;
+    // The window's own frame: " Programm" (Frame6)
+    QGroupBox* programFrame_ = nullptr;
+    DataPanel* data_ = nullptr;  // Frame5
     QPushButton* cmdExit_ = nullptr;
     QPushButton* cmdBereiche_ = nullptr;
-    QProgressBar* sendProgress_ = nullptr;
     QMenu* menuEdit_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QProgressBar>
 #include <QPushButton>
 
 #include "module/port_names.h"
@@ -13,6 +12,7 @@
 #include "text/text_ids.h"
 #include "ui/car_panel.h"
 #include "ui/connecting_notice.h"
+#include "ui/data_panel.h"
 #include "ui/main_window.h"
 
 namespace vireo {
@@ -33,10 +33,7 @@ void MainWindow::setUpModule() {
     connect(module_, &ModuleController::identityChanged, this,
             [this](const QString& type) { vehicle_.setModuleType(type); });
     connect(module_, &ModuleController::statusTextChanged, car_, &CarPanel::setStatusText);
-    connect(module_, &ModuleController::progressChanged, this, [this](int value, int maximum) {
-        sendProgress_->setMaximum(maximum);
-        sendProgress_->setValue(value);
-    });
+    connect(module_, &ModuleController::progressChanged, data_, &DataPanel::showProgress);
     connect(module_, &ModuleController::connectingNoticeChanged, this, [this](bool shown) {
         if (!shown) {
             connectingNotice_->hide();
@@ -66,11 +63,11 @@ void MainWindow::setUpModule() {
     connect(update_, &QAction::triggered, this,
             [this] { module_->startBootloader(programFolder()); });
     connect(hilfe_, &QAction::triggered, this, [this] { htmlHelpBootloader(); });
-    connect(cmdDaten_, &QPushButton::clicked, this, [this] {
+    connect(data_, &DataPanel::sendRequested, this, [this] {
         module_->sendData(port_, editor_.document(), vehicle_.options(), vehicle_.optionString(),
                           moduleCode(), developerMode_);
     });
-    connect(cmdSpeicherbedarf_, &QPushButton::clicked, this,
+    connect(data_, &DataPanel::memoryCheckRequested, this,
             [this] { module_->checkMemory(editor_.document(), vehicle_.options(), moduleCode()); });
     refreshPortCaptions();
 }
@@ -109,8 +106,7 @@ void MainWindow::refreshPortCaptions() {
 
 void MainWindow::onModuleExchangeRunning(bool running) {
     mType_->setEnabled(!running);
-    cmdDaten_->setEnabled(!running);
-    cmdSpeicherbedarf_->setEnabled(!running);
+    data_->setExchangeRunning(running);
     update_->setEnabled(!running);  // the bootloader needs the port the exchange holds
     for (int i = kFirstPortNumber; i <= kLastPortNumber; ++i) portItems_[i]->setEnabled(!running);
     if (running || !closeAfterExchange_) return;

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "module/upload_image.h"
+#include "ui/data_panel.h"
 #include "ui/main_window.h"
 #include "ui/sequence_list.h"
 #include "ui/sequence_panel.h"
@@ -30,7 +31,7 @@ void MainWindow::setUpTimeline() {
     // and a module identified or written (its memory size).
     connect(&vehicle_, &VehicleSettings::changed, timeline_->meter(), &MemoryMeterWidget::refresh);
     connect(mType_, &QAction::triggered, timeline_->meter(), &MemoryMeterWidget::refresh);
-    connect(cmdDaten_, &QPushButton::clicked, timeline_->meter(), &MemoryMeterWidget::refresh);
+    connect(data_, &DataPanel::sendRequested, timeline_->meter(), &MemoryMeterWidget::refresh);
 
     TimelineView* view = timeline_->view();
     connect(session_, &EditingSession::activeSequenceChanged, view, [this, view](int s) {

@@ -1,0 +1,46 @@
+#include "ui/data_panel.h"
+
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "text/language.h"
+#include "text/text_ids.h"
+#include "ui/named_widgets.h"
+
+namespace vireo {
+
+DataPanel::DataPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Daten "), parent) {
+    setObjectName(QStringLiteral("Frame5"));
+    auto* l = new QVBoxLayout(this);
+    cmdSpeicherbedarf_ =
+        namedButton(this, QStringLiteral("cmdSpeicherbedarf"), QStringLiteral("Speicher&bedarf"));
+    cmdDaten_ = namedButton(this, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"));
+    sendProgress_ = new QProgressBar(this);
+    sendProgress_->setObjectName(QStringLiteral("Send_Progress"));
+    sendProgress_->setValue(0);
+    sendProgress_->setTextVisible(false);
+    sendProgress_->setMaximumHeight(10);
+    l->addWidget(cmdSpeicherbedarf_);
+    l->addWidget(cmdDaten_);
+    l->addWidget(sendProgress_);
+    connect(cmdSpeicherbedarf_, &QPushButton::clicked, this, &DataPanel::memoryCheckRequested);
+    connect(cmdDaten_, &QPushButton::clicked, this, &DataPanel::sendRequested);
+}
+
+void DataPanel::applyLanguage(const LanguageTable& texts) {
+    setTitle(texts.entry(text::FrameTitleFirst + 4));
+    cmdSpeicherbedarf_->setText(texts.entry(text::MemoryRequired));
+    cmdDaten_->setText(texts.entry(text::SendData));
+}
+
+void DataPanel::showProgress(int value, int maximum) {
+    sendProgress_->setMaximum(maximum);
+    sendProgress_->setValue(value);
+}
+
+void DataPanel::setExchangeRunning(bool running) {
+    cmdDaten_->setEnabled(!running);
+    cmdSpeicherbedarf_->setEnabled(!running);
+}
+
+}  // namespace vireo
