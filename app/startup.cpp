@@ -38,11 +38,11 @@ std::unique_ptr<MainWindow> StartupFlow::start() {
         context.settings->write(settings_keys::kLanguage, context.language);
     }
 
-    // The splash lives until its minimum time is over; the main window shows after it.
+    // The splash lives until its minimum time is over, painted by the event loop meanwhile; the
+    // main window shows after it.
     auto* splash = new SplashWindow(context.language);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
-    QApplication::processEvents();  // paints the splash before the main window is built
 
     auto window = std::make_unique<MainWindow>(context);
     MainWindow* main = window.get();
