@@ -19,7 +19,6 @@ constexpr int kAutoAppendPauseMs = 200;
 EditingSession::EditingSession(SettingsStore& settings, Prompter& prompter,
                                const LanguageTable& texts, Clock& clock, QObject* parent)
     : QObject(parent),
-      settings_(settings),
       prompter_(prompter),
       texts_(texts),
       clock_(clock),

@@ -132,7 +132,6 @@ class EditingSession : public QObject {
     void onRowsChanged(int s, const Selection& selection);
     void onDocumentReset();
 
-    SettingsStore& settings_;
     Prompter& prompter_;
     const LanguageTable& texts_;
     Clock& clock_;

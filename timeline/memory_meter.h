@@ -2,14 +2,15 @@
 
 #include <QString>
 
+#include "module/upload_image.h"
 #include "sequence/document.h"
 #include "text/language.h"
 #include "vehicle/vehicle_options.h"
 
 namespace vireo {
 
-// The memory size the meter measures against before any module was identified.
-constexpr int kDefaultModuleCapacity = 510;
+// The memory the meter measures against: what the next upload may use.
+constexpr int kDefaultModuleCapacity = kUploadCapacity;
 
 // What the memory meter shows after a change: what the memory check would report for the
 // same document, options, model code and capacity, built by the same image builder.

@@ -152,7 +152,6 @@ class MainWindow : public QMainWindow {
     // Connects the file commands of the core to this window; a child object of the window.
     class FileCommands;
     FileCommands* files_ = nullptr;
-    void holdSimulationFrameWidth();
     // A passing note in the status bar (a file written); it goes after a few seconds.
     void showStatusText(const QString& text);
     // Fahrzeug_Auswahl from the options dialog's choices, in the current language; then the title.

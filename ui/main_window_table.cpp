@@ -2,20 +2,12 @@
 // command, with its enabled state decided in one place; undo and redo with their captions.
 
 #include <QAction>
-#include <QCheckBox>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QStackedWidget>
-#include <QTreeWidget>
 #include <QUndoStack>
 
 #include "text/text_ids.h"
 #include "ui/main_window.h"
-#include "ui/sequence_list.h"
 
 namespace vireo {
 
