@@ -41,8 +41,8 @@ class CountingPrompter : public SilentPrompter {
 // a new on-time (3 bytes): 9 header bytes + 501 = 510, as bench/upload_bench.sh sends.
 Document fullDocument(const MainWindow& w) {
     Document d;
-    d.model = w.modell();
-    d.options = w.optionen();
+    d.model = w.vehicleSettings().model();
+    d.options = w.vehicleSettings().optionString();
     for (int r = 0; r < 83; ++r)
         d.sequences[kWelcome].append(
             Step{r % 2 ? QStringLiteral("1") : QStringLiteral("2"), QString(), {1, 2, 3, 4}});
@@ -69,13 +69,13 @@ RunFigures measureUpload(MainWindow& w, CountingPrompter& prompter) {
         const qint64 now = clock.elapsed();
         figures.longestStallMs = std::max(figures.longestStallMs, now - due);
         due = now + kTickMs;
-        if (!w.moduleExchangeRunning()) untilEnded.quit();
+        if (!w.module().exchangeRunning()) untilEnded.quit();
     });
     ticks.start(kTickMs);
     w.findChild<QPushButton*>(QStringLiteral("cmdDaten"))->click();
     // A window that sends synchronously has finished by now; one that sends on a worker ends
     // when the exchange does.
-    if (w.moduleExchangeRunning()) untilEnded.exec();
+    if (w.module().exchangeRunning()) untilEnded.exec();
     figures.uploadMs = clock.elapsed();
     ticks.stop();
     figures.succeeded =

@@ -77,4 +77,18 @@ const LanguageTable& LanguageTable::builtIn() {
     return table;
 }
 
+QString LanguageTable::problemText() const {
+    const QString file = QDir::toNativeSeparators(path_);
+    switch (status_) {
+        case Status::Ok:
+            return QString();
+        case Status::Short:
+            return entry(text::LanguageShort).arg(file).arg(size() - 1).arg(kHighestEntry);
+        case Status::Missing:
+        case Status::Unreadable:
+            break;
+    }
+    return entry(text::LoadWarning) + QStringLiteral("\n\n") + file;
+}
+
 }  // namespace vireo

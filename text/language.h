@@ -30,6 +30,8 @@ class LanguageTable {
     int size() const { return static_cast<int>(entries_.size()); }
     Status status() const { return status_; }
     QString path() const { return path_; }
+    // What is wrong with the loaded file, for the user; empty when it loaded whole.
+    QString problemText() const;
 
     // The built-in German table (the German language file compiled into the program).
     static const LanguageTable& builtIn();

@@ -6,10 +6,12 @@
 #include "text/language.h"
 #include "text/text_ids.h"
 #include "ui/named_widgets.h"
+#include "ui/window_commands.h"
 
 namespace vireo {
 
-DataPanel::DataPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Daten "), parent) {
+DataPanel::DataPanel(WindowCommands& commands, QWidget* parent)
+    : QGroupBox(QStringLiteral(" Daten "), parent) {
     setObjectName(QStringLiteral("Frame5"));
     auto* l = new QVBoxLayout(this);
     cmdSpeicherbedarf_ =
@@ -23,8 +25,8 @@ DataPanel::DataPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Daten "), par
     l->addWidget(cmdSpeicherbedarf_);
     l->addWidget(cmdDaten_);
     l->addWidget(sendProgress_);
-    connect(cmdSpeicherbedarf_, &QPushButton::clicked, this, &DataPanel::memoryCheckRequested);
-    connect(cmdDaten_, &QPushButton::clicked, this, &DataPanel::sendRequested);
+    WindowCommands::bind(cmdSpeicherbedarf_, commands.memoryCheck);
+    WindowCommands::bind(cmdDaten_, commands.send);
 }
 
 void DataPanel::applyLanguage(const LanguageTable& texts) {
@@ -36,11 +38,6 @@ void DataPanel::applyLanguage(const LanguageTable& texts) {
 void DataPanel::showProgress(int value, int maximum) {
     sendProgress_->setMaximum(maximum);
     sendProgress_->setValue(value);
-}
-
-void DataPanel::setExchangeRunning(bool running) {
-    cmdDaten_->setEnabled(!running);
-    cmdSpeicherbedarf_->setEnabled(!running);
 }
 
 }  // namespace vireo

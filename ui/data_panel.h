@@ -8,24 +8,19 @@ class QPushButton;
 namespace vireo {
 
 class LanguageTable;
+class WindowCommands;
 
-// The frame " Daten " (Frame5): "Speicherbedarf", "Daten senden" and the upload's progress. It
-// reports the user's intent by signals and shows the progress and the running exchange.
+// The frame " Daten " (Frame5): "Speicherbedarf", "Daten senden" and the upload's progress. Its
+// buttons run the window's command actions; it shows the progress of an upload.
 class DataPanel : public QGroupBox {
     Q_OBJECT
   public:
-    explicit DataPanel(QWidget* parent = nullptr);
+    explicit DataPanel(WindowCommands& commands, QWidget* parent = nullptr);
 
     void applyLanguage(const LanguageTable& texts);
 
   public Q_SLOTS:
     void showProgress(int value, int maximum);
-    // While an exchange runs, neither button starts another.
-    void setExchangeRunning(bool running);
-
-  Q_SIGNALS:
-    void memoryCheckRequested();
-    void sendRequested();
 
   private:
     QPushButton* cmdSpeicherbedarf_ = nullptr;

@@ -1,83 +1,58 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
+#include <QMenu>
+#include <QPointer>
 #include <QSplitter>
-#include <QStackedWidget>
-#include <QStatusBar>
-#include <QTimer>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "desktop/help_file.h"
-#include "desktop/hyperlink.h"
 #include "desktop/register_file_type.h"
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
-#include "sequence/step_table.h"
-#include "text/menu_mnemonics.h"
-#include "text/number_text.h"
 #include "text/text_ids.h"
 #include "ui/animation_export_command.h"
 #include "ui/car_panel.h"
 #include "ui/data_panel.h"
 #include "ui/dialogs/frm_eigenschaften.h"
-#include "ui/dialogs/frm_info.h"
 #include "ui/dialogs/frm_parameter.h"
 #include "ui/editor_scroll_area.h"
-#include "ui/input_hold.h"
-#include "ui/named_widgets.h"
+#include "ui/file_commands.h"
+#include "ui/first_start.h"
+#include "ui/help_commands.h"
+#include "ui/main_menus.h"
+#include "ui/module_commands.h"
+#include "ui/passing_note.h"
+#include "ui/program_panel.h"
 #include "ui/sequence_panel.h"
-#include "ui/standard_shortcuts.h"
 #include "ui/timeline_panel.h"
+#include "ui/window_commands.h"
 
 namespace vireo {
 
 namespace {
 namespace k = settings_keys;
 
-QAction* namedAction(QObject* parent, const char* name, const QString& text) {
-    auto* action = new QAction(text, parent);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-const QString kNeu = QStringLiteral("Neu");
+const QString kGerman = QStringLiteral("Deutsch");
 }  // namespace
 
 MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       session_(
-          new EditingSession(*context.settings, *context.prompter, texts_, *context.clock, this)),
-      editor_(session_->editor()),
-      vehicle_(session_->vehicle()) {
+          new EditingSession(*context.settings, *context.prompter, texts_, *context.clock, this)) {
     setObjectName(QStringLiteral("frmVireo"));
     setWindowTitle(QStringLiteral("Kelvor "));
     sprache_ = context_.language;
     if (!context_.execDialog) context_.execDialog = [](QDialog& dialog) { return dialog.exec(); };
-    if (context_.opener) {
-        opener_ = context_.opener;
-    } else {
-        ownOpener_ = std::make_unique<DesktopUrlOpener>();
-        opener_ = ownOpener_.get();
-    }
-    buildMenus();
-    buildFace();
+    commands_ = new WindowCommands(*session_, texts_, this);
+    menus_ = new MainMenus(menuBar(), *commands_, this);
 
+    placePanels();
     // The dialogs live as long as the window and keep their state between showings.
-    frmParameter_ = new FrmParameter(vehicle_, this);
+    frmParameter_ = new FrmParameter(session_->vehicle(), this);
     frmParameter_->setAcceptedCallback([this](const QString&) {
         modellauswahl();
         lichtAus();
@@ -85,138 +60,35 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     frmEigenschaften_ = new FrmEigenschaften(
         *context_.settings, [this] { registerFileType(); }, this);
 
-    connect(konfig_, &QAction::triggered, this, &MainWindow::konfigClick);
-    connect(menuItems_[5], &QAction::triggered, this, &MainWindow::showProperties);
-    connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(help_, &QAction::triggered, this, [this] { htmlHelpShowTopic(); });
-
-    setUpCar();
-    setUpTable();
-    setUpFiles();
-    setUpModule();
-    setUpTimeline();
+    files_ = new FileCommands(*session_, *context_.settings, *context_.prompter, texts_, *commands_,
+                              *menus_,
+                              {this, [this] { return fahrzeugAuswahl_; },
+                               [this](const QString& text) { sequence_->setPositionText(text); }});
+    module_ = new ModuleCommands(*context_.settings, *context_.prompter, texts_, *session_,
+                                 *commands_, *menus_, *car_, *data_, this);
+    new HelpCommands(
+        context_, texts_, [this] { return sprache_; }, *commands_, this);
     animationExport_ = new AnimationExportCommand(
-        *session_, texts_, [this] { return dateiPfad(); }, *context_.prompter, *exportAnimation_,
-        this);
-    connect(animationExport_, &AnimationExportCommand::statusText, this,
-            &MainWindow::showStatusText);
-}
-
-void MainWindow::showStatusText(const QString& text) {
-    // The status bar shows only while it has something to say, so the face keeps its height.
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    if (!bar->property("hidesWhenEmpty").toBool()) {
-        bar->setProperty("hidesWhenEmpty", true);
-        connect(bar, &QStatusBar::messageChanged, bar,
-                [bar](const QString& message) { bar->setVisible(!message.isEmpty()); });
-    }
-    bar->show();
-    constexpr int kStatusShownMs = 10000;
-    bar->showMessage(text, kStatusShownMs);
+        *session_, texts_, [this] { return dateiPfad(); }, *context_.prompter,
+        *commands_->exportAnimation, this);
+    connectCommands();
+    lichtAus();
 }
 
 MainWindow::~MainWindow() {
     // The session outlives the window's own members (it goes with the window's children):
     // nothing it says while it goes may reach them.
     session_->blockSignals(true);
-    editor_.undoStack()->blockSignals(true);
-    vehicle_.blockSignals(true);
+    editor().undoStack()->blockSignals(true);
+    vehicleSettings().blockSignals(true);
 }
 
-void MainWindow::buildMenus() {
-    QMenuBar* bar = menuBar();
-
-    menuDatei_ = bar->addMenu(QStringLiteral("Datei"));
-    menuDatei_->setObjectName(QStringLiteral("Datei"));
-    const QString captions[10] = {QString(),
-                                  kNeu,
-                                  QStringLiteral("Öffnen"),
-                                  QStringLiteral("Speichern"),
-                                  QStringLiteral("Speichern unter"),
-                                  QStringLiteral("Eigenschaften"),
-                                  QStringLiteral("Language"),
-                                  QStringLiteral("Reg Löschen"),
-                                  QStringLiteral("Modul Update"),
-                                  QStringLiteral("Beenden")};
-    for (int i = 1; i <= 9; ++i) {
-        QAction* item = nullptr;
-        if (i == 6) {
-            languageMenu_ = new QMenu(captions[i], menuDatei_);
-            item = languageMenu_->menuAction();
-        } else if (i == 8) {
-            auto* updateMenu = new QMenu(captions[i], menuDatei_);
-            update_ = namedAction(updateMenu, "Update", QStringLiteral("Update"));
-            hilfe_ = namedAction(updateMenu, "Hilfe", QStringLiteral("Help"));
-            updateMenu->addAction(update_);
-            updateMenu->addAction(hilfe_);
-            item = updateMenu->menuAction();
-        } else {
-            item = new QAction(captions[i], menuDatei_);
-        }
-        item->setObjectName(QStringLiteral("Menu_%1").arg(i));
-        menuItems_[i] = item;
-        if (i == 9) menuDatei_->addSeparator();
-        menuDatei_->addAction(item);
-    }
-    menuItems_[7]->setVisible(false);  // "Reg Löschen": developer mode only
-    exportAnimation_ = namedAction(menuDatei_, "AnimationExportieren", QString());
-    menuDatei_->insertAction(menuItems_[5], exportAnimation_);
-    menuItems_[1]->setShortcut(QKeySequence::New);
-    menuItems_[2]->setShortcut(QKeySequence::Open);
-    menuItems_[3]->setShortcut(QKeySequence::Save);
-    menuItems_[4]->setShortcuts(standardShortcuts(QKeySequence::SaveAs));
-    menuItems_[9]->setShortcuts(standardShortcuts(QKeySequence::Quit));
-    connect(menuItems_[7], &QAction::triggered, this, &MainWindow::clearSettings);
-    connect(menuItems_[9], &QAction::triggered, this, &MainWindow::close);
-
-    menuConnect_ = bar->addMenu(QStringLiteral("Verbindung"));
-    menuConnect_->setObjectName(QStringLiteral("Connect"));
-    for (int i = 1; i <= 20; ++i) {
-        auto* item = new QAction(QStringLiteral("Com %1").arg(i), menuConnect_);
-        item->setObjectName(QStringLiteral("Port_%1").arg(i));
-        item->setCheckable(true);
-        portItems_[i] = item;
-        menuConnect_->addAction(item);
-    }
-
-    konfig_ = namedAction(bar, "Konfig", QStringLiteral("Konfiguration"));
-    bar->addAction(konfig_);
-
-    menuInfo_ = bar->addMenu(QStringLiteral("Info"));
-    menuInfo_->setObjectName(QStringLiteral("Info"));
-    mType_ = namedAction(menuInfo_, "M_Type", QStringLiteral("Modul-Typ auslesen"));
-    about_ = namedAction(menuInfo_, "About", QStringLiteral("About"));
-    menuInfo_->addAction(mType_);
-    menuInfo_->addAction(about_);
-
-    menuHelp_ = bar->addMenu(QStringLiteral("Hilfe"));
-    menuHelp_->setObjectName(QStringLiteral("Help_Menu"));
-    help_ = namedAction(menuHelp_, "Help", QStringLiteral("Hilfe starten"));
-    help_->setShortcut(QKeySequence::HelpContents);
-    bereich_ = namedAction(menuHelp_, "Bereich", QStringLiteral("Bereiche anzeigen"));
-    menuHelp_->addAction(help_);
-    menuHelp_->addAction(bereich_);
-
-    // The table's context menu is not part of the menu bar.
-    tabelle_ = new QMenu(QStringLiteral("List"), this);
-    tabelle_->setObjectName(QStringLiteral("Tabelle"));
-    const QString listCaptions[5] = {QString(), QStringLiteral("Kopieren"),
-                                     QStringLiteral("Ausschneiden"), QStringLiteral("Einfügen"),
-                                     QStringLiteral("Einfügen an Tabellenende")};
-    for (int i = 1; i <= 4; ++i) {
-        listMenu_[i] = new QAction(listCaptions[i], tabelle_);
-        listMenu_[i]->setObjectName(QStringLiteral("List_1_%1").arg(i));
-        tabelle_->addAction(listMenu_[i]);
-    }
-}
-
-void MainWindow::buildFace() {
+void MainWindow::placePanels() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
-    // The face above, the timeline panel below (added with it); the user moves the line between.
+    // The face above, the timeline panel below; the user moves the line between.
     auto* splitter = new QSplitter(Qt::Vertical, central);
     splitter->setObjectName(QStringLiteral("editorSplitter"));
     column->addWidget(splitter);
@@ -228,7 +100,7 @@ void MainWindow::buildFace() {
     editorScroll->setWidget(face);
     row->setContentsMargins(0, 0, 8, 8);
 
-    // The car: a fixed panel that keeps the pictures at their places.
+    // The car keeps the pictures at their places; the table side takes the rest.
     car_ = new CarPanel(
         *session_, texts_,
         [this] {
@@ -236,29 +108,51 @@ void MainWindow::buildFace() {
         },
         central);
     row->addWidget(car_, 0, Qt::AlignTop);
-
-    // The table side.
-    sequence_ = new SequencePanel(*session_, texts_, central);
+    sequence_ = new SequencePanel(*session_, texts_, *commands_, central);
     row->addWidget(sequence_, 1);
-    connect(sequence_, &SequencePanel::tableMenuRequested, this, &MainWindow::showTableMenu);
 
-    data_ = new DataPanel(central);
-    programFrame_ = namedFrame(central, "Frame6", QStringLiteral(" Programm"));
-    {
-        auto* l = new QVBoxLayout(programFrame_);
-        cmdExit_ = namedButton(programFrame_, QStringLiteral("cmdExit"), QStringLiteral("Beenden"));
-        cmdBereiche_ = namedButton(programFrame_, QStringLiteral("cmdBereiche"),
-                                   QStringLiteral("Bereiche anzeigen"));
-        cmdBereiche_->setVisible(false);
-        l->addWidget(cmdExit_);
-        l->addWidget(cmdBereiche_);
-        l->addStretch();
-    }
-    sequence_->addFrames(data_, programFrame_);
-
-    connect(cmdExit_, &QPushButton::clicked, this, &MainWindow::close);
-
+    data_ = new DataPanel(*commands_, central);
+    program_ = new ProgramPanel(*commands_, central);
+    sequence_->addFrames(data_, program_);
     resize(860, 640);
+
+    timeline_ = new TimelinePanel(editor(), texts_, *context_.settings, central);
+    timeline_->placeIn(splitter);
+    timeline_->follow(*session_, *commands_);
+    menus_->insertMenu(timeline_->viewMenu());
+}
+
+void MainWindow::connectCommands() {
+    WindowCommands& c = *commands_;
+    connect(c.configure, &QAction::triggered, this, [this] {
+        lichtAus();
+        context_.execDialog(*frmParameter_);
+    });
+    connect(c.properties, &QAction::triggered, this, [this] {
+        context_.execDialog(*frmEigenschaften_);
+        lichtAus();
+    });
+    connect(c.clearSettings, &QAction::triggered, this, [this] {
+        clearStoredChoices(*context_.settings);
+        lichtAus();
+    });
+    connect(c.exit, &QAction::triggered, this, &QWidget::close);
+    connect(module_, &ModuleCommands::closeRequested, this, &QWidget::close);
+    connect(menus_, &MainMenus::languageChosen, this, &MainWindow::chooseLanguage);
+    connect(sequence_, &SequencePanel::tableMenuRequested, this, [this](const QPoint& at) {
+        if (session_->tableMenuState().shown) menus_->table()->popup(at);
+    });
+    connect(session_, &EditingSession::setupChanged, this, &MainWindow::updateVehicleChoiceText);
+    connect(animationExport_, &AnimationExportCommand::statusText, this,
+            [this](const QString& text) { showPassingNote(*this, text); });
+}
+
+ModuleController& MainWindow::module() const {
+    return module_->controller();
+}
+
+QString MainWindow::dateiPfad() const {
+    return files_->menu().path();
 }
 
 void MainWindow::load(QWidget* splash, std::function<void()> ready) {
@@ -272,39 +166,38 @@ void MainWindow::load(QWidget* splash, std::function<void()> ready) {
     Clock& clock = *context_.clock;
     developerMode_ = context_.settings->read(k::kDeveloper) == QLatin1String("Wahr");
     const qint64 splashEnd = clock.nowMs() + splashMinimumMs();
-    if (developerMode_) {
-        car_->showCoordinates(true);
-        cmdBereiche_->setVisible(true);
-        menuItems_[7]->setVisible(true);
-    }
+    car_->showCoordinates(developerMode_);
+    program_->showDeveloperButtons(developerMode_);
+    commands_->clearSettings->setVisible(developerMode_);
+    module_->setDeveloperMode(developerMode_);
 
-    language();
-    kommandozeile_ = context_.commandLine;
+    menus_->setLanguages(listLanguages(programFolder()), sprache_);
+    if (sprache_.isEmpty()) sprache_ = kGerman;
+    applyLanguage(true);
 
     const StartupSettings settings = loadStartupSettings(*context_.settings);
     applyStartupSettings(settings);
 
     // Whatever becomes of a command-line file, the stored vehicle stays what it was: a file that
     // cannot be read is reported, and the stored model and options are applied as at every start.
-    const CommandLineOutcome outcome = loadCommandLineFile();
-    if (outcome == CommandLineOutcome::Loaded) {
-        applyVehicle(editor_.document().model, editor_.document().options);
-    } else {
-        applyVehicle(settings.model, settings.options);
-    }
-    if (outcome == CommandLineOutcome::Damaged) {
+    const QString path = context_.commandLine;
+    const KvsReadResult read = path.isEmpty() ? KvsReadResult{} : files_->menu().openAtStart(path);
+    const bool opened = !path.isEmpty() && read.verdict == KvsVerdict::Loaded;
+    const Document& document = editor().document();
+    vehicleSettings().restore(opened ? document.model : settings.model,
+                              opened ? document.options : settings.options);
+    modellauswahl();
+    lichtAus();
+    if (!path.isEmpty() && read.verdict == KvsVerdict::Damaged) {
         context_.prompter->message(texts_.entry(text::ChecksumWrong), texts_.entry(text::FileError),
                                    PromptIcon::Warning);
-        finish();
-        return;
+        return finish();
     }
-    if (outcome == CommandLineOutcome::Failed) {
-        // A start never stops on a load failure: the first layout reports it.
-        ladefehler_ = true;
-        finish();
-        return;
+    if (!path.isEmpty() && read.verdict == KvsVerdict::Unreadable) {
+        // A start never stops on a load failure: the first layout names the file and why.
+        loadProblem_ = QDir::toNativeSeparators(path) + QStringLiteral(": ") + read.problem;
+        return finish();
     }
-
     // The splash stays for its minimum time, measured on a monotonic clock; nothing waits for
     // it meanwhile.
     clock.singleShot(static_cast<int>(std::max<qint64>(0, splashEnd - clock.nowMs())), this,
@@ -312,14 +205,10 @@ void MainWindow::load(QWidget* splash, std::function<void()> ready) {
 }
 
 void MainWindow::applyStartupSettings(const StartupSettings& s) {
-    if (s.port) port_ = *s.port;
-    car_->setPortText(s.portLabel);
-    for (int i = 1; i <= 20; ++i) portItems_[i]->setChecked(s.portTicks[i - 1]);
-    if (s.autoAppend) sequence_->setAutoAppend(*s.autoAppend);
+    module_->applyStartupSettings(s);
+    sequence_->applyStartupSettings(s);
     frmEigenschaften_->showSettings(s);
-    if (s.slider) sequence_->setOnTime(*s.slider);
-    sequence_->updateOnTimeLabel();
-    vehicle_.setHoldTimes(s.welcomeHold.value_or(-1), s.goodbyeHold.value_or(-1));
+    vehicleSettings().setHoldTimes(s.welcomeHold.value_or(-1), s.goodbyeHold.value_or(-1));
     erststart_ = s.firstStart;
     // Stored values that could not be used are replaced in the store too, so the user hears of
     // them once.
@@ -327,210 +216,89 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
     settingCorrections_ = s.corrections;
 }
 
-void MainWindow::applyVehicle(const QString& model, const QString& options) {
-    vehicle_.restore(model, options);
-    modellauswahl();
-    lichtAus();
-}
-
-void MainWindow::language() {
-    const QStringList languages = listLanguages(programFolder());
-    for (QAction* a : auswahl_) delete a;
-    auswahl_.clear();
-    for (int i = 0; i < languages.size() && i < 255; ++i) {
-        auto* item = new QAction(languages[i], languageMenu_);
-        item->setObjectName(QStringLiteral("Auswahl_%1").arg(i + 1));
-        item->setCheckable(true);
-        const int index = i + 1;
-        connect(item, &QAction::triggered, this, [this, index] { chooseLanguageItem(index); });
-        languageMenu_->addAction(item);
-        auswahl_ << item;
-    }
-    if (!sprache_.isEmpty()) {
-        for (QAction* item : auswahl_) {
-            if (item->text() == sprache_) {
-                item->setChecked(true);
-                break;
-            }
-        }
-    } else {
-        sprache_ = QStringLiteral("Deutsch");
-    }
-    applyLanguage(true);
-}
-
-void MainWindow::chooseLanguageItem(int index) {
-    QAction* item = auswahl_.value(index - 1);
-    if (!item) return;
-    context_.settings->write(k::kLanguage, item->text());
-    for (QAction* a : auswahl_) a->setChecked(false);
-    sprache_ = item->text();
-    item->setChecked(true);
+void MainWindow::chooseLanguage(const QString& name) {
+    context_.settings->write(k::kLanguage, name);
+    sprache_ = name;
     applyLanguage(false);
     sequence_->updateOnTimeLabel();
 }
 
 void MainWindow::applyLanguage(bool startup) {
-    const LanguageTable::Status status = texts_.load(programFolder(), sprache_);
-    if (status != LanguageTable::Status::Ok && !languageProblemReported_) {
-        // Missing entries fall back to the built-in German texts; say once what is wrong.
+    // Missing entries fall back to the built-in German texts; say once what is wrong.
+    if (texts_.load(programFolder(), sprache_) != LanguageTable::Status::Ok &&
+        !languageProblemReported_) {
         languageProblemReported_ = true;
-        const QString file = QDir::toNativeSeparators(texts_.path());
-        const QString reason =
-            status == LanguageTable::Status::Short
-                ? texts_.entry(text::LanguageShort)
-                      .arg(file)
-                      .arg(texts_.size() - 1)
-                      .arg(LanguageTable::kHighestEntry)
-                : texts_.entry(text::LoadWarning) + QStringLiteral("\n\n") + file;
-        context_.prompter->message(reason, kAppTitle, PromptIcon::Warning);
+        context_.prompter->message(texts_.problemText(), kAppTitle, PromptIcon::Warning);
     }
     frmParameter_->applyToolTip(texts_);
-    if (timeline_) timeline_->applyLanguage();
-    refreshExamples();
+    timeline_->applyLanguage();
+    files_->refreshExamples();
     // The answer buttons of every box follow the language, the German one too.
     context_.prompter->setAnswerCaptions({texts_.entry(text::Yes), texts_.entry(text::No),
                                           texts_.entry(text::Ok), texts_.entry(text::Cancel)});
-    menuEdit_->setTitle(texts_.entry(text::EditMenu));
-    if (sprache_ == QLatin1String("Deutsch") && startup) {
-        applyMenuMnemonics();
-        return;
+    // At a German start the captions built in are those of the German file.
+    const bool builtInCaptions = sprache_ == kGerman && startup;
+    if (!builtInCaptions) {
+        const LanguageTable& t = texts_;
+        commands_->applyLanguage();
+        animationExport_->applyLanguage();
+        sequence_->applyLanguage();
+        data_->applyLanguage(t);
+        program_->applyLanguage(t);
+        car_->setStatusText(t.entry(text::NotConnected));
+        frmEigenschaften_->applyCaptions(t);
+        frmParameter_->applyCaptions(t);
+        updateVehicleChoiceText();
     }
-
-    const auto& t = texts_;
-    menuDatei_->menuAction()->setText(t.entry(text::FileMenu));
-    for (int i = 1; i <= 5; ++i) menuItems_[i]->setText(t.entry(text::FileMenuItemFirst + i - 1));
-    menuItems_[8]->setText(t.entry(text::ModuleUpdate));
-    // "Beenden", the caption of the button that does the same
-    menuItems_[9]->setText(t.entry(text::Exit));
-    animationExport_->applyLanguage();
-    menuConnect_->menuAction()->setText(t.entry(text::ConnectionMenu));
-    konfig_->setText(t.entry(text::Configuration));
-    menuInfo_->menuAction()->setText(t.entry(text::InfoMenu));
-    mType_->setText(t.entry(text::ReadModuleType));
-    about_->setText(t.entry(text::About));
-    menuHelp_->menuAction()->setText(t.entry(text::HelpMenu));
-    help_->setText(t.entry(text::StartHelp));
-    bereich_->setText(t.entry(text::ShowAreas));
-    for (int i = 1; i <= 4; ++i) listMenu_[i]->setText(t.entry(text::ListMenuItemFirst + i - 1));
-    sequence_->applyLanguage();
-    data_->applyLanguage(t);
-    cmdExit_->setText(t.entry(text::Exit));
-    car_->setStatusText(t.entry(text::NotConnected));
-    programFrame_->setTitle(t.entry(text::FrameTitleFirst + 5));
-    frmEigenschaften_->applyCaptions(t);
-    frmParameter_->applyCaptions(t);
-    updateUndoCaptions();
-    updateVehicleChoiceText();
-    applyMenuMnemonics();
+    menus_->applyLanguage(texts_, !builtInCaptions);
 }
 
-void MainWindow::applyMenuMnemonics() {
-    // Every menu of the bar opens with Alt and a letter of its own, in every language.
-    const QList<QAction*> menus = menuBar()->actions();
-    QStringList captions;
-    for (const QAction* menu : menus) captions << QString(menu->text()).remove(QLatin1Char('&'));
-    const QStringList marked = withMnemonics(captions);
-    for (int i = 0; i < menus.size(); ++i) menus[i]->setText(marked[i]);
-}
-
-void MainWindow::konfigClick() {
-    lichtAus();
-    context_.execDialog(*frmParameter_);
-}
-
-void MainWindow::showProperties() {
-    context_.execDialog(*frmEigenschaften_);
-    lichtAus();
-}
-
-void MainWindow::showAbout() {
-    FrmInfo about(
-        sprache_, texts_, [this](const QString& target) { Hyperlink_Open(target, *opener_); },
-        *context_.clock, this);
-    context_.execDialog(about);
-}
-
-void MainWindow::htmlHelpShowTopic(const QString&) {
-    openHelp(helpDocument(sprache_, programFolder()));
-}
-
-void MainWindow::openHelp(const HelpDocument& help) {
-    if (!help.found()) {
-        context_.prompter->message(missingHelpMessage(help, texts_), kAppTitle,
-                                   PromptIcon::Warning);
-        return;
-    }
-    if (!opener_->openDocument(help.path))
-        context_.prompter->message(helpNotShownMessage(help, texts_), kAppTitle,
-                                   PromptIcon::Warning);
+void MainWindow::updateVehicleChoiceText() {
+    fahrzeugAuswahl_ = frmParameter_->vehicleChoiceText(texts_);
+    // The title names the document and the vehicle; it follows every change of the vehicle
+    // and of the language. Before the file commands exist there is nothing to name yet.
+    if (files_) files_->menu().refreshTitle();
 }
 
 void MainWindow::registerFileType() {
     Dateityp_Registrieren(sequenceFileType(), context_.xdgDataFolder);
 }
 
-void MainWindow::firstStartSequence() {
-    Prompter& ask = *context_.prompter;
-    ask.message(texts_.entry(text::FirstStartWelcome), texts_.entry(text::FirstStartTitle),
-                PromptIcon::Information);
-    context_.execDialog(*frmParameter_);
-    ask.message(texts_.entry(text::RegisteringExtension), texts_.entry(text::FirstStartTitle),
-                PromptIcon::Information);
-    registerFileType();
-    ask.message(texts_.entry(text::SetupDone), texts_.entry(text::SetupDoneTitle),
-                PromptIcon::Information);
-}
-
-void MainWindow::clearSettings() {
-    clearStoredChoices(*context_.settings);
-    lichtAus();
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    formResize();
+    if (!firstLayoutDone_) firstLayout();
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (isVisible()) formResize();
-}
-
-void MainWindow::formResize() {
-    // The first layout runs the first-start sequence or reports a load failure, once per run.
-    if (firstLayoutDone_) return;
+void MainWindow::firstLayout() {
+    // The first layout tells of corrected settings, runs the first-start sequence and reports
+    // a load failure, once per run.
     firstLayoutDone_ = true;
+    Prompter& ask = *context_.prompter;
     if (!settingCorrections_.isEmpty())
-        context_.prompter->message(correctionsMessage(settingCorrections_, texts_), kAppTitle,
-                                   PromptIcon::Warning);
+        ask.message(correctionsMessage(settingCorrections_, texts_), kAppTitle,
+                    PromptIcon::Warning);
     settingCorrections_.clear();
-    if (erststart_) firstStartSequence();
-    if (ladefehler_) {
+    if (erststart_)
+        runFirstStart(
+            ask, texts_, [this] { context_.execDialog(*frmParameter_); },
+            [this] { registerFileType(); });
+    if (!loadProblem_.isEmpty()) {
         // The stored vehicle was applied while loading; here the file is named with the reason.
-        context_.prompter->message(texts_.entry(text::LoadWarning) + QStringLiteral("\n\n") +
-                                       QDir::toNativeSeparators(kommandozeile_) +
-                                       QStringLiteral(": ") + commandLineProblem_,
-                                   texts_.entry(text::FileError), PromptIcon::Warning);
+        ask.message(texts_.entry(text::LoadWarning) + QStringLiteral("\n\n") + loadProblem_,
+                    texts_.entry(text::FileError), PromptIcon::Warning);
     }
-    ladefehler_ = false;
+    loadProblem_.clear();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (deferCloseForModule()) {
+    // An exchange with the module runs to its end first; the window closes when it has ended.
+    if (module_->deferClose()) {
         event->ignore();
         return;
     }
-    if (queryUnload())
-        event->accept();
-    else
-        event->ignore();
-}
-
-// False when the window must stay open because the save the user asked for did not happen.
-bool MainWindow::queryUnload() {
     context_.settings->write(k::kSlider, QString::number(sequence_->onTime()));
-    return askAboutChangesOnClose();
+    // A failed or cancelled save keeps the window open for another try.
+    event->setAccepted(files_->menu().askOnClose());
 }
 
 }  // namespace vireo

@@ -10,22 +10,28 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "config/startup_settings.h"
 #include "sequence/step_table.h"
 #include "session/editing_session.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/input_hold.h"
 #include "ui/named_widgets.h"
 #include "ui/sequence_list.h"
+#include "ui/window_commands.h"
 
 namespace vireo {
 
-SequencePanel::SequencePanel(EditingSession& session, const LanguageTable& texts, QWidget* parent)
+SequencePanel::SequencePanel(EditingSession& session, const LanguageTable& texts,
+                             WindowCommands& commands, QWidget* parent)
     : QWidget(parent), session_(session), texts_(texts) {
     setObjectName(QStringLiteral("sequencePanel"));
     buildWidgets();
-    connectSession();
+    connectSession(commands);
     holdSimulationFrameWidth();
 }
+
+SequencePanel::~SequencePanel() = default;
 
 void SequencePanel::buildWidgets() {
     auto* side = new QVBoxLayout(this);
@@ -142,7 +148,7 @@ void SequencePanel::addFrames(QWidget* data, QWidget* program) {
     frameGrid_->addWidget(program, 2, 0, 1, 2);
 }
 
-void SequencePanel::connectSession() {
+void SequencePanel::connectSession(WindowCommands& commands) {
     EditingSession* session = &session_;
     connect(session, &EditingSession::activeSequenceChanged, this,
             &SequencePanel::showActiveSequence);
@@ -159,7 +165,14 @@ void SequencePanel::connectSession() {
     connect(sliderZeitein_, &QSlider::valueChanged, this, &SequencePanel::updateOnTimeLabel);
     connect(sliderZeitein_, &QSlider::valueChanged, session, &EditingSession::setOnTime);
     connect(chkAutomatichWeiter_, &QCheckBox::toggled, this, &SequencePanel::updateAutoColour);
-    connect(cmdWeiter_, &QPushButton::clicked, session, &EditingSession::appendStep);
+    // The new lamp shows for a moment before it is appended; clicks and keys that come
+    // meanwhile act after the append, in order. Then Space appends the next step.
+    connect(session, &EditingSession::autoAppendStarted, this,
+            [this] { appendHold_ = std::make_unique<InputHold>(window()); });
+    connect(session, &EditingSession::autoAppendFinished, this, [this] {
+        cmdWeiter_->setFocus();
+        appendHold_.reset();
+    });
     for (int s = 0; s < 2; ++s) {
         connect(optAufZu_[s], &QRadioButton::toggled, this, [this, s](bool on) {
             if (on) session_.chooseSequence(s);
@@ -176,16 +189,24 @@ void SequencePanel::connectSession() {
         });
     }
 
-    // "Ändern" acts on every activation: a click, Space or Enter on the focused button, or its
-    // Alt letter.
-    connect(cmdAendern_, &QPushButton::clicked, session, &EditingSession::changeRows);
-    connect(cmdEinfuegen_, &QPushButton::clicked, session, &EditingSession::insertRow);
-    connect(cmdLoeschen_, &QPushButton::clicked, session, &EditingSession::deleteRows);
-    connect(cmdSchleife_, &QPushButton::clicked, session, &EditingSession::createLoop);
-    connect(cmdSchleifeL_, &QPushButton::clicked, session, &EditingSession::deleteLoop);
-    connect(cmdSilulation_, &QPushButton::clicked, session, &EditingSession::playFromStart);
-    connect(cmdSimWeiter_, &QPushButton::clicked, session, &EditingSession::playFromHere);
-    connect(cmdLichtaus_, &QPushButton::clicked, session, &EditingSession::lampsOff);
+    // The buttons run the window's actions: "Ändern" on every activation (a click, Space or
+    // Enter on the focused button, or its Alt letter), like the others.
+    const std::pair<QPushButton*, QAction*> buttons[] = {{cmdWeiter_, commands.append},
+                                                         {cmdAendern_, commands.changeRows},
+                                                         {cmdEinfuegen_, commands.insertRow},
+                                                         {cmdLoeschen_, commands.deleteRows},
+                                                         {cmdSchleife_, commands.createLoop},
+                                                         {cmdSchleifeL_, commands.deleteLoop},
+                                                         {cmdSilulation_, commands.playFromStart},
+                                                         {cmdSimWeiter_, commands.playFromHere},
+                                                         {cmdLichtaus_, commands.lampsOff}};
+    for (const auto& [button, action] : buttons) WindowCommands::bind(button, action);
+}
+
+void SequencePanel::applyStartupSettings(const StartupSettings& settings) {
+    if (settings.autoAppend) setAutoAppend(*settings.autoAppend);
+    if (settings.slider) setOnTime(*settings.slider);
+    updateOnTimeLabel();
 }
 
 int SequencePanel::onTime() const {
@@ -202,10 +223,6 @@ bool SequencePanel::autoAppend() const {
 
 void SequencePanel::setAutoAppend(bool on) {
     chkAutomatichWeiter_->setChecked(on);
-}
-
-void SequencePanel::focusAppend() {
-    cmdWeiter_->setFocus();
 }
 
 void SequencePanel::setPositionText(const QString& text) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QGridLayout;
@@ -16,27 +17,32 @@ class QTreeWidget;
 namespace vireo {
 
 class EditingSession;
+struct StartupSettings;
+class InputHold;
 class LanguageTable;
+class WindowCommands;
 struct Selection;
 
 // The table side of the main window: the remote control's two sequences, their lists, the
 // position, the on-time slider, "Speichern und weiter" with "Autom.", and the frames of the
-// editing, loop and simulation buttons. It shows what the session reports and hands it the
-// user's intents; the window adds its own frames below (addFrames).
+// editing, loop and simulation buttons. It shows what the session reports; its buttons run the
+// window's command actions. The window adds its own frames below (addFrames).
 class SequencePanel : public QWidget {
     Q_OBJECT
   public:
-    SequencePanel(EditingSession& session, const LanguageTable& texts, QWidget* parent = nullptr);
+    SequencePanel(EditingSession& session, const LanguageTable& texts, WindowCommands& commands,
+                  QWidget* parent = nullptr);
+    ~SequencePanel() override;
 
     // The data and program frames, placed in the grid of frames beside and below the others.
     void addFrames(QWidget* data, QWidget* program);
 
+    // The stored on-time and "Autom.", when they were usable.
+    void applyStartupSettings(const StartupSettings& settings);
     int onTime() const;
     void setOnTime(int tenths);
     bool autoAppend() const;
     void setAutoAppend(bool on);
-    // After an automatic append: Space appends the next step.
-    void focusAppend();
     // labPos, set by the file commands ("Position 0" for a new document).
     void setPositionText(const QString& text);
     // A click on a row: the slider's label anew, and the step's lamps through the session.
@@ -53,7 +59,7 @@ class SequencePanel : public QWidget {
 
   private:
     void buildWidgets();
-    void connectSession();
+    void connectSession(WindowCommands& commands);
     void showActiveSequence(int s);
     void showSelection(int s, const Selection& selection);
     void updateAutoColour();
@@ -80,6 +86,7 @@ class SequencePanel : public QWidget {
     QPushButton* cmdSimWeiter_ = nullptr;
     QPushButton* cmdLichtaus_ = nullptr;
     QGridLayout* frameGrid_ = nullptr;
+    std::unique_ptr<InputHold> appendHold_;  // input held while an automatic append waits
 };
 
 }  // namespace vireo

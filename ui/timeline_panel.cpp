@@ -8,10 +8,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "module/upload_image.h"
 #include "platform/settings_store.h"
 #include "sequence/document_editor.h"
+#include "session/editing_session.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/window_commands.h"
 
 namespace vireo {
 
@@ -124,6 +127,39 @@ void TimelinePanel::showPanel(bool shown) {
         growWindow();
     else
         window->resize(window->width(), window->height() - change);
+}
+
+void TimelinePanel::follow(EditingSession& session, WindowCommands& commands) {
+    // The one place the meter's inputs come from; besides every edit (followed above) it
+    // follows the vehicle settings (an identified module restricts the options) and the model.
+    meter_->setProvider([&session] {
+        return MeterInputs{session.document(), session.vehicle().options(),
+                           session.setup().modellnummer, kUploadCapacity};
+    });
+    connect(&session.vehicle(), &VehicleSettings::changed, meter_, &MemoryMeterWidget::refresh);
+    connect(&session, &EditingSession::setupChanged, meter_, &MemoryMeterWidget::refresh);
+
+    EditingSession* s = &session;
+    connect(s, &EditingSession::activeSequenceChanged, view_, [this, s](int sequence) {
+        view_->setSequence(sequence);
+        view_->setSelection(s->selection(sequence));
+    });
+    connect(s, &EditingSession::selectionChanged, view_,
+            [this, s](int sequence, const Selection& selection) {
+                if (sequence == s->activeSequence()) view_->setSelection(selection);
+            });
+    connect(view_, &TimelineView::selectionChosen, s, [s](Selection selection) {
+        s->setSelection(s->activeSequence(), selection);
+        s->showStep();
+    });
+    connect(view_, &TimelineView::showStepRequested, s, &EditingSession::showRow);
+    // Delete, copy, cut and paste act on the shared selection as the table's commands do.
+    connect(view_, &TimelineView::deleteRequested, commands.deleteRows, &QAction::trigger);
+    connect(view_, &TimelineView::copyRequested, commands.copy, &QAction::trigger);
+    connect(view_, &TimelineView::cutRequested, commands.cut, &QAction::trigger);
+    connect(view_, &TimelineView::pasteRequested, commands.paste, &QAction::trigger);
+    // The playback cursor follows the step the simulation shows.
+    connect(s, &EditingSession::playbackStep, view_, &TimelineView::setPlaybackStep);
 }
 
 }  // namespace vireo

@@ -12,7 +12,9 @@ class QSplitter;
 
 namespace vireo {
 
+class EditingSession;
 class SettingsStore;
+class WindowCommands;
 
 // The panel below the face: the lamp timeline and the memory meter, with the "View" menu
 // entry that shows or hides it (remembered in the settings).
@@ -27,6 +29,9 @@ class TimelinePanel : public QWidget {
     // The "View" menu with the check item of the panel, for the window's menu bar.
     QMenu* viewMenu() const { return viewMenu_; }
     QAction* showAction() const { return showAction_; }
+    // Follows the session: the active sequence, its selection and the playback; the user's
+    // choices go to it, and the row commands to the window's actions.
+    void follow(EditingSession& session, WindowCommands& commands);
     // Captions in the current language.
     void applyLanguage();
     // Takes its place below the editor part in the window's splitter and makes the window

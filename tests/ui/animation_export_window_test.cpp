@@ -78,7 +78,7 @@ TEST_F(AnimationExportWindowTest, WritesTheSequenceShownUnderTheProposedName) {
 
     // "Schliessen" shown: its sequence is written.
     w->findChild<QRadioButton*>(QStringLiteral("optAuf_Zu_1"))->click();
-    ASSERT_EQ(w->activeSequence(), kGoodbye);
+    ASSERT_EQ(w->session().activeSequence(), kGoodbye);
     prompter.fileAnswers = {target};
     EXPECT_EQ(exportAnimation(*w), AnimationOutcome::Status::Written);
     EXPECT_EQ(frameCount(target), 1 + 1);

@@ -28,19 +28,19 @@ TEST_F(CarTableWindow, ClickingALampSwitchesItAndAppendingStoresTheStep) {
     const QImage dark = frontLeft->shownImage();
     QTest::mouseMove(frontLeft, twips(2000, 2000));
     QTest::mouseClick(frontLeft, Qt::LeftButton, {}, twips(2000, 2000));
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 1, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{0, 1, 0, 0}));
     EXPECT_NE(frontLeft->picture(), dark.copy());  // the lit amber strip
     EXPECT_EQ(frontLeft->toolTip(), w->texts().entry(122) + "_L");
     // A right click switches it back and never appends.
     child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
     QTest::mouseClick(frontLeft, Qt::RightButton, {}, twips(2000, 2000));
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{0, 0, 0, 0}));
     EXPECT_TRUE(w->editor().sequence(0).isEmpty());
     // With "Autom." a left click appends the combination and switches all lamps off.
     QTest::mouseClick(frontLeft, Qt::LeftButton, {}, twips(2000, 2000));
     ASSERT_EQ(w->editor().sequence(0).size(), 1);
     EXPECT_EQ(w->editor().sequence(0)[0].lamps, (LampBytes{0, 1, 0, 0}));
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{0, 0, 0, 0}));
     // "Speichern und weiter" appends with the slider's on-time; the list shows the rows.
     child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(false);
     child<QSlider>(*w, "sliderZeitein")->setValue(15);
@@ -55,7 +55,7 @@ TEST_F(CarTableWindow, ClickingALampSwitchesItAndAppendingStoresTheStep) {
     // Clicking a row shows that step again.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->topLevelItem(1)).center());
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{1, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{1, 0, 0, 0}));
 }
 
 TEST_F(CarTableWindow, UndoAndRedoRestoreRowsAndLeaveLampClicksOut) {
@@ -82,12 +82,12 @@ TEST_F(CarTableWindow, PlaybackRunsToTheEndAndSwitchesAllLampsOff) {
     w->editor().reset(doc);
     auto* play = child<QPushButton>(*w, "cmdSilulation");
     QTest::mouseClick(play, Qt::LeftButton);
-    EXPECT_TRUE(w->playbackRunning());
+    EXPECT_TRUE(w->session().playbackRunning());
     EXPECT_EQ(play->text(), "Anhalten");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->playbackRunning(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->session().playbackRunning(); }, 5000));
     EXPECT_EQ(play->text(), "Simulation |>");
     EXPECT_EQ(child<QPushButton>(*w, "cmdSimWeiter")->text(), "Simulation >>");
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{0, 0, 0, 0}));
     EXPECT_TRUE(child<QTreeWidget>(*w, "List1_0")->selectedItems().isEmpty());
     // The fake clock saw the half second of darkness before the first row.
     EXPECT_NE(std::find(clock.waits.begin(), clock.waits.end(), 500), clock.waits.end());
@@ -99,9 +99,9 @@ TEST_F(CarTableWindow, ChangingTheRowsStopsPlayback) {
     doc.sequences[0] = {{"10", "", {1, 0, 0, 0}}, {"10", "", {0, 2, 0, 0}}};
     w->editor().reset(doc);
     QTest::mouseClick(child<QPushButton>(*w, "cmdSilulation"), Qt::LeftButton);
-    ASSERT_TRUE(w->playbackRunning());
+    ASSERT_TRUE(w->session().playbackRunning());
     QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
-    EXPECT_FALSE(w->playbackRunning());
+    EXPECT_FALSE(w->session().playbackRunning());
     EXPECT_EQ(child<QPushButton>(*w, "cmdSilulation")->text(), "Simula&tion |>");
 }
 
@@ -137,7 +137,7 @@ TEST_F(CarTableWindow, ClicksDuringTheAutomaticAppendActAfterIt) {
     QApplication::processEvents();
     ASSERT_EQ(w->editor().sequence(0).size(), 3);
     EXPECT_EQ(w->editor().sequence(0)[2].lamps, (LampBytes{1, 0, 0, 0}));
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 2, 0, 0}));  // the row clicked after the append
+    EXPECT_EQ(w->session().lamps(), (LampBytes{0, 2, 0, 0}));  // the row clicked after the append
 }
 
 // A menu shortcut pressed during the pause acts after the append as well: Ctrl+Z then takes
@@ -170,8 +170,8 @@ TEST_F(CarTableWindow, APlaybackStepDuringTheAutomaticAppendDoesNotChangeTheAppe
     w->editor().reset(doc);
     child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
     child<QPushButton>(*w, "cmdSilulation")->click();
-    ASSERT_TRUE(w->playbackRunning());
-    ASSERT_EQ(w->lampenZustand(), (LampBytes{0, 0, 4, 0}));
+    ASSERT_TRUE(w->session().playbackRunning());
+    ASSERT_EQ(w->session().lamps(), (LampBytes{0, 0, 4, 0}));
     auto* timer = child<QTimer>(*w, "TimerE");
     bool ticked = false;
     clock.onWait = [&](int ms) {
@@ -185,7 +185,7 @@ TEST_F(CarTableWindow, APlaybackStepDuringTheAutomaticAppendDoesNotChangeTheAppe
     ASSERT_TRUE(ticked);
     ASSERT_EQ(w->editor().sequence(0).size(), 3);
     EXPECT_EQ(w->editor().sequence(0)[2].lamps, (LampBytes{0, 1, 4, 0}));
-    EXPECT_FALSE(w->playbackRunning());
+    EXPECT_FALSE(w->session().playbackRunning());
 }
 
 // Undo and redo of a change to the sequence that is not shown show that sequence, with the
@@ -199,17 +199,17 @@ TEST_F(CarTableWindow, UndoOfTheHiddenSequenceShowsIt) {
     auto* goodbye = child<QTreeWidget>(*w, "List1_1");
     const Selection afterAppend = selectionOf(goodbye);
     child<QRadioButton>(*w, "optAuf_Zu_0")->click();
-    ASSERT_EQ(w->activeSequence(), 0);
+    ASSERT_EQ(w->session().activeSequence(), 0);
 
     child<QAction>(*w, "Undo")->trigger();
-    EXPECT_EQ(w->activeSequence(), 1);
+    EXPECT_EQ(w->session().activeSequence(), 1);
     EXPECT_TRUE(child<QRadioButton>(*w, "optAuf_Zu_1")->isChecked());
     EXPECT_EQ(w->editor().sequence(1).size(), 1);
     EXPECT_EQ(child<QTreeWidget>(*w, "List1_1")->topLevelItemCount(), 1);
 
     child<QRadioButton>(*w, "optAuf_Zu_0")->click();
     child<QAction>(*w, "Redo")->trigger();
-    EXPECT_EQ(w->activeSequence(), 1);
+    EXPECT_EQ(w->session().activeSequence(), 1);
     ASSERT_EQ(goodbye->topLevelItemCount(), 2);
     EXPECT_EQ(selectionOf(goodbye), afterAppend);
 }
@@ -230,8 +230,8 @@ TEST_F(CarTableWindow, PlaybackStartedAgainDuringItsDarknessStartsAtTheFirstRow)
     };
     play->click();
     ASSERT_TRUE(restarted);
-    ASSERT_TRUE(w->playbackRunning());
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{1, 0, 0, 0}));
+    ASSERT_TRUE(w->session().playbackRunning());
+    EXPECT_EQ(w->session().lamps(), (LampBytes{1, 0, 0, 0}));
     const auto selected = child<QTreeWidget>(*w, "List1_0")->selectedItems();
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(child<QTreeWidget>(*w, "List1_0")->indexOfTopLevelItem(selected[0]), 0);

@@ -88,7 +88,7 @@ TEST_F(FileListsWindowTest, ADroppedFileOpensAsOpenDoesAndACancelledSaveKeepsThe
     prompter.questionAnswers = {false};
     drop(*w, {QUrl::fromLocalFile(path)});
     EXPECT_EQ(w->dateiPfad(), path);
-    EXPECT_EQ(w->modell(), "112");
+    EXPECT_EQ(w->vehicleSettings().model(), "112");
     EXPECT_EQ(w->editor().sequence(kWelcome)[0].lamps, (LampBytes{7, 0, 0, 0}));
     EXPECT_EQ(recentCaptions(*w), QStringList{"&1 " + QDir::toNativeSeparators(path)});
 

@@ -63,7 +63,7 @@ TEST_F(FileMenuWindowTest, AFileOnTheCommandLineOpensWithItsOwnVehicle) {
     ASSERT_TRUE(w);
     EXPECT_TRUE(prompter.prompts.empty());
     EXPECT_EQ(w->editor().document().sequences, saved.sequences);
-    EXPECT_EQ(w->modell(), "112");  // the file's model, not the stored "113"
+    EXPECT_EQ(w->vehicleSettings().model(), "112");  // the file's model, not the stored "113"
     EXPECT_EQ(w->editor().document().model, "112");
     EXPECT_EQ(w->dateiPfad(), path);
     EXPECT_TRUE(w->windowTitle().startsWith(path + QStringLiteral("      ")))
@@ -126,7 +126,7 @@ TEST_F(FileMenuWindowTest, OpenThenSaveWritesBackWithoutADialog) {
     trigger(*w, 2);
     EXPECT_EQ(prompter.count("open"), 1);
     EXPECT_EQ(w->editor().document().sequences, saved.sequences);
-    EXPECT_EQ(w->modell(), "112");
+    EXPECT_EQ(w->vehicleSettings().model(), "112");
     EXPECT_EQ(w->dateiPfad(), path);
     EXPECT_TRUE(w->windowTitle().startsWith(path + QStringLiteral("      ")));
 

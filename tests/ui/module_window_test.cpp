@@ -79,8 +79,8 @@ class ModuleWindowTest : public test::WindowFixture {
 
     static Document oneWelcomeRow(const MainWindow& w) {
         Document d;
-        d.model = w.modell();
-        d.options = w.optionen();
+        d.model = w.vehicleSettings().model();
+        d.options = w.vehicleSettings().optionString();
         d.sequences[kWelcome] = {Step{QStringLiteral("1,5"), QString(), {0, 5, 0, 0}},
                                  Step{QStringLiteral("0,5"), QString(), {12, 0, 0, 7}}};
         return d;
@@ -98,7 +98,7 @@ class ModuleWindowTest : public test::WindowFixture {
     // The exchange with the module runs on its own thread: waits until it has ended and the
     // window has shown what it reported.
     static void waitForExchangeEnd(const MainWindow& w) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.moduleExchangeRunning(); }, 20000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.module().exchangeRunning(); }, 20000));
     }
 
     // Clicks "Daten senden" and gives the highest value the progress bar showed meanwhile: the
@@ -117,8 +117,8 @@ class ModuleWindowTest : public test::WindowFixture {
     // Every upload ends with the progress bar at 0, the port closed and the commands free.
     void expectUploadEnded(MainWindow& w) {
         EXPECT_EQ(child<QProgressBar>(w, "Send_Progress")->value(), 0);
-        EXPECT_FALSE(w.modulePortOpen());
-        EXPECT_FALSE(w.moduleExchangeRunning());
+        EXPECT_FALSE(w.module().portOpen());
+        EXPECT_FALSE(w.module().exchangeRunning());
         EXPECT_TRUE(child<QPushButton>(w, "cmdDaten")->isEnabled());
         EXPECT_FALSE(child<QWidget>(w, "frmVerbindung")->isVisible());
     }
@@ -139,12 +139,12 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
 
     child<QAction>(*w, "M_Type")->trigger();
     waitForExchangeEnd(*w);
-    EXPECT_EQ(w->modulTyp(), "5.1");
-    EXPECT_EQ(w->modulVer(), "2.5");
+    EXPECT_EQ(w->module().moduleType(), "5.1");
+    EXPECT_EQ(w->module().moduleVersion(), "2.5");
     EXPECT_EQ(child<QLabel>(*w, "labInfo")->text(), "Kelvor Vireo Ver. 2.5 / Typ 5.1");
     EXPECT_EQ(w->vehicleSettings().moduleType(), "5.1");
-    EXPECT_EQ(w->speichergroesse(), 1010);
-    EXPECT_FALSE(w->modulePortOpen());
+    EXPECT_EQ(w->module().memorySize(), 1010);
+    EXPECT_FALSE(w->module().portOpen());
     EXPECT_FALSE(child<QWidget>(*w, "frmVerbindung")->isVisible());
 
     // The edition report of a Merix module: the functions of every edition, those of Merix,
@@ -192,7 +192,7 @@ TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
         ++updates;
         maximum = progress->maximum();
         lockedThroughout = lockedThroughout && !mType->isEnabled() && !send->isEnabled() &&
-                           !port3->isEnabled() && w->moduleExchangeRunning();
+                           !port3->isEnabled() && w->module().exchangeRunning();
         if (value == 2) {
             mType->trigger();
             send->click();
@@ -214,9 +214,9 @@ TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
     EXPECT_EQ(maximum, length);
     EXPECT_EQ(progress->value(), 0);
     EXPECT_TRUE(mType->isEnabled() && send->isEnabled() && port3->isEnabled());
-    EXPECT_FALSE(w->modulePortOpen());
+    EXPECT_FALSE(w->module().portOpen());
     EXPECT_EQ(store.read(k::kPort), QString());  // the refused port click stored nothing
-    EXPECT_EQ(w->speichergroesse(), 510);
+    EXPECT_EQ(w->module().memorySize(), 510);
     ASSERT_EQ(prompter.prompts.size(), 1u);  // only the success report, nothing of the refusals
     // 16 of 510 bytes: 3,1 % shows as 3 %.
     EXPECT_EQ(prompter.prompts[0].text, t.entry(110) + "\n\n" + t.entry(106) + " 3 %");
@@ -253,7 +253,7 @@ TEST_F(ModuleWindowTest, TheModulesEditionDecidesTheOptionBitsSent) {
         const QByteArray image = storedImage();
         ASSERT_EQ(image.size(), 16) << c.type;
         EXPECT_EQ(static_cast<unsigned char>(image.at(5)), c.byte6) << c.type;
-        EXPECT_EQ(w->modulTyp(), QString::fromLatin1(c.type));
+        EXPECT_EQ(w->module().moduleType(), QString::fromLatin1(c.type));
     }
 }
 
@@ -311,7 +311,7 @@ TEST_F(ModuleWindowTest, AnImageBeyondTheModulesMemoryIsNotSent) {
     EXPECT_EQ(prompter.prompts[0].icon, PromptIcon::Warning);
     EXPECT_EQ(highest, 0);  // not one data byte went out
     expectUploadEnded(*w);
-    EXPECT_EQ(w->speichergroesse(), 510);
+    EXPECT_EQ(w->module().memorySize(), 510);
 }
 
 // The goodbye sequence ("Schliessen") from the first click to the module: its rows are built,
@@ -374,10 +374,10 @@ TEST_F(ModuleWindowTest, TheGoodbyeSequenceFromClicksToFileAndModule) {
     // of TimerE shows is read after the window has handled it.
     QList<LampBytes> shown;
     QObject::connect(child<QTimer>(*w, "TimerE"), &QTimer::timeout,
-                     [&] { shown << w->lampenZustand(); });
+                     [&] { shown << w->session().lamps(); });
     QTest::mouseClick(child<QPushButton>(*w, "cmdSilulation"), Qt::LeftButton);
-    shown.prepend(w->lampenZustand());  // the first row comes before the first tick
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->playbackRunning(); }, 10000));
+    shown.prepend(w->session().lamps());  // the first row comes before the first tick
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->session().playbackRunning(); }, 10000));
     const LampBytes r1{0, 1, 0, 0}, r2{1, 1, 0, 0}, r3{1, 0, 0, 0}, dark{};
     EXPECT_EQ(shown, QList<LampBytes>({r1, r2, r3, r2, r3, r2, r3, dark}));
 
@@ -427,8 +427,8 @@ TEST_F(ModuleWindowTest, AMissingPortIsReportedAndTheChoiceIsStillKept) {
     waitForExchangeEnd(*w);
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, missing);
-    EXPECT_TRUE(w->modulTyp().isEmpty());
-    EXPECT_FALSE(w->modulePortOpen());
+    EXPECT_TRUE(w->module().moduleType().isEmpty());
+    EXPECT_FALSE(w->module().portOpen());
     EXPECT_FALSE(child<QWidget>(*w, "frmVerbindung")->isVisible());
 
     // The menu names the device each item reaches.
@@ -457,8 +457,8 @@ TEST_F(ModuleWindowTest, ClosingTheWindowDuringAnUploadEndsItWithThePortClosed) 
     });
     child<QPushButton>(*w, "cmdDaten")->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w->isVisible(); }, 20000));
-    EXPECT_FALSE(w->modulePortOpen());
-    EXPECT_FALSE(w->moduleExchangeRunning());
+    EXPECT_FALSE(w->module().portOpen());
+    EXPECT_FALSE(w->module().exchangeRunning());
     EXPECT_EQ(progress->value(), 0);
     // Only the question about the unsaved document; no report after the window has gone.
     ASSERT_EQ(prompter.prompts.size(), 1u);

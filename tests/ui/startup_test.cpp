@@ -52,7 +52,7 @@ TEST_F(StartupTest, FirstStartAsksForTheLanguageAndOpensWithDefaults) {
     EXPECT_EQ(offeredLanguages, QStringList({"Deutsch", "English"}));
     EXPECT_EQ(store.read(k::kLanguage), "Deutsch");
     EXPECT_TRUE(w->firstStart());
-    EXPECT_EQ(w->modell(), "111");
+    EXPECT_EQ(w->vehicleSettings().model(), "111");
     EXPECT_EQ(child<QLabel>(*w, "labPort")->text(), " Port: 1");
     EXPECT_EQ(child<QSlider>(*w, "sliderZeitein")->value(), 1);
     EXPECT_EQ(child<QLabel>(*w, "labZeitein")->text(), "0,1" + w->texts().entry(76));
@@ -110,7 +110,7 @@ TEST_F(StartupTest, AMissingCommandLineFileIsReportedOnceAndTheWindowOpensEmpty)
     EXPECT_GT(prompter.prompts.at(0).text.size(),
               (w->texts().entry(88) + "\n\n" + path + ": ").size());
     EXPECT_EQ(prompter.prompts.at(0).title, w->texts().entry(82));
-    EXPECT_EQ(w->modell(), "112");  // the stored model is applied
+    EXPECT_EQ(w->vehicleSettings().model(), "112");  // the stored model is applied
     w->resize(w->width() + 40, w->height() + 40);
     w->hide();
     w->show();
@@ -133,7 +133,7 @@ TEST_F(StartupTest, ABadCommandLineFileKeepsTheStoredVehicle) {
     };
     storeVehicle();
     auto normal = start();
-    const QString options = normal->optionen();
+    const QString options = normal->vehicleSettings().optionString();
     const QImage rearLeft = child<CornerPicture>(*normal, "imaHL")->picture();
     pressOk(*normal);
     const auto storedAfterOk = store.values_;
@@ -162,11 +162,11 @@ TEST_F(StartupTest, ABadCommandLineFileKeepsTheStoredVehicle) {
         ASSERT_TRUE(w);
         EXPECT_EQ(prompter.count("message"), 1);
         EXPECT_TRUE(w->editor().document().isEmpty());
-        EXPECT_EQ(w->modell(), "112");
-        EXPECT_EQ(w->optionen(), options);
+        EXPECT_EQ(w->vehicleSettings().model(), "112");
+        EXPECT_EQ(w->vehicleSettings().optionString(), options);
         EXPECT_EQ(w->editor().document().model, "112");
         EXPECT_EQ(w->editor().document().options, options);
-        EXPECT_EQ(w->vehicleSetup(), *vehicleSetupFor(QStringLiteral("112")));
+        EXPECT_EQ(w->session().setup(), *vehicleSetupFor(QStringLiteral("112")));
         EXPECT_EQ(child<CornerPicture>(*w, "imaHL")->picture(), rearLeft);
         EXPECT_TRUE(child<QRadioButton>(*w->frmParameter(), "optType_1")->isChecked());
         EXPECT_TRUE(child<QRadioButton>(*w->frmParameter(), "optBauform_1")->isChecked());
@@ -188,7 +188,7 @@ TEST_F(StartupTest, InvalidStoredVehicleValuesAreReplacedAndReportedOnce) {
               w->texts().entry(239) +
                   "\nParameter: \"1110000000000000000P\" \u2192 "
                   "\"11100000000000000000\"\nFahrzeug_Type: \"1F2\" \u2192 \"111\"");
-    EXPECT_EQ(w->modell(), "111");
+    EXPECT_EQ(w->vehicleSettings().model(), "111");
     EXPECT_EQ(store.read(k::kVehicleType), "111");
     EXPECT_EQ(store.read(k::kOptions), "11100000000000000000");
 
@@ -219,12 +219,12 @@ TEST_F(StartupTest, AStoredClubmanShowsThePicturesOfItsModelYear) {
     store.write(k::kVehicleType, QStringLiteral("151"));
     auto w = start();
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->modell(), "151");
+    EXPECT_EQ(w->vehicleSettings().model(), "151");
     EXPECT_EQ(child<CornerPicture>(*w, "imaHL")->picture(), rearLeft);
     EXPECT_EQ(child<CornerPicture>(*w, "imaVL")->picture(), frontLeft);
-    EXPECT_EQ(w->vehicleSetup().base(kCornerHL), 229);
-    EXPECT_EQ(w->vehicleSetup().regions, vehicleSetupFor(QStringLiteral("111"))->regions);
-    EXPECT_EQ(w->vehicleSetup().modellnummer, 0);
+    EXPECT_EQ(w->session().setup().base(kCornerHL), 229);
+    EXPECT_EQ(w->session().setup().regions, vehicleSetupFor(QStringLiteral("111"))->regions);
+    EXPECT_EQ(w->session().setup().modellnummer, 0);
     EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("Clubman")))
         << w->windowTitle().toStdString();
 }

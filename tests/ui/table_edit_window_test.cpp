@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
@@ -158,18 +159,18 @@ TEST_F(TableEditWindow, TheContextMenuCopiesCutsAndPastesTheSelectedRows) {
 TEST_F(TableEditWindow, SimulationFromHereAndAllLampsOffLeaveTheRowsAlone) {
     select({3}, 3);
     button("cmdSimWeiter");
-    EXPECT_TRUE(w->playbackRunning());
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{4, 0, 0, 0}));  // starts on the selected row
-    button("cmdSimWeiter");                                  // stops
-    EXPECT_FALSE(w->playbackRunning());
+    EXPECT_TRUE(w->session().playbackRunning());
+    EXPECT_EQ(w->session().lamps(), (LampBytes{4, 0, 0, 0}));  // starts on the selected row
+    button("cmdSimWeiter");                                    // stops
+    EXPECT_FALSE(w->session().playbackRunning());
 
     // A row clicked in the list lights its lamps; "Alle Lampen aus" puts them out.
     ASSERT_EQ(list->topLevelItemCount(), 6);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->topLevelItem(5)).center());
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{6, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{6, 0, 0, 0}));
     button("cmdLichtaus");
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{0, 0, 0, 0}));
 
     EXPECT_EQ(w->editor().sequence(kWelcome), initial);
     EXPECT_EQ(history(), 0);
@@ -228,4 +229,30 @@ TEST_F(TableEditWindow, EveryMenuTitleHasItsOwnAltLetter) {
         EXPECT_EQ(letters.size(), titles.size()) << titles.join('|').toStdString();
         EXPECT_EQ(titles.first(), first);
     }
+}
+
+// Each command is one action: its button runs it, and the button is enabled exactly when the
+// action is, whoever decided it.
+TEST_F(TableEditWindow, EveryButtonRunsTheActionItsMenuItemAndShortcutShare) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"cmdWeiter", "AppendStep"},        {"cmdÄndern", "ChangeRows"},
+        {"cmdEinfügen", "InsertRow"},       {"cmdLöschen", "Zeilen_Loeschen"},
+        {"cmdSchleife", "CreateLoop"},      {"cmdSchleife_L", "DeleteLoop"},
+        {"cmdSilulation", "PlayFromStart"}, {"cmdSimWeiter", "PlayFromHere"},
+        {"cmdLichtaus", "LampsOff"},        {"cmdSpeicherbedarf", "MemoryCheck"},
+        {"cmdDaten", "SendData"},           {"cmdExit", "Menu_9"},
+        {"cmdBereiche", "Bereich"}};
+    for (const auto& [buttonName, actionName] : pairs) {
+        auto* button = child<QPushButton>(*w, buttonName);
+        auto* action = child<QAction>(*w, actionName);
+        action->setEnabled(false);
+        EXPECT_FALSE(button->isEnabled()) << buttonName;
+        action->setEnabled(true);
+        EXPECT_TRUE(button->isEnabled()) << buttonName;
+    }
+    // A click on "Zeile(n) löschen" is the Delete command of the Edit menu.
+    select({1}, 1);
+    QSignalSpy deletes(child<QAction>(*w, "Zeilen_Loeschen"), &QAction::triggered);
+    child<QPushButton>(*w, "cmdLöschen")->click();
+    EXPECT_EQ(deletes.count(), 1);
 }

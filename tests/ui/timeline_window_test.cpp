@@ -53,7 +53,7 @@ TEST_F(TimelineWindow, ClickingACellSwitchesTheLampRedrawsThePictureAndUndoResto
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(view, 1, rowOf(1, 0)));
     EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{1, 0, 0, 0}));
     // The step is selected in the table and shown on the pictures.
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{1, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{1, 0, 0, 0}));
     EXPECT_NE(picture->picture(), dark);
     auto* list = child<QTreeWidget>(*w, "List1_0");
     ASSERT_EQ(list->selectedItems().size(), 1);
@@ -72,7 +72,7 @@ TEST_F(TimelineWindow, ClickingACellSwitchesTheLampRedrawsThePictureAndUndoResto
     // Ctrl+Z in the window undoes it, and the picture follows.
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{0, 0, 0, 0}));
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{0, 0, 0, 0}));
     EXPECT_EQ(picture->picture(), dark);
 }
 
@@ -106,7 +106,7 @@ TEST_F(TimelineWindow, SelectionIsSharedWithTheTableAndDeleteActsOnIt) {
     // A click on the ruler selects the step in the table and shows it; Shift+Left extends.
     const QPoint ruler(view->cellViewRect({1, 0}).center().x(), 5);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, ruler);
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{2, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{2, 0, 0, 0}));
     QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(list->selectedItems().size(), 2);
     // Delete asks as the table's command does, then removes the selected steps.
@@ -125,7 +125,7 @@ TEST_F(TimelineWindow, KeyboardMovesTheFocusSwitchesZoomsCopiesAndPastes) {
     EXPECT_EQ(view->focusCell(), (TimelineCell{1, 1}));
     QTest::keyClick(view, Qt::Key_Space);
     EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{2, 0, 0, 0}));
-    EXPECT_EQ(w->lampenZustand(), (LampBytes{2, 0, 0, 0}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{2, 0, 0, 0}));
 
     const double scale = view->scale();
     QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);

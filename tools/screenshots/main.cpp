@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
 
     vireo::AnimationRequest animation;
     animation.rows = window->editor().sequence(vireo::kWelcome);
-    animation.vehicle = window->vehicleSetup();
+    animation.vehicle = window->session().setup();
     const QString gif = QDir(out).filePath(QStringLiteral("animation.gif"));
     if (vireo::savePlaybackAnimation(animation, gif).status !=
         vireo::AnimationOutcome::Status::Written)

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "car/vehicle_catalogue.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 
@@ -245,6 +246,17 @@ void FrmParameter::render() {
     showSelection(bodyGroup_, optBauform_, options.body, true);
     showSelection(yearGroup_, optBaujahr_, options.year, options.yearEnabled);
     rendering_ = false;
+}
+
+QString FrmParameter::vehicleChoiceText(const LanguageTable& table) const {
+    const auto group = [](const QVector<Choice>& choices) {
+        OptionGroupState state;
+        state.reserve(choices.size());
+        for (const Choice& c : choices) state.push_back({c.caption, c.selected, c.enabled});
+        return state;
+    };
+    return fahrzeugAuswahl(group(typeChoices()), group(bodyChoices()), group(yearChoices()),
+                           table.entry(text::VehicleChoicePrefix));
 }
 
 QVector<FrmParameter::Choice> FrmParameter::choicesOf(const QVector<QRadioButton*>& buttons) {

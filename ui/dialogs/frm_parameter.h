@@ -53,6 +53,8 @@ class FrmParameter : public QDialog {
     QVector<Choice> typeChoices() const;
     QVector<Choice> bodyChoices() const;
     QVector<Choice> yearChoices() const;
+    // Fahrzeug_Auswahl: the vehicle as these choices name it, for the window title.
+    QString vehicleChoiceText(const LanguageTable& table) const;
 
     // Replaces the captions from the language table (the tool tip of chkTagfahrlicht too).
     void applyCaptions(const LanguageTable& table);

@@ -1,0 +1,127 @@
+#include "ui/file_commands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QWidget>
+
+#include "files/examples.h"
+#include "files/recent_files.h"
+#include "platform/program_folder.h"
+#include "session/editing_session.h"
+#include "ui/main_menus.h"
+#include "ui/window_commands.h"
+
+namespace vireo {
+
+FileCommands::FileCommands(EditingSession& session, SettingsStore& settings, Prompter& prompter,
+                           const LanguageTable& texts, WindowCommands& commands, MainMenus& menus,
+                           Window window)
+    : QObject(window.widget),
+      session_(session),
+      texts_(texts),
+      menus_(menus),
+      window_(std::move(window)),
+      menu_(session.editor(), prompter, texts, *this),
+      recent_(std::make_unique<RecentFiles>(settings)) {
+    menu_.setRecentFiles(recent_.get());
+    connect(commands.newDocument, &QAction::triggered, this, [this] { menu_.newDocument(); });
+    connect(commands.open, &QAction::triggered, this, [this] { menu_.open(); });
+    connect(commands.save, &QAction::triggered, this, [this] { menu_.save(); });
+    connect(commands.saveAs, &QAction::triggered, this, [this] { menu_.saveAs(); });
+    // The submenus switch the lamps off as they open, like every other entry of "Datei" but
+    // "Beenden".
+    for (QMenu* submenu : {menus.examples(), menus.languages(), menus.moduleUpdate()})
+        connect(submenu, &QMenu::aboutToShow, &session, &EditingSession::lampsOff);
+    // The recent files follow every open and save.
+    connect(menus.file(), &QMenu::aboutToShow, this, &FileCommands::refreshRecentFiles);
+    refreshRecentFiles();
+    window_.widget->setAcceptDrops(true);
+    window_.widget->installEventFilter(this);
+}
+
+FileCommands::~FileCommands() = default;
+
+void FileCommands::lampsOff() {
+    session_.lampsOff();
+}
+
+void FileCommands::applyLoadedVehicle(const QString& model, const QString& options) {
+    session_.vehicle().restore(model, options);
+    session_.applyModel();
+}
+
+void FileCommands::setWindowTitle(const QString& title) {
+    window_.widget->setWindowTitle(title);
+}
+
+void FileCommands::refreshRecentFiles() {
+    // The old items leave the menu now and are deleted later: this runs from an item's own
+    // triggered signal, and the menu that emitted it still uses the item afterwards.
+    QMenu* file = menus_.file();
+    for (QAction* item : std::as_const(recentItems_)) {
+        file->removeAction(item);
+        item->setObjectName(QString());
+        item->deleteLater();
+    }
+    recentItems_.clear();
+    const QStringList& paths = recent_->paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        // "&1 /path/file.kvs": the number is the item's accelerator; an "&" in the path is
+        // doubled so it shows as itself.
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), file);
+        item->setObjectName(QStringLiteral("Recent_%1").arg(i + 1));
+        const QString path = paths[i];
+        connect(item, &QAction::triggered, this, [this, path] {
+            menu_.openRecent(path);
+            refreshRecentFiles();
+        });
+        file->insertAction(menus_.recentFilesEnd(), item);
+        recentItems_ << item;
+    }
+    menus_.recentFilesEnd()->setVisible(!paths.isEmpty());
+}
+
+void FileCommands::refreshExamples() {
+    QMenu* examples = menus_.examples();
+    examples->clear();
+    const QList<ExampleChoice> choices = availableExamples(programFolder(), texts_);
+    for (const ExampleChoice& example : choices) {
+        QAction* item = examples->addAction(example.title);
+        item->setObjectName(QFileInfo(example.path).completeBaseName());
+        const QString path = example.path;
+        connect(item, &QAction::triggered, this, [this, path] { menu_.openExample(path); });
+    }
+    examples->menuAction()->setEnabled(!choices.isEmpty());
+}
+
+bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::DragEnter) {
+        auto* enter = static_cast<QDragEnterEvent*>(event);
+        if (enter->mimeData()->hasUrls()) enter->acceptProposedAction();
+        return true;
+    }
+    if (event->type() != QEvent::Drop) return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QList<QUrl> urls = drop->mimeData()->urls();
+    if (urls.isEmpty()) return true;
+    drop->acceptProposedAction();
+    // Opened once the drop has ended: the program the files came from (a file manager) waits
+    // until the drop returns, and must not wait on a question about unsaved changes.
+    QMetaObject::invokeMethod(
+        this,
+        [this, urls] {
+            menu_.openDropped(urls);
+            refreshRecentFiles();
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+}  // namespace vireo
