@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 291
+HIGHEST_ENTRY = 294
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -355,6 +355,11 @@ TEXTS = [
     # Status line when the window is closed while an exchange with the module runs
     (291, "Die Übertragung zum Modul wird beendet, dann schliesst das Programm.",
           "The transfer to the module is finishing; the program closes then."),
+    # What a screen reader says of the lamp in focus on the pictures: "%1, an" (the lamp's name)
+    (292, "%1, an", "%1, on"),
+    (293, "%1, aus", "%1, off"),
+    # The name of the on-time slider, for a screen reader
+    (294, "Einschaltzeit", "On-time"),
 ]
 # fmt: on
 

@@ -272,4 +272,9 @@ constexpr int ToolTipDeleteLoop = 281;
 constexpr int ToolTipSimulation = 282;
 constexpr int ToolTipSimulationOnward = 283;
 
+// Names a screen reader says: the lamp in focus on the pictures (%1 its name), the slider
+constexpr int LampOnName = 292;
+constexpr int LampOffName = 293;
+constexpr int OnTimeSliderName = 294;
+
 }  // namespace vireo::text

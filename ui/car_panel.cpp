@@ -1,11 +1,15 @@
 #include "ui/car_panel.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "car/car_layout.h"
 #include "car/lamp_model.h"
 #include "platform/app_info.h"
 #include "session/editing_session.h"
+#include "text/language.h"
+#include "text/text_ids.h"
 #include "ui/corner_picture.h"
 
 namespace vireo {
@@ -53,6 +57,7 @@ CarPanel::CarPanel(EditingSession& session, const LanguageTable& texts,
 
     connect(&session_, &EditingSession::cornersChanged, this, [this](const QList<int>& corners) {
         for (int corner : corners) drawCorner(corner);
+        showFocusedLamp();
     });
     connect(&session_, &EditingSession::pictureActions, this, &CarPanel::applyPictureActions);
     connect(&session_, &EditingSession::mousePosition, this,
@@ -61,8 +66,90 @@ CarPanel::CarPanel(EditingSession& session, const LanguageTable& texts,
                 labX_->setText(x);
                 labY_->setText(y);
             });
-    connect(&session_, &EditingSession::setupChanged, this, &CarPanel::placeNumberPlates);
+    connect(&session_, &EditingSession::setupChanged, this, [this] {
+        placeNumberPlates();
+        targets_ = lampTargets(session_.setup().regions);
+        focused_ = std::clamp(focused_, 0, std::max(0, int(targets_.size()) - 1));
+        showFocusedLamp();
+    });
     placeNumberPlates();
+    setFocusPolicy(Qt::TabFocus);
+    showFocusedLamp();
+}
+
+void CarPanel::applyLanguage() {
+    setStatusText(texts_.entry(text::NotConnected));
+    showFocusedLamp();
+}
+
+void CarPanel::keyPressEvent(QKeyEvent* event) {
+    const int count = int(targets_.size());
+    if (count == 0) return QWidget::keyPressEvent(event);
+    switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            focused_ = (focused_ + 1) % count;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            focused_ = (focused_ + count - 1) % count;
+            break;
+        case Qt::Key_Home:
+            focused_ = 0;
+            break;
+        case Qt::Key_End:
+            focused_ = count - 1;
+            break;
+        case Qt::Key_Space: {
+            // Exactly what a left click in the middle of the lamp does, "Autom." included.
+            const LampTarget& t = targets_[size_t(focused_)];
+            session_.pictureMouse(t.corner, kLeftButton, float(t.clickTwips.x()),
+                                  float(t.clickTwips.y()), editOptions_());
+            break;
+        }
+        default:
+            return QWidget::keyPressEvent(event);
+    }
+    showFocusedLamp();
+}
+
+void CarPanel::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    showFocusRing();
+}
+
+// Also while the window goes: only the panel's own parts are used.
+void CarPanel::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    showFocusRing();
+}
+
+const LampTarget* CarPanel::focusedTarget() const {
+    if (targets_.empty()) return nullptr;
+    return &targets_[size_t(std::clamp(focused_, 0, int(targets_.size()) - 1))];
+}
+
+void CarPanel::showFocusRing() {
+    const LampTarget* target = focusedTarget();
+    for (int c = 1; c <= 4; ++c) {
+        const bool ringed = target && hasFocus() && target->corner == c;
+        pictures_[c]->setFocusRing(ringed ? target->outline : QRect());
+    }
+}
+
+void CarPanel::showFocusedLamp() {
+    showFocusRing();
+    const LampTarget* target = focusedTarget();
+    QString name = texts_.entry(text::LightFunctionsFrame).trimmed();
+    if (target) {
+        const bool lit = lampLit(session_.lamps(), target->row);
+        name = texts_.entry(lit ? text::LampOnName : text::LampOffName)
+                   .arg(lampRowLabel(texts_, target->row));
+    }
+    if (name == accessibleName()) return;
+    setAccessibleName(name);
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void CarPanel::setStatusText(const QString& text) {

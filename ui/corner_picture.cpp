@@ -79,6 +79,13 @@ void CornerPicture::drawOutline(const QRect& rect, const QColor& colour) {
     update(rect.adjusted(-1, -1, 1, 1));
 }
 
+void CornerPicture::setFocusRing(const QRect& rect) {
+    if (rect == focusRing_) return;
+    update(focusRing_.adjusted(-3, -3, 3, 3));
+    focusRing_ = rect;
+    update(focusRing_.adjusted(-3, -3, 3, 3));
+}
+
 void CornerPicture::setToolTipText(const QString& text) {
     if (toolTip() != text) setToolTip(text);
 }
@@ -90,6 +97,11 @@ void CornerPicture::paintEvent(QPaintEvent* event) {
         return;
     }
     painter.drawImage(QPointF(0, 0), shown_);
+    if (focusRing_.isEmpty()) return;
+    // Two pixels in the highlight colour outside the lamp's area, seen on light and dark parts.
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(focusRing_).adjusted(-1.5, -1.5, 1.5, 1.5));
 }
 
 void CornerPicture::mouseMoveEvent(QMouseEvent* event) {

@@ -25,6 +25,11 @@ class CornerPicture : public QWidget {
     void invertOutline(const QRect& rect);
     void drawOutline(const QRect& rect, const QColor& colour);
 
+    // A ring around the lamp the keyboard is on, drawn over the picture; an empty rectangle
+    // takes it away. It is not part of the picture (shownImage).
+    void setFocusRing(const QRect& rect);
+    QRect focusRing() const { return focusRing_; }
+
     // Sets the tool tip only when its text changes.
     void setToolTipText(const QString& text);
 
@@ -43,6 +48,7 @@ class CornerPicture : public QWidget {
 
     QImage picture_;
     QImage shown_;
+    QRect focusRing_;
     bool hasOutlines_ = false;
 };
 

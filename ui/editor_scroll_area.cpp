@@ -16,6 +16,8 @@ EditorScrollArea::EditorScrollArea(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The controls inside take the focus; the area itself is no stop of the Tab key.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 QSize EditorScrollArea::sizeHint() const {

@@ -245,7 +245,7 @@ void MainWindow::applyLanguage(bool startup) {
         sequence_->applyLanguage();
         data_->applyLanguage(t);
         program_->applyLanguage(t);
-        car_->setStatusText(t.entry(text::NotConnected));
+        car_->applyLanguage();
         frmEigenschaften_->applyCaptions(t);
         frmParameter_->applyCaptions(t);
         updateVehicleChoiceText();

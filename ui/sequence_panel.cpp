@@ -29,6 +29,7 @@ SequencePanel::SequencePanel(EditingSession& session, const LanguageTable& texts
     buildWidgets();
     connectSession(commands);
     holdSimulationFrameWidth();
+    applyAccessibleNames();
 }
 
 SequencePanel::~SequencePanel() = default;
@@ -262,8 +263,16 @@ void SequencePanel::holdSimulationFrameWidth() {
     frames_[1]->setMinimumWidth(frames_[1]->sizeHint().width());
 }
 
+void SequencePanel::applyAccessibleNames() {
+    // The lists are named after their sequence, the slider after what it sets.
+    list1_[0]->setAccessibleName(texts_.entry(text::RemoteUnlock).trimmed());
+    list1_[1]->setAccessibleName(texts_.entry(text::RemoteLock).trimmed());
+    sliderZeitein_->setAccessibleName(texts_.entry(text::OnTimeSliderName));
+}
+
 void SequencePanel::applyLanguage() {
     const LanguageTable& t = texts_;
+    applyAccessibleNames();
     cmdSilulation_->setText(t.entry(text::Simulation));
     cmdSimWeiter_->setText(t.entry(text::SimulationOnward));
     cmdLichtaus_->setText(t.entry(text::AllLampsOff));

@@ -63,6 +63,8 @@ class SequencePanel : public QWidget {
     void showActiveSequence(int s);
     void showSelection(int s, const Selection& selection);
     void updateAutoColour();
+    // Names a screen reader says for the controls without a caption of their own.
+    void applyAccessibleNames();
     // The simulation frame keeps the width of its idle captions while a sequence plays.
     void holdSimulationFrameWidth();
 

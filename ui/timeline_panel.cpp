@@ -59,6 +59,7 @@ TimelinePanel::TimelinePanel(DocumentEditor& editor, const LanguageTable& texts,
 void TimelinePanel::applyLanguage() {
     viewMenu_->setTitle(texts_.entry(text::ViewMenu));
     showAction_->setText(texts_.entry(text::TimelineAction));
+    view_->setAccessibleName(texts_.entry(text::TimelineAction));
     view_->applyLanguage();
     meter_->refresh();
 }
