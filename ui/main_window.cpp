@@ -76,8 +76,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The session outlives the window's own members (it goes with the window's children):
-    // nothing it says while it goes may reach them.
+    // The session goes with the window's children, after its members: it must not reach them.
     session_->blockSignals(true);
     editor().undoStack()->blockSignals(true);
     vehicleSettings().blockSignals(true);
@@ -119,6 +118,7 @@ void MainWindow::placePanels() {
     timeline_ = new TimelinePanel(editor(), texts_, *context_.settings, central);
     timeline_->placeIn(splitter);
     timeline_->follow(*session_, *commands_);
+    sequence_->setFocus();  // the table side has the focus at the start, not the lamps
     menus_->insertMenu(timeline_->viewMenu());
 }
 

@@ -30,6 +30,7 @@ SequencePanel::SequencePanel(EditingSession& session, const LanguageTable& texts
     connectSession(commands);
     holdSimulationFrameWidth();
     applyAccessibleNames();
+    setFocusProxy(optAufZu_[0]);
 }
 
 SequencePanel::~SequencePanel() = default;

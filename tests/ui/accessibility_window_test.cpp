@@ -52,6 +52,8 @@ TEST_F(AccessibilityWindow, TheLampsAreReachedNamedAndSwitchedByKeyboard) {
     w->show();
     auto* car = child<QWidget>(*w, "carPanel");
     EXPECT_TRUE(car->focusPolicy() & Qt::TabFocus);
+    // The table side has the focus at the start: Space there switches no lamp.
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*w, "optAuf_Zu_0"));
     bool inTabChain = false;
     for (QWidget* next = w->nextInFocusChain(); next != w.get(); next = next->nextInFocusChain())
         inTabChain = inTabChain || next == car;
