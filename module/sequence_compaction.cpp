@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <vector>
 
@@ -59,6 +60,23 @@ struct OutRow {
     int passes = 0;
 };
 
+// Keeps the states no other state beats. A state beats another that used no fewer loops when
+// it costs at least one byte less (the on-time before decides one time byte at most), or when
+// it has the same on-time and costs no more. `better(a, b)` says whether a may stand for b in
+// the first place (same loops or fewer; for loop bodies, no fewer rows).
+template <typename T, typename Better>
+void keepUnbeaten(std::vector<T>& states, Better better) {
+    std::vector<T> kept;
+    std::sort(states.begin(), states.end(), [](const T& a, const T& b) { return a.cost < b.cost; });
+    for (const T& s : states) {
+        const bool beaten = std::any_of(kept.begin(), kept.end(), [&](const T& k) {
+            return better(k, s) && (k.cost + 1 <= s.cost || (k.prev == s.prev && k.cost <= s.cost));
+        });
+        if (!beaten) kept.push_back(s);
+    }
+    states = std::move(kept);
+}
+
 class Search {
   public:
     explicit Search(std::vector<Unit> units) : units_(std::move(units)), n_(int(units_.size())) {
@@ -68,6 +86,17 @@ class Search {
         for (int i = n_ - 1; i >= 0; --i)
             runEnd_[i] =
                 (i + 1 < n_ && units_[i + 1].lamps == units_[i].lamps) ? runEnd_[i + 1] : i + 1;
+        QHash<qint64, long long> tenthsOfMs;
+        groupTenths_.resize(n_);
+        for (int i = 0; i < n_; ++i) {
+            groupTenths_[i].push_back(imageTimeTenths(units_[i].text));
+            for (int j = i + 2; j <= n_ && groupAllowed(i, j); ++j) {
+                const qint64 ms = prefix_[j] - prefix_[i];
+                auto it = tenthsOfMs.find(ms);
+                if (it == tenthsOfMs.end()) it = tenthsOfMs.insert(ms, imageTimeTenths(msText(ms)));
+                groupTenths_[i].push_back(*it);
+            }
+        }
     }
 
     // The smallest rows; loops start only at units before loopStartLimit.
@@ -90,21 +119,21 @@ class Search {
         int cost = 0;
         int body = -1;
     };
+    // A loop body being written: rows so far (1, or 2 for two and more).
+    struct Sub {
+        long long prev = 0;
+        int rows = 0;
+        int cost = 0;
+        int fromPos = -1;
+        int fromState = -1;
+    };
 
     // Whether units i..j-1 may become one step.
     bool groupAllowed(int i, int j) const {
         return j <= runEnd_[i] && (j - i == 1 || prefix_[j] - prefix_[i] <= kMaxMergedStepMs);
     }
-    QString groupText(int i, int j) const {
-        return j - i == 1 ? units_[i].text : msText(prefix_[j] - prefix_[i]);
-    }
-    long long groupTenths(int i, int j) {
-        if (j - i == 1) return imageTimeTenths(units_[i].text);
-        const qint64 ms = prefix_[j] - prefix_[i];
-        auto it = tenthsOfMs_.find(ms);
-        if (it == tenthsOfMs_.end()) it = tenthsOfMs_.insert(ms, imageTimeTenths(msText(ms)));
-        return *it;
-    }
+    // Tenths of the step units i..j-1 make, worked out once for every allowed group.
+    long long groupTenths(int i, int j) const { return groupTenths_[i][j - i - 1]; }
     int rowCost(long long prev, long long tenths, int i, bool loopStart) const {
         return 1 + (tenths != prev ? 1 : 0) + cornerBytes(units_[i].lamps) +
                (loopStart ? kLoopBytes : 0);
@@ -119,37 +148,44 @@ class Search {
         }
         return k;
     }
-    std::vector<BodyChoice> bodyChoices(int i, int length, long long prev);
-    static void relax(std::vector<State>& states, const State& s) {
-        for (State& old : states) {
-            if (old.prev != s.prev || old.loops != s.loops) continue;
-            if (s.cost < old.cost) old = s;
-            return;
+    std::vector<std::vector<BodyChoice>> bodyChoices(int i, long long prev,
+                                                     const std::vector<int>& passes);
+    void relax(int pos, const State& s) {
+        // Already beaten by a state one byte cheaper with no more loops: never worth keeping.
+        const auto& cheapest = cheapest_[pos];
+        for (int u = 0; u <= s.loops; ++u)
+            if (cheapest[u] + 1 <= s.cost) return;
+        cheapest_[pos][s.loops] = std::min(cheapest[s.loops], s.cost);
+        const long long key = s.prev * (kMaxMarkedRuns + 1) + s.loops;
+        auto& index = index_[pos];
+        const auto it = index.find(key);
+        if (it == index.end()) {
+            index.insert(key, int(states_[pos].size()));
+            states_[pos].push_back(s);
+        } else if (s.cost < states_[pos][*it].cost) {
+            states_[pos][*it] = s;
         }
-        states.push_back(s);
     }
 
     std::vector<Unit> units_;
     int n_;
     std::vector<qint64> prefix_;
     std::vector<int> runEnd_;
-    QHash<qint64, long long> tenthsOfMs_;
+    std::vector<std::vector<long long>> groupTenths_;
+    std::vector<std::vector<State>> states_;
+    std::vector<QHash<long long, int>> index_;
+    std::vector<std::array<int, kMaxMarkedRuns + 1>> cheapest_;  // per position and loops used
     std::vector<std::vector<int>> bodies_;  // row ends (exclusive) of each loop body
 };
 
 // The cheapest ways to write units i..i+length-1 as the rows of a loop entered after a row of
-// `prev` tenths, one per on-time of its last row.
-std::vector<Search::BodyChoice> Search::bodyChoices(int i, int length, long long prev) {
-    struct Sub {
-        long long prev = 0;
-        int rows = 0;  // 1, or 2 for two and more
-        int cost = 0;
-        int fromPos = -1;
-        int fromState = -1;
-    };
-    const int end = i + length;
-    std::vector<std::vector<Sub>> subs(length + 1);
-    const auto put = [&subs, i](int pos, const Sub& s) {
+// `prev` tenths, for every length that repeats (passes[length] >= 2), each with the on-time of
+// its last row. One pass over the next kMaxLoopRows units serves every length.
+std::vector<std::vector<Search::BodyChoice>> Search::bodyChoices(int i, long long prev,
+                                                                 const std::vector<int>& passes) {
+    const int longest = std::min(kMaxLoopRows, n_ - i);
+    std::vector<std::vector<Sub>> subs(longest + 1);
+    const auto put = [&](int pos, const Sub& s) {
         auto& list = subs[pos - i];
         for (Sub& old : list) {
             if (old.prev != s.prev || old.rows != s.rows) continue;
@@ -158,84 +194,89 @@ std::vector<Search::BodyChoice> Search::bodyChoices(int i, int length, long long
         }
         list.push_back(s);
     };
-    for (int j = i + 1; j <= end && groupAllowed(i, j); ++j) {
+    const auto moreRows = [](const Sub& a, const Sub& b) { return a.rows >= b.rows; };
+    for (int j = i + 1; j <= i + longest && groupAllowed(i, j); ++j) {
         const long long t = groupTenths(i, j);
         put(j, {t, 1, rowCost(prev, t, i, true), i, -1});
     }
-    for (int pos = i + 1; pos < end; ++pos) {
+    for (int pos = i + 1; pos < i + longest; ++pos) {
+        keepUnbeaten(subs[pos - i], moreRows);
         for (int s = 0; s < int(subs[pos - i].size()); ++s) {
             const Sub from = subs[pos - i][s];
-            for (int j = pos + 1; j <= end && groupAllowed(pos, j); ++j) {
+            for (int j = pos + 1; j <= i + longest && groupAllowed(pos, j); ++j) {
                 const long long t = groupTenths(pos, j);
                 put(j, {t, 2, from.cost + rowCost(from.prev, t, pos, false), pos, s});
             }
         }
     }
-    std::vector<BodyChoice> choices;
-    for (int s = 0; s < int(subs[length].size()); ++s) {
-        const Sub& last = subs[length][s];
-        if (last.rows < kMinLoopRows) continue;
-        std::vector<int> ends;
-        int pos = end;
-        int index = s;
-        while (pos > i) {
-            ends.push_back(pos);
-            const Sub& sub = subs[pos - i][index];
-            pos = sub.fromPos;
-            index = sub.fromState;
+
+    std::vector<std::vector<BodyChoice>> byLength(kMaxLoopRows + 1);
+    for (int length = 1; length <= longest; ++length) {
+        if (passes[length] < kMinPasses) continue;
+        std::vector<Sub> ends;
+        for (const Sub& sub : subs[length])
+            if (sub.rows >= kMinLoopRows) ends.push_back(sub);
+        for (const Sub& last : ends) {
+            // Back through this length's own table (the kept states of earlier positions).
+            std::vector<int> rowEnds{i + length};
+            for (int pos = last.fromPos, s = last.fromState; pos > i;) {
+                rowEnds.push_back(pos);
+                const Sub& sub = subs[pos - i][s];
+                pos = sub.fromPos;
+                s = sub.fromState;
+            }
+            std::reverse(rowEnds.begin(), rowEnds.end());
+            bodies_.push_back(std::move(rowEnds));
+            byLength[length].push_back({last.prev, last.cost, int(bodies_.size()) - 1});
         }
-        std::reverse(ends.begin(), ends.end());
-        bodies_.push_back(std::move(ends));
-        choices.push_back({last.prev, last.cost, int(bodies_.size()) - 1});
     }
-    return choices;
+    return byLength;
 }
 
 std::vector<OutRow> Search::run(int loopStartLimit) {
     bodies_.clear();
-    std::vector<std::vector<State>> states(n_ + 1);
-    states[0].push_back(State{});
+    states_.assign(n_ + 1, {});
+    index_.assign(n_ + 1, {});
+    std::array<int, kMaxMarkedRuns + 1> none;
+    none.fill(std::numeric_limits<int>::max() - 1);
+    cheapest_.assign(n_ + 1, none);
+    states_[0].push_back(State{});
+    const auto fewerLoops = [](const State& a, const State& b) { return a.loops <= b.loops; };
+    std::vector<int> passes(kMaxLoopRows + 1, 0);
     for (int i = 0; i < n_; ++i) {
-        // Loop bodies depend only on the on-time before them.
-        std::vector<std::pair<long long, std::vector<std::vector<BodyChoice>>>> bodyCache;
+        keepUnbeaten(states_[i], fewerLoops);
         const bool loopMayStart = i < loopStartLimit && isLit(units_[i].lamps);
-        for (int si = 0; si < int(states[i].size()); ++si) {
-            const State from = states[i][si];
+        if (loopMayStart)
+            for (int length = 1; length <= kMaxLoopRows; ++length)
+                passes[length] = i + 2 * length <= n_ ? passesAt(i, length) : 0;
+        // Loop bodies depend only on the on-time before them.
+        QHash<long long, std::vector<std::vector<BodyChoice>>> bodyCache;
+        for (int si = 0; si < int(states_[i].size()); ++si) {
+            const State from = states_[i][si];
             for (int j = i + 1; j <= n_ && groupAllowed(i, j); ++j) {
                 const long long t = groupTenths(i, j);
-                relax(states[j],
-                      {t, from.loops, from.cost + rowCost(from.prev, t, i, false), i, si, j});
+                relax(j, {t, from.loops, from.cost + rowCost(from.prev, t, i, false), i, si, j});
             }
             if (!loopMayStart || from.loops >= kMaxMarkedRuns) continue;
-            auto cached = std::find_if(bodyCache.begin(), bodyCache.end(),
-                                       [&from](const auto& c) { return c.first == from.prev; });
-            if (cached == bodyCache.end()) {
-                std::vector<std::vector<BodyChoice>> byLength(kMaxLoopRows + 1);
-                for (int length = 1; length <= kMaxLoopRows && i + 2 * length <= n_; ++length)
-                    if (passesAt(i, length) >= kMinPasses)
-                        byLength[length] = bodyChoices(i, length, from.prev);
-                bodyCache.emplace_back(from.prev, std::move(byLength));
-                cached = std::prev(bodyCache.end());
-            }
-            for (int length = 1; length <= kMaxLoopRows && i + 2 * length <= n_; ++length) {
-                const auto& choices = cached->second[length];
-                if (choices.empty()) continue;
-                const int most = passesAt(i, length);
-                for (const BodyChoice& c : choices)
-                    for (int k = kMinPasses; k <= most; ++k)
-                        relax(states[i + k * length], {c.exit, from.loops + 1, from.cost + c.cost,
-                                                       i, si, 0, length, k, c.body});
+            auto cached = bodyCache.find(from.prev);
+            if (cached == bodyCache.end())
+                cached = bodyCache.insert(from.prev, bodyChoices(i, from.prev, passes));
+            for (int length = 1; length <= kMaxLoopRows; ++length) {
+                for (const BodyChoice& c : (*cached)[length])
+                    for (int k = kMinPasses; k <= passes[length]; ++k)
+                        relax(i + k * length, {c.exit, from.loops + 1, from.cost + c.cost, i, si, 0,
+                                               length, k, c.body});
             }
         }
     }
 
     // The cheapest end, then back to the start.
     int best = 0;
-    for (int s = 1; s < int(states[n_].size()); ++s)
-        if (states[n_][s].cost < states[n_][best].cost) best = s;
+    for (int s = 1; s < int(states_[n_].size()); ++s)
+        if (states_[n_][s].cost < states_[n_][best].cost) best = s;
     std::vector<const State*> path;
     for (int pos = n_, s = best; pos > 0;) {
-        const State& state = states[pos][s];
+        const State& state = states_[pos][s];
         path.push_back(&state);
         pos = state.fromPos;
         s = state.fromState;
