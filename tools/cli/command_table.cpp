@@ -52,11 +52,16 @@ const QList<CliCommand>& cliCommands() {
              QStringLiteral("  4  the image does not fit the memory\n"
                             "  5  nothing to send\n"),
          image},
-        {QStringLiteral("memory"), QStringLiteral("FILE.kvs [--capacity N]"),
+        {QStringLiteral("memory"), QStringLiteral("FILE.kvs [--capacity N] [--json]"),
          QStringLiteral("Print how much of the module's memory a file needs."),
          QStringLiteral("Options:\n") + kCapacityOption +
-             QStringLiteral("\nOutput: the memory need as \"NN %\".\n\n"
-                            "Exit codes:\n  0  printed\n") +
+             QStringLiteral(
+                 "  --json              print what each part of the image takes instead\n"
+                 "\nOutput: the memory need as \"NN %\"; with --json one JSON object: capacity,\n"
+                 "total (the whole image, also above the capacity), header, holds (the hold\n"
+                 "records) and steps (the bytes of each row of the welcome and the goodbye\n"
+                 "sequence). An image that does not fit still prints its JSON.\n\n"
+                 "Exit codes:\n  0  printed\n") +
              kFileExits +
              QStringLiteral("  4  the image does not fit the memory\n"
                             "  5  nothing to send\n"),
