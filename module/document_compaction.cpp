@@ -19,7 +19,7 @@ bool DocumentCompaction::checkFailed() const {
 DocumentCompaction compactDocument(const Document& document, int sequence,
                                    const VehicleOptions& options, int moduleCode, int capacity) {
     DocumentCompaction result;
-    result.document = document;
+    result.before = result.document = document;
     result.capacity = capacity;
     for (int t = kWelcome; t <= kGoodbye; ++t) {
         if (sequence >= 0 && sequence != t) continue;

@@ -12,6 +12,7 @@ namespace vireo {
 // Compaction of one or both sequences of a document, with what it does to the whole image.
 struct DocumentCompaction {
     std::array<std::optional<CompactionResult>, 2> sequences;  // set for the sequences asked for
+    Document before;                                           // the document compacted
     Document document;  // with every compacted sequence; the input when nothing changed
     int capacity = 0;
     int imageBefore = 0;  // the whole image's length, also above the capacity; 0 with no image

@@ -272,4 +272,28 @@ constexpr int ToolTipDeleteLoop = 281;
 constexpr int ToolTipSimulation = 282;
 constexpr int ToolTipSimulationOnward = 283;
 
+// Compacting a sequence
+constexpr int CompactSequence = 300;
+constexpr int CompactSequenceBytes = 301;  // sequence name, bytes before, bytes after
+constexpr int CompactImageBytes = 302;     // image bytes before, after, capacity
+constexpr int CompactStillTooLarge = 303;  // bytes too many
+constexpr int CompactQuestion = 304;
+constexpr int CompactNothingToWin = 305;
+constexpr int CompactCheckFailed = 306;
+constexpr int CompactEndless = 307;  // sequence name
+constexpr int CompactNoImage = 308;  // sequence name
+
+// The bytes of a step and of the memory image
+constexpr int StepBytes = 309;  // step, bytes, parts
+constexpr int BytesControl = 310;
+constexpr int BytesTime = 311;
+constexpr int BytesOneCorner = 312;
+constexpr int BytesCorners = 313;  // corners
+constexpr int BytesLoop = 314;
+constexpr int StepBeyondCapacity = 315;  // bytes too many
+constexpr int MeterHeaderBytes = 316;    // bytes
+constexpr int MeterHoldBytes = 317;      // bytes
+constexpr int MeterFreeBytes = 318;      // bytes
+constexpr int MeterSequenceBytes = 319;  // sequence name, bytes
+
 }  // namespace vireo::text
