@@ -21,6 +21,13 @@ int ImageCost::firstRowBeyond(int sequence) const {
     return -1;
 }
 
+std::vector<RowBytes> sequenceRowBytes(const Sequence& rows) {
+    Document document;
+    document.sequences[kWelcome] = rows;
+    ImageCost cost = imageCost(document, VehicleOptions{}, 0, kImageSize - 1);
+    return std::move(cost.rows[kWelcome]);
+}
+
 ImageCost imageCost(const Document& document, const VehicleOptions& options, int moduleCode,
                     int capacity, const LanguageTable& texts) {
     ImageCost cost;

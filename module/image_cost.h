@@ -36,6 +36,10 @@ struct ImageCost {
     int firstRowBeyond(int sequence) const;
 };
 
+// The bytes of each row of one sequence: they depend on its rows alone. Empty when the rows have
+// no image.
+std::vector<RowBytes> sequenceRowBytes(const Sequence& rows);
+
 ImageCost imageCost(const Document& document, const VehicleOptions& options, int moduleCode,
                     int capacity, const LanguageTable& texts = LanguageTable::builtIn());
 
