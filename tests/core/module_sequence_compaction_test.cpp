@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
 #include <random>
 
 #include "module/sequence_compaction.h"
@@ -249,5 +251,54 @@ TEST(SequenceCompaction, RandomSequencesKeepTheirShow) {
             if (!fromInput)
                 EXPECT_LE(onTimeMs(step.time), kMaxMergedStepMs) << step.time.toStdString();
         }
+    }
+}
+
+namespace {
+
+// The fewest bytes of any folding the loop command could make of plain rows: loops laid over
+// runs of 2 or more rows that follow each other unchanged 2 to 20 times, numbered in order,
+// never on a dark first row. Tries them all, so only for a few rows.
+int smallestHandFolding(const Sequence& rows) {
+    int best = std::numeric_limits<int>::max();
+    std::function<void(int, const Sequence&, int)> walk = [&](int i, const Sequence& out,
+                                                              int loops) {
+        if (i == rows.size()) {
+            if (const int bytes = sequenceImageBytes(out); bytes >= 0) best = std::min(best, bytes);
+            return;
+        }
+        walk(i + 1, out + Sequence{rows[i]}, loops);
+        if (rows[i].lamps == kDark) return;
+        for (int length = 2; i + 2 * length <= rows.size(); ++length) {
+            for (int passes = 2; passes <= 20 && i + passes * length <= rows.size(); ++passes) {
+                if (rows.mid(i + (passes - 1) * length, length) != rows.mid(i, length)) break;
+                Sequence body = rows.mid(i, length);
+                for (Step& s : body) s.loop = loopMarker(loops + 1, passes);
+                walk(i + passes * length, out + body, loops + 1);
+            }
+        }
+    };
+    walk(0, {}, 0);
+    return best;
+}
+
+}  // namespace
+
+TEST(SequenceCompaction, NeverBiggerThanAnyFoldingByHand) {
+    std::mt19937 random(4711);
+    const LampBytes palette[] = {kDark, kLit, {0, 3, 0, 0}, {0, 0, 16, 16}};
+    const char* times[] = {"0,5", "1", "0,3"};
+    for (int round = 0; round < 150; ++round) {
+        SCOPED_TRACE(round);
+        Sequence rows;
+        while (rows.size() < 10) {
+            Sequence phrase;
+            for (int i = 1 + int(random() % 3); i > 0; --i)
+                phrase << row(times[random() % 3], palette[random() % 4]);
+            for (int k = 1 + int(random() % 4); k > 0; --k) rows += phrase;
+        }
+        rows.resize(10 + int(random() % 3));
+        const CompactionResult result = compactSequence(rows);
+        EXPECT_LE(result.bytesAfter, smallestHandFolding(rows));
     }
 }
