@@ -58,7 +58,19 @@ struct OutRow {
     int last = 0;
     int loop = 0;  // loop ordinal from 1, 0 outside a loop
     int passes = 0;
+    qint64 ms = -1;  // a piece of a long run split anew: its own interval
 };
+
+// A run longer than a merged step may hold, split anew: full steps of kMaxMergedStepMs and the
+// rest before them (RestFirst) or after them (RestLast).
+enum class Split { None, RestFirst, RestLast };
+
+std::vector<qint64> splitPieces(qint64 total, Split split) {
+    const qint64 rest = total % kMaxMergedStepMs;
+    std::vector<qint64> pieces(total / kMaxMergedStepMs, kMaxMergedStepMs);
+    if (rest > 0) pieces.insert(split == Split::RestFirst ? pieces.begin() : pieces.end(), rest);
+    return pieces;
+}
 
 // Keeps the states no other state beats. A state beats another that used no fewer loops when
 // it costs at least one byte less (the on-time before decides one time byte at most), or when
@@ -86,16 +98,11 @@ class Search {
         for (int i = n_ - 1; i >= 0; --i)
             runEnd_[i] =
                 (i + 1 < n_ && units_[i + 1].lamps == units_[i].lamps) ? runEnd_[i + 1] : i + 1;
-        QHash<qint64, long long> tenthsOfMs;
         groupTenths_.resize(n_);
         for (int i = 0; i < n_; ++i) {
             groupTenths_[i].push_back(imageTimeTenths(units_[i].text));
-            for (int j = i + 2; j <= n_ && groupAllowed(i, j); ++j) {
-                const qint64 ms = prefix_[j] - prefix_[i];
-                auto it = tenthsOfMs.find(ms);
-                if (it == tenthsOfMs.end()) it = tenthsOfMs.insert(ms, imageTimeTenths(msText(ms)));
-                groupTenths_[i].push_back(*it);
-            }
+            for (int j = i + 2; j <= n_ && groupAllowed(i, j); ++j)
+                groupTenths_[i].push_back(tenthsOf(prefix_[j] - prefix_[i]));
         }
     }
 
@@ -113,6 +120,7 @@ class Search {
         int length = 0;  // a loop: units per pass; 0 for a plain row
         int passes = 0;
         int body = -1;  // index of the loop body's row ends in bodies_
+        Split split = Split::None;
     };
     struct BodyChoice {
         long long exit = 0;
@@ -131,6 +139,11 @@ class Search {
     // Whether units i..j-1 may become one step.
     bool groupAllowed(int i, int j) const {
         return j <= runEnd_[i] && (j - i == 1 || prefix_[j] - prefix_[i] <= kMaxMergedStepMs);
+    }
+    long long tenthsOf(qint64 ms) {
+        auto it = tenthsOfMs_.find(ms);
+        if (it == tenthsOfMs_.end()) it = tenthsOfMs_.insert(ms, imageTimeTenths(msText(ms)));
+        return *it;
     }
     // Tenths of the step units i..j-1 make, worked out once for every allowed group.
     long long groupTenths(int i, int j) const { return groupTenths_[i][j - i - 1]; }
@@ -172,6 +185,7 @@ class Search {
     std::vector<qint64> prefix_;
     std::vector<int> runEnd_;
     std::vector<std::vector<long long>> groupTenths_;
+    QHash<qint64, long long> tenthsOfMs_;
     std::vector<std::vector<State>> states_;
     std::vector<QHash<long long, int>> index_;
     std::vector<std::array<int, kMaxMarkedRuns + 1>> cheapest_;  // per position and loops used
@@ -253,9 +267,25 @@ std::vector<OutRow> Search::run(int loopStartLimit) {
         QHash<long long, std::vector<std::vector<BodyChoice>>> bodyCache;
         for (int si = 0; si < int(states_[i].size()); ++si) {
             const State from = states_[i][si];
-            for (int j = i + 1; j <= n_ && groupAllowed(i, j); ++j) {
+            int j = i + 1;
+            for (; j <= n_ && groupAllowed(i, j); ++j) {
                 const long long t = groupTenths(i, j);
                 relax(j, {t, from.loops, from.cost + rowCost(from.prev, t, i, false), i, si, j});
+            }
+            // The rest of a longer run of the same lamps as full steps and one for the rest.
+            if (const int end = runEnd_[i]; j <= end) {
+                for (Split split : {Split::RestFirst, Split::RestLast}) {
+                    long long prev = from.prev;
+                    int cost = from.cost;
+                    for (qint64 piece : splitPieces(prefix_[end] - prefix_[i], split)) {
+                        const long long t = tenthsOf(piece);
+                        cost += rowCost(prev, t, i, false);
+                        prev = t;
+                    }
+                    State to{prev, from.loops, cost, i, si, end};
+                    to.split = split;
+                    relax(end, to);
+                }
             }
             if (!loopMayStart || from.loops >= kMaxMarkedRuns) continue;
             auto cached = bodyCache.find(from.prev);
@@ -287,6 +317,11 @@ std::vector<OutRow> Search::run(int loopStartLimit) {
     int loop = 0;
     for (const State* s : path) {
         const int from = s->fromPos;
+        if (s->length == 0 && s->split != Split::None) {
+            for (qint64 piece : splitPieces(prefix_[s->end] - prefix_[from], s->split))
+                rows.push_back({from, s->end - 1, 0, 0, piece});
+            continue;
+        }
         if (s->length == 0) {
             rows.push_back({from, s->end - 1, 0, 0});
             continue;
@@ -337,7 +372,7 @@ Sequence rowsOf(const std::vector<Unit>& units, const std::vector<OutRow>& out) 
         for (int u = r.first; u <= r.last; ++u) ms += units[u].ms;
         Step step;
         step.lamps = units[r.first].lamps;
-        step.time = r.first == r.last ? units[r.first].text : msText(ms);
+        step.time = r.ms >= 0 ? msText(r.ms) : r.first == r.last ? units[r.first].text : msText(ms);
         if (r.loop > 0) step.loop = loopMarker(r.loop, r.passes);
         rows.append(step);
     }

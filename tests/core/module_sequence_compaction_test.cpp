@@ -102,7 +102,13 @@ TEST(SequenceCompaction, HandMadeCases) {
          Status::Compacted,
          7,
          6,
-         {row("4", kLit), row("8", kLit)}},
+         {}},
+        {"a long run is split anew into steps of at most 10 s",
+         {row("6", kLit), row("6", kLit), row("6", kLit)},
+         Status::Compacted,
+         7,
+         6,
+         {}},
         {"a loop already the smallest stays",
          {row("0,5", kLit, "S  1 / 5 x"), row("0,5", kDark, "S  1 / 5 x")},
          Status::NothingWon,
@@ -135,6 +141,8 @@ TEST(SequenceCompaction, HandMadeCases) {
             EXPECT_EQ(sequenceImageBytes(result.rows), c.after);
             expectSameShow(c.rows, result.rows);
             EXPECT_TRUE(keepsLoopRules(result.rows));
+            for (const Step& step : result.rows)
+                EXPECT_LE(onTimeMs(step.time), 10000) << step.time.toStdString();
         }
     }
 }
