@@ -1,6 +1,7 @@
 #include "module/image_builder.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "module/image_loop_census.h"
 #include "text/number_text.h"
@@ -21,21 +22,22 @@ struct BuildStop {
     int sequence = -1;
 };
 
-// The on-time of a row in tenths of a second: the text with a comma or a point, halves to even.
 long long timeTenths(const QString& text) {
-    QString t = text;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    return static_cast<long long>(roundHalfEven(leadingNumber(t) * 10.0));
+    return imageTimeTenths(text);
 }
 
 class ImageWriter {
   public:
     ImageWriter(DataImage& image, int capacity)
-        : image_(image), limit_(std::min(capacity, kImageSize - 1)) {}
+        : image_(image),
+          limit_(capacity == kUnlimitedCapacity ? std::numeric_limits<int>::max()
+                                                : std::min(capacity, kImageSize - 1)) {}
 
     // An index above the memory the image may use stops the build.
-    void requireIndex(int index) const {
+    void requireIndex(int index) {
         if (index > limit_) throw BuildStop{ImageOutcome::Capacity};
+        // Only an unlimited build gets this far past the fixed image.
+        if (index >= image_.bytes.size()) image_.bytes.resize(index + 1, '\0');
     }
     static void requireByte(long long value) {
         if (value < 0 || value > 255) throw BuildStop{ImageOutcome::Overflow};
@@ -60,8 +62,8 @@ class ImageWriter {
 };
 
 // Encodes the rows of one table from index p + 1 on; returns the last index written.
-int encodeRows(ImageWriter& out, const Sequence& rows, int p,
-               const std::vector<LoopValues>& loops) {
+int encodeRows(ImageWriter& out, const Sequence& rows, int p, const std::vector<LoopValues>& loops,
+               std::vector<RowBytes>* layout) {
     long long previousTime = 0;
     std::size_t loopOrdinal = 0;
     long long lastLoopNumber = 0;
@@ -115,15 +117,25 @@ int encodeRows(ImageWriter& out, const Sequence& rows, int p,
         }
         const bool anyCorner = (control & 0x1E) != 0;
 
+        RowBytes written;
         out.put(++p, control);
-        if (control & kTimeBit) out.put(++p, time);
-        if (!anyCorner) continue;
-        for (int c = 0; c < kCorners; ++c)
-            if (present[c]) out.put(++p, row.lamps[c]);
-        if (loopBytes) {
-            out.put(++p, loops[loopOrdinal - 1].repeat);
-            out.put(++p, loops[loopOrdinal - 1].length);
+        if (control & kTimeBit) {
+            out.put(++p, time);
+            written.time = 1;
         }
+        if (anyCorner) {
+            for (int c = 0; c < kCorners; ++c) {
+                if (!present[c]) continue;
+                out.put(++p, row.lamps[c]);
+                ++written.corners;
+            }
+            if (loopBytes) {
+                out.put(++p, loops[loopOrdinal - 1].repeat);
+                out.put(++p, loops[loopOrdinal - 1].length);
+                written.loop = 2;
+            }
+        }
+        if (layout) layout->push_back(written);
     }
     return p;
 }
@@ -208,7 +220,7 @@ int optionBits(const VehicleOptions& o) {
 }
 
 void build(DataImage& image, const Document& document, const VehicleOptions& options,
-           int moduleCode, int capacity) {
+           int moduleCode, int capacity, ImageLayout* layout) {
     for (int t = kWelcome; t <= kGoodbye; ++t)
         if (document.sequences[t].size() > kMaxRows) throw BuildStop{ImageOutcome::TooManyRows, t};
 
@@ -225,7 +237,7 @@ void build(DataImage& image, const Document& document, const VehicleOptions& opt
             throw BuildStop{ImageOutcome::Overflow, t};
         if (!rows.isEmpty()) {
             const int start = last > 0 ? last : kFirstSectionIndex - 1;
-            last = encodeRows(out, rows, start, census.loops);
+            last = encodeRows(out, rows, start, census.loops, layout ? &layout->rows[t] : nullptr);
         }
         if (t == kWelcome) {
             const int welcomeEnd = rows.isEmpty() ? kFirstSectionIndex : last;
@@ -239,6 +251,10 @@ void build(DataImage& image, const Document& document, const VehicleOptions& opt
     // One control byte alone plays nothing worth sending.
     if (image.length == kFirstSectionIndex) throw BuildStop{ImageOutcome::NothingToSend};
 
+    if (layout) {
+        layout->welcomeHold = holdCode(options.comingHomeAuf.ticked, options.welcomeHold);
+        layout->goodbyeHold = holdCode(options.comingHomeZu.ticked, options.goodbyeHold);
+    }
     if (options.comingHomeAuf.ticked || options.comingHomeZu.ticked)
         image.length = appendHoldRecords(out, options, !welcome.isEmpty(), !goodbye.isEmpty());
     if (image.length == 0) throw BuildStop{ImageOutcome::NothingToSend};
@@ -249,18 +265,35 @@ void build(DataImage& image, const Document& document, const VehicleOptions& opt
     image.bytes[7] = static_cast<char>(options.softEin.ticked ? 2 : 0);
 }
 
-}  // namespace
-
-DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
-                         int capacity, const LanguageTable& texts) {
+DataImage buildWithLayout(const Document& document, const VehicleOptions& options, int moduleCode,
+                          int capacity, ImageLayout* layout, const LanguageTable& texts) {
     DataImage image;
     try {
-        build(image, document, options, moduleCode, capacity);
+        build(image, document, options, moduleCode, capacity, layout);
     } catch (const BuildStop& stop) {
         image.outcome = stop.outcome;
         image.message = messageFor(stop, texts);
     }
     return image;
+}
+
+}  // namespace
+
+DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
+                         int capacity, const LanguageTable& texts) {
+    return buildWithLayout(document, options, moduleCode, capacity, nullptr, texts);
+}
+
+DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
+                         int capacity, ImageLayout& layout, const LanguageTable& texts) {
+    layout = {};
+    return buildWithLayout(document, options, moduleCode, capacity, &layout, texts);
+}
+
+long long imageTimeTenths(const QString& timeText) {
+    QString t = timeText;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    return static_cast<long long>(roundHalfEven(leadingNumber(t) * 10.0));
 }
 
 }  // namespace vireo

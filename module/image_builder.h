@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <array>
+#include <vector>
 
 #include "module/upload_messages.h"
 #include "sequence/document.h"
@@ -36,10 +38,44 @@ struct DataImage {
     int byteAt(int index) const { return static_cast<unsigned char>(bytes.at(index)); }
 };
 
+// The bytes one row of a sequence takes in the image: its control byte, the time byte when its
+// on-time differs from the row before, one byte per lit corner (the lamp the rear corners share
+// once) and, on the first step of a loop, the repeat and length bytes.
+struct RowBytes {
+    int control = 1;
+    int time = 0;
+    int corners = 0;
+    int loop = 0;
+
+    int total() const { return control + time + corners + loop; }
+    bool operator==(const RowBytes&) const = default;
+};
+
+// Where the bytes of an image come from, as the builder wrote them: the rows of the welcome and
+// the goodbye sequence in row order and the two hold records (0 when there is none).
+struct ImageLayout {
+    std::array<std::vector<RowBytes>, 2> rows;
+    int welcomeHold = 0;
+    int goodbyeHold = 0;
+};
+
+// A capacity with no limit: the image grows past kImageSize as far as the rows need, so a build
+// can tell what an image that does not fit would take. Never sent.
+constexpr int kUnlimitedCapacity = -1;
+
 // Builds the image of both sequences, their loops, the hold records and the option bits.
 // `moduleCode` is the vehicle model's module code (byte 5), `capacity` the module memory the
 // image may use (no byte may land above it). Every build starts from an all-zero image.
 DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
                          int capacity, const LanguageTable& texts = LanguageTable::builtIn());
+
+// The same build, recording into `layout` which bytes belong to what.
+DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
+                         int capacity, ImageLayout& layout,
+                         const LanguageTable& texts = LanguageTable::builtIn());
+
+// The on-time of a row as the image records it, in tenths of a second: the text read with a
+// comma or a point, halves to even.
+long long imageTimeTenths(const QString& timeText);
 
 }  // namespace vireo

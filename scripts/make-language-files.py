@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 294
+HIGHEST_ENTRY = 314
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -360,6 +360,38 @@ TEXTS = [
     (293, "%1, aus", "%1, off"),
     # The name of the on-time slider, for a screen reader
     (294, "Einschaltzeit", "On-time"),
+    # Compacting a sequence: the command, the figures it asks with (%1 sequence name, %2 and %3
+    # bytes before and after; %1 and %2 image bytes before and after, %3 the capacity)
+    (295, "Sequenz verdichten", "Compact sequence"),
+    (296, "%1: von %2 auf %3 Bytes", "%1: from %2 to %3 bytes"),
+    (297, "Ganzes Speicherabbild: von %1 auf %2 von %3 Bytes",
+          "Whole memory image: from %1 to %2 of %3 bytes"),
+    (298, "Das Speicherabbild ist dann immer noch %1 Bytes zu groß.",
+          "The memory image is then still %1 bytes too large."),
+    (299, "Verdichten? Die Wiedergabe bleibt genau gleich.",
+          "Compact? The playback stays exactly the same."),
+    (300, "Hier lässt sich nichts gewinnen: keine kleinere Fassung zeigt dasselbe.",
+          "Nothing can be won here: no smaller version shows the same."),
+    (301, "Verdichten abgebrochen: das Ergebnis spielte nicht gleich ab. Nichts wurde geändert.",
+          "Compacting stopped: the result did not play the same. Nothing was changed."),
+    (302, "%1: bleibt, wie sie ist (die Wiedergabe endet nicht oder ist zu lang)",
+          "%1: stays as it is (its playback does not end or is too long)"),
+    (303, "%1: bleibt, wie sie ist (kein Speicherabbild möglich)",
+          "%1: stays as it is (no memory image possible)"),
+    # The cost of a step in the timeline's tool tip: %1 step, %2 bytes, %3 the parts
+    (304, "Schritt %1: %2 Bytes: %3", "Step %1: %2 bytes: %3"),
+    (305, "Steuerbyte", "control"),
+    (306, "Zeit", "time"),
+    (307, "1 Ecke", "1 corner"),
+    (308, "%1 Ecken", "%1 corners"),
+    (309, "Schleife", "loop"),
+    (310, "Ab diesem Schritt passt das Speicherabbild nicht mehr: %1 Bytes zu viel",
+          "From this step on the memory image no longer fits: %1 bytes too many"),
+    # The meter's tool tip, one line each; %1 bytes
+    (311, "Kopf: %1 Bytes", "Header: %1 bytes"),
+    (312, "Haltezeiten: %1 Bytes", "Hold records: %1 bytes"),
+    (313, "Frei: %1 Bytes", "Free: %1 bytes"),
+    (314, "%1: %2 Bytes", "%1: %2 bytes"),
 ]
 # fmt: on
 

@@ -48,6 +48,16 @@ void DocumentEditor::commit(int s, const Sequence& after, const Selection& selec
                                          selectionAfter, label));
 }
 
+void DocumentEditor::commitBoth(const std::array<Sequence, 2>& after,
+                                const std::array<Selection, 2>& selectionBefore,
+                                const std::array<Selection, 2>& selectionAfter,
+                                const QString& label) {
+    if (document_.sequences == after) return;
+    undo_.beginMacro(label);
+    for (int s = 0; s < 2; ++s) commit(s, after[s], selectionBefore[s], selectionAfter[s], label);
+    undo_.endMacro();
+}
+
 void DocumentEditor::setRows(int s, const Sequence& rows, const Selection& selection) {
     document_.sequences[s] = rows;
     Q_EMIT rowsChanged(s, selection);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <array>
 
 #include "sequence/document.h"
 #include "sequence/selection.h"
@@ -30,6 +31,12 @@ class DocumentEditor : public QObject {
     // the rows do not change.
     void commit(int s, const Sequence& after, const Selection& selectionBefore,
                 const Selection& selectionAfter, const QString& label);
+
+    // Records changes of both sequences as one undoable step; a sequence whose rows stay as
+    // they are is left out. Does nothing when neither changes.
+    void commitBoth(const std::array<Sequence, 2>& after,
+                    const std::array<Selection, 2>& selectionBefore,
+                    const std::array<Selection, 2>& selectionAfter, const QString& label);
 
   Q_SIGNALS:
     // The rows of sequence s changed; the selection is the one to show afterwards.

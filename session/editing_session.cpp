@@ -4,11 +4,13 @@
 #include <algorithm>
 
 #include "car/lamp_model.h"
+#include "module/upload_image.h"
 #include "platform/clock.h"
 #include "sequence/loop_commands.h"
 #include "sequence/step_commands.h"
 #include "sequence/step_table.h"
 #include "text/language.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 
@@ -161,6 +163,21 @@ void EditingSession::createLoop() {
 void EditingSession::deleteLoop() {
     const Selection before = activeSelection();
     runEdit(before, vireo::deleteLoop(activeRows(), before));
+}
+
+DocumentCompaction EditingSession::planCompaction(bool bothSequences) const {
+    return compactDocument(document(), bothSequences ? -1 : active_, vehicle_.options(),
+                           setup_.modellnummer, kUploadCapacity);
+}
+
+bool EditingSession::applyCompaction(const DocumentCompaction& plan) {
+    if (!plan.changed() || plan.checkFailed()) return false;
+    if (document().sequences != plan.before.sequences) return false;
+    stopPlayback();
+    // The rows are new: no selection survives them.
+    editor_.commitBoth(plan.document.sequences, selections_, {},
+                       undoStepText(texts_, text::CompactSequence));
+    return true;
 }
 
 void EditingSession::copyRows() {

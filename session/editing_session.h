@@ -5,6 +5,7 @@
 
 #include "car/lamp_editor.h"
 #include "car/vehicle_catalogue.h"
+#include "module/document_compaction.h"
 #include "sequence/copy_buffer.h"
 #include "sequence/document_editor.h"
 #include "sequence/edit_outcome.h"
@@ -80,6 +81,13 @@ class EditingSession : public QObject {
     void cutRows();
     void pasteRows();
     void pasteRowsAtEnd();
+    // "Sequenz verdichten": what compacting the active sequence (or both) would do, for the
+    // window to show before anything changes: bytes of each sequence and of the whole image
+    // before and after, against the upload's capacity.
+    DocumentCompaction planCompaction(bool bothSequences) const;
+    // Applies a plan as one undoable step. Nothing changes when the plan wins nothing, failed its
+    // check or was made for rows that have changed since; returns whether it applied.
+    bool applyCompaction(const DocumentCompaction& plan);
     // What the context menu offers now for the active sequence.
     TableMenuState tableMenuState() const;
     void undo();

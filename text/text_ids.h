@@ -276,5 +276,28 @@ constexpr int ToolTipSimulationOnward = 283;
 constexpr int LampOnName = 292;
 constexpr int LampOffName = 293;
 constexpr int OnTimeSliderName = 294;
+// Compacting a sequence
+constexpr int CompactSequence = 295;
+constexpr int CompactSequenceBytes = 296;  // sequence name, bytes before, bytes after
+constexpr int CompactImageBytes = 297;     // image bytes before, after, capacity
+constexpr int CompactStillTooLarge = 298;  // bytes too many
+constexpr int CompactQuestion = 299;
+constexpr int CompactNothingToWin = 300;
+constexpr int CompactCheckFailed = 301;
+constexpr int CompactEndless = 302;  // sequence name
+constexpr int CompactNoImage = 303;  // sequence name
+
+// The bytes of a step and of the memory image
+constexpr int StepBytes = 304;  // step, bytes, parts
+constexpr int BytesControl = 305;
+constexpr int BytesTime = 306;
+constexpr int BytesOneCorner = 307;
+constexpr int BytesCorners = 308;  // corners
+constexpr int BytesLoop = 309;
+constexpr int StepBeyondCapacity = 310;  // bytes too many
+constexpr int MeterHeaderBytes = 311;    // bytes
+constexpr int MeterHoldBytes = 312;      // bytes
+constexpr int MeterFreeBytes = 313;      // bytes
+constexpr int MeterSequenceBytes = 314;  // sequence name, bytes
 
 }  // namespace vireo::text

@@ -5,6 +5,7 @@
 #include "module/image_builder.h"
 #include "module/image_memory_check.h"
 #include "text/text_ids.h"
+#include "timeline/cost_texts.h"
 
 namespace vireo {
 
@@ -22,8 +23,9 @@ void noImage(MeterReading& reading, const UserMessage& message, const LanguageTa
 }
 }  // namespace
 
-MeterReading readMemoryMeter(const Document& document, const VehicleOptions& options,
-                             int moduleCode, int capacity, const LanguageTable& texts) {
+namespace {
+MeterReading readMeter(const Document& document, const VehicleOptions& options, int moduleCode,
+                       int capacity, const LanguageTable& texts) {
     MeterReading reading;
     reading.capacity = capacity;
     const MemoryCheck check = checkMemory(document, options, moduleCode, capacity, texts);
@@ -70,6 +72,16 @@ MeterReading readMemoryMeter(const Document& document, const VehicleOptions& opt
         noImage(reading, whole.message, texts);
     }
     reading.percent = memoryPercent(reading.used, capacity).value_or(0);
+    return reading;
+}
+}  // namespace
+
+MeterReading readMemoryMeter(const Document& document, const VehicleOptions& options,
+                             int moduleCode, int capacity, const LanguageTable& texts) {
+    MeterReading reading = readMeter(document, options, moduleCode, capacity, texts);
+    reading.cost = imageCost(document, options, moduleCode, capacity, texts);
+    if (reading.cost.outcome == ImageOutcome::Ok)
+        reading.toolTip = imageBreakdownText(reading.cost, texts);
     return reading;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "module/image_cost.h"
 #include "module/upload_image.h"
 #include "sequence/document.h"
 #include "text/language.h"
@@ -28,6 +29,10 @@ struct MeterReading {
     int excess = 0;
     bool atLeast = false;  // the image would not even fit the largest image; excess is a floor
     QString text;          // one line for the meter
+    // Which bytes belong to what, also above the capacity (no figures when there is no image),
+    // and the meter's tool tip made of it.
+    ImageCost cost;
+    QString toolTip;
 };
 
 MeterReading readMemoryMeter(const Document& document, const VehicleOptions& options,

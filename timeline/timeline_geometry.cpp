@@ -55,8 +55,12 @@ int TimelineGeometry::rowTop(int row) {
     return gridTop() + row * kRowHeight + lampRowGroup(row) * kGroupGap;
 }
 
+int TimelineGeometry::costStripTop() {
+    return rowTop(kLampRowCount - 1) + kRowHeight + kCostStripGap;
+}
+
 int TimelineGeometry::height() {
-    return rowTop(kLampRowCount - 1) + kRowHeight + 1;
+    return costStripTop() + kCostStripHeight + 1;
 }
 
 QRect TimelineGeometry::cellRect(TimelineCell cell) const {

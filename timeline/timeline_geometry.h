@@ -43,6 +43,8 @@ class TimelineGeometry {
     static constexpr int kRowHeight = 12;
     static constexpr int kGroupGap = 4;
     static constexpr int kMinColumnWidth = 3;
+    static constexpr int kCostStripGap = 2;
+    static constexpr int kCostStripHeight = 8;    // one pixel per image byte of the step
     static constexpr double kDefaultScale = 4.0;  // pixels per tenth of a second
     static constexpr double kMinScale = 0.25;
     static constexpr double kMaxScale = 40.0;
@@ -62,6 +64,8 @@ class TimelineGeometry {
 
     static int gridTop() { return kRulerHeight + kLoopBandHeight; }
     static int rowTop(int row);
+    // The thin strip under the lamp rows that shows what each step costs in the image.
+    static int costStripTop();
     static int height();
 
     // The rectangle of a cell in content coordinates.

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "module/image_cost.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 #include "timeline/lamp_rows.h"
@@ -26,6 +27,8 @@ const QColor kLoopColour(40, 90, 170);
 const QColor kBadLoopColour(200, 0, 0);
 const QColor kCursorColour(255, 120, 0);
 const QColor kFocusColour(0, 160, 255);
+const QColor kCostColour(110, 120, 135);
+const QColor kBeyondColour(200, 0, 0);
 
 QFont timelineFont() {
     QFont font;
@@ -148,6 +151,28 @@ void paintColumns(QPainter& p, const TimelineScene& scene, int scrollX, int x0, 
     }
 }
 
+// One pixel per byte of each step, from the strip's bottom; red from the first step that no
+// longer fits, which also gets a red line across the whole column's edge.
+void paintCostStrip(QPainter& p, const TimelineScene& scene, int scrollX, int x0, int x1) {
+    if (!scene.costs) return;
+    const G& g = *scene.geometry;
+    const auto [first, last] = g.stepsBetween(contentX(x0, scrollX), contentX(x1, scrollX));
+    const int bottom = G::costStripTop() + G::kCostStripHeight;
+    const int known = static_cast<int>(scene.costs->size());
+    for (int step = first; step <= last && step < known; ++step) {
+        const int bytes = std::min((*scene.costs)[step].total(), G::kCostStripHeight);
+        const bool beyond = scene.firstBeyond >= 0 && step >= scene.firstBeyond;
+        const int left = viewX(g.columnLeft(step), scrollX);
+        // A pixel of room between columns, except on the narrowest.
+        const int width = g.columnWidth(step) - (g.columnWidth(step) > G::kMinColumnWidth ? 1 : 0);
+        p.fillRect(QRect(left, bottom - bytes, width, bytes), beyond ? kBeyondColour : kCostColour);
+    }
+    if (scene.firstBeyond >= first && scene.firstBeyond <= last && scene.firstBeyond < known) {
+        const int x = viewX(g.columnLeft(scene.firstBeyond), scrollX);
+        p.fillRect(QRect(x, G::kRulerHeight, 2, bottom - G::kRulerHeight), kBeyondColour);
+    }
+}
+
 void paintLabels(QPainter& p, const TimelineScene& scene, const QRect& clip) {
     if (clip.left() >= G::kLabelWidth) return;
     p.fillRect(QRect(0, 0, G::kLabelWidth, G::height()), kLabelBand);
@@ -185,6 +210,7 @@ void paintTimeline(QPainter& painter, const TimelineScene& scene, int scrollX, i
         paintRuler(painter, scene, scrollX, x0, x1);
         paintLoops(painter, scene, scrollX, x0, x1);
         paintColumns(painter, scene, scrollX, x0, x1);
+        paintCostStrip(painter, scene, scrollX, x0, x1);
     }
     paintLabels(painter, scene, clip);
     painter.restore();
@@ -193,7 +219,8 @@ void paintTimeline(QPainter& painter, const TimelineScene& scene, int scrollX, i
 QImage renderTimeline(const Sequence& rows, double pxPerTenth, const TimelineTexts& texts) {
     const TimelineGeometry geometry(rows, pxPerTenth);
     const QVector<LoopSpan> loops = loopSpans(rows);
-    TimelineScene scene{&rows, &geometry, &loops, &texts, {}};
+    const std::vector<RowBytes> costs = sequenceRowBytes(rows);
+    TimelineScene scene{&rows, &geometry, &loops, &texts, {}, &costs};
     // A little room after the last step so the last ruler label and bracket stay whole.
     const int width = G::kLabelWidth + geometry.contentWidth() + 40;
     QImage image(width, G::height(), QImage::Format_ARGB32_Premultiplied);

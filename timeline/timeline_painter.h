@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "module/image_builder.h"
 #include "sequence/document.h"
 #include "sequence/selection.h"
 #include "timeline/timeline_geometry.h"
@@ -39,6 +40,10 @@ struct TimelineScene {
     const QVector<LoopSpan>* loops = nullptr;
     const TimelineTexts* texts = nullptr;
     TimelineMarks marks;
+    // What each step costs in the image (the strip under the steps; none drawn without it), and
+    // the first step that no longer fits the memory (-1 when all fit).
+    const std::vector<RowBytes>* costs = nullptr;
+    int firstBeyond = -1;
 };
 
 // Paints the timeline into a view of `viewWidth` pixels whose content is scrolled by `scrollX`:
@@ -55,7 +60,8 @@ inline int contentX(int viewX, int scrollX) {
     return viewX - TimelineGeometry::kLabelWidth + scrollX;
 }
 
-// The whole timeline of a sequence as one picture (labels, every step), for files and tools.
+// The whole timeline of a sequence as one picture (labels, every step, the cost of each step
+// in the strip under them), for files and tools.
 QImage renderTimeline(const Sequence& rows, double pxPerTenth, const TimelineTexts& texts);
 
 }  // namespace vireo

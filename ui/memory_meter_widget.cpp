@@ -48,6 +48,8 @@ void MemoryMeterWidget::refresh() {
     }
     text_->setPalette(pal);
     bar_->setPalette(pal);
+    setToolTip(reading_.toolTip);
+    Q_EMIT readingChanged();
 }
 
 }  // namespace vireo

@@ -26,7 +26,7 @@ using MeterInputsProvider = std::function<MeterInputs()>;
 
 // The live memory meter: what the memory check would report, refreshed after every change. It
 // reads its inputs through a provider, so it needs to know nothing of where they are kept, and
-// touches neither a port nor a message box.
+// touches neither a port nor a message box. Its tool tip breaks the image down.
 class MemoryMeterWidget : public QWidget {
     Q_OBJECT
   public:
@@ -37,6 +37,10 @@ class MemoryMeterWidget : public QWidget {
 
   public Q_SLOTS:
     void refresh();
+
+  Q_SIGNALS:
+    // A new reading was taken (after every refresh).
+    void readingChanged();
 
   private:
     const LanguageTable& texts_;

@@ -42,6 +42,9 @@ TimelinePanel::TimelinePanel(DocumentEditor& editor, const LanguageTable& texts,
     // The meter follows every change of the rows, also by undo and redo.
     connect(&editor, &DocumentEditor::rowsChanged, meter_, &MemoryMeterWidget::refresh);
     connect(&editor, &DocumentEditor::documentReset, meter_, &MemoryMeterWidget::refresh);
+    // The timeline shows what each step costs, as the meter last measured it.
+    connect(meter_, &MemoryMeterWidget::readingChanged, view_,
+            [this] { view_->setImageCost(meter_->reading().cost); });
 
     viewMenu_ = new QMenu(this);
     viewMenu_->setObjectName(QStringLiteral("Ansicht"));

@@ -13,6 +13,7 @@
 #include "sequence/document_editor.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "timeline/cost_texts.h"
 #include "timeline/lamp_rows.h"
 #include "timeline/timeline_edits.h"
 
@@ -100,6 +101,18 @@ void TimelineView::setPlaybackStep(int step) {
     cursorStep_ = step;
     if (step >= 0) ensureStepVisible(step);
     viewport()->update();
+}
+
+void TimelineView::setImageCost(const ImageCost& cost) {
+    cost_ = cost;
+    viewport()->update();
+}
+
+const std::vector<RowBytes>* TimelineView::stepCosts() const {
+    if (cost_.outcome != ImageOutcome::Ok) return nullptr;
+    const std::vector<RowBytes>& costs = cost_.rows[sequence_];
+    // Right after an edit the meter's reading may still be of the rows before it.
+    return static_cast<int>(costs.size()) == rows().size() ? &costs : nullptr;
 }
 
 void TimelineView::applyLanguage() {
@@ -227,7 +240,14 @@ void TimelineView::paintEvent(QPaintEvent* event) {
     const int scrollX = horizontalScrollBar()->value();
     const int scrollY = verticalScrollBar()->value();
     const int width = viewport()->width();
-    const TimelineScene scene{&rows(), &geometry_, &loops_, &texts_, marks()};
+    const std::vector<RowBytes>* costs = stepCosts();
+    const TimelineScene scene{&rows(),
+                              &geometry_,
+                              &loops_,
+                              &texts_,
+                              marks(),
+                              costs,
+                              costs ? cost_.firstRowBeyond(sequence_) : -1};
     // The lamp rows scroll up by the vertical bar, under the ruler and the loop band: those stay
     // at the top, drawn over the rows with the same horizontal scroll.
     const QRect rowsPart =
@@ -395,13 +415,29 @@ void TimelineView::keyPressEvent(QKeyEvent* event) {
 }
 
 QString TimelineView::toolTipAt(QPoint point) const {
-    const auto cell = cellAtViewPoint(point);
-    if (!cell) return {};
-    const Step& step = rows()[cell->step];
-    const QString loop = step.loop.isEmpty() ? language_.entry(text::TimelineNoLoop) : step.loop;
-    return language_.entry(text::TimelineToolTip)
-        .arg(cell->step + 1)
-        .arg(step.time, loop, lampRowLabel(language_, lampRows()[cell->row]));
+    QStringList lines;
+    int stepAt = -1;
+    if (const auto cell = cellAtViewPoint(point)) {
+        const Step& step = rows()[cell->step];
+        const QString loop =
+            step.loop.isEmpty() ? language_.entry(text::TimelineNoLoop) : step.loop;
+        lines << language_.entry(text::TimelineToolTip)
+                     .arg(cell->step + 1)
+                     .arg(step.time, loop, lampRowLabel(language_, lampRows()[cell->row]));
+        stepAt = cell->step;
+    } else if (point.x() >= G::kLabelWidth) {
+        // The cost strip under the steps names the bytes alone.
+        const int y = point.y() + verticalScrollBar()->value();
+        if (y >= G::costStripTop() && y < G::height())
+            stepAt = geometry_.stepAtX(contentX(point.x(), horizontalScrollBar()->value()));
+    }
+    const std::vector<RowBytes>* costs = stepCosts();
+    if (stepAt >= 0 && costs) {
+        lines << stepBytesText(stepAt, (*costs)[stepAt], language_);
+        if (stepAt == cost_.firstRowBeyond(sequence_))
+            lines << language_.entry(text::StepBeyondCapacity).arg(cost_.excess());
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 bool TimelineView::viewportEvent(QEvent* event) {

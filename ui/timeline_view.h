@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <optional>
 
+#include "module/image_cost.h"
 #include "sequence/document.h"
 #include "sequence/selection.h"
 #include "timeline/timeline_geometry.h"
@@ -31,6 +32,9 @@ class TimelineView : public QAbstractScrollArea {
     // The step playback shows, marked by the cursor and kept in view; -1 when none.
     void setPlaybackStep(int step);
     int playbackStep() const { return marks().cursorStep; }
+    // What the steps cost in the image (the memory meter's reading): the strip under the steps,
+    // the red mark at the first step that no longer fits and the bytes in the tool tips.
+    void setImageCost(const ImageCost& cost);
     // Re-reads the texts after a language change.
     void applyLanguage();
 
@@ -85,6 +89,8 @@ class TimelineView : public QAbstractScrollArea {
     void moveFocus(int dStep, int dRow, bool extend);
     void switchAt(TimelineCell anchor, int endStep);
     QString toolTipAt(QPoint point) const;
+    // The bytes of the shown sequence's steps when they belong to the rows shown; else none.
+    const std::vector<RowBytes>* stepCosts() const;
 
     DocumentEditor& editor_;
     const LanguageTable& language_;
@@ -94,6 +100,7 @@ class TimelineView : public QAbstractScrollArea {
     TimelineGeometry geometry_;
     QVector<LoopSpan> loops_;
     Sequence shown_;  // the rows the geometry was built from
+    ImageCost cost_;
     Selection selection_;
     int cursorStep_ = -1;
     std::optional<TimelineCell> focus_;

@@ -1,6 +1,9 @@
 // image, memory and play of vireo-cli on .kvs files written by vireo-cli write.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include "files/document_json.h"
@@ -97,6 +100,9 @@ TEST_F(CliFiles, FailuresNameTheFileAndExitWithTheirCode) {
         {{"memory", big}, 4, big},
         {{"image", damaged}, 3, damaged},
         {{"memory", damaged}, 3, damaged},
+        {{"memory", damaged, "--json"}, 3, damaged},
+        {{"memory", missing, "--json"}, 2, missing},
+        {{"memory", empty, "--json"}, 5, empty},
         {{"play", damaged}, 3, damaged},
         {{"image", missing}, 2, missing},
         {{"play", missing}, 2, missing},
@@ -111,6 +117,38 @@ TEST_F(CliFiles, FailuresNameTheFileAndExitWithTheirCode) {
     }
     // The memory need does not depend on the vehicle: an unknown model still has one.
     EXPECT_EQ(runCli({QStringLiteral("memory"), unknownModel}).out, QStringLiteral("2 %\n"));
+}
+
+TEST_F(CliFiles, MemoryAsJsonNamesEveryPart) {
+    const QString file =
+        written("two.kvs", document("111", kOneRow, {Step{"1", "", {0, 0, 16, 16}}}));
+    const CliRun run = runCli({QStringLiteral("memory"), file, QStringLiteral("--json")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out,
+              QStringLiteral("{\n  \"capacity\": 510,\n  \"total\": 15,\n  \"header\": 9,\n"
+                             "  \"holds\": 0,\n  \"steps\": [\n    [3],\n    [3]\n  ]\n}\n"));
+
+    // Above the capacity: the whole image's figures, and the exit code of an image that does
+    // not fit. 90 rows of 6 bytes.
+    Sequence tooLong;
+    for (int r = 0; r < 90; ++r) tooLong << Step{r % 2 ? "1" : "2", "", {1, 2, 3, 4}};
+    Document withHolds = document("111", tooLong);
+    withHolds.options = QStringLiteral("00000001100000000000");  // welcome and goodbye hold
+    const QString big = written("big.kvs", withHolds);
+    const CliRun over = runCli({QStringLiteral("memory"), big, QStringLiteral("--json")});
+    EXPECT_EQ(over.exitCode, 4);
+    const QJsonObject json = QJsonDocument::fromJson(over.out.toUtf8()).object();
+    EXPECT_EQ(json.value(QStringLiteral("capacity")).toInt(), 510);
+    EXPECT_EQ(json.value(QStringLiteral("total")).toInt(), 9 + 540 + 4 + 4);  // holds at position 2
+    EXPECT_EQ(json.value(QStringLiteral("holds")).toInt(), 8);
+    const QJsonArray steps = json.value(QStringLiteral("steps")).toArray();
+    ASSERT_EQ(steps.size(), 2);
+    EXPECT_EQ(steps[0].toArray().size(), 90);
+    EXPECT_EQ(steps[0].toArray()[89].toInt(), 6);
+    EXPECT_TRUE(steps[1].toArray().isEmpty());
+
+    // The plain output is unchanged.
+    EXPECT_EQ(runCli({QStringLiteral("memory"), file}).out, QStringLiteral("3 %\n"));
 }
 
 TEST_F(CliFiles, PlayRepeatsALoop) {

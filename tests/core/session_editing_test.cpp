@@ -149,3 +149,49 @@ TEST(EditingSessionTimers, TheAutomaticAppendWaitsWithoutBlocking) {
 }
 
 }  // namespace
+
+namespace {
+Sequence blinkRows(int count) {
+    Sequence rows;
+    for (int i = 0; i < count; ++i)
+        rows << Step{"0,5", "", {1, 0, 0, 0}} << Step{"0,5", "", {0, 0, 0, 0}};
+    return rows;
+}
+}  // namespace
+
+TEST_F(EditingSessionTest, CompactingIsOneUndoableStepAskedForFirst) {
+    Document d;
+    d.sequences[kWelcome] = blinkRows(5);
+    d.sequences[kGoodbye] = {Step{"0,5", "", {1, 2, 0, 0}}, Step{"0,5", "", {1, 2, 0, 0}},
+                             Step{"0,5", "", {0, 0, 3, 0}}};
+    session.editor().reset(d);
+
+    // The plan changes nothing yet and carries the figures to ask with.
+    const DocumentCompaction active = session.planCompaction(false);
+    EXPECT_EQ(session.document(), d);
+    ASSERT_TRUE(active.sequences[kWelcome].has_value());
+    EXPECT_FALSE(active.sequences[kGoodbye].has_value());
+    EXPECT_EQ(active.sequences[kWelcome]->bytesBefore, 16);
+    EXPECT_EQ(active.sequences[kWelcome]->bytesAfter, 6);
+    EXPECT_EQ(active.imageBefore, 9 + 16 + 9);
+    EXPECT_EQ(active.imageAfter, 9 + 6 + 9);
+
+    const DocumentCompaction both = session.planCompaction(true);
+    EXPECT_EQ(both.imageAfter, 9 + 6 + 7);
+    ASSERT_TRUE(session.applyCompaction(both));
+    EXPECT_EQ(session.document().sequences[kWelcome].size(), 2);
+    EXPECT_EQ(session.document().sequences[kGoodbye].size(), 2);
+    // Both sequences come back with one undo.
+    EXPECT_EQ(session.editor().undoStack()->count(), 1);
+    EXPECT_EQ(session.editor().undoStack()->undoText(), QStringLiteral("Sequenz verdichten"));
+    session.undo();
+    EXPECT_EQ(session.document(), d);
+
+    // A plan for rows that changed since is not applied; nor is one that wins nothing.
+    session.appendStep();
+    EXPECT_FALSE(session.applyCompaction(both));
+    session.editor().reset({});
+    EXPECT_FALSE(session.planCompaction(true).changed());
+    EXPECT_FALSE(session.applyCompaction(session.planCompaction(true)));
+    EXPECT_EQ(session.editor().undoStack()->count(), 0);
+}

@@ -218,3 +218,55 @@ TEST(TimelinePainting, LitCellsShowTheLampColourAndTheImageHoldsEveryStep) {
     EXPECT_NE(colourAt(1, middle), lampColour(lampRows()[middle]).rgb());
     EXPECT_NE(colourAt(0, 0), lampColour(lampRows()[0]).rgb());
 }
+
+// The strip under the steps: one pixel per byte from its bottom, red from the first step that
+// no longer fits, with a red line at that step's edge.
+TEST(TimelinePainting, TheCostStripShowsTheBytesOfEachStep) {
+    Sequence rows = steps({"1", "1", "0,5"});
+    rows[0].lamps = {1, 2, 3, 4};    // control, time, 4 corners: 6 bytes
+    rows[1].lamps = {0, 0, 0, 0};    // control only: 1 byte
+    rows[2].lamps = {0, 0, 16, 16};  // control, time, the shared rear lamp once: 3 bytes
+    const G g(rows, 4.0);
+    const std::vector<RowBytes> costs = {{1, 1, 4, 0}, {1, 0, 0, 0}, {1, 1, 1, 0}};
+    const QVector<LoopSpan> loops;
+    const TimelineTexts texts = timelineTexts(LanguageTable::builtIn());
+    const int width = G::kLabelWidth + g.contentWidth();
+    const auto render = [&](int firstBeyond) {
+        QImage image(width, G::height(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const TimelineScene scene{&rows, &g, &loops, &texts, {}, &costs, firstBeyond};
+        paintTimeline(painter, scene, 0, width, image.rect());
+        return image;
+    };
+    // How many pixels of the strip are filled in the middle of a step's column.
+    const auto barOf = [&](const QImage& image, int step) {
+        const int x = G::kLabelWidth + g.columnLeft(step) + g.columnWidth(step) / 2;
+        const QRgb empty = image.pixel(x, G::costStripTop());
+        int filled = 0;
+        for (int y = G::costStripTop(); y < G::costStripTop() + G::kCostStripHeight; ++y)
+            filled += image.pixel(x, y) != empty;
+        return std::pair{filled, image.pixel(x, G::costStripTop() + G::kCostStripHeight - 1)};
+    };
+    const QImage fits = render(-1);
+    EXPECT_EQ(barOf(fits, 0).first, 6);
+    EXPECT_EQ(barOf(fits, 1).first, 1);
+    EXPECT_EQ(barOf(fits, 2).first, 3);
+    EXPECT_EQ(barOf(fits, 0).second, barOf(fits, 2).second);
+    EXPECT_NE(QColor(barOf(fits, 2).second), QColor(200, 0, 0));
+
+    const QImage over = render(1);
+    EXPECT_EQ(QColor(barOf(over, 0).second), QColor(110, 120, 135));
+    EXPECT_EQ(QColor(barOf(over, 1).second), QColor(200, 0, 0));
+    EXPECT_EQ(QColor(barOf(over, 2).second), QColor(200, 0, 0));
+    // The red line at the edge of step 2 runs through the lamp rows.
+    EXPECT_EQ(QColor(over.pixel(G::kLabelWidth + g.columnLeft(1), G::rowTop(5) + 2)),
+              QColor(200, 0, 0));
+    EXPECT_NE(QColor(fits.pixel(G::kLabelWidth + g.columnLeft(1), G::rowTop(5) + 2)),
+              QColor(200, 0, 0));
+
+    // A picture of a sequence draws its own costs.
+    const QImage chart = renderTimeline(rows, 4.0, texts);
+    EXPECT_EQ(barOf(chart, 0).first, 6);
+    EXPECT_EQ(barOf(chart, 2).first, 3);
+}

@@ -13,6 +13,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/numbered_language.h"
 #include "text/language.h"
+#include "ui/dialogs/compact_dialog.h"
 #include "ui/dialogs/frm_eigenschaften.h"
 #include "ui/dialogs/frm_info.h"
 
@@ -153,4 +154,31 @@ TEST(AboutBox, LinksChangeColourUnderThePointerAndOpenTheirTargets) {
     QTest::mouseClick(mail, Qt::LeftButton, {}, QPoint(10, 5));
     EXPECT_EQ(opened, (QStringList{QStringLiteral("www.kelvor.example"),
                                    QStringLiteral("mailto:info@kelvor.example?Subject=&Body=")}));
+}
+
+TEST(CompactDialog, AsksWithTheFiguresOrOnlyTellsWhyNothingChanges) {
+    const CompactionSummary figures{{QStringLiteral("a: 16 -> 6"), QStringLiteral("question")},
+                                    true};
+    CompactDialog ask(figures, LanguageTable::builtIn());
+    EXPECT_EQ(ask.windowTitle(), QStringLiteral("Sequenz verdichten"));
+    EXPECT_EQ(ask.findChild<QLabel*>(QStringLiteral("compactText"))->text(),
+              QStringLiteral("a: 16 -> 6\nquestion"));
+    auto* ok = ask.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    auto* cancel = ask.findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), QStringLiteral("Abbrechen"));
+    ok->click();
+    EXPECT_EQ(ask.result(), QDialog::Accepted);
+
+    CompactDialog askAgain(figures, LanguageTable::builtIn());
+    askAgain.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    EXPECT_EQ(askAgain.result(), QDialog::Rejected);
+
+    // Nothing to apply: OK alone, and it does not accept.
+    CompactDialog tell(CompactionSummary{{QStringLiteral("nothing")}, false},
+                       LanguageTable::builtIn());
+    EXPECT_EQ(tell.findChild<QPushButton*>(QStringLiteral("cmdCancel")), nullptr);
+    tell.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_EQ(tell.result(), QDialog::Rejected);
 }

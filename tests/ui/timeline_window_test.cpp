@@ -65,8 +65,8 @@ TEST_F(TimelineWindow, ClickingACellSwitchesTheLampRedrawsThePictureAndUndoResto
     const QPoint cell = centre(view, 1, rowOf(1, 0));
     QHelpEvent help(QEvent::ToolTip, cell, view->viewport()->mapToGlobal(cell));
     QApplication::sendEvent(view->viewport(), &help);
-    EXPECT_EQ(QToolTip::text(),
-              QStringLiteral("Schritt 2, 1 s, Schleife: keine, Lampe: Blinker_R"));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Schritt 2, 1 s, Schleife: keine, Lampe: Blinker_R\n"
+                                               "Schritt 2: 2 Bytes: Steuerbyte, 1 Ecke"));
     QToolTip::hideText();
 
     // Ctrl+Z in the window undoes it, and the picture follows.
@@ -216,6 +216,48 @@ TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {
     EXPECT_EQ(store.read(QStringLiteral("Zeitleiste")), QStringLiteral("Falsch"));
     auto again = startWindow();
     EXPECT_TRUE(child<TimelinePanel>(*again, "timelinePanel")->isHidden());
+}
+
+// The strip under the steps names each step's bytes; when the image does not fit, the first
+// step past the memory says by how much, and the meter's tool tip breaks the image down.
+TEST_F(TimelineWindow, TheCostStripAndTheMeterNameTheBytes) {
+    Sequence many;
+    for (int i = 0; i < 90; ++i) many.append({i % 2 ? "1" : "2", "", {1, 2, 3, 4}});
+    auto w = startWith(many);
+    auto* view = child<TimelineView>(*w, "timelineView");
+    auto* meter = child<MemoryMeterWidget>(*w, "memoryMeter");
+    EXPECT_EQ(meter->toolTip(), QStringLiteral("Kopf: 9 Bytes\nÖffnen: 540 Bytes\nSchliessen: 0 "
+                                               "Bytes\nHaltezeiten: 0 Bytes\nFrei: 0 Bytes"));
+    EXPECT_TRUE(
+        child<QLabel>(*w, "memoryMeterText")->text().endsWith(QStringLiteral("39 Bytes zu viel")));
+
+    const auto tipAt = [view](int step) {
+        // The strip at the bottom of the rows in view, the step's column at the left.
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        view->horizontalScrollBar()->setValue(0);
+        QRect column = view->cellViewRect({step, 0});
+        view->horizontalScrollBar()->setValue(column.left() - TimelineGeometry::kLabelWidth - 10);
+        column = view->cellViewRect({step, 0});
+        const QPoint strip(column.center().x(), TimelineGeometry::costStripTop() + 3 -
+                                                    view->verticalScrollBar()->value());
+        QHelpEvent help(QEvent::ToolTip, strip, view->viewport()->mapToGlobal(strip));
+        QApplication::sendEvent(view->viewport(), &help);
+        const QString text = QToolTip::text();
+        QToolTip::hideText();
+        return text;
+    };
+    EXPECT_EQ(tipAt(0), QStringLiteral("Schritt 1: 6 Bytes: Steuerbyte, Zeit, 4 Ecken"));
+    // Step 84 ends at byte 9 + 84 * 6 = 513, the first past 510.
+    EXPECT_EQ(tipAt(83),
+              QStringLiteral("Schritt 84: 6 Bytes: Steuerbyte, Zeit, 4 Ecken\nAb diesem "
+                             "Schritt passt das Speicherabbild nicht mehr: 39 Bytes zu viel"));
+    EXPECT_EQ(tipAt(84), QStringLiteral("Schritt 85: 6 Bytes: Steuerbyte, Zeit, 4 Ecken"));
+
+    // After an edit the strip follows the new rows.
+    w->editor().commit(0, many.mid(0, 3), {}, {}, QStringLiteral("cut"));
+    EXPECT_EQ(tipAt(2), QStringLiteral("Schritt 3: 6 Bytes: Steuerbyte, Zeit, 4 Ecken"));
+    EXPECT_EQ(meter->toolTip(), QStringLiteral("Kopf: 9 Bytes\nÖffnen: 18 Bytes\nSchliessen: 0 "
+                                               "Bytes\nHaltezeiten: 0 Bytes\nFrei: 483 Bytes"));
 }
 
 // The line between the editor part and the timeline: the height the user gives the timeline

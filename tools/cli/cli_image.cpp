@@ -1,6 +1,7 @@
 #include <QTextStream>
 
 #include "module/image_builder.h"
+#include "module/image_cost.h"
 #include "module/image_hex.h"
 #include "module/image_memory_check.h"
 #include "tools/cli/cli_image_args.h"
@@ -28,10 +29,33 @@ int image(const QStringList& args) {
     return kOk;
 }
 
+namespace {
+
+QString jsonList(const std::vector<RowBytes>& rows) {
+    QStringList bytes;
+    for (const RowBytes& row : rows) bytes << QString::number(row.total());
+    return QLatin1Char('[') + bytes.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+// The cost of every part of the image as one JSON object, keys in a fixed order.
+QString costJson(const ImageCost& cost) {
+    return QStringLiteral(
+               "{\n  \"capacity\": %1,\n  \"total\": %2,\n  \"header\": %3,\n  \"holds\": %4,\n"
+               "  \"steps\": [\n    %5,\n    %6\n  ]\n}\n")
+        .arg(cost.capacity)
+        .arg(cost.total)
+        .arg(cost.header)
+        .arg(cost.holdBytes())
+        .arg(jsonList(cost.rows[kWelcome]), jsonList(cost.rows[kGoodbye]));
+}
+
+}  // namespace
+
 // The memory need does not depend on the module code, so any model code will do here.
 int memory(const QStringList& args) {
     const QString command = QStringLiteral("memory");
-    const auto a = parseImageArgs(command, args, {QStringLiteral("--capacity")});
+    const auto a =
+        parseImageArgs(command, args, {QStringLiteral("--capacity"), QStringLiteral("--json")});
     if (!a) return kUsage;
     int exitCode = kUsage;
     const auto in = loadImageDocument(command, a->file, false, &exitCode);
@@ -39,8 +63,13 @@ int memory(const QStringList& args) {
     const VehicleOptions options =
         optionsForDocument(in->document, {}, a->welcomeHold, a->goodbyeHold);
     const MemoryCheck check = checkMemory(in->document, options, in->moduleCode, a->capacity);
+    if (a->json) {
+        // An image above the capacity still has its figures; it exits as it does without --json.
+        const ImageCost cost = imageCost(in->document, options, in->moduleCode, a->capacity);
+        if (cost.outcome == ImageOutcome::Ok) QTextStream(stdout) << costJson(cost);
+    }
     if (!check.percent) return reportImageFailure(command, a->file, check.image, a->capacity);
-    QTextStream(stdout) << *check.percent << " %\n";
+    if (!a->json) QTextStream(stdout) << *check.percent << " %\n";
     return kOk;
 }
 

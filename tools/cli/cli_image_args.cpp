@@ -29,6 +29,7 @@ std::optional<ImageArgs> parseImageArgs(const QString& command, const QStringLis
         valueOption(QStringLiteral("capacity"), QStringLiteral("N")),
         valueOption(QStringLiteral("module-type"), QStringLiteral("T")),
         valueOption(QStringLiteral("port"), QStringLiteral("PORT")),
+        QCommandLineOption(QStringLiteral("json")),
         languageOption(),
     };
     QCommandLineParser parser;
@@ -47,6 +48,7 @@ std::optional<ImageArgs> parseImageArgs(const QString& command, const QStringLis
     if (const auto type = value("module-type")) parsed.moduleType = *type;
     if (const auto port = value("port")) parsed.port = *port;
     if (const auto language = value("language")) parsed.language = *language;
+    parsed.json = parser.optionNames().contains(QStringLiteral("json"));
     if (!readWholeNumbers(command, parser,
                           {{QStringLiteral("capacity"), &parsed.capacity, 0, kMaxCapacity},
                            {QStringLiteral("welcome-hold"), &parsed.welcomeHold, 0, kMaxHold},

@@ -20,11 +20,13 @@ struct ImageArgs {
     int capacity = kDefaultCapacity;
     QString moduleType;
     QString port;
+    bool json = false;                // --json
     std::optional<QString> language;  // --language, when given
 };
 
 // Reads FILE and the options `allowed` lists (of --welcome-hold, --goodbye-hold, --capacity,
-// --module-type, --port, --language); prints what is wrong and returns nothing on a usage error.
+// --module-type, --port, --json, --language); prints what is wrong and returns nothing on a usage
+// error.
 std::optional<ImageArgs> parseImageArgs(const QString& command, const QStringList& args,
                                         const QStringList& allowed);
 

@@ -52,15 +52,37 @@ const QList<CliCommand>& cliCommands() {
              QStringLiteral("  4  the image does not fit the memory\n"
                             "  5  nothing to send\n"),
          image},
-        {QStringLiteral("memory"), QStringLiteral("FILE.kvs [--capacity N]"),
+        {QStringLiteral("memory"), QStringLiteral("FILE.kvs [--capacity N] [--json]"),
          QStringLiteral("Print how much of the module's memory a file needs."),
          QStringLiteral("Options:\n") + kCapacityOption +
-             QStringLiteral("\nOutput: the memory need as \"NN %\".\n\n"
-                            "Exit codes:\n  0  printed\n") +
+             QStringLiteral(
+                 "  --json              print what each part of the image takes instead\n"
+                 "\nOutput: the memory need as \"NN %\"; with --json one JSON object: capacity,\n"
+                 "total (the whole image, also above the capacity), header, holds (the hold\n"
+                 "records) and steps (the bytes of each row of the welcome and the goodbye\n"
+                 "sequence). An image that does not fit still prints its JSON.\n\n"
+                 "Exit codes:\n  0  printed\n") +
              kFileExits +
              QStringLiteral("  4  the image does not fit the memory\n"
                             "  5  nothing to send\n"),
          memory},
+        {QStringLiteral("compact"), QStringLiteral("FILE.kvs -o OUT.kvs [--sequence 0|1]"),
+         QStringLiteral("Write a file whose sequences take the fewest bytes and play the same."),
+         QStringLiteral(
+             "Options:\n"
+             "  -o, --output OUT.kvs  the file to write (also when nothing could be won)\n"
+             "  --sequence 0|1        compact only the welcome (0) or the goodbye (1) sequence;\n"
+             "                        both by default\n"
+             "\nSteps with the same lamps are merged (up to 10 s each) and repeated runs become\n"
+             "loops, so that the playback shows the same lamps for the same times.\n"
+             "\nOutput: one line per sequence, \"sequence N: BEFORE -> AFTER bytes\", followed\n"
+             "by how far the image stays above the memory of 510 bytes when it still does\n"
+             "not fit.\n\n"
+             "Exit codes:\n  0  written\n") +
+             kFileExits +
+             QStringLiteral("     (2 also: OUT.kvs cannot be written, or the result did not play\n"
+                            "     the same; nothing is written then)\n"),
+         compact},
         {QStringLiteral("play"), QStringLiteral("FILE.kvs [options]"),
          QStringLiteral("Print the playback of a sequence, one shown step per line."),
          QStringLiteral(

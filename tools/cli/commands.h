@@ -25,6 +25,8 @@ int write(const QStringList& args);
 int play(const QStringList& args);
 int image(const QStringList& args);
 int memory(const QStringList& args);
+// Rewrites sequences into the smallest rows that play the same and writes the result.
+int compact(const QStringList& args);
 int identify(const QStringList& args);
 int upload(const QStringList& args);
 // Draws the lamp timeline of a sequence into a PNG; needs a QGuiApplication (fonts).

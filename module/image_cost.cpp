@@ -1,0 +1,52 @@
+#include "module/image_cost.h"
+
+#include <numeric>
+
+namespace vireo {
+
+int ImageCost::sequenceBytes(int sequence) const {
+    return std::accumulate(rows[sequence].begin(), rows[sequence].end(), 0,
+                           [](int sum, const RowBytes& row) { return sum + row.total(); });
+}
+
+// The image lays out the header, the welcome rows, the welcome hold record, the goodbye rows and
+// the goodbye hold record, in this order.
+int ImageCost::firstRowBeyond(int sequence) const {
+    int end = header;
+    if (sequence == kGoodbye) end += sequenceBytes(kWelcome) + welcomeHold;
+    for (std::size_t r = 0; r < rows[sequence].size(); ++r) {
+        end += rows[sequence][r].total();
+        if (end > capacity) return static_cast<int>(r);
+    }
+    return -1;
+}
+
+std::vector<RowBytes> sequenceRowBytes(const Sequence& rows) {
+    Document document;
+    document.sequences[kWelcome] = rows;
+    ImageCost cost = imageCost(document, VehicleOptions{}, 0, kImageSize - 1);
+    return std::move(cost.rows[kWelcome]);
+}
+
+ImageCost imageCost(const Document& document, const VehicleOptions& options, int moduleCode,
+                    int capacity, const LanguageTable& texts) {
+    ImageCost cost;
+    cost.capacity = capacity;
+    ImageLayout layout;
+    const DataImage image =
+        buildDataImage(document, options, moduleCode, kUnlimitedCapacity, layout, texts);
+    cost.outcome = image.outcome;
+    cost.message = image.message;
+    if (image.outcome != ImageOutcome::Ok && image.outcome != ImageOutcome::NothingToSend)
+        return cost;
+    cost.rows = layout.rows;
+    cost.welcomeHold = layout.welcomeHold;
+    cost.goodbyeHold = layout.goodbyeHold;
+    const int body = cost.sequenceBytes(kWelcome) + cost.sequenceBytes(kGoodbye) + cost.holdBytes();
+    cost.header = body > 0 ? kImageHeaderBytes : 0;
+    // Built, the image is exactly its parts; with nothing to send its parts are what it would be.
+    cost.total = image.outcome == ImageOutcome::Ok ? image.length : cost.header + body;
+    return cost;
+}
+
+}  // namespace vireo
