@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 291
+HIGHEST_ENTRY = 339
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -355,6 +355,38 @@ TEXTS = [
     # Status line when the window is closed while an exchange with the module runs
     (291, "Die Übertragung zum Modul wird beendet, dann schliesst das Programm.",
           "The transfer to the module is finishing; the program closes then."),
+    # Status line when the recovery journal cannot write (%1 the reason), and when it can again
+    (320, "Wiederherstellung ausgeschaltet: %1", "Recovery is off: %1"),
+    (321, "Wiederherstellung wieder eingeschaltet", "Recovery is on again"),
+    # Message at start: %1 the folder, %2 the names of the damaged recovery entries
+    (322, "Beschädigte Wiederherstellungsdaten wurden nach %1 verschoben: %2",
+          "Damaged recovery data were moved to %1: %2"),
+    # The recovery offer at start
+    (323, "Dokumente wiederherstellen", "Restore documents"),
+    (324, "Vireo wurde nicht ordnungsgemäß beendet. Diese Dokumente waren nicht gespeichert:",
+          "Vireo did not end properly. These documents were not saved:"),
+    (325, "Wiederherstellen", "Restore"),
+    (326, "Verwerfen", "Discard"),
+    (327, "Später", "Later"),
+    # %1 the document's name
+    (328, "%1 wird endgültig verworfen. Fortfahren?", "%1 will be discarded for good. Go on?"),
+    (329, "Unbenannt", "Untitled"),
+    # How a recovered document stands to its file
+    (330, "neuer als die Datei", "newer than the file"),
+    (331, "die Datei ist nicht mehr da", "the file is gone"),
+    (332, "gleich der Datei", "same as the file"),
+    (333, "nie gespeichert", "never saved"),
+    # File menu item and title of the earlier versions dialog
+    (334, "Frühere Versionen…", "Earlier versions…"),
+    # %1 the file
+    (335, "Frühere Versionen von %1:", "Earlier versions of %1:"),
+    (336, "Als neues Dokument öffnen", "Open as a new document"),
+    (337, "Keine früheren Versionen von %1.", "No earlier versions of %1."),
+    # A line of the recovery offer: %1 name, %2 folder, %3 time of the last change, %4 how it
+    # stands to its file
+    (338, "%1   (%2)   zuletzt geändert %3, %4", "%1   (%2)   last changed %3, %4"),
+    # A line of the earlier versions: %1 the time, %2 the size in bytes
+    (339, "%1   (%2 Bytes)", "%1   (%2 bytes)"),
 ]
 # fmt: on
 

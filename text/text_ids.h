@@ -258,6 +258,28 @@ constexpr int AnimationWritten = 290;
 // The status line while the window waits for a transfer to end before it closes.
 constexpr int ClosingAfterExchange = 291;
 
+// The recovery journal, the recovery offer at start and the earlier versions
+constexpr int RecoveryOff = 320;  // %1 the reason
+constexpr int RecoveryOn = 321;
+constexpr int RecoveryDamaged = 322;  // %1 the folder, %2 the names
+constexpr int RecoveryTitle = 323;
+constexpr int RecoveryIntro = 324;
+constexpr int RecoveryRestore = 325;
+constexpr int RecoveryDiscard = 326;
+constexpr int RecoveryLater = 327;
+constexpr int RecoveryDiscardQuestion = 328;  // %1 the document's name
+constexpr int Untitled = 329;
+constexpr int EntryNewer = 330;
+constexpr int EntryFileGone = 331;
+constexpr int EntrySameAsFile = 332;
+constexpr int EntryNeverSaved = 333;
+constexpr int EarlierVersions = 334;    // the File menu item and the dialog's title
+constexpr int EarlierVersionsOf = 335;  // %1 the file
+constexpr int OpenVersionAsNew = 336;
+constexpr int NoEarlierVersions = 337;  // %1 the file
+constexpr int RecoveryEntryLine = 338;  // %1 name, %2 folder, %3 time, %4 how it stands to its file
+constexpr int EarlierVersionLine = 339;  // %1 time, %2 size in bytes
+
 // Answer buttons of the questions and dialogs
 constexpr int Cancel = 269;
 constexpr int Yes = 275;
