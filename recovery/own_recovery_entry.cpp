@@ -43,10 +43,20 @@ bool OwnRecoveryEntry::lock(QString* error) {
 bool OwnRecoveryEntry::write(RecoveryEntry entry, QString* error) {
     if (!lock(error)) return false;
     entry.name = name_;
+    const int generation = generation_ + 1;
+    const QString document = store_.documentFile(name_, generation);
     // The document first: a sidecar never names a document that is not there yet.
-    return writeFileSafely(store_.documentFile(name_), kvsBytes(entry.document), DiskSync::Later,
-                           error) &&
-           writeFileSafely(store_.sidecarFile(name_), sidecarJson(entry), DiskSync::Later, error);
+    if (!writeFileSafely(document, kvsBytes(entry.document), DiskSync::Later, error)) return false;
+    if (!writeFileSafely(store_.sidecarFile(name_, generation), sidecarJson(entry), DiskSync::Later,
+                         error)) {
+        QFile::remove(document);
+        return false;
+    }
+    const QStringList before = files();
+    generation_ = generation;
+    written_ = true;
+    for (const QString& file : before) QFile::remove(file);
+    return true;
 }
 
 bool OwnRecoveryEntry::clear(QString* error) {
@@ -57,6 +67,7 @@ bool OwnRecoveryEntry::clear(QString* error) {
             return false;
         }
     }
+    written_ = false;
     return true;
 }
 
@@ -67,7 +78,8 @@ void OwnRecoveryEntry::remove() {
 }
 
 QStringList OwnRecoveryEntry::files() const {
-    return {store_.documentFile(name_), store_.sidecarFile(name_)};
+    if (!written_) return {};
+    return {store_.documentFile(name_, generation_), store_.sidecarFile(name_, generation_)};
 }
 
 }  // namespace vireo

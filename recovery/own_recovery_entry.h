@@ -10,8 +10,9 @@
 namespace vireo {
 
 // The recovery entry of this window: a fresh name, and the lock that tells others this window
-// still runs, held from the first write until remove(). Written through the safe writer without
-// waiting for the disk (see DiskSync::Later).
+// still runs, held from the first write until remove(). Each write is a new generation of the
+// entry's files (see RecoveryStore), written through the safe writer without waiting for the
+// disk (see DiskSync::Later); the generation before goes once the new one is complete.
 class OwnRecoveryEntry {
   public:
     explicit OwnRecoveryEntry(const RecoveryStore& store);
@@ -33,6 +34,8 @@ class OwnRecoveryEntry {
     const RecoveryStore& store_;
     QString name_;
     std::unique_ptr<QLockFile> lock_;
+    int generation_ = 0;  // the last one written; 0 before the first write
+    bool written_ = false;
 };
 
 }  // namespace vireo

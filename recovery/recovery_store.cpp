@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QSet>
 #include <algorithm>
+#include <functional>
 
 #include "files/kvs_reader.h"
 
@@ -23,11 +24,51 @@ RecoveryStore::RecoveryStore(const QString& dataFolder)
 QString RecoveryStore::damagedFolder() const {
     return QDir(folder_).filePath(QStringLiteral("damaged"));
 }
-QString RecoveryStore::documentFile(const QString& name) const {
-    return QDir(folder_).filePath(name + kDocumentSuffix);
+namespace {
+QString generationName(const QString& name, int generation) {
+    return generation == 0 ? name : name + QStringLiteral(".%1").arg(generation);
 }
-QString RecoveryStore::sidecarFile(const QString& name) const {
-    return QDir(folder_).filePath(name + kSidecarSuffix);
+// An entry's name is its files' names up to the first dot.
+QString entryNameOf(const QString& fileName) {
+    return fileName.section(QLatin1Char('.'), 0, 0);
+}
+}  // namespace
+
+QString RecoveryStore::documentFile(const QString& name, int generation) const {
+    return QDir(folder_).filePath(generationName(name, generation) + kDocumentSuffix);
+}
+QString RecoveryStore::sidecarFile(const QString& name, int generation) const {
+    return QDir(folder_).filePath(generationName(name, generation) + kSidecarSuffix);
+}
+
+// Every file of the entry but its lock: documents, sidecars, and what a write cut short left.
+QStringList RecoveryStore::filesOf(const QString& name) const {
+    QStringList files;
+    const QString prefix = name + QLatin1Char('.');
+    for (const QString& file : QDir(folder_).entryList(QDir::Files | QDir::Hidden))
+        if (file.startsWith(prefix) && file != name + kLockSuffix) files.append(file);
+    return files;
+}
+
+bool RecoveryStore::contains(const QString& name) const {
+    for (const QString& file : filesOf(name))
+        if (file.endsWith(kDocumentSuffix) || file.endsWith(kSidecarSuffix)) return true;
+    return false;
+}
+
+// The generations that have a document, newest first.
+QList<int> RecoveryStore::generationsOf(const QString& name) const {
+    QList<int> generations;
+    for (const QString& file : filesOf(name)) {
+        if (!file.endsWith(kDocumentSuffix)) continue;
+        const QString middle =
+            file.mid(name.size(), file.size() - name.size() - kDocumentSuffix.size());
+        bool ok = middle.isEmpty();
+        const int generation = ok ? 0 : middle.mid(1).toInt(&ok);
+        if (ok) generations.append(generation);
+    }
+    std::sort(generations.begin(), generations.end(), std::greater<>());
+    return generations;
 }
 QString RecoveryStore::lockFile(const QString& name) const {
     return QDir(folder_).filePath(name + kLockSuffix);
@@ -51,14 +92,20 @@ std::optional<RecoveryEntry> RecoveryStore::read(const QString& name, QString* p
     };
     RecoveryEntry entry;
     entry.name = name;
-    QFile sidecar(sidecarFile(name));
+    // The newest generation whose sidecar was written too.
+    int generation = 0;
+    for (int g : generationsOf(name)) {
+        generation = g;
+        if (QFileInfo::exists(sidecarFile(name, g))) break;
+    }
+    QFile sidecar(sidecarFile(name, generation));
     if (!sidecar.open(QIODevice::ReadOnly))
         return fail(sidecar.fileName() + QStringLiteral(": ") + sidecar.errorString());
     if (!readSidecarJson(sidecar.readAll(), &entry))
         return fail(sidecar.fileName() + QStringLiteral(": not a recovery sidecar"));
-    KvsReadResult document = readKvsFile(documentFile(name));
+    KvsReadResult document = readKvsFile(documentFile(name, generation));
     if (document.verdict != KvsVerdict::Loaded)
-        return fail(documentFile(name) + QStringLiteral(": ") + document.problem);
+        return fail(documentFile(name, generation) + QStringLiteral(": ") + document.problem);
     entry.document = std::move(document.document);
     return entry;
 }
@@ -67,7 +114,7 @@ RecoveryStore::Scan RecoveryStore::scan(bool withLive) const {
     QSet<QString> names;
     const QStringList files = QDir(folder_).entryList(
         {QStringLiteral("*") + kDocumentSuffix, QStringLiteral("*") + kSidecarSuffix}, QDir::Files);
-    for (const QString& file : files) names.insert(QFileInfo(file).completeBaseName());
+    for (const QString& file : files) names.insert(entryNameOf(file));
 
     Scan scan;
     for (const QString& name : names) {
@@ -92,24 +139,26 @@ RecoveryStore::Scan RecoveryStore::scan(bool withLive) const {
 bool RecoveryStore::moveToDamaged(const QString& name) const {
     if (!QDir().mkpath(damagedFolder())) return false;
     const QDir damaged(damagedFolder());
+    const QStringList files = filesOf(name);
+    const auto taken = [&](const QString& candidate) {
+        for (const QString& file : files)
+            if (damaged.exists(candidate + file.mid(name.size()))) return true;
+        return false;
+    };
     QString target = name;
-    for (int n = 2;
-         damaged.exists(target + kDocumentSuffix) || damaged.exists(target + kSidecarSuffix); ++n)
-        target = name + QStringLiteral("-%1").arg(n);
+    for (int n = 2; taken(target); ++n) target = name + QStringLiteral("-%1").arg(n);
     bool moved = true;
-    for (const QString& suffix : {kDocumentSuffix, kSidecarSuffix}) {
-        const QString from = QDir(folder_).filePath(name + suffix);
-        if (QFileInfo::exists(from))
-            moved = QFile::rename(from, damaged.filePath(target + suffix)) && moved;
-    }
+    for (const QString& file : files)
+        moved = QFile::rename(QDir(folder_).filePath(file),
+                              damaged.filePath(target + file.mid(name.size()))) &&
+                moved;
     return moved;
 }
 
 bool RecoveryStore::discard(const QString& name) const {
     if (isLive(name)) return false;
-    QFile::remove(documentFile(name));
-    QFile::remove(sidecarFile(name));
-    return !QFileInfo::exists(documentFile(name)) && !QFileInfo::exists(sidecarFile(name));
+    for (const QString& file : filesOf(name)) QFile::remove(QDir(folder_).filePath(file));
+    return !contains(name);
 }
 
 }  // namespace vireo

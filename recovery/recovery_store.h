@@ -10,7 +10,11 @@
 namespace vireo {
 
 // The recovery entries under `<data folder>/recovery`: for each running window a document
-// (NAME.kvs), its sidecar (NAME.json) and the lock its window holds (NAME.lock). An entry whose
+// (NAME.kvs), its sidecar (NAME.json) and the lock its window holds (NAME.lock). A window writes
+// each new version of its entry under the next generation's names (NAME.G.kvs, NAME.G.json) and
+// then removes the one before: a file put in place of an existing one costs milliseconds on some
+// file systems, a new one microseconds. The newest generation with both files is the entry; one
+// cut off between its two files leaves the one before in force. An entry whose
 // lock is held by a running program is live; one whose lock is gone, or left by a program that
 // no longer runs, is stale: its window ended without cleaning up, so its document waits to be
 // restored.
@@ -20,9 +24,12 @@ class RecoveryStore {
 
     const QString& folder() const { return folder_; }
     QString damagedFolder() const;
-    QString documentFile(const QString& name) const;
-    QString sidecarFile(const QString& name) const;
+    // The files of a generation; generation 0 is NAME.kvs and NAME.json.
+    QString documentFile(const QString& name, int generation = 0) const;
+    QString sidecarFile(const QString& name, int generation = 0) const;
     QString lockFile(const QString& name) const;
+    // True when any document or sidecar of the entry is there.
+    bool contains(const QString& name) const;
 
     struct Scan {
         QList<RecoveryEntry> entries;  // oldest change first
@@ -43,6 +50,8 @@ class RecoveryStore {
     bool discard(const QString& name) const;
 
   private:
+    QStringList filesOf(const QString& name) const;
+    QList<int> generationsOf(const QString& name) const;
     bool moveToDamaged(const QString& name) const;
 
     QString folder_;

@@ -80,6 +80,10 @@ TEST(RecoveryJournal, KeepsEveryChangeUntilTheDocumentEqualsItsFile) {
     EXPECT_EQ(entry.path, QStringLiteral("/work/shows/welcome.kvs"));
     EXPECT_EQ(entry.activeSequence, kGoodbye);
     EXPECT_EQ(entry.document.sequences[kWelcome], rows({1, 2}));
+    // Each version under new names (never in place of a file), the one before removed.
+    const QString name = f.journal.entryName();
+    const auto files = [&] { return QDir(f.store.folder()).entryList(QDir::Files, QDir::Name); };
+    EXPECT_EQ(files(), (QStringList{name + ".1.json", name + ".1.kvs", name + ".lock"}));
 
     // Undo, redo and a vehicle change are changes like any edit.
     const struct {
@@ -98,6 +102,7 @@ TEST(RecoveryJournal, KeepsEveryChangeUntilTheDocumentEqualsItsFile) {
         EXPECT_EQ(f.entries().first().document.sequences[kWelcome], step.welcome);
         EXPECT_EQ(f.entries().first().document.model, step.model);
     }
+    EXPECT_EQ(files(), (QStringList{name + ".4.json", name + ".4.kvs", name + ".lock"}));
 
     // Equal to its file again (saved): no entry; a live entry is never offered as stale.
     f.saved = f.editor.document();

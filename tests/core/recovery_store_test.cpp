@@ -133,6 +133,29 @@ TEST(RecoveryStore, DamagedEntriesAreMovedAsideByName) {
     EXPECT_EQ(readAll(damaged.filePath("cut-short.kvs")), good.left(good.size() / 2));
 }
 
+TEST(RecoveryStore, ReadsTheNewestGenerationWhoseSidecarWasWritten) {
+    QTemporaryDir data;
+    const RecoveryStore store(data.path());
+    leaveEntry(store, QStringLiteral("w"), documentWith(1), QString());
+    const auto writeGeneration = [&](int generation, int lamp, bool withSidecar) {
+        writeBytes(store.documentFile("w", generation), kvsBytes(documentWith(lamp)));
+        if (withSidecar)
+            writeBytes(store.sidecarFile("w", generation), readAll(store.sidecarFile("w")));
+    };
+    writeGeneration(9, 9, true);
+    writeGeneration(10, 10, false);  // cut off before its sidecar
+    ASSERT_TRUE(store.read("w").has_value());
+    EXPECT_EQ(store.read("w")->document, documentWith(9));
+    writeGeneration(10, 10, true);
+    EXPECT_EQ(store.read("w")->document, documentWith(10));
+    EXPECT_EQ(store.documentFile("w", 10), store.folder() + "/w.10.kvs");
+
+    // Discarding, or moving aside, takes every generation (a temporary file left by a write, too).
+    writeBytes(store.documentFile("w", 11) + ".Ab12Cd", "VIR");
+    EXPECT_TRUE(store.discard("w"));
+    EXPECT_EQ(QDir(store.folder()).entryList(QDir::Files).join(' ').toStdString(), "");
+}
+
 TEST(RecoveryStore, TellsHowAnEntryStandsToItsFile) {
     QTemporaryDir dir;
     const QString file = dir.filePath("show.kvs");

@@ -62,9 +62,7 @@ struct WindowFixture {
         QCoreApplication::processEvents();  // the journal's queued write
     }
     // The files of this window's own entry.
-    bool hasOwnEntry() {
-        return QFile::exists(recovery.store().documentFile(recovery.journal().entryName()));
-    }
+    bool hasOwnEntry() { return recovery.store().contains(recovery.journal().entryName()); }
     // An entry left by a program that ended without cleaning up.
     void leaveEntry(const QString& name, const Document& document, const QString& path) {
         const RecoveryStore& store = recovery.store();
@@ -117,7 +115,7 @@ TEST(WindowRecovery, RestoresADocumentAsUnsavedUnderItsOwnPath) {
     EXPECT_EQ(w.host.applied, QStringList{"203/11100000000000000000"});
     // The document now lives in this window's entry; the old one is gone.
     EXPECT_TRUE(w.hasOwnEntry());
-    EXPECT_FALSE(QFile::exists(w.recovery.store().documentFile("left")));
+    EXPECT_FALSE(w.recovery.store().contains("left"));
     EXPECT_EQ(w.recovery.entriesToOffer().entries.size(), 2);
 
     // "Speichern" writes to the original path, keeping the file it replaces.

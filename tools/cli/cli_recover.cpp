@@ -43,7 +43,7 @@ int writeOut(const QString& name, const QString& output) {
     const QString data = userDataFolder();
     const RecoveryStore store(data);
     QString problem;
-    if (QFile::exists(store.documentFile(name)) || QFile::exists(store.sidecarFile(name))) {
+    if (store.contains(name)) {
         const std::optional<RecoveryEntry> entry = store.read(name, &problem);
         if (!entry) {
             complain(kCommand, name, problem);
