@@ -13,7 +13,10 @@
 #include "platform/app_info.h"
 #include "platform/embedded_resources.h"
 #include "platform/program_folder.h"
+#include "session/window_recovery.h"
 #include "text/language.h"
+#include "text/text_ids.h"
+#include "ui/dialogs/recovery_dialog.h"
 #include "ui/main_window.h"
 
 namespace vireo {
@@ -46,11 +49,27 @@ std::unique_ptr<MainWindow> StartupFlow::start() {
 
     auto window = std::make_unique<MainWindow>(context);
     MainWindow* main = window.get();
-    window->load(splash, [main, shown = onShown] {
+    Prompter* prompter = context.prompter;
+    window->load(splash, [main, shown = onShown, prompter] {
         main->show();
+        // The window holds its recovery as a child once it keeps a journal.
+        if (auto* recovery = main->findChild<WindowRecovery*>())
+            offerRecovery(*recovery, main->texts(), *prompter, main);
         if (shown) shown(*main);
     });
     return window;
+}
+
+void offerRecovery(WindowRecovery& recovery, const LanguageTable& texts, Prompter& prompter,
+                   QWidget* parent) {
+    const RecoveryStore::Scan offer = recovery.entriesToOffer();
+    if (!offer.damaged.isEmpty())
+        prompter.message(recovery.damagedText(offer.damaged), texts.entry(text::RecoveryTitle),
+                         PromptIcon::Warning);
+    if (offer.entries.isEmpty()) return;
+    auto* dialog = new RecoveryDialog(recovery, offer.entries, texts, prompter, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 int runStartup(QApplication& app) {

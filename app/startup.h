@@ -12,7 +12,10 @@ class QWidget;
 
 namespace vireo {
 
+class LanguageTable;
 class MainWindow;
+class Prompter;
+class WindowRecovery;
 
 // The start-up routine: the language chooser when no language is stored, the splash, then the
 // main window. The chooser is a function so tests can answer it.
@@ -28,6 +31,13 @@ struct StartupFlow {
 
 // Chooses the language in frmLanguage; nullopt when the chooser was closed without OK.
 std::optional<QString> askLanguage(const QStringList& languages);
+
+// The recovery offer at start, once the main window shows (with or without a file named on the
+// command line): a message names the damaged entries that were moved aside, then the documents of
+// programs that ended without cleaning up are offered in the recovery dialog, which opens over
+// `parent` without waiting. Does nothing when there is nothing to offer.
+void offerRecovery(WindowRecovery& recovery, const LanguageTable& texts, Prompter& prompter,
+                   QWidget* parent);
 
 int runStartup(QApplication& app);
 

@@ -1,9 +1,8 @@
 #include "files/kvs_writer.h"
 
-#include <QSaveFile>
-
 #include "files/kvs_format.h"
 #include "files/kvs_reader.h"
+#include "files/safe_file_writer.h"
 #include "files/windows1252.h"
 
 namespace vireo {
@@ -152,24 +151,7 @@ QString kvsWriteProblem(const Document& document) {
 }
 
 bool writeKvsFile(const QString& path, const Document& document, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = kvsBytes(document);
-    const auto fail = [&] {
-        if (error) *error = file.errorString();
-        return false;  // the new file is discarded with `file`; the old one stays
-    };
-    // Unbuffered, so that every byte has reached the system before commit(): a buffered
-    // write that the disk cuts short on the final flush is not reported by commit(), which
-    // would then put a truncated file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail();
-    for (qint64 done = 0; done < bytes.size();) {
-        // A short write is followed by one that fails and names the reason (disk full, ...).
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) return fail();
-        done += n;
-    }
-    if (!file.commit()) return fail();
-    return true;
+    return writeFileSafely(path, kvsBytes(document), DiskSync::Now, error);
 }
 
 }  // namespace vireo

@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-core_dirs=(platform text car sequence files simulation module config vehicle desktop timeline session)
+core_dirs=(platform text car sequence files simulation module config vehicle desktop timeline session recovery)
 hits=$(grep -rnE '#\s*include\s*[<"](QtWidgets/|Q(Application|Widget|MainWindow|Dialog|MessageBox|PushButton|Label|CheckBox|ComboBox|Menu|MenuBar|Action|FileDialog|InputDialog|ListWidget|TreeWidget|Slider|ProgressBar|RadioButton|GroupBox|LineEdit|Layout|VBoxLayout|HBoxLayout|GridLayout|AbstractButton|ToolTip|Frame|ButtonGroup|UndoView|StyleOption|Style)\b)' \
     --include='*.h' --include='*.cpp' "${core_dirs[@]}" || true)
 if [ -n "$hits" ]; then

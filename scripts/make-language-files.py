@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 314
+HIGHEST_ENTRY = 334
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -392,6 +392,38 @@ TEXTS = [
     (312, "Haltezeiten: %1 Bytes", "Hold records: %1 bytes"),
     (313, "Frei: %1 Bytes", "Free: %1 bytes"),
     (314, "%1: %2 Bytes", "%1: %2 bytes"),
+    # Status line when the recovery journal cannot write (%1 the reason), and when it can again
+    (315, "Wiederherstellung ausgeschaltet: %1", "Recovery is off: %1"),
+    (316, "Wiederherstellung wieder eingeschaltet", "Recovery is on again"),
+    # Message at start: %1 the folder, %2 the names of the damaged recovery entries
+    (317, "Beschädigte Wiederherstellungsdaten wurden nach %1 verschoben: %2",
+          "Damaged recovery data were moved to %1: %2"),
+    # The recovery offer at start
+    (318, "Dokumente wiederherstellen", "Restore documents"),
+    (319, "Vireo wurde nicht ordnungsgemäß beendet. Diese Dokumente waren nicht gespeichert:",
+          "Vireo did not end properly. These documents were not saved:"),
+    (320, "Wiederherstellen", "Restore"),
+    (321, "Verwerfen", "Discard"),
+    (322, "Später", "Later"),
+    # %1 the document's name
+    (323, "%1 wird endgültig verworfen. Fortfahren?", "%1 will be discarded for good. Go on?"),
+    (324, "Unbenannt", "Untitled"),
+    # How a recovered document stands to its file
+    (325, "neuer als die Datei", "newer than the file"),
+    (326, "die Datei ist nicht mehr da", "the file is gone"),
+    (327, "gleich der Datei", "same as the file"),
+    (328, "nie gespeichert", "never saved"),
+    # File menu item and title of the earlier versions dialog
+    (329, "Frühere Versionen…", "Earlier versions…"),
+    # %1 the file
+    (330, "Frühere Versionen von %1:", "Earlier versions of %1:"),
+    (331, "Als neues Dokument öffnen", "Open as a new document"),
+    (332, "Keine früheren Versionen von %1.", "No earlier versions of %1."),
+    # A line of the recovery offer: %1 name, %2 folder, %3 time of the last change, %4 how it
+    # stands to its file
+    (333, "%1   (%2)   zuletzt geändert %3, %4", "%1   (%2)   last changed %3, %4"),
+    # A line of the earlier versions: %1 the time, %2 the size in bytes
+    (334, "%1   (%2 Bytes)", "%1   (%2 bytes)"),
 ]
 # fmt: on
 

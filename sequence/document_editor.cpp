@@ -32,13 +32,18 @@ void DocumentEditor::reset(const Document& document) {
     undo_.clear();
     document_ = document;
     Q_EMIT documentReset();
+    Q_EMIT changed();
 }
 
 void DocumentEditor::setModel(const QString& model) {
+    if (document_.model == model) return;
     document_.model = model;
+    Q_EMIT changed();
 }
 void DocumentEditor::setOptions(const QString& options) {
+    if (document_.options == options) return;
     document_.options = options;
+    Q_EMIT changed();
 }
 
 void DocumentEditor::commit(int s, const Sequence& after, const Selection& selectionBefore,
@@ -61,6 +66,7 @@ void DocumentEditor::commitBoth(const std::array<Sequence, 2>& after,
 void DocumentEditor::setRows(int s, const Sequence& rows, const Selection& selection) {
     document_.sequences[s] = rows;
     Q_EMIT rowsChanged(s, selection);
+    Q_EMIT changed();
 }
 
 }  // namespace vireo

@@ -42,6 +42,9 @@ class DocumentEditor : public QObject {
     // The rows of sequence s changed; the selection is the one to show afterwards.
     void rowsChanged(int s, const vireo::Selection& selection);
     void documentReset();
+    // Any change of the document: an edit, its undo or redo, a reset, another model or option
+    // string. Emitted after the other signals, once the document holds the new value.
+    void changed();
 
   private:
     friend class SequenceChangeCommand;

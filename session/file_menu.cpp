@@ -1,5 +1,6 @@
 #include "session/file_menu.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -8,6 +9,9 @@
 #include "files/kvs_writer.h"
 #include "files/recent_files.h"
 #include "platform/prompter.h"
+#include "recovery/backup_store.h"
+#include "recovery/recovery_entry.h"
+#include "recovery/recovery_journal.h"
 #include "sequence/document_editor.h"
 #include "text/language.h"
 #include "text/number_text.h"
@@ -263,6 +267,10 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
         if (target.isEmpty()) return SaveOutcome::Cancelled;
     }
 
+    // The file as it was stays among the earlier versions (a failure to keep it leaves the
+    // save to go on: the user asked for the save, not for the copy).
+    if (backups_ && QFileInfo(target).isFile())
+        backups_->keep(target, QDateTime::currentDateTimeUtc());
     QString reason;
     if (!writeKvsFile(target, editor_.document(), &reason)) {
         prompter_.message(language_.entry(text::LoadWarning) + QStringLiteral("\n\n") + target +
@@ -275,20 +283,51 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
     documentName_ = target.left(std::max<qsizetype>(0, target.size() - 4));
     refreshTitle();
     remember(target);
+    // The document equals its file now: its recovery entry goes.
+    if (journal_) journal_->writeNow();
     return SaveOutcome::Saved;
 }
 
 bool FileMenu::askOnClose() {
-    if (!hasUnsavedChanges()) return true;
-    switch (prompter_.questionWithCancel(language_.entry(text::SaveQuestion), QString())) {
-        case QuestionAnswer::Yes:
-            return saveAs();
-        case QuestionAnswer::No:
-            return true;
-        case QuestionAnswer::Cancel:
-            break;
+    bool closing = true;
+    if (hasUnsavedChanges()) {
+        switch (prompter_.questionWithCancel(language_.entry(text::SaveQuestion), QString())) {
+            case QuestionAnswer::Yes:
+                closing = saveAs();
+                break;
+            case QuestionAnswer::No:
+                break;
+            case QuestionAnswer::Cancel:
+                closing = false;
+                break;
+        }
     }
-    return false;
+    // Saved, or the changes dropped on purpose: nothing is left to recover.
+    if (closing && journal_) journal_->finish();
+    return closing;
+}
+
+bool FileMenu::restoreRecovered(const RecoveryEntry& entry) {
+    LampsOffAtEnd lampsOff(host_);
+    if (!settleUnsavedChanges()) return false;
+    editor_.reset(entry.document);
+    path_ = entry.path;
+    example_.reset();
+    host_.applyLoadedVehicle(entry.document.model, entry.document.options);
+    documentName_ = entry.path;
+    refreshTitle();
+    return true;
+}
+
+bool FileMenu::openAsUntitled(const QString& file) {
+    LampsOffAtEnd lampsOff(host_);
+    if (!settleUnsavedChanges()) return false;
+    const std::optional<Document> document = readForOpen(file);
+    if (!document) return false;
+    resetToNew();
+    editor_.reset(*document);
+    host_.applyLoadedVehicle(document->model, document->options);
+    return true;
 }
 
 KvsReadResult FileMenu::openAtStart(const QString& path) {

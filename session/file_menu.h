@@ -16,10 +16,13 @@ struct KvsWriteProblem;
 // The message that refuses a save, naming what the file could not keep.
 QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& language);
 
+class BackupStore;
 class DocumentEditor;
 class LanguageTable;
 class Prompter;
 class RecentFiles;
+class RecoveryJournal;
+struct RecoveryEntry;
 
 // The commands of the "Datei" menu that create, open and save the document, the window title
 // that names it, and the question on unsaved changes when the window closes. There is no
@@ -83,6 +86,20 @@ class FileMenu {
 
     // The list that every file opened or saved joins; none when null.
     void setRecentFiles(RecentFiles* recent) { recent_ = recent; }
+    // Where a save over an existing file first keeps the old file; nothing is kept when null.
+    // A version that cannot be kept does not stop the save.
+    void setBackups(const BackupStore* backups) { backups_ = backups; }
+    // The window's recovery journal: it ends with the window's clean close (askOnClose true).
+    void setJournal(RecoveryJournal* journal) { journal_ = journal; }
+
+    // A document a crash left: after the question about unsaved changes it becomes the document
+    // with its original path (none for an untitled one) and its vehicle, unsaved, so "Speichern"
+    // writes it there. Returns true when it was taken over.
+    bool restoreRecovered(const RecoveryEntry& entry);
+    // An earlier version of a file (or any .kvs file) opens as a new, untitled document with its
+    // vehicle: looked at, compared, or saved under a name; its file is never written. Asks about
+    // unsaved changes first. Returns true when it was taken over.
+    bool openAsUntitled(const QString& file);
 
     // Loads a file named on the command line at start. Loaded: the document and the path are
     // taken over (the caller then applies model and options as at every start). Damaged or
@@ -108,6 +125,8 @@ class FileMenu {
     const LanguageTable& language_;
     FileMenuHost& host_;
     RecentFiles* recent_ = nullptr;
+    const BackupStore* backups_ = nullptr;
+    RecoveryJournal* journal_ = nullptr;
     QString path_;
     QString documentName_;
     std::optional<Document> example_;  // an untitled document's content as the example gave it

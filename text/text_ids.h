@@ -258,6 +258,28 @@ constexpr int AnimationWritten = 290;
 // The status line while the window waits for a transfer to end before it closes.
 constexpr int ClosingAfterExchange = 291;
 
+// The recovery journal, the recovery offer at start and the earlier versions
+constexpr int RecoveryOff = 315;  // %1 the reason
+constexpr int RecoveryOn = 316;
+constexpr int RecoveryDamaged = 317;  // %1 the folder, %2 the names
+constexpr int RecoveryTitle = 318;
+constexpr int RecoveryIntro = 319;
+constexpr int RecoveryRestore = 320;
+constexpr int RecoveryDiscard = 321;
+constexpr int RecoveryLater = 322;
+constexpr int RecoveryDiscardQuestion = 323;  // %1 the document's name
+constexpr int Untitled = 324;
+constexpr int EntryNewer = 325;
+constexpr int EntryFileGone = 326;
+constexpr int EntrySameAsFile = 327;
+constexpr int EntryNeverSaved = 328;
+constexpr int EarlierVersions = 329;    // the File menu item and the dialog's title
+constexpr int EarlierVersionsOf = 330;  // %1 the file
+constexpr int OpenVersionAsNew = 331;
+constexpr int NoEarlierVersions = 332;  // %1 the file
+constexpr int RecoveryEntryLine = 333;  // %1 name, %2 folder, %3 time, %4 how it stands to its file
+constexpr int EarlierVersionLine = 334;  // %1 time, %2 size in bytes
+
 // Answer buttons of the questions and dialogs
 constexpr int Cancel = 269;
 constexpr int Yes = 275;

@@ -165,6 +165,23 @@ const QList<CliCommand>& cliCommands() {
              QStringLiteral("     (2 also: an empty sequence, or the animation cannot be "
                             "written)\n"),
          render},
+        {QStringLiteral("recover"), QStringLiteral("--list | NAME -o OUT.kvs"),
+         QStringLiteral(
+             "List the editor's recovery entries and earlier versions, or write one out."),
+         QStringLiteral("Options:\n"
+                        "  --list                print one line per recovery entry and earlier\n"
+                        "                        version\n"
+                        "  -o, --output OUT.kvs  the sequence file to write entry NAME to\n"
+                        "\nOutput of --list: per line, separated by tabs, the name (what NAME\n"
+                        "takes), \"recovery\" (the unsaved document of a window) or \"backup\"\n"
+                        "(a file as it was before a save replaced it), the time of its last\n"
+                        "change (ISO 8601, UTC) and the file it belongs to (\"-\" for an untitled\n"
+                        "document). Nothing when there is none.\n\n"
+                        "Exit codes:\n"
+                        "  0  listed, or written\n"
+                        "  2  bad usage, no entry of that name, or the file cannot be written\n"
+                        "  3  the entry is damaged\n"),
+         recover},
     };
     return commands;
 }

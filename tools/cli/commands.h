@@ -33,6 +33,8 @@ int upload(const QStringList& args);
 int chart(const QStringList& args);
 // Writes the playback of a sequence as an animated GIF; needs a QGuiApplication.
 int render(const QStringList& args);
+// Lists the recovery entries and earlier versions, or writes one of them out.
+int recover(const QStringList& args);
 
 // One command of vireo-cli: its word, its arguments as the usage line shows them, one line on
 // what it does, the rest of its help (options, what it prints, exit codes) and its handler.

@@ -1,0 +1,115 @@
+#include "session/window_recovery.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+#include "recovery/recovery_difference.h"
+#include "session/editing_session.h"
+#include "session/file_menu.h"
+#include "text/language.h"
+#include "text/text_ids.h"
+
+namespace vireo {
+
+namespace {
+
+QString localTime(const QDateTime& time) {
+    return QLocale().toString(time.toLocalTime(), QLocale::ShortFormat);
+}
+
+}  // namespace
+
+WindowRecovery::WindowRecovery(const QString& dataFolder, EditingSession& session, FileMenu& menu,
+                               const LanguageTable& texts, Clock& clock, QObject* parent)
+    : QObject(parent),
+      session_(session),
+      menu_(menu),
+      texts_(texts),
+      store_(dataFolder),
+      backups_(dataFolder),
+      journal_(store_, session.editor(),
+               JournalSource{[&menu] { return menu.path(); },
+                             [&session] { return session.activeSequence(); },
+                             [&menu] { return menu.hasUnsavedChanges(); }},
+               clock, this) {
+    menu_.setBackups(&backups_);
+    menu_.setJournal(&journal_);
+    connect(&journal_, &RecoveryJournal::turnedOff, this, [this](const QString& reason) {
+        Q_EMIT statusText(texts_.entry(text::RecoveryOff).arg(reason));
+    });
+    connect(&journal_, &RecoveryJournal::turnedOn, this,
+            [this] { Q_EMIT statusText(texts_.entry(text::RecoveryOn)); });
+}
+
+RecoveryStore::Scan WindowRecovery::entriesToOffer() const {
+    return store_.scan();
+}
+
+QString WindowRecovery::damagedText(const QStringList& damaged) const {
+    if (damaged.isEmpty()) return QString();
+    return texts_.entry(text::RecoveryDamaged)
+        .arg(QDir::toNativeSeparators(store_.damagedFolder()), damaged.join(QStringLiteral(", ")));
+}
+
+QString WindowRecovery::entryName(const RecoveryEntry& entry) const {
+    return entry.path.isEmpty() ? texts_.entry(text::Untitled) : QFileInfo(entry.path).fileName();
+}
+
+QString WindowRecovery::entryLine(const RecoveryEntry& entry) const {
+    int standing = text::EntryNeverSaved;
+    switch (entryOnDisk(entry)) {
+        case EntryOnDisk::Untitled:
+            break;
+        case EntryOnDisk::FileGone:
+            standing = text::EntryFileGone;
+            break;
+        case EntryOnDisk::Newer:
+            standing = text::EntryNewer;
+            break;
+        case EntryOnDisk::SameAsFile:
+            standing = text::EntrySameAsFile;
+            break;
+    }
+    const QString folder = entry.path.isEmpty()
+                               ? QStringLiteral("-")
+                               : QDir::toNativeSeparators(QFileInfo(entry.path).absolutePath());
+    return texts_.entry(text::RecoveryEntryLine)
+        .arg(entryName(entry), folder, localTime(entry.changed), texts_.entry(standing));
+}
+
+bool WindowRecovery::restore(const RecoveryEntry& entry) {
+    if (!menu_.restoreRecovered(entry)) return false;
+    session_.chooseSequence(entry.activeSequence);
+    journal_.writeNow();
+    // Only once this window's own entry holds the document may the old one go.
+    if (journal_.isOn()) store_.discard(entry.name);
+    return true;
+}
+
+bool WindowRecovery::discard(const RecoveryEntry& entry) {
+    return store_.discard(entry.name);
+}
+
+QList<Backup> WindowRecovery::earlierVersions() const {
+    if (menu_.path().isEmpty()) return {};
+    return backups_.versionsOf(menu_.path());
+}
+
+QString WindowRecovery::versionLine(const Backup& backup) const {
+    return texts_.entry(text::EarlierVersionLine)
+        .arg(localTime(backup.time), QLocale().toString(backup.size));
+}
+
+QString WindowRecovery::earlierVersionsHeading() const {
+    const QString file = QDir::toNativeSeparators(menu_.path());
+    return texts_
+        .entry(earlierVersions().isEmpty() ? text::NoEarlierVersions : text::EarlierVersionsOf)
+        .arg(file.isEmpty() ? texts_.entry(text::Untitled) : file);
+}
+
+bool WindowRecovery::openEarlierVersion(const Backup& backup) {
+    return menu_.openAsUntitled(backup.file);
+}
+
+}  // namespace vireo

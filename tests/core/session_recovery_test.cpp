@@ -1,0 +1,175 @@
+// The recovery of one window through its file commands: restore, clean close, earlier versions.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "files/kvs_reader.h"
+#include "files/kvs_writer.h"
+#include "platform/settings_store.h"
+#include "session/editing_session.h"
+#include "session/file_menu.h"
+#include "session/window_recovery.h"
+#include "tests/support/fakes.h"
+#include "tests/support/numbered_language.h"
+
+using namespace vireo;
+
+namespace {
+
+class FakeHost : public FileMenuHost {
+  public:
+    void lampsOff() override {}
+    void applyLoadedVehicle(const QString& model, const QString& options) override {
+        applied << model + "/" + options;
+    }
+    QString vehicleChoiceText() const override { return QStringLiteral("Mini"); }
+    void setWindowTitle(const QString& t) override { title = t; }
+    void setPositionLabel(const QString&) override {}
+    QStringList applied;
+    QString title;
+};
+
+Document documentWith(int lamp, const QString& model = QStringLiteral("111")) {
+    Document d;
+    d.model = model;
+    d.sequences[kWelcome] = {Step{QStringLiteral("0,5"), QString(), {lamp, 0, 0, 0}}};
+    return d;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct WindowFixture {
+    QTemporaryDir data, files;
+    MemorySettingsStore settings;
+    test::FakePrompter prompter;
+    test::FakeClock clock;
+    const LanguageTable& texts = test::numberedLanguage();
+    EditingSession session{settings, prompter, texts, clock};
+    FakeHost host;
+    FileMenu menu{session.editor(), prompter, texts, host};
+    WindowRecovery recovery{data.path(), session, menu, texts, clock};
+
+    void addRow(int lamp) {
+        Sequence rows = session.editor().sequence(kWelcome);
+        rows.append(Step{QStringLiteral("1"), QString(), {lamp, 0, 0, 0}});
+        session.editor().commit(kWelcome, rows, {}, {}, QStringLiteral("append"));
+        QCoreApplication::processEvents();  // the journal's queued write
+    }
+    // The files of this window's own entry.
+    bool hasOwnEntry() { return recovery.store().contains(recovery.journal().entryName()); }
+    // An entry left by a program that ended without cleaning up.
+    void leaveEntry(const QString& name, const Document& document, const QString& path) {
+        const RecoveryStore& store = recovery.store();
+        QDir().mkpath(store.folder());
+        RecoveryEntry entry;
+        entry.path = path;
+        entry.activeSequence = kGoodbye;
+        entry.changed = QDateTime(QDate(2026, 12, 10), QTime(8, 30), Qt::UTC);
+        ASSERT_TRUE(writeKvsFile(store.documentFile(name), document));
+        QFile sidecar(store.sidecarFile(name));
+        ASSERT_TRUE(sidecar.open(QIODevice::WriteOnly));
+        sidecar.write(sidecarJson(entry));
+    }
+};
+
+}  // namespace
+
+TEST(WindowRecovery, RestoresADocumentAsUnsavedUnderItsOwnPath) {
+    WindowFixture w;
+    const QString file = w.files.filePath("show.kvs");
+    ASSERT_TRUE(writeKvsFile(file, documentWith(1)));
+    w.leaveEntry("left", documentWith(2, "203"), file);
+    w.leaveEntry("untitled", documentWith(3), QString());
+    w.leaveEntry("gone", documentWith(4), w.files.filePath("gone.kvs"));
+
+    const RecoveryStore::Scan offer = w.recovery.entriesToOffer();
+    ASSERT_EQ(offer.entries.size(), 3);
+    const QString when =
+        QLocale().toString(offer.entries[0].changed.toLocalTime(), QLocale::ShortFormat);
+    QStringList lines;
+    for (const RecoveryEntry& e : offer.entries) lines << w.recovery.entryLine(e);
+    lines.sort();
+    const QString folder = QDir::toNativeSeparators(w.files.path());
+    EXPECT_EQ(lines, (QStringList{
+                         "Unbenannt   (-)   zuletzt geändert " + when + ", nie gespeichert",
+                         "gone.kvs   (" + folder + ")   zuletzt geändert " + when +
+                             ", die Datei ist nicht mehr da",
+                         "show.kvs   (" + folder + ")   zuletzt geändert " + when +
+                             ", neuer als die Datei",
+                     }));
+
+    RecoveryEntry left;
+    for (const RecoveryEntry& e : offer.entries)
+        if (e.name == "left") left = e;
+    ASSERT_TRUE(w.recovery.restore(left));
+    EXPECT_EQ(w.session.document(), documentWith(2, "203"));
+    EXPECT_EQ(w.menu.path(), file);
+    EXPECT_TRUE(w.menu.hasUnsavedChanges());
+    EXPECT_EQ(w.session.activeSequence(), kGoodbye);
+    EXPECT_EQ(w.host.applied, QStringList{"203/11100000000000000000"});
+    // The document now lives in this window's entry; the old one is gone.
+    EXPECT_TRUE(w.hasOwnEntry());
+    EXPECT_FALSE(w.recovery.store().contains("left"));
+    EXPECT_EQ(w.recovery.entriesToOffer().entries.size(), 2);
+
+    // "Speichern" writes to the original path, keeping the file it replaces.
+    EXPECT_TRUE(w.menu.save());
+    EXPECT_EQ(readKvsFile(file).document, documentWith(2, "203"));
+    ASSERT_EQ(w.recovery.earlierVersions().size(), 1);
+    EXPECT_EQ(readAll(w.recovery.earlierVersions().first().file), kvsBytes(documentWith(1)));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w.hasOwnEntry());  // equal to its file
+}
+
+TEST(WindowRecovery, ACleanCloseLeavesNothingToOffer) {
+    const struct {
+        QuestionAnswer answer;
+        bool closes;
+        bool entryStays;
+    } cases[] = {
+        {QuestionAnswer::No, true, false},
+        {QuestionAnswer::Cancel, false, true},
+    };
+    for (const auto& c : cases) {
+        WindowFixture w;
+        w.addRow(1);
+        ASSERT_TRUE(w.hasOwnEntry());
+        w.prompter.choiceAnswers.push_back(c.answer);
+        EXPECT_EQ(w.menu.askOnClose(), c.closes);
+        EXPECT_EQ(w.hasOwnEntry(), c.entryStays);
+        EXPECT_EQ(QFile::exists(w.recovery.store().lockFile(w.recovery.journal().entryName())),
+                  c.entryStays);
+    }
+}
+
+TEST(WindowRecovery, OpensAnEarlierVersionAsANewDocument) {
+    WindowFixture w;
+    const QString file = w.files.filePath("show.kvs");
+    EXPECT_EQ(w.recovery.earlierVersionsHeading(), "Keine früheren Versionen von Unbenannt.");
+    ASSERT_TRUE(writeKvsFile(file, documentWith(1, "305")));
+    w.prompter.fileAnswers.push_back(file);
+    ASSERT_TRUE(w.menu.open());
+    w.addRow(7);
+    ASSERT_TRUE(w.menu.save());
+    w.addRow(8);
+    ASSERT_TRUE(w.menu.save());
+    const QList<Backup> versions = w.recovery.earlierVersions();
+    ASSERT_EQ(versions.size(), 2);
+    EXPECT_EQ(w.recovery.earlierVersionsHeading(),
+              "Frühere Versionen von " + QDir::toNativeSeparators(file) + ":");
+    EXPECT_EQ(w.recovery.versionLine(versions.last()),
+              QLocale().toString(versions.last().time.toLocalTime(), QLocale::ShortFormat) +
+                  "   (" + QString::number(versions.last().size) + " Bytes)");
+
+    const QByteArray saved = readAll(file);
+    ASSERT_TRUE(w.recovery.openEarlierVersion(versions.last()));
+    EXPECT_EQ(w.session.document(), documentWith(1, "305"));
+    EXPECT_TRUE(w.menu.path().isEmpty());
+    EXPECT_EQ(readAll(file), saved);  // nothing is overwritten by opening one
+}
