@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 291
+HIGHEST_ENTRY = 359
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -355,6 +355,30 @@ TEXTS = [
     # Status line when the window is closed while an exchange with the module runs
     (291, "Die Übertragung zum Modul wird beendet, dann schliesst das Programm.",
           "The transfer to the module is finishing; the program closes then."),
+    # Edit menu: transforms of the rows, the pattern generator and symmetric editing
+    (340, "&Spiegeln (links/rechts)", "&Mirror (left/right)"),
+    (341, "&Umkehren", "&Reverse"),
+    (342, "Zeiten &strecken", "&Stretch times"),
+    (343, "Schliessen aus Öffnen", "Goodbye from welcome"),
+    (344, "Die Auswahl schneidet Schleife %1. Bitte die ganze Schleife oder keine ihrer Zeilen auswählen.",
+          "The selection cuts through loop %1. Select the whole loop or none of its rows."),
+    (345, "Die Sequenz \"Schliessen\" hat schon Zeilen. Durch die umgekehrte Sequenz \"Öffnen\" ersetzen?",
+          "The goodbye sequence already has rows. Replace them with the welcome sequence reversed?"),
+    (346, "Muster &einfügen…", "Insert &pattern…"),
+    (347, "Symmetrisch", "Symmetric"),
+    (348, "Faktor für die Einschaltzeiten (0,1 bis 10):", "Factor for the on-times (0.1 to 10):"),
+    # The pattern generator: patterns, lamp orders, passes and the cost
+    (349, "Lauflicht", "Chase"),
+    (350, "Füllen", "Fill"),
+    (351, "Leeren", "Empty"),
+    (352, "Blinken", "Blink"),
+    (353, "Links und rechts im Wechsel", "Alternate left and right"),
+    (354, "Wie gewählt", "As picked"),
+    (355, "Von links nach rechts", "Left to right"),
+    (356, "Von aussen nach innen", "Outside in"),
+    (357, "Von innen nach aussen", "Inside out"),
+    (358, "Durchgänge", "Passes"),
+    (359, "%1 Schritte, %2 Bytes", "%1 steps, %2 bytes"),
 ]
 # fmt: on
 

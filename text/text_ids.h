@@ -272,4 +272,28 @@ constexpr int ToolTipDeleteLoop = 281;
 constexpr int ToolTipSimulation = 282;
 constexpr int ToolTipSimulationOnward = 283;
 
+// Edit menu: transforms of the rows, the pattern generator and symmetric editing
+constexpr int MirrorRows = 340;
+constexpr int ReverseRows = 341;
+constexpr int StretchRows = 342;
+constexpr int GoodbyeFromWelcome = 343;
+constexpr int ReverseCutsLoop = 344;
+constexpr int ReplaceGoodbyeQuestion = 345;
+constexpr int InsertPattern = 346;
+constexpr int SymmetricEditing = 347;
+constexpr int StretchFactorQuestion = 348;
+
+// The pattern generator: patterns, lamp orders, passes and the cost
+constexpr int PatternChase = 349;
+constexpr int PatternFill = 350;
+constexpr int PatternEmpty = 351;
+constexpr int PatternBlink = 352;
+constexpr int PatternAlternate = 353;
+constexpr int OrderPicked = 354;
+constexpr int OrderAcross = 355;
+constexpr int OrderOutsideIn = 356;
+constexpr int OrderInsideOut = 357;
+constexpr int PatternPasses = 358;
+constexpr int PatternCost = 359;
+
 }  // namespace vireo::text
