@@ -3,13 +3,14 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "car/lamp_model.h"
+
 namespace vireo {
 
 namespace {
 
-constexpr int kFrontRight = 1, kFrontLeft = 2, kRearLeft = 3, kRearRight = 4;
-constexpr int kMiddleBit = 4;
-constexpr int kBits = 6;
+constexpr int kMiddleBit = kMiddleRearLampBit;
+constexpr int kBits = kLampsPerCorner;
 
 // How far out each lamp sits from the car's middle, in twips across its picture: the centres
 // of the click regions (front regions as drawn on the front-left picture, rear ones on the
@@ -17,12 +18,8 @@ constexpr int kBits = 6;
 constexpr int kFrontDistance[kBits] = {2092, 2002, 1590, 1785, 1920, 1680};
 constexpr int kRearDistance[kBits] = {1950, 2002, 2095, 720, 221, 1035};
 
-bool isFront(int corner) {
-    return corner == kFrontRight || corner == kFrontLeft;
-}
-
 int distance(const PatternLamp& lamp) {
-    return isFront(lamp.corner) ? kFrontDistance[lamp.bit] : kRearDistance[lamp.bit];
+    return isFrontCorner(lamp.corner) ? kFrontDistance[lamp.bit] : kRearDistance[lamp.bit];
 }
 
 // The position across the car from its left side (negative) to its right side.
@@ -33,16 +30,16 @@ int across(const PatternLamp& lamp) {
 }  // namespace
 
 bool isRearMiddleLamp(const PatternLamp& lamp) {
-    return (lamp.corner == kRearLeft || lamp.corner == kRearRight) && lamp.bit == kMiddleBit;
+    return isRearCorner(lamp.corner) && lamp.bit == kMiddleBit;
 }
 
 std::optional<PatternLamp> patternLampFromName(const QString& name) {
-    if (name == QLatin1String("M")) return PatternLamp{kRearLeft, kMiddleBit};
+    if (name == QLatin1String("M")) return PatternLamp{kCornerHL, kMiddleBit};
     static const QRegularExpression form(QStringLiteral("^([1-4])\\.([0-5])$"));
     const auto match = form.match(name);
     if (!match.hasMatch()) return std::nullopt;
     PatternLamp lamp{match.captured(1).toInt(), match.captured(2).toInt()};
-    if (isRearMiddleLamp(lamp)) lamp.corner = kRearLeft;
+    if (isRearMiddleLamp(lamp)) lamp.corner = kCornerHL;
     return lamp;
 }
 
@@ -53,8 +50,8 @@ QString patternLampName(const PatternLamp& lamp) {
 
 LampBytes withLampOn(LampBytes lamps, const PatternLamp& lamp) {
     if (isRearMiddleLamp(lamp)) {
-        lamps[kRearLeft - 1] |= 1 << kMiddleBit;
-        lamps[kRearRight - 1] |= 1 << kMiddleBit;
+        lamps[kCornerHL - 1] |= 1 << kMiddleBit;
+        lamps[kCornerHR - 1] |= 1 << kMiddleBit;
     } else {
         lamps[lamp.corner - 1] |= 1 << lamp.bit;
     }
@@ -62,23 +59,12 @@ LampBytes withLampOn(LampBytes lamps, const PatternLamp& lamp) {
 }
 
 PatternLamp mirrorLamp(const PatternLamp& lamp) {
-    if (isRearMiddleLamp(lamp)) return {kRearLeft, kMiddleBit};
-    switch (lamp.corner) {
-        case kFrontRight:
-            return {kFrontLeft, lamp.bit};
-        case kFrontLeft:
-            return {kFrontRight, lamp.bit};
-        case kRearLeft:
-            return {kRearRight, lamp.bit};
-        case kRearRight:
-            return {kRearLeft, lamp.bit};
-        default:
-            return lamp;
-    }
+    if (isRearMiddleLamp(lamp)) return lamp;
+    return {mirrorCorner(lamp.corner), lamp.bit};
 }
 
 bool isLeftSideLamp(const PatternLamp& lamp) {
-    return lamp.corner == kFrontLeft || lamp.corner == kRearLeft;
+    return isLeftCorner(lamp.corner);
 }
 
 std::optional<PatternKind> patternKindFromName(const QString& name) {
@@ -111,7 +97,7 @@ QList<PatternLamp> orderedLamps(const QList<PatternLamp>& picked, LampOrder orde
     // Ties: left side first, then front; stable sorting keeps the picked order after that.
     const auto tieBreak = [](const PatternLamp& a, const PatternLamp& b) {
         if (isLeftSideLamp(a) != isLeftSideLamp(b)) return isLeftSideLamp(a);
-        return isFront(a.corner) && !isFront(b.corner);
+        return isFrontCorner(a.corner) && !isFrontCorner(b.corner);
     };
     const auto by = [&](auto key) {
         std::stable_sort(lamps.begin(), lamps.end(), [&](const auto& a, const auto& b) {

@@ -189,6 +189,73 @@ TEST(LampEditor, MiddleRearLampSwitchesBothRearBytes) {
     EXPECT_EQ(pictureNumber(early.base(kCornerHR), lampByte(lamps, kCornerHR)), 309);
 }
 
+TEST(LampEditor, SymmetricClickSetsTheMirrorLampToTheNewState) {
+    const VehicleSetup setup = vehicle("111");
+    struct Case {
+        const char* name;
+        int corner;
+        float x, y;
+        LampBytes before;
+        LampBytes after;
+        QList<int> redrawn;
+    };
+    const Case cases[] = {
+        {"front left strip on: front right follows",
+         kCornerVL,
+         2000,
+         2000,
+         {0, 0, 0, 0},
+         {1, 1, 0, 0},
+         {kCornerVR, kCornerVL}},
+        {"front right strip on, front left already on",
+         kCornerVR,
+         935,
+         2000,
+         {0, 1, 0, 0},
+         {1, 1, 0, 0},
+         {kCornerVL, kCornerVR}},
+        {"front right strip off: front left goes off",
+         kCornerVR,
+         935,
+         2000,
+         {1, 0, 0, 0},
+         {0, 0, 0, 0},
+         {kCornerVL, kCornerVR}},
+        {"rear right reversing lamp",
+         kCornerHR,
+         700,
+         1600,
+         {0, 0, 1, 0},
+         {0, 0, 9, 8},
+         {kCornerHL, kCornerHR}},
+        {"rear middle lamp is its own mirror",
+         kCornerHR,
+         100,
+         1000,
+         {0, 0, 0, 0},
+         {0, 0, 16, 16},
+         {kCornerHL, kCornerHR}},
+    };
+    EditOptions symmetric;
+    symmetric.symmetric = true;
+    for (const Case& c : cases) {
+        LampEditor editor;
+        LampBytes lamps = c.before;
+        const HitOutcome out =
+            editor.lampeTreffen(kLeftButton, c.x, c.y, c.corner, setup.regions, lamps, symmetric);
+        EXPECT_EQ(lamps, c.after) << c.name;
+        QList<int> redrawn;
+        for (const EditAction& a : out.actions)
+            if (a.kind == EditAction::Kind::RedrawCorner) redrawn << a.corner;
+        EXPECT_EQ(redrawn, c.redrawn) << c.name;
+    }
+    // Off, a click switches only its own lamp.
+    LampEditor editor;
+    LampBytes lamps{};
+    editor.lampeTreffen(kLeftButton, 2000, 2000, kCornerVL, setup.regions, lamps, {});
+    EXPECT_EQ(lamps, (LampBytes{0, 1, 0, 0}));
+}
+
 TEST(LampEditor, OutlineFollowsThePointerAndNeverRedrawsInPlace) {
     const VehicleSetup setup = vehicle("111");
     LampEditor editor;
@@ -234,7 +301,9 @@ TEST(LampEditor, PicturesAlwaysShowExactlyTheRememberedArea) {
     for (const char* model : {"111", "112"}) {
         const VehicleSetup setup = vehicle(model);
         const RegionGeometry& g = setup.regions;
-        for (bool autoAppend : {false, true}) {
+        for (const EditOptions options :
+             {EditOptions{true, false}, EditOptions{true, true}, EditOptions{true, true, true}}) {
+            const bool autoAppend = options.autoAppend;
             LampEditor editor;
             LampBytes lamps{};
             Pictures pictures;
@@ -256,12 +325,14 @@ TEST(LampEditor, PicturesAlwaysShowExactlyTheRememberedArea) {
                     editor.forgetArea();
                     continue;
                 }
-                const HitOutcome out = editor.lampeTreffen(button, x, float(p.y()), corner, g,
-                                                           lamps, {true, autoAppend});
+                const HitOutcome out =
+                    editor.lampeTreffen(button, x, float(p.y()), corner, g, lamps, options);
                 pictures.apply(out.actions, editor, lamps);
                 ASSERT_EQ(pictures.shown(), Pictures::expected(editor, g))
                     << model << " step " << step << " corner " << corner;
                 ASSERT_EQ(lampByte(lamps, kCornerHL) & 16, lampByte(lamps, kCornerHR) & 16);
+                // Symmetric clicks keep both sides alike.
+                if (options.symmetric) ASSERT_TRUE(lamps[0] == lamps[1] && lamps[2] == lamps[3]);
             }
             if (autoAppend) EXPECT_GT(pictures.appends, 0);
         }
