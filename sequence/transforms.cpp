@@ -102,6 +102,28 @@ std::optional<EditOutcome> stretchRows(const Sequence& rows, const Selection& se
     return out;
 }
 
+std::optional<double> stretchFactorOf(const QString& answer) {
+    QString t = answer.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double factor = t.toDouble(&ok);
+    if (!ok || !(factor >= kMinStretchFactor && factor <= kMaxStretchFactor)) return std::nullopt;
+    return factor;
+}
+
+std::optional<double> askStretchFactor(EditContext& context) {
+    const LanguageTable& language = context.language;
+    for (;;) {
+        const auto answer =
+            context.prompter.input(language.entry(text::StretchFactorQuestion),
+                                   undoStepText(language, text::StretchRows), QStringLiteral("2"));
+        if (!answer || answer->trimmed().isEmpty()) return std::nullopt;
+        if (const auto factor = stretchFactorOf(*answer)) return factor;
+        context.prompter.message(language.entry(text::StretchFactorQuestion),
+                                 language.entry(text::InvalidInput), PromptIcon::Warning);
+    }
+}
+
 std::optional<EditOutcome> goodbyeFromWelcome(const Document& document, EditContext& context) {
     const Sequence& welcome = document.sequences[kWelcome];
     if (!document.sequences[kGoodbye].isEmpty() &&

@@ -39,6 +39,14 @@ constexpr double kMaxStretchFactor = 10.0;
 std::optional<EditOutcome> stretchRows(const Sequence& rows, const Selection& selection,
                                        double factor, const QLocale& locale = QLocale());
 
+// The factor an answer stands for: a number from 0.1 to 10 written with a comma or a point
+// (blanks around it allowed); nothing for any other answer.
+std::optional<double> stretchFactorOf(const QString& answer);
+
+// Asks the factor (text::StretchFactorQuestion, default "2") until the answer is a factor;
+// nothing when the user gives up (empty answer or cancel).
+std::optional<double> askStretchFactor(EditContext& context);
+
 // The goodbye sequence made from the welcome sequence played backwards. A goodbye sequence
 // that has rows is replaced only when the user agrees (text::ReplaceGoodbyeQuestion). The
 // outcome is for the goodbye sequence; nothing is selected afterwards.
