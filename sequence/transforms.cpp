@@ -126,6 +126,8 @@ std::optional<double> askStretchFactor(EditContext& context) {
 
 std::optional<EditOutcome> goodbyeFromWelcome(const Document& document, EditContext& context) {
     const Sequence& welcome = document.sequences[kWelcome];
+    // Without a welcome sequence there is nothing to make a goodbye from.
+    if (welcome.isEmpty()) return std::nullopt;
     if (!document.sequences[kGoodbye].isEmpty() &&
         !context.prompter.question(context.language.entry(text::ReplaceGoodbyeQuestion),
                                    context.language.entry(text::GoodbyeFromWelcome)))

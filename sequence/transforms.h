@@ -49,7 +49,8 @@ std::optional<double> askStretchFactor(EditContext& context);
 
 // The goodbye sequence made from the welcome sequence played backwards. A goodbye sequence
 // that has rows is replaced only when the user agrees (text::ReplaceGoodbyeQuestion). The
-// outcome is for the goodbye sequence; nothing is selected afterwards.
+// outcome is for the goodbye sequence; nothing is selected afterwards. Nothing when the
+// welcome sequence has no rows.
 std::optional<EditOutcome> goodbyeFromWelcome(const Document& document, EditContext& context);
 
 }  // namespace vireo

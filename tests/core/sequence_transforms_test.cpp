@@ -167,4 +167,9 @@ TEST_F(Transforms, GoodbyeFromWelcomeAsksBeforeReplacingRows) {
     ASSERT_TRUE(replaced);
     EXPECT_EQ(replaced->rows, fresh->rows);
     EXPECT_EQ(prompter.count("question"), 2);
+
+    // No welcome rows: the goodbye rows stay, nothing is asked.
+    doc.sequences[kWelcome].clear();
+    EXPECT_FALSE(goodbyeFromWelcome(doc, context));
+    EXPECT_EQ(prompter.count("question"), 2);
 }
