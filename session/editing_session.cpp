@@ -82,6 +82,7 @@ void EditingSession::applyModel() {
 void EditingSession::setSymmetric(bool on) {
     symmetric_ = on;
     settings_.write(settings_keys::kSymmetric, on ? QStringLiteral("1") : QStringLiteral("0"));
+    Q_EMIT symmetricChanged(on);
 }
 
 void EditingSession::pictureMouse(int corner, int button, float x, float y,

@@ -138,6 +138,8 @@ class EditingSession : public QObject {
     void autoAppendFinished();
     // Rows were copied or cut: what can be pasted changed.
     void copyBufferChanged();
+    // Symmetric editing was turned on or off (the timeline follows it).
+    void symmetricChanged(bool on);
 
   private:
     EditContext context();

@@ -114,8 +114,11 @@ TEST_F(EditingSessionTest, TableEditsAndUndoAreReportedWithTheirSelection) {
 
 TEST_F(EditingSessionTest, SymmetricEditingIsRememberedAndAppliesToClicks) {
     EXPECT_FALSE(session.symmetric());
+    QList<bool> reported;
+    QObject::connect(&session, &EditingSession::symmetricChanged, [&](bool on) { reported << on; });
     session.setSymmetric(true);
     EXPECT_EQ(store.read("Symmetrisch"), "1");
+    EXPECT_EQ(reported, QList<bool>{true});
     // The window's options never switch it off.
     session.pictureMouse(2, kLeftButton, kStripX, kStripY, EditOptions{true, false, false});
     EXPECT_EQ(session.lamps(), (LampBytes{1, 1, 0, 0}));
