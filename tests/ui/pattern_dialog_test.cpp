@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include "car/car_frame.h"
+#include "car/picture_store.h"
 #include "text/language.h"
 
 using namespace vireo;
@@ -48,4 +50,24 @@ TEST(PatternDialog, LampsInTickedOrderTheChoicesAndTheCost) {
     dialog.lampItem({3, 4})->setCheckState(0, Qt::Unchecked);
     dialog.lampItem({3, 4})->setCheckState(0, Qt::Checked);  // ticked again: now the last
     EXPECT_EQ(dialog.choice().lamps, (QList<PatternLamp>{{2, 0}, {1, 0}, {3, 4}}));
+}
+
+TEST(PatternDialog, ThePreviewPlaysThePatternLoopsIncludedThenDarkness) {
+    PatternDialog dialog(LanguageTable::builtIn());
+    const VehicleSetup setup = *vehicleSetupFor("111");
+    dialog.showCar(setup);
+    dialog.lampItem({1, 0})->setCheckState(0, Qt::Checked);
+    dialog.lampItem({2, 3})->setCheckState(0, Qt::Checked);
+    dialog.findChild<QSpinBox*>("passes")->setValue(2);  // chase, as a loop of two rows
+
+    PictureStore store;
+    const CarFrameRenderer car(store, setup, 200);
+    auto* preview = dialog.findChild<QLabel*>("patternPreview");
+    const LampBytes shown[] = {{1, 0, 0, 0}, {0, 8, 0, 0}, {1, 0, 0, 0},
+                               {0, 8, 0, 0}, {0, 0, 0, 0}, {1, 0, 0, 0}};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(dialog.previewStep(), i % 5);
+        EXPECT_EQ(preview->pixmap().toImage(), car.frame(shown[i])) << "step " << i;
+        dialog.advancePreview();
+    }
 }

@@ -5,13 +5,17 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "car/car_frame.h"
 #include "car/lamp_model.h"
+#include "car/picture_store.h"
 #include "module/pattern_rows.h"
 #include "sequence/edit_outcome.h"
 #include "text/language.h"
@@ -22,6 +26,9 @@ namespace vireo {
 namespace {
 
 constexpr int kLampRole = Qt::UserRole;
+constexpr int kCarWidth = 200;
+constexpr int kDarkMs = 500;
+constexpr int kMaxPreviewSteps = 1000;
 
 int encoded(const PatternLamp& lamp) {
     return lamp.corner * 10 + lamp.bit;
@@ -102,7 +109,16 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     form->addRow(onTime_);
     form->addRow(texts.entry(text::PatternPasses), passes_);
     form->addRow(cost_);
+    car_ = new QLabel(this);
+    car_->setObjectName(QStringLiteral("patternPreview"));
+    car_->setAccessibleName(windowTitle());
+    car_->hide();
+    previewTimer_ = new QTimer(this);
+    previewTimer_->setSingleShot(true);
+    connect(previewTimer_, &QTimer::timeout, this, &PatternDialog::advancePreview);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(car_, 0, Qt::AlignHCenter);
     layout->addWidget(lamps_, 1);
     layout->addLayout(form);
     layout->addWidget(buttons_);
@@ -113,6 +129,31 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     connect(onTime_, &QDoubleSpinBox::valueChanged, this, update);
     connect(passes_, &QSpinBox::valueChanged, this, update);
     updatePreview();
+}
+
+PatternDialog::~PatternDialog() = default;
+
+void PatternDialog::showCar(const VehicleSetup& setup) {
+    if (!store_) store_ = std::make_unique<PictureStore>();
+    renderer_ = std::make_unique<CarFrameRenderer>(*store_, setup, kCarWidth);
+    car_->show();
+    updatePreview();
+}
+
+void PatternDialog::advancePreview() {
+    if (previewSteps_.isEmpty()) return;
+    previewStep_ = (previewStep_ + 1) % int(previewSteps_.size() + 1);
+    showPreviewStep();
+}
+
+void PatternDialog::showPreviewStep() {
+    if (!renderer_) return;
+    const bool dark = previewStep_ >= previewSteps_.size();
+    const LampBytes lamps =
+        dark ? LampBytes{} : previewRows_[previewSteps_[previewStep_].row].lamps;
+    car_->setPixmap(QPixmap::fromImage(renderer_->frame(lamps)));
+    if (!previewSteps_.isEmpty())
+        previewTimer_->start(dark ? kDarkMs : previewSteps_[previewStep_].ms);
 }
 
 QTreeWidgetItem* PatternDialog::lampItem(const PatternLamp& lamp) const {
@@ -150,6 +191,13 @@ void PatternDialog::updatePreview() {
     const int bytes = sequenceBytes(rows).value_or(0);
     cost_->setText(texts_.entry(text::PatternCost).arg(rows.size()).arg(bytes));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(!rows.isEmpty());
+
+    // The preview starts again with every change.
+    previewRows_ = rows;
+    previewSteps_ = playbackSteps(rows, 0, kMaxPreviewSteps);
+    previewStep_ = 0;
+    previewTimer_->stop();
+    showPreviewStep();
 }
 
 }  // namespace vireo
