@@ -4,6 +4,7 @@
 #include <QSet>
 #include <map>
 
+#include "car/car_frame_hit.h"
 #include "car/lamp_editor.h"
 #include "car/vehicle_catalogue.h"
 
@@ -371,4 +372,31 @@ TEST(LampEditor, AllRegionsOutlinedInColour) {
     EXPECT_EQ(all[1].rect, regionOutline(setup.regions, kCornerVR, 1));
     EXPECT_EQ(all[12].rect, regionOutline(setup.regions, kCornerHR, 25));
     EXPECT_EQ(all[13].rect, regionOutline(setup.regions, kCornerHL, 25));
+}
+
+TEST(CarFrameHit, PointsOfASmallCarFindTheirLamps) {
+    const VehicleSetup setup = vehicle("111");
+    // The car is 390 panel pixels wide; at 195 pixels every panel pixel is half a pixel.
+    struct Case {
+        int width;
+        QPointF point;
+        std::optional<HitLamp> lamp;
+    };
+    const Case cases[] = {
+        // front left picture at panel (203, 32), car origin (8, 32): twips 2000,2000 = 133.3 px
+        {390, {195 + 133.4, 133.4}, HitLamp{kCornerVL, 0}},
+        {195, {(195 + 133.4) / 2, 133.4 / 2}, HitLamp{kCornerVL, 0}},
+        // the same strip mirrored on the front right picture: twips 935,2000
+        {390, {62.4, 133.4}, HitLamp{kCornerVR, 0}},
+        // rear right picture at panel (203, 308): the middle lamp at twips 100,1000
+        {390, {195 + 6.7, 276 + 66.7}, HitLamp{kCornerHR, 4}},
+        // rear left: the reversing lamp at twips 2195,1600
+        {390, {146.4, 276 + 106.7}, HitLamp{kCornerHL, 3}},
+        {390, {195 + 20, 20}, std::nullopt},      // between the lamps
+        {390, {-5, 10}, std::nullopt},            // off the pictures
+        {0, {195 + 133.4, 133.4}, std::nullopt},  // no frame
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(lampAtFramePoint(setup.regions, c.width, c.point), c.lamp)
+            << c.width << " " << c.point.x() << "," << c.point.y();
 }

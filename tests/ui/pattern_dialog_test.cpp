@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <QtTest/QTest>
 
 #include "car/car_frame.h"
 #include "car/picture_store.h"
@@ -70,4 +71,19 @@ TEST(PatternDialog, ThePreviewPlaysThePatternLoopsIncludedThenDarkness) {
         EXPECT_EQ(preview->pixmap().toImage(), car.frame(shown[i])) << "step " << i;
         dialog.advancePreview();
     }
+}
+
+TEST(PatternDialog, AClickOnALampOfThePictureTicksIt) {
+    PatternDialog dialog(LanguageTable::builtIn());
+    dialog.showCar(*vehicleSetupFor("111"));
+    auto* preview = dialog.findChild<QLabel*>("patternPreview");
+    ASSERT_EQ(preview->size(), QSize(200, 279));
+    // The front left strip (twips 2000,2000 of the front left picture) at 200/390 of its size.
+    const QPoint strip(qRound((195 + 133.4) * 200 / 390), qRound(133.4 * 200 / 390));
+    QTest::mouseClick(preview, Qt::LeftButton, {}, strip);
+    EXPECT_EQ(dialog.choice().lamps, (QList<PatternLamp>{{2, 0}}));
+    QTest::mouseClick(preview, Qt::LeftButton, {}, strip);
+    EXPECT_TRUE(dialog.choice().lamps.isEmpty());
+    QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(100, 5));  // no lamp there
+    EXPECT_TRUE(dialog.choice().lamps.isEmpty());
 }

@@ -5,6 +5,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
@@ -14,6 +15,7 @@
 #include <cmath>
 
 #include "car/car_frame.h"
+#include "car/car_frame_hit.h"
 #include "car/lamp_model.h"
 #include "car/picture_store.h"
 #include "module/pattern_rows.h"
@@ -136,8 +138,24 @@ PatternDialog::~PatternDialog() = default;
 void PatternDialog::showCar(const VehicleSetup& setup) {
     if (!store_) store_ = std::make_unique<PictureStore>();
     renderer_ = std::make_unique<CarFrameRenderer>(*store_, setup, kCarWidth);
+    setup_ = setup;
+    car_->setFixedSize(renderer_->size());
+    car_->installEventFilter(this);
     car_->show();
     updatePreview();
+}
+
+bool PatternDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == car_ && event->type() == QEvent::MouseButtonPress && renderer_) {
+        const QPointF at = static_cast<QMouseEvent*>(event)->position();
+        if (const auto hit = lampAtFramePoint(setup_.regions, renderer_->size().width(), at)) {
+            if (QTreeWidgetItem* item = lampItem({hit->corner, hit->bit}))
+                item->setCheckState(
+                    0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void PatternDialog::advancePreview() {

@@ -34,7 +34,8 @@ class PatternDialog : public QDialog {
     ~PatternDialog() override;
 
     // Shows the pattern playing on a small picture of the vehicle: every shown step for its
-    // on-time, loops included, then a moment of darkness, and again.
+    // on-time, loops included, then a moment of darkness, and again. A click on a lamp of the
+    // picture ticks or clears it in the list.
     void showCar(const VehicleSetup& setup);
     // The shown step of the preview (an index into its playback), and the next one now.
     int previewStep() const { return previewStep_; }
@@ -44,6 +45,9 @@ class PatternDialog : public QDialog {
     PatternChoice choice() const;
     // The item of a lamp in the list (for tests and keyboard users); nullptr for no lamp.
     QTreeWidgetItem* lampItem(const PatternLamp& lamp) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void lampTicked(QTreeWidgetItem* item);
@@ -62,6 +66,7 @@ class PatternDialog : public QDialog {
 
     std::unique_ptr<PictureStore> store_;
     std::unique_ptr<CarFrameRenderer> renderer_;
+    VehicleSetup setup_;
     QLabel* car_ = nullptr;
     QTimer* previewTimer_ = nullptr;
     Sequence previewRows_;
