@@ -41,6 +41,11 @@ void toggleBit(LampBytes& lamps, int corner, int bit) {
     byte = (byte ^ (1 << bit)) & 0xFF;
 }
 
+void setBit(LampBytes& lamps, int corner, int bit, bool on) {
+    int& byte = lampByte(lamps, corner);
+    byte = on ? (byte | (1 << bit)) : (byte & ~(1 << bit));
+}
+
 }  // namespace
 
 QColor outlineColour(int corner) {
@@ -113,16 +118,21 @@ void LampEditor::lampeSchalten(int bit, int corner, int button, int code,
                                const EditOptions& options, EditActions& actions) {
     if (button != kNoButton) {
         const bool bothRear = bit == kMiddleRearLampBit && isRearCorner(corner);
-        const int other = corner == kCornerHL ? kCornerHR : kCornerHL;
+        // The other picture that changes: the other rear corner for the middle lamp, the
+        // mirror corner when editing symmetrically, none otherwise.
+        const int other = (bothRear || options.symmetric) ? mirrorCorner(corner) : 0;
         // The redraw drops the outline only from the redrawn pictures; one shown elsewhere (the
         // light rings switch before their area is marked) is erased here, not forgotten.
-        if (showsOutsideRedraw(corner, bothRear ? other : corner) && options.showArea)
+        if (showsOutsideRedraw(corner, other ? other : corner) && options.showArea)
             drawArea(markierteEcke_, markierterBereich_, geometry, actions);
-        if (bothRear) {
-            toggleBit(lamps, other, bit);
+        toggleBit(lamps, corner, bit);
+        if (other) {
+            if (bothRear)
+                toggleBit(lamps, other, bit);
+            else
+                setBit(lamps, other, bit, lampByte(lamps, corner) & (1 << bit));
             actions.append(simpleAction(EditAction::Kind::RedrawCorner, other));
         }
-        toggleBit(lamps, corner, bit);
         actions.append(simpleAction(EditAction::Kind::RedrawCorner, corner));
         forgetArea();
         if (code != kMiddleLampRegion)

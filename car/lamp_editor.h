@@ -43,6 +43,9 @@ using EditActions = QVector<EditAction>;
 struct EditOptions {
     bool showArea = true;     // chkAktivierung: "Aktivierungsbereich anzeigen"
     bool autoAppend = false;  // chkAutomatichWeiter: "Autom."
+    // "Symmetrisch": a switched lamp sets its mirror lamp (the same bit on the other side of
+    // the car) to its own new state; the rear middle lamp is its own mirror.
+    bool symmetric = false;
 };
 
 // What one mouse event on a corner picture does: the coordinate label texts and the actions.

@@ -27,6 +27,21 @@ constexpr LampNameRow kRearNames[kLampsPerCorner] = {
 
 }  // namespace
 
+int mirrorCorner(int corner) {
+    switch (corner) {
+        case kCornerVR:
+            return kCornerVL;
+        case kCornerVL:
+            return kCornerVR;
+        case kCornerHL:
+            return kCornerHR;
+        case kCornerHR:
+            return kCornerHL;
+        default:
+            return 0;
+    }
+}
+
 QString pictureControlName(int corner) {
     switch (corner) {
         case kCornerVR:

@@ -30,6 +30,9 @@ inline bool isRearCorner(int corner) {
 inline bool isLeftCorner(int corner) {
     return corner == kCornerVL || corner == kCornerHL;
 }
+// The corner on the other side of the car: front right <-> front left, rear left <-> rear
+// right; 0 for any other number.
+int mirrorCorner(int corner);
 // The picture controls' object names, by corner number; empty for any other number.
 QString pictureControlName(int corner);
 

@@ -52,6 +52,18 @@ QByteArray sequenceJson(const Sequence& rows) {
     return out + " ]";
 }
 
+}  // namespace
+
+QByteArray rowsToJson(const Sequence& rows) {
+    if (rows.isEmpty()) return "[]\n";
+    QByteArray out = "[\n";
+    for (int i = 0; i < rows.size(); ++i)
+        out += "  " + rowJson(rows[i]) + (i + 1 < rows.size() ? ",\n" : "\n");
+    return out + "]\n";
+}
+
+namespace {
+
 class JsonReader {
   public:
     explicit JsonReader(QString* error) : error_(error) {}

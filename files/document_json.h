@@ -23,6 +23,10 @@ namespace vireo {
 // Keys in this order, two-space indentation, one row per line, UTF-8, a final line break.
 QByteArray documentToJson(const Document& document);
 
+// Rows alone as a JSON array, each row in the form of the document above, one row per line:
+// "[\n  {...},\n  {...}\n]\n" ("[]\n" for no rows).
+QByteArray rowsToJson(const Sequence& rows);
+
 // Parses the JSON form. "model", "options" and "sequences" (two arrays of rows) are required; a
 // row needs "time" and "lamps" (four whole numbers 0..255), "loop" may be left out for a row
 // outside a loop. Unknown keys and values of the wrong kind are errors: nullopt, with `error`

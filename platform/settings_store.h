@@ -47,6 +47,7 @@ inline const QString kOptions = QStringLiteral("Parameter");
 inline const QString kWelcomeHold = QStringLiteral("Time_Kommen");
 inline const QString kGoodbyeHold = QStringLiteral("Time_Gehen");
 inline const QString kVehicleType = QStringLiteral("Fahrzeug_Type");
+inline const QString kSymmetric = QStringLiteral("Symmetrisch");  // "1" on, else off
 }  // namespace settings_keys
 
 }  // namespace vireo

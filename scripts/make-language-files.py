@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 334
+HIGHEST_ENTRY = 354
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -424,6 +424,30 @@ TEXTS = [
     (333, "%1   (%2)   zuletzt geändert %3, %4", "%1   (%2)   last changed %3, %4"),
     # A line of the earlier versions: %1 the time, %2 the size in bytes
     (334, "%1   (%2 Bytes)", "%1   (%2 bytes)"),
+    # Edit menu: transforms of the rows, the pattern generator and symmetric editing
+    (335, "&Spiegeln (links/rechts)", "&Mirror (left/right)"),
+    (336, "&Umkehren", "&Reverse"),
+    (337, "Zeiten &strecken", "&Stretch times"),
+    (338, "Schliessen aus Öffnen", "Goodbye from welcome"),
+    (339, "Die Auswahl schneidet Schleife %1. Bitte die ganze Schleife oder keine ihrer Zeilen auswählen.",
+          "The selection cuts through loop %1. Select the whole loop or none of its rows."),
+    (340, "Die Sequenz \"Schliessen\" hat schon Zeilen. Durch die umgekehrte Sequenz \"Öffnen\" ersetzen?",
+          "The goodbye sequence already has rows. Replace them with the welcome sequence reversed?"),
+    (341, "Muster &einfügen…", "Insert &pattern…"),
+    (342, "Symmetrisch", "Symmetric"),
+    (343, "Faktor für die Einschaltzeiten (0,1 bis 10):", "Factor for the on-times (0.1 to 10):"),
+    # The pattern generator: patterns, lamp orders, passes and the cost
+    (344, "Lauflicht", "Chase"),
+    (345, "Füllen", "Fill"),
+    (346, "Leeren", "Empty"),
+    (347, "Blinken", "Blink"),
+    (348, "Links und rechts im Wechsel", "Alternate left and right"),
+    (349, "Wie gewählt", "As picked"),
+    (350, "Von links nach rechts", "Left to right"),
+    (351, "Von aussen nach innen", "Outside in"),
+    (352, "Von innen nach aussen", "Inside out"),
+    (353, "Durchgänge", "Passes"),
+    (354, "%1 Schritte, %2 Bytes", "%1 steps, %2 bytes"),
 ]
 # fmt: on
 

@@ -6,9 +6,11 @@
 #include "car/lamp_model.h"
 #include "module/upload_image.h"
 #include "platform/clock.h"
+#include "platform/settings_store.h"
 #include "sequence/loop_commands.h"
 #include "sequence/step_commands.h"
 #include "sequence/step_table.h"
+#include "sequence/transforms.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 
@@ -21,11 +23,13 @@ constexpr int kAutoAppendPauseMs = 200;
 EditingSession::EditingSession(SettingsStore& settings, Prompter& prompter,
                                const LanguageTable& texts, Clock& clock, QObject* parent)
     : QObject(parent),
+      settings_(settings),
       prompter_(prompter),
       texts_(texts),
       clock_(clock),
       vehicle_(settings),
-      playback_(texts) {
+      playback_(texts),
+      symmetric_(settings.read(settings_keys::kSymmetric) == QLatin1String("1")) {
     // The document carries the vehicle it was made for.
     connect(&vehicle_, &VehicleSettings::changed, this, [this] {
         editor_.setModel(vehicle_.model());
@@ -77,10 +81,18 @@ void EditingSession::applyModel() {
     Q_EMIT setupChanged();
 }
 
+void EditingSession::setSymmetric(bool on) {
+    symmetric_ = on;
+    settings_.write(settings_keys::kSymmetric, on ? QStringLiteral("1") : QStringLiteral("0"));
+    Q_EMIT symmetricChanged(on);
+}
+
 void EditingSession::pictureMouse(int corner, int button, float x, float y,
                                   const EditOptions& options) {
+    EditOptions withSymmetry = options;
+    withSymmetry.symmetric = symmetric_;
     const HitOutcome outcome =
-        lampEditor_.lampeTreffen(button, x, y, corner, setup_.regions, lamps_, options);
+        lampEditor_.lampeTreffen(button, x, y, corner, setup_.regions, lamps_, withSymmetry);
     Q_EMIT mousePosition(outcome.labX, outcome.labY);
     runEditActions(outcome.actions);
 }
@@ -203,6 +215,42 @@ void EditingSession::pasteRowsAtEnd() {
     const Selection before = activeSelection();
     EditContext ctx = context();
     runEdit(before, vireo::pasteRowsAtEnd(activeRows(), before, copyBuffer_, ctx));
+}
+
+void EditingSession::mirrorRows() {
+    const Selection before = activeSelection();
+    runEdit(before, vireo::mirrorRows(activeRows(), before));
+}
+
+void EditingSession::reverseRows() {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::reverseRows(activeRows(), before, ctx));
+}
+
+void EditingSession::stretchRows() {
+    if (activeRows().isEmpty()) return;
+    EditContext ctx = context();
+    if (const auto factor = askStretchFactor(ctx)) stretchRowsBy(*factor);
+}
+
+void EditingSession::stretchRowsBy(double factor) {
+    const Selection before = activeSelection();
+    runEdit(before, vireo::stretchRows(activeRows(), before, factor, context().locale));
+}
+
+void EditingSession::goodbyeFromWelcome() {
+    EditContext ctx = context();
+    const auto outcome = vireo::goodbyeFromWelcome(document(), ctx);
+    if (!outcome) return;
+    // The change shows the goodbye sequence (the editor reports a change of the other one).
+    commitEdit(editor_, kGoodbye, selections_[kGoodbye], *outcome, texts_);
+}
+
+void EditingSession::insertPattern(const PatternChoice& choice) {
+    const Selection before = activeSelection();
+    EditContext ctx = context();
+    runEdit(before, vireo::insertPattern(activeRows(), before, choice, ctx));
 }
 
 TableMenuState EditingSession::tableMenuState() const {

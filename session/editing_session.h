@@ -9,6 +9,7 @@
 #include "sequence/copy_buffer.h"
 #include "sequence/document_editor.h"
 #include "sequence/edit_outcome.h"
+#include "sequence/pattern_command.h"
 #include "simulation/playback_machine.h"
 #include "vehicle/vehicle_settings.h"
 
@@ -54,6 +55,9 @@ class EditingSession : public QObject {
     int playbackRow() const { return playback_.isRunning() ? playback_.currentRow() : -1; }
     bool autoAppendPending() const { return appendPending_; }
     QTimer* playbackTimer() const { return timerE_; }
+    // "Symmetrisch": switching a lamp on the pictures (or, through the timeline's edit, in the
+    // timeline) also sets its mirror lamp.
+    bool symmetric() const { return symmetric_; }
 
     // --- the user's intents
     void setOnTime(int tenths) { onTime_ = tenths; }
@@ -65,7 +69,10 @@ class EditingSession : public QObject {
     void lampsOff();
     // Modellauswahl: applies the vehicle's model code to the pictures and regions.
     void applyModel();
-    // A mouse move (button 0) or press on the picture of a corner, in twips.
+    // Turns symmetric editing on or off and remembers it in the settings.
+    void setSymmetric(bool on);
+    // A mouse move (button 0) or press on the picture of a corner, in twips; the session's
+    // symmetric flag applies whatever the options say.
     void pictureMouse(int corner, int button, float x, float y, const EditOptions& options);
     // "Bereiche anzeigen": lamps off, the model again, then every region outlined.
     void showAreas();
@@ -88,6 +95,17 @@ class EditingSession : public QObject {
     // Applies a plan as one undoable step. Nothing changes when the plan wins nothing, failed its
     // check or was made for rows that have changed since; returns whether it applied.
     bool applyCompaction(const DocumentCompaction& plan);
+    // The transforms of the selected rows (all rows when none is selected), each one undo step.
+    void mirrorRows();
+    void reverseRows();
+    // Asks the factor (text::StretchFactorQuestion) and stretches; nothing on cancel.
+    void stretchRows();
+    void stretchRowsBy(double factor);
+    // The goodbye sequence becomes the welcome sequence reversed (asking before it replaces
+    // rows); the goodbye sequence is shown afterwards.
+    void goodbyeFromWelcome();
+    // "Muster einfügen": the pattern's rows after the selected row or at the end.
+    void insertPattern(const PatternChoice& choice);
     // What the context menu offers now for the active sequence.
     TableMenuState tableMenuState() const;
     void undo();
@@ -128,6 +146,8 @@ class EditingSession : public QObject {
     void autoAppendFinished();
     // Rows were copied or cut: what can be pasted changed.
     void copyBufferChanged();
+    // Symmetric editing was turned on or off (the timeline follows it).
+    void symmetricChanged(bool on);
 
   private:
     EditContext context();
@@ -140,6 +160,7 @@ class EditingSession : public QObject {
     void onRowsChanged(int s, const Selection& selection);
     void onDocumentReset();
 
+    SettingsStore& settings_;
     Prompter& prompter_;
     const LanguageTable& texts_;
     Clock& clock_;
@@ -156,6 +177,7 @@ class EditingSession : public QObject {
     QTimer* timerE_ = nullptr;
     bool appendPending_ = false;
     int appendTicket_ = 0;
+    bool symmetric_ = false;
 };
 
 }  // namespace vireo

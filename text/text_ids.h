@@ -321,5 +321,28 @@ constexpr int MeterHeaderBytes = 311;    // bytes
 constexpr int MeterHoldBytes = 312;      // bytes
 constexpr int MeterFreeBytes = 313;      // bytes
 constexpr int MeterSequenceBytes = 314;  // sequence name, bytes
+// Edit menu: transforms of the rows, the pattern generator and symmetric editing
+constexpr int MirrorRows = 335;
+constexpr int ReverseRows = 336;
+constexpr int StretchRows = 337;
+constexpr int GoodbyeFromWelcome = 338;
+constexpr int ReverseCutsLoop = 339;
+constexpr int ReplaceGoodbyeQuestion = 340;
+constexpr int InsertPattern = 341;
+constexpr int SymmetricEditing = 342;
+constexpr int StretchFactorQuestion = 343;
+
+// The pattern generator: patterns, lamp orders, passes and the cost
+constexpr int PatternChase = 344;
+constexpr int PatternFill = 345;
+constexpr int PatternEmpty = 346;
+constexpr int PatternBlink = 347;
+constexpr int PatternAlternate = 348;
+constexpr int OrderPicked = 349;
+constexpr int OrderAcross = 350;
+constexpr int OrderOutsideIn = 351;
+constexpr int OrderInsideOut = 352;
+constexpr int PatternPasses = 353;
+constexpr int PatternCost = 354;
 
 }  // namespace vireo::text

@@ -37,6 +37,16 @@ int lampRowGroup(int row) {
     return row < 0 ? 0 : lampRows()[std::min(row, kLampRowCount - 1)].corner - 1;
 }
 
+int mirrorLampRow(int row) {
+    if (row < 0 || row >= kLampRowCount) return -1;
+    const LampRow& lamp = lampRows()[row];
+    if (lamp.bothRear) return row;
+    const int corner = mirrorCorner(lamp.corner);
+    for (int r = 0; r < kLampRowCount; ++r)
+        if (lampRows()[r].corner == corner && lampRows()[r].bit == lamp.bit) return r;
+    return -1;
+}
+
 bool lampLit(const LampBytes& lamps, const LampRow& row) {
     const int mask = 1 << row.bit;
     if (row.bothRear)

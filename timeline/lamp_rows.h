@@ -25,6 +25,10 @@ const std::array<LampRow, kLampRowCount>& lampRows();
 // The corner group (0..3) of a row, for the gaps between groups.
 int lampRowGroup(int row);
 
+// The row of the mirror lamp: the same bit on the other side of the car; the shared middle
+// lamp is its own mirror. -1 for a row outside the table.
+int mirrorLampRow(int row);
+
 // Whether the lamp of the row is lit in a step's bytes; the shared lamp when either rear byte
 // has it (a file may carry bytes that disagree).
 bool lampLit(const LampBytes& lamps, const LampRow& row);

@@ -26,14 +26,16 @@ Sequence withLampRun(const Sequence& rows, int row, int first, int last, bool on
     return out;
 }
 
-Sequence lampRunPreview(const Sequence& rows, TimelineCell anchor, int endStep) {
+Sequence lampRunPreview(const Sequence& rows, TimelineCell anchor, int endStep, bool symmetric) {
     if (!validCell(rows, anchor)) return rows;
     const bool on = !lampLit(rows[anchor.step].lamps, lampRows()[anchor.row]);
-    return withLampRun(rows, anchor.row, anchor.step, endStep, on);
+    const Sequence out = withLampRun(rows, anchor.row, anchor.step, endStep, on);
+    if (!symmetric) return out;
+    return withLampRun(out, mirrorLampRow(anchor.row), anchor.step, endStep, on);
 }
 
 bool switchLampRun(DocumentEditor& editor, int s, TimelineCell anchor, int endStep,
-                   const Selection& selectionBefore, const LanguageTable& texts) {
+                   const Selection& selectionBefore, const LanguageTable& texts, bool symmetric) {
     const Sequence& rows = editor.sequence(s);
     if (!validCell(rows, anchor)) return false;
     endStep = std::clamp(endStep, 0, static_cast<int>(rows.size()) - 1);
@@ -44,7 +46,8 @@ bool switchLampRun(DocumentEditor& editor, int s, TimelineCell anchor, int endSt
         first == last ? texts.entry(text::ToggleLampCaption).arg(lamp).arg(anchor.step + 1)
                       : texts.entry(text::SetLampsCaption).arg(lamp).arg(first + 1).arg(last + 1);
     const Selection after{{anchor.step}, anchor.step};
-    editor.commit(s, lampRunPreview(rows, anchor, endStep), selectionBefore, after, caption);
+    editor.commit(s, lampRunPreview(rows, anchor, endStep, symmetric), selectionBefore, after,
+                  caption);
     return true;
 }
 

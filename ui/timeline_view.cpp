@@ -318,7 +318,7 @@ void TimelineView::mousePressEvent(QMouseEvent* event) {
     focus_ = cell;
     dragAnchor_ = cell;
     dragEnd_ = cell->step;
-    preview_ = lampRunPreview(editor_.sequence(sequence_), *cell, dragEnd_);
+    preview_ = lampRunPreview(editor_.sequence(sequence_), *cell, dragEnd_, symmetric_);
     updateColumns(cell->step, cell->step);
 }
 
@@ -329,7 +329,7 @@ void TimelineView::mouseMoveEvent(QMouseEvent* event) {
     if (step < 0 || step == dragEnd_) return;
     const int oldEnd = dragEnd_;
     dragEnd_ = step;
-    preview_ = lampRunPreview(editor_.sequence(sequence_), *dragAnchor_, dragEnd_);
+    preview_ = lampRunPreview(editor_.sequence(sequence_), *dragAnchor_, dragEnd_, symmetric_);
     ensureStepVisible(step);
     updateColumns(std::min({oldEnd, step, dragAnchor_->step}),
                   std::max({oldEnd, step, dragAnchor_->step}));
@@ -345,7 +345,7 @@ void TimelineView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TimelineView::switchAt(TimelineCell anchor, int endStep) {
-    switchLampRun(editor_, sequence_, anchor, endStep, selection_, language_);
+    switchLampRun(editor_, sequence_, anchor, endStep, selection_, language_, symmetric_);
 }
 
 void TimelineView::wheelEvent(QWheelEvent* event) {

@@ -37,6 +37,9 @@ class TimelineView : public QAbstractScrollArea {
     void setImageCost(const ImageCost& cost);
     // Re-reads the texts after a language change.
     void applyLanguage();
+    // "Symmetrisch": a switched lamp sets its mirror lamp in the same steps too.
+    void setSymmetric(bool on) { symmetric_ = on; }
+    bool symmetric() const { return symmetric_; }
 
     double scale() const { return scale_; }
     void setScale(double pxPerTenth);
@@ -96,6 +99,7 @@ class TimelineView : public QAbstractScrollArea {
     const LanguageTable& language_;
     TimelineTexts texts_;
     int sequence_ = 0;
+    bool symmetric_ = false;
     double scale_ = TimelineGeometry::kDefaultScale;
     TimelineGeometry geometry_;
     QVector<LoopSpan> loops_;

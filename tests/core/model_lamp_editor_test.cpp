@@ -4,6 +4,7 @@
 #include <QSet>
 #include <map>
 
+#include "car/car_frame_hit.h"
 #include "car/lamp_editor.h"
 #include "car/vehicle_catalogue.h"
 
@@ -189,6 +190,73 @@ TEST(LampEditor, MiddleRearLampSwitchesBothRearBytes) {
     EXPECT_EQ(pictureNumber(early.base(kCornerHR), lampByte(lamps, kCornerHR)), 309);
 }
 
+TEST(LampEditor, SymmetricClickSetsTheMirrorLampToTheNewState) {
+    const VehicleSetup setup = vehicle("111");
+    struct Case {
+        const char* name;
+        int corner;
+        float x, y;
+        LampBytes before;
+        LampBytes after;
+        QList<int> redrawn;
+    };
+    const Case cases[] = {
+        {"front left strip on: front right follows",
+         kCornerVL,
+         2000,
+         2000,
+         {0, 0, 0, 0},
+         {1, 1, 0, 0},
+         {kCornerVR, kCornerVL}},
+        {"front right strip on, front left already on",
+         kCornerVR,
+         935,
+         2000,
+         {0, 1, 0, 0},
+         {1, 1, 0, 0},
+         {kCornerVL, kCornerVR}},
+        {"front right strip off: front left goes off",
+         kCornerVR,
+         935,
+         2000,
+         {1, 0, 0, 0},
+         {0, 0, 0, 0},
+         {kCornerVL, kCornerVR}},
+        {"rear right reversing lamp",
+         kCornerHR,
+         700,
+         1600,
+         {0, 0, 1, 0},
+         {0, 0, 9, 8},
+         {kCornerHL, kCornerHR}},
+        {"rear middle lamp is its own mirror",
+         kCornerHR,
+         100,
+         1000,
+         {0, 0, 0, 0},
+         {0, 0, 16, 16},
+         {kCornerHL, kCornerHR}},
+    };
+    EditOptions symmetric;
+    symmetric.symmetric = true;
+    for (const Case& c : cases) {
+        LampEditor editor;
+        LampBytes lamps = c.before;
+        const HitOutcome out =
+            editor.lampeTreffen(kLeftButton, c.x, c.y, c.corner, setup.regions, lamps, symmetric);
+        EXPECT_EQ(lamps, c.after) << c.name;
+        QList<int> redrawn;
+        for (const EditAction& a : out.actions)
+            if (a.kind == EditAction::Kind::RedrawCorner) redrawn << a.corner;
+        EXPECT_EQ(redrawn, c.redrawn) << c.name;
+    }
+    // Off, a click switches only its own lamp.
+    LampEditor editor;
+    LampBytes lamps{};
+    editor.lampeTreffen(kLeftButton, 2000, 2000, kCornerVL, setup.regions, lamps, {});
+    EXPECT_EQ(lamps, (LampBytes{0, 1, 0, 0}));
+}
+
 TEST(LampEditor, OutlineFollowsThePointerAndNeverRedrawsInPlace) {
     const VehicleSetup setup = vehicle("111");
     LampEditor editor;
@@ -234,7 +302,9 @@ TEST(LampEditor, PicturesAlwaysShowExactlyTheRememberedArea) {
     for (const char* model : {"111", "112"}) {
         const VehicleSetup setup = vehicle(model);
         const RegionGeometry& g = setup.regions;
-        for (bool autoAppend : {false, true}) {
+        for (const EditOptions options :
+             {EditOptions{true, false}, EditOptions{true, true}, EditOptions{true, true, true}}) {
+            const bool autoAppend = options.autoAppend;
             LampEditor editor;
             LampBytes lamps{};
             Pictures pictures;
@@ -256,12 +326,14 @@ TEST(LampEditor, PicturesAlwaysShowExactlyTheRememberedArea) {
                     editor.forgetArea();
                     continue;
                 }
-                const HitOutcome out = editor.lampeTreffen(button, x, float(p.y()), corner, g,
-                                                           lamps, {true, autoAppend});
+                const HitOutcome out =
+                    editor.lampeTreffen(button, x, float(p.y()), corner, g, lamps, options);
                 pictures.apply(out.actions, editor, lamps);
                 ASSERT_EQ(pictures.shown(), Pictures::expected(editor, g))
                     << model << " step " << step << " corner " << corner;
                 ASSERT_EQ(lampByte(lamps, kCornerHL) & 16, lampByte(lamps, kCornerHR) & 16);
+                // Symmetric clicks keep both sides alike.
+                if (options.symmetric) ASSERT_TRUE(lamps[0] == lamps[1] && lamps[2] == lamps[3]);
             }
             if (autoAppend) EXPECT_GT(pictures.appends, 0);
         }
@@ -300,4 +372,31 @@ TEST(LampEditor, AllRegionsOutlinedInColour) {
     EXPECT_EQ(all[1].rect, regionOutline(setup.regions, kCornerVR, 1));
     EXPECT_EQ(all[12].rect, regionOutline(setup.regions, kCornerHR, 25));
     EXPECT_EQ(all[13].rect, regionOutline(setup.regions, kCornerHL, 25));
+}
+
+TEST(CarFrameHit, PointsOfASmallCarFindTheirLamps) {
+    const VehicleSetup setup = vehicle("111");
+    // The car is 390 panel pixels wide; at 195 pixels every panel pixel is half a pixel.
+    struct Case {
+        int width;
+        QPointF point;
+        std::optional<HitLamp> lamp;
+    };
+    const Case cases[] = {
+        // front left picture at panel (203, 32), car origin (8, 32): twips 2000,2000 = 133.3 px
+        {390, {195 + 133.4, 133.4}, HitLamp{kCornerVL, 0}},
+        {195, {(195 + 133.4) / 2, 133.4 / 2}, HitLamp{kCornerVL, 0}},
+        // the same strip mirrored on the front right picture: twips 935,2000
+        {390, {62.4, 133.4}, HitLamp{kCornerVR, 0}},
+        // rear right picture at panel (203, 308): the middle lamp at twips 100,1000
+        {390, {195 + 6.7, 276 + 66.7}, HitLamp{kCornerHR, 4}},
+        // rear left: the reversing lamp at twips 2195,1600
+        {390, {146.4, 276 + 106.7}, HitLamp{kCornerHL, 3}},
+        {390, {195 + 20, 20}, std::nullopt},      // between the lamps
+        {390, {-5, 10}, std::nullopt},            // off the pictures
+        {0, {195 + 133.4, 133.4}, std::nullopt},  // no frame
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(lampAtFramePoint(setup.regions, c.width, c.point), c.lamp)
+            << c.width << " " << c.point.x() << "," << c.point.y();
 }

@@ -3,8 +3,11 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <functional>
 
+#include "files/kvs_writer.h"
 #include "platform/settings_store.h"
+#include "sequence/loop_marker.h"
 #include "session/editing_session.h"
 #include "tests/support/fakes.h"
 #include "text/language.h"
@@ -107,6 +110,83 @@ TEST_F(EditingSessionTest, TableEditsAndUndoAreReportedWithTheirSelection) {
     session.showStep();
     EXPECT_EQ(session.lamps(), (LampBytes{0, 1, 0, 0}));
     EXPECT_EQ(reports.positions.last(), "Position 1");
+}
+
+TEST_F(EditingSessionTest, SymmetricEditingIsRememberedAndAppliesToClicks) {
+    EXPECT_FALSE(session.symmetric());
+    QList<bool> reported;
+    QObject::connect(&session, &EditingSession::symmetricChanged, [&](bool on) { reported << on; });
+    session.setSymmetric(true);
+    EXPECT_EQ(store.read("Symmetrisch"), "1");
+    EXPECT_EQ(reported, QList<bool>{true});
+    // The window's options never switch it off.
+    session.pictureMouse(2, kLeftButton, kStripX, kStripY, EditOptions{true, false, false});
+    EXPECT_EQ(session.lamps(), (LampBytes{1, 1, 0, 0}));
+    EXPECT_EQ(reports.corners.last(), QList<int>{2});
+
+    EditingSession next{store, prompter, LanguageTable::builtIn(), clock};
+    EXPECT_TRUE(next.symmetric());
+    next.setSymmetric(false);
+    EXPECT_EQ(store.read("Symmetrisch"), "0");
+    EXPECT_FALSE(EditingSession(store, prompter, LanguageTable::builtIn(), clock).symmetric());
+}
+
+TEST_F(EditingSessionTest, TransformsAndPatternsAreOneUndoStepEachAndUndoRestoresTheBytes) {
+    Document doc;
+    doc.sequences[0] = {{"0,5", "", {1, 0, 0, 0}}, {"1", "", {0, 2, 4, 0}}};
+    doc.sequences[1] = {{"2", "", {0, 0, 0, 8}}};
+    session.editor().reset(doc);
+    const QByteArray original = kvsBytes(doc);
+    PatternChoice blink{PatternKind::Blink, {PatternLamp{1, 0}}, LampOrder::Picked, 3, 2};
+    prompter.inputAnswers = {QString("x"), QString("1,5")};
+    prompter.questionAnswers = {true};
+
+    struct Case {
+        const char* undoText;
+        std::function<void()> run;
+        Sequence welcome;
+        Sequence goodbye;
+    };
+    const QString loop = loopMarker(1, 2);
+    const Case cases[] = {
+        {"Spiegeln (links/rechts)",
+         [&] { session.mirrorRows(); },
+         {{"0,5", "", {0, 1, 0, 0}}, {"1", "", {2, 0, 0, 4}}},
+         doc.sequences[1]},
+        {"Umkehren",
+         [&] { session.reverseRows(); },
+         {{"1", "", {0, 2, 4, 0}}, {"0,5", "", {1, 0, 0, 0}}},
+         doc.sequences[1]},
+        {"Zeiten strecken",
+         [&] { session.stretchRows(); },  // "x" is refused, then 1,5
+         {{"0,8", "", {1, 0, 0, 0}}, {"1,5", "", {0, 2, 4, 0}}},
+         doc.sequences[1]},
+        {"Muster einfügen…",
+         [&] { session.insertPattern(blink); },
+         {{"0,5", "", {1, 0, 0, 0}},
+          {"1", "", {0, 2, 4, 0}},
+          {"0,3", loop, {1, 0, 0, 0}},
+          {"0,3", loop, {0, 0, 0, 0}}},
+         doc.sequences[1]},
+        {"Schliessen aus Öffnen",
+         [&] { session.goodbyeFromWelcome(); },
+         doc.sequences[0],
+         {{"1", "", {0, 2, 4, 0}}, {"0,5", "", {1, 0, 0, 0}}}},
+    };
+    for (const Case& c : cases) {
+        session.chooseSequence(0);
+        c.run();
+        EXPECT_EQ(session.document().sequences[0], c.welcome) << c.undoText;
+        EXPECT_EQ(session.document().sequences[1], c.goodbye) << c.undoText;
+        EXPECT_EQ(session.editor().undoStack()->count(), 1) << c.undoText;
+        EXPECT_EQ(session.editor().undoStack()->undoText(), QString::fromUtf8(c.undoText));
+        session.undo();
+        EXPECT_EQ(kvsBytes(session.document()), original) << c.undoText;
+        session.editor().undoStack()->clear();
+    }
+    EXPECT_EQ(session.activeSequence(), 1);  // the goodbye change and its undo show the goodbye
+    EXPECT_EQ(prompter.count("input"), 2);
+    EXPECT_EQ(prompter.count("question"), 1);
 }
 
 TEST_F(EditingSessionTest, PlaybackRunsToItsEndThroughTheTimer) {

@@ -191,6 +191,41 @@ TEST(TimelineEdits, MiddleRearLampClickSwitchesBothRearBytes) {
     EXPECT_EQ(editor.sequence(kGoodbye)[0].lamps, (LampBytes{0, 0, 2, 0}));
 }
 
+TEST(TimelineEdits, SymmetricSwitchSetsTheMirrorLampInTheSameUndoStep) {
+    struct Case {
+        const char* name;
+        int corner, bit;
+        LampBytes before;
+        LampBytes after;  // in steps 1 and 2 after a drag over both from step 1
+    };
+    const Case cases[] = {
+        {"front right ring: front left follows", 1, 3, {0, 0, 0, 0}, {8, 8, 0, 0}},
+        {"front left strip already on: stays on", 2, 0, {0, 0, 0, 0}, {1, 1, 0, 0}},
+        {"rear left switched off: rear right goes off", 3, 1, {0, 0, 2, 2}, {0, 0, 0, 0}},
+        {"rear right fog on, rear left off", 4, 5, {0, 0, 0, 32}, {0, 0, 0, 0}},
+        {"middle lamp is its own mirror", 3, 4, {1, 0, 0, 0}, {1, 0, 16, 16}},
+    };
+    for (const Case& c : cases) {
+        DocumentEditor editor;
+        Document d;
+        d.sequences[kWelcome] = {row("1", c.before), row("1", c.before), row("1", c.before)};
+        editor.reset(d);
+        ASSERT_TRUE(switchLampRun(editor, kWelcome, {0, rowOf(c.corner, c.bit)}, 1, {},
+                                  LanguageTable::builtIn(), true))
+            << c.name;
+        EXPECT_EQ(editor.sequence(kWelcome)[0].lamps, c.after) << c.name;
+        EXPECT_EQ(editor.sequence(kWelcome)[1].lamps, c.after) << c.name;
+        EXPECT_EQ(editor.sequence(kWelcome)[2].lamps, c.before) << c.name;
+        EXPECT_EQ(editor.undoStack()->count(), 1) << c.name;
+        editor.undoStack()->undo();
+        EXPECT_EQ(editor.sequence(kWelcome), d.sequences[kWelcome]) << c.name;
+    }
+    // The mirror rows pair up over the whole table.
+    for (int r = 0; r < kLampRowCount; ++r) EXPECT_EQ(mirrorLampRow(mirrorLampRow(r)), r) << r;
+    EXPECT_EQ(mirrorLampRow(rowOf(1, 0)), rowOf(2, 0));
+    EXPECT_EQ(mirrorLampRow(rowOf(4, 2)), rowOf(3, 2));
+}
+
 TEST(TimelineSelection, ClickSelectsOneStepShiftExtendsFromTheCurrentStep) {
     EXPECT_EQ(stepSelection({}, 3, false), (Selection{{3}, 3}));
     EXPECT_EQ(stepSelection({}, 3, true), (Selection{{3}, 3}));  // nothing to extend from

@@ -18,6 +18,7 @@
 #include "ui/dialogs/frm_parameter.h"
 #include "ui/memory_meter_widget.h"
 #include "ui/timeline_panel.h"
+#include "ui/timeline_view.h"
 
 using namespace vireo;
 
@@ -94,6 +95,28 @@ TEST_F(TimelineWindow, DragSetsTheLampAcrossStepsInOneUndoStep) {
         EXPECT_EQ(w->editor().sequence(0)[i].lamps, (LampBytes{0, 0, 16, 16})) << i;
     EXPECT_EQ(w->editor().sequence(0)[3].lamps, (LampBytes{0, 0, 0, 0}));
     EXPECT_EQ(w->editor().undoStack()->count(), 1);
+}
+
+TEST(TimelineViewSymmetric, AClickAndTheSpaceKeySwitchTheMirrorLampToo) {
+    DocumentEditor editor;
+    Document doc;
+    doc.sequences[0] = {{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}};
+    editor.reset(doc);
+    TimelineView view(editor, LanguageTable::builtIn());
+    view.resize(600, 500);
+    view.setSymmetric(true);
+    view.show();
+    int ring = -1;
+    for (int r = 0; r < kLampRowCount; ++r)
+        if (lampRows()[r].corner == 4 && lampRows()[r].bit == 3) ring = r;
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.cellViewRect({1, ring}).center());
+    EXPECT_EQ(editor.sequence(0)[1].lamps, (LampBytes{0, 0, 8, 8}));
+    EXPECT_EQ(editor.undoStack()->count(), 1);
+    QTest::keyClick(view.viewport(), Qt::Key_Space);  // the focused cell, switched back
+    EXPECT_EQ(editor.sequence(0)[1].lamps, (LampBytes{0, 0, 0, 0}));
+    view.setSymmetric(false);
+    QTest::keyClick(view.viewport(), Qt::Key_Space);
+    EXPECT_EQ(editor.sequence(0)[1].lamps, (LampBytes{0, 0, 0, 8}));
 }
 
 TEST_F(TimelineWindow, SelectionIsSharedWithTheTableAndDeleteActsOnIt) {

@@ -94,6 +94,41 @@ const QList<CliCommand>& cliCommands() {
              "Exit codes:\n  0  printed\n") +
              kFileExits,
          play},
+        {QStringLiteral("transform"),
+         QStringLiteral("mirror|reverse|stretch FILE.kvs -o OUT.kvs [options]"),
+         QStringLiteral("Mirror, reverse or stretch the rows of a sequence into a new file."),
+         QStringLiteral("mirror   swaps left and right: corners 1 and 2, 3 and 4 change places\n"
+                        "reverse  the rows in the opposite order; loops travel with their rows\n"
+                        "stretch  every on-time times F, to the tenth, kept within 0.1 to 10 s\n\n"
+                        "Options:\n"
+                        "  -o, --output OUT.kvs  the file to write (the other sequence as it was)\n"
+                        "  --sequence 0|1        0 the welcome sequence (default), 1 the goodbye\n"
+                        "                        sequence\n"
+                        "  --rows FIRST-LAST     only these rows (1 = first); all rows by default\n"
+                        "  --factor F            the factor of stretch, 0.1 to 10\n"
+                        "\nOutput: the new file, written as the editor saves. Prints nothing.\n\n"
+                        "Exit codes:\n  0  written\n") +
+             kFileExits +
+             QStringLiteral("     (2 also: rows that cut through a loop, or the file cannot be "
+                            "written)\n"),
+         transform},
+        {QStringLiteral("pattern"),
+         QStringLiteral("chase|fill|empty|blink|alternate --lamps LIST --time S [options]"),
+         QStringLiteral("Print the rows of a lamp pattern as a JSON array."),
+         QStringLiteral(
+             "For lamps a, b, c: chase {a} {b} {c}; fill {a} {a,b} {a,b,c}; empty {a,b,c}\n"
+             "{b,c} {c} {}; blink {a,b,c} {}; alternate {left side} {right side}.\n\n"
+             "Options:\n"
+             "  --lamps LIST          lamps separated by commas: CORNER.BIT (corner 1-4 as\n"
+             "                        in the file, bit 0-5) or M, the rear middle lamp\n"
+             "  --time S              on-time of every step, 0.1 to 10 seconds\n"
+             "  --passes N            passes, 1 to 20 (default 1); a loop when that is\n"
+             "                        smaller, copies otherwise\n"
+             "  --order ORDER         picked (default), across (left to right),\n"
+             "                        outside-in or inside-out\n"
+             "\nOutput: a JSON array of rows as `show` prints them.\n\n"
+             "Exit codes:\n  0  printed\n  2  bad usage\n"),
+         pattern},
         {QStringLiteral("identify"), QStringLiteral("--port PORT [--long]"),
          QStringLiteral("Ask the module on a serial port for its type and version."),
          QStringLiteral(

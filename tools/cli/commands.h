@@ -29,6 +29,10 @@ int memory(const QStringList& args);
 int compact(const QStringList& args);
 int identify(const QStringList& args);
 int upload(const QStringList& args);
+// Mirrors, reverses or stretches rows of a sequence file into a new file.
+int transform(const QStringList& args);
+// Prints the rows of a lamp pattern as a JSON array.
+int pattern(const QStringList& args);
 // Draws the lamp timeline of a sequence into a PNG; needs a QGuiApplication (fonts).
 int chart(const QStringList& args);
 // Writes the playback of a sequence as an animated GIF; needs a QGuiApplication.

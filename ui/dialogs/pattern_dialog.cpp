@@ -1,0 +1,221 @@
+#include "ui/dialogs/pattern_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "car/car_frame.h"
+#include "car/car_frame_hit.h"
+#include "car/lamp_model.h"
+#include "car/picture_store.h"
+#include "module/pattern_rows.h"
+#include "sequence/edit_outcome.h"
+#include "text/language.h"
+#include "text/text_ids.h"
+
+namespace vireo {
+
+namespace {
+
+constexpr int kLampRole = Qt::UserRole;
+constexpr int kCarWidth = 200;
+constexpr int kDarkMs = 500;
+constexpr int kMaxPreviewSteps = 1000;
+
+int encoded(const PatternLamp& lamp) {
+    return lamp.corner * 10 + lamp.bit;
+}
+PatternLamp decoded(int value) {
+    return {value / 10, value % 10};
+}
+
+}  // namespace
+
+PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
+    : QDialog(parent), texts_(texts) {
+    setObjectName(QStringLiteral("patternDialog"));
+    setWindowTitle(undoStepText(texts, text::InsertPattern));
+
+    // The lamps by corner, in the file's corner order; the rear middle lamp once, with the
+    // rear left corner, as the timeline shows it.
+    lamps_ = new QTreeWidget(this);
+    lamps_->setObjectName(QStringLiteral("lampList"));
+    lamps_->setHeaderLabel(texts.entry(text::LampsColumn));
+    lamps_->setAccessibleName(texts.entry(text::LampsColumn));
+    for (int corner : {kCornerVR, kCornerVL, kCornerHL, kCornerHR}) {
+        auto* group = new QTreeWidgetItem(lamps_, {QString::number(corner)});
+        group->setFlags(Qt::ItemIsEnabled);
+        for (int bit = 0; bit < kLampsPerCorner; ++bit) {
+            const PatternLamp lamp{corner, bit};
+            if (corner == kCornerHR && isRearMiddleLamp(lamp)) continue;
+            auto* item = new QTreeWidgetItem(group, {lampToolTip(texts, corner, bit)});
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            item->setCheckState(0, Qt::Unchecked);
+            item->setData(0, kLampRole, encoded(lamp));
+        }
+    }
+    lamps_->expandAll();
+    connect(lamps_, &QTreeWidget::itemChanged, this,
+            [this](QTreeWidgetItem* item) { lampTicked(item); });
+
+    // Items in the order of PatternKind and LampOrder: the index is the choice.
+    kind_ = new QComboBox(this);
+    kind_->setObjectName(QStringLiteral("patternKind"));
+    for (int entry : {text::PatternChase, text::PatternFill, text::PatternEmpty, text::PatternBlink,
+                      text::PatternAlternate})
+        kind_->addItem(texts.entry(entry));
+    kind_->setAccessibleName(undoStepText(texts, text::InsertPattern));
+
+    order_ = new QComboBox(this);
+    order_->setObjectName(QStringLiteral("lampOrder"));
+    for (int entry :
+         {text::OrderPicked, text::OrderAcross, text::OrderOutsideIn, text::OrderInsideOut})
+        order_->addItem(texts.entry(entry));
+
+    onTime_ = new QDoubleSpinBox(this);
+    onTime_->setObjectName(QStringLiteral("onTime"));
+    onTime_->setDecimals(1);
+    onTime_->setRange(kMinPatternTenths / 10.0, kMaxPatternTenths / 10.0);
+    onTime_->setSingleStep(0.1);
+    onTime_->setValue(0.5);
+    onTime_->setSuffix(texts.entry(text::OnTimeSuffix));
+    onTime_->setAccessibleName(texts.entry(text::OnTimeSuffix).trimmed());
+
+    passes_ = new QSpinBox(this);
+    passes_->setObjectName(QStringLiteral("passes"));
+    passes_->setRange(kMinPatternPasses, kMaxPatternPasses);
+    passes_->setAccessibleName(texts.entry(text::PatternPasses));
+
+    cost_ = new QLabel(this);
+    cost_->setObjectName(QStringLiteral("patternCost"));
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons_->button(QDialogButtonBox::Ok)->setText(texts.entry(text::Ok));
+    buttons_->button(QDialogButtonBox::Cancel)->setText(texts.entry(text::Cancel));
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow(kind_);
+    form->addRow(order_);
+    form->addRow(onTime_);
+    form->addRow(texts.entry(text::PatternPasses), passes_);
+    form->addRow(cost_);
+    car_ = new QLabel(this);
+    car_->setObjectName(QStringLiteral("patternPreview"));
+    car_->setAccessibleName(windowTitle());
+    car_->hide();
+    previewTimer_ = new QTimer(this);
+    previewTimer_->setSingleShot(true);
+    connect(previewTimer_, &QTimer::timeout, this, &PatternDialog::advancePreview);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(car_, 0, Qt::AlignHCenter);
+    layout->addWidget(lamps_, 1);
+    layout->addLayout(form);
+    layout->addWidget(buttons_);
+
+    const auto update = [this] { updatePreview(); };
+    connect(kind_, &QComboBox::currentIndexChanged, this, update);
+    connect(order_, &QComboBox::currentIndexChanged, this, update);
+    connect(onTime_, &QDoubleSpinBox::valueChanged, this, update);
+    connect(passes_, &QSpinBox::valueChanged, this, update);
+    updatePreview();
+}
+
+PatternDialog::~PatternDialog() = default;
+
+void PatternDialog::showCar(const VehicleSetup& setup) {
+    if (!store_) store_ = std::make_unique<PictureStore>();
+    renderer_ = std::make_unique<CarFrameRenderer>(*store_, setup, kCarWidth);
+    setup_ = setup;
+    car_->setFixedSize(renderer_->size());
+    car_->installEventFilter(this);
+    car_->show();
+    updatePreview();
+}
+
+bool PatternDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == car_ && event->type() == QEvent::MouseButtonPress && renderer_) {
+        const QPointF at = static_cast<QMouseEvent*>(event)->position();
+        if (const auto hit = lampAtFramePoint(setup_.regions, renderer_->size().width(), at)) {
+            if (QTreeWidgetItem* item = lampItem({hit->corner, hit->bit}))
+                item->setCheckState(
+                    0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PatternDialog::advancePreview() {
+    if (previewSteps_.isEmpty()) return;
+    previewStep_ = (previewStep_ + 1) % int(previewSteps_.size() + 1);
+    showPreviewStep();
+}
+
+void PatternDialog::showPreviewStep() {
+    if (!renderer_) return;
+    const bool dark = previewStep_ >= previewSteps_.size();
+    const LampBytes lamps =
+        dark ? LampBytes{} : previewRows_[previewSteps_[previewStep_].row].lamps;
+    car_->setPixmap(QPixmap::fromImage(renderer_->frame(lamps)));
+    if (!previewSteps_.isEmpty())
+        previewTimer_->start(dark ? kDarkMs : previewSteps_[previewStep_].ms);
+}
+
+QTreeWidgetItem* PatternDialog::lampItem(const PatternLamp& lamp) const {
+    const PatternLamp named = isRearMiddleLamp(lamp) ? PatternLamp{kCornerHL, lamp.bit} : lamp;
+    for (int g = 0; g < lamps_->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = lamps_->topLevelItem(g);
+        for (int i = 0; i < group->childCount(); ++i)
+            if (group->child(i)->data(0, kLampRole).toInt() == encoded(named))
+                return group->child(i);
+    }
+    return nullptr;
+}
+
+void PatternDialog::lampTicked(QTreeWidgetItem* item) {
+    const QVariant data = item->data(0, kLampRole);
+    if (!data.isValid()) return;
+    const PatternLamp lamp = decoded(data.toInt());
+    picked_.removeAll(lamp);
+    if (item->checkState(0) == Qt::Checked) picked_.append(lamp);
+    updatePreview();
+}
+
+PatternChoice PatternDialog::choice() const {
+    PatternChoice c;
+    c.kind = static_cast<PatternKind>(kind_->currentIndex());
+    c.order = static_cast<LampOrder>(order_->currentIndex());
+    c.lamps = picked_;
+    c.tenths = int(std::lround(onTime_->value() * 10.0));
+    c.passes = passes_->value();
+    return c;
+}
+
+void PatternDialog::updatePreview() {
+    const Sequence rows = patternRowsFor(choice(), 1, locale());
+    const int bytes = sequenceBytes(rows).value_or(0);
+    cost_->setText(texts_.entry(text::PatternCost).arg(rows.size()).arg(bytes));
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(!rows.isEmpty());
+
+    // The preview starts again with every change.
+    previewRows_ = rows;
+    previewSteps_ = playbackSteps(rows, 0, kMaxPreviewSteps);
+    previewStep_ = 0;
+    previewTimer_->stop();
+    showPreviewStep();
+}
+
+}  // namespace vireo

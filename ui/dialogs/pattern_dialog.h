@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <memory>
+
+#include "car/vehicle_catalogue.h"
+#include "sequence/pattern_command.h"
+#include "simulation/playback_steps.h"
+
+class QComboBox;
+class QDialogButtonBox;
+class QDoubleSpinBox;
+class QLabel;
+class QSpinBox;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vireo {
+
+class CarFrameRenderer;
+class LanguageTable;
+class PictureStore;
+
+// "Muster einfügen": the lamps ticked in a list grouped by corner, their order, the pattern,
+// the on-time of a step and the passes, with what the pattern costs in the module's memory.
+// The dialog only collects the choice; the caller inserts it through the session when the
+// dialog is accepted (open() and the accepted signal, no waiting).
+class PatternDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit PatternDialog(const LanguageTable& texts, QWidget* parent = nullptr);
+    ~PatternDialog() override;
+
+    // Shows the pattern playing on a small picture of the vehicle: every shown step for its
+    // on-time, loops included, then a moment of darkness, and again. A click on a lamp of the
+    // picture ticks or clears it in the list.
+    void showCar(const VehicleSetup& setup);
+    // The shown step of the preview (an index into its playback), and the next one now.
+    int previewStep() const { return previewStep_; }
+    void advancePreview();
+
+    // The lamps in the order they were ticked, and the other choices.
+    PatternChoice choice() const;
+    // The item of a lamp in the list (for tests and keyboard users); nullptr for no lamp.
+    QTreeWidgetItem* lampItem(const PatternLamp& lamp) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void lampTicked(QTreeWidgetItem* item);
+    void updatePreview();
+    void showPreviewStep();
+
+    const LanguageTable& texts_;
+    QList<PatternLamp> picked_;
+    QTreeWidget* lamps_ = nullptr;
+    QComboBox* order_ = nullptr;
+    QComboBox* kind_ = nullptr;
+    QDoubleSpinBox* onTime_ = nullptr;
+    QSpinBox* passes_ = nullptr;
+    QLabel* cost_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+
+    std::unique_ptr<PictureStore> store_;
+    std::unique_ptr<CarFrameRenderer> renderer_;
+    VehicleSetup setup_;
+    QLabel* car_ = nullptr;
+    QTimer* previewTimer_ = nullptr;
+    Sequence previewRows_;
+    QVector<ShownStep> previewSteps_;
+    int previewStep_ = 0;  // previewSteps_.size() is the darkness before the next round
+};
+
+}  // namespace vireo
