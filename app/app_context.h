@@ -21,6 +21,7 @@ struct AppContext {
     // Shows a dialog modally and returns its result; tests answer dialogs through it.
     std::function<int(QDialog&)> execDialog;
     QString xdgDataFolder;  // where file types are registered on Linux; the user's when empty
+    QString dataFolder;     // recovery entries and earlier versions; the user's when empty
     QString language;       // Sprache as the start-up routine settled it
     QString commandLine;    // the whole command-line text, taken as the path of a .kvs file
 };

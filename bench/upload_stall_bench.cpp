@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
     flow.context.prompter = &prompter;
     flow.context.clock = &systemClock();
     flow.context.xdgDataFolder = work.filePath(QStringLiteral("xdg"));
+    flow.context.dataFolder = work.filePath(QStringLiteral("data"));
     flow.context.execDialog = [](QDialog&) { return 1; };
     std::unique_ptr<MainWindow> window = flow.start();
     QApplication::processEvents();

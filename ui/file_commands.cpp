@@ -5,20 +5,24 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
-#include <QWidget>
 
 #include "files/examples.h"
 #include "files/recent_files.h"
 #include "platform/program_folder.h"
+#include "recovery/data_folder.h"
 #include "session/editing_session.h"
+#include "session/window_recovery.h"
+#include "ui/dialogs/earlier_versions_dialog.h"
 #include "ui/main_menus.h"
+#include "ui/passing_note.h"
 #include "ui/window_commands.h"
 
 namespace vireo {
 
-FileCommands::FileCommands(EditingSession& session, SettingsStore& settings, Prompter& prompter,
+FileCommands::FileCommands(const AppContext& context, EditingSession& session,
                            const LanguageTable& texts, WindowCommands& commands, MainMenus& menus,
                            Window window)
     : QObject(window.widget),
@@ -26,9 +30,20 @@ FileCommands::FileCommands(EditingSession& session, SettingsStore& settings, Pro
       texts_(texts),
       menus_(menus),
       window_(std::move(window)),
-      menu_(session.editor(), prompter, texts, *this),
-      recent_(std::make_unique<RecentFiles>(settings)) {
+      menu_(session.editor(), *context.prompter, texts, *this),
+      recent_(std::make_unique<RecentFiles>(*context.settings)),
+      // A child of the window: the start-up finds it there to offer what ended programs left.
+      recovery_(
+          new WindowRecovery(context.dataFolder.isEmpty() ? userDataFolder() : context.dataFolder,
+                             session, menu_, texts, *context.clock, window_.widget)) {
     menu_.setRecentFiles(recent_.get());
+    connect(recovery_, &WindowRecovery::statusText, this,
+            [this](const QString& text) { showPassingNote(*window_.widget, text); });
+    connect(commands.earlierVersions, &QAction::triggered, this, [this] {
+        auto* dialog = new EarlierVersionsDialog(*recovery_, texts_, window_.widget);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
     connect(commands.newDocument, &QAction::triggered, this, [this] { menu_.newDocument(); });
     connect(commands.open, &QAction::triggered, this, [this] { menu_.open(); });
     connect(commands.save, &QAction::triggered, this, [this] { menu_.save(); });

@@ -5,36 +5,39 @@
 #include <functional>
 #include <memory>
 
+#include "app/app_context.h"
 #include "session/file_menu.h"
 #include "session/file_menu_host.h"
 
 class QAction;
-class QWidget;
+class QMainWindow;
 
 namespace vireo {
 
 class EditingSession;
 class LanguageTable;
 class MainMenus;
-class Prompter;
 class RecentFiles;
-class SettingsStore;
 class WindowCommands;
+class WindowRecovery;
 
 // The file commands in the window: New, Open, Save and Save as run the file menu of the
 // session; the recent files and the examples fill their menus; dropped files open. The rules
-// live in the file menu and files/; this class fills menus and hands the user's choice on.
+// live in the file menu and files/; this class fills menus and hands the user's choice on. It
+// also keeps the window's recovery: every change journaled under `dataFolder` (the user's data
+// folder when empty), the earlier
+// versions kept before each save, and "Frühere Versionen…".
 class FileCommands : public QObject, public FileMenuHost {
     Q_OBJECT
   public:
     struct Window {
-        QWidget* widget;                             // takes the title
+        QMainWindow* widget;                         // takes the title and the passing notes
         std::function<QString()> vehicleChoiceText;  // Fahrzeug_Auswahl
         std::function<void(const QString&)> showPosition;
     };
-    FileCommands(EditingSession& session, SettingsStore& settings, Prompter& prompter,
-                 const LanguageTable& texts, WindowCommands& commands, MainMenus& menus,
-                 Window window);
+    // Takes the settings, the prompter, the clock and the data folder from `context`.
+    FileCommands(const AppContext& context, EditingSession& session, const LanguageTable& texts,
+                 WindowCommands& commands, MainMenus& menus, Window window);
     ~FileCommands() override;
 
     FileMenu& menu() { return menu_; }
@@ -62,6 +65,7 @@ class FileCommands : public QObject, public FileMenuHost {
     Window window_;
     FileMenu menu_;
     std::unique_ptr<RecentFiles> recent_;
+    WindowRecovery* recovery_;
     QList<QAction*> recentItems_;
 };
 

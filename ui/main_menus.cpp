@@ -31,7 +31,8 @@ MainMenus::MainMenus(QMenuBar* bar, WindowCommands& c, QObject* parent)
     moduleUpdate_ = new QMenu(QStringLiteral("Modul Update"), file_);
     moduleUpdate_->menuAction()->setObjectName(QStringLiteral("Menu_8"));
     moduleUpdate_->addActions({c.update, c.updateHelp});
-    file_->addActions({c.newDocument, c.open, c.save, c.saveAs, c.exportAnimation});
+    file_->addActions(
+        {c.newDocument, c.open, c.save, c.saveAs, c.earlierVersions, c.exportAnimation});
     file_->addMenu(examples_);
     file_->addActions(
         {c.properties, languages_->menuAction(), c.clearSettings, moduleUpdate_->menuAction()});
@@ -46,6 +47,11 @@ MainMenus::MainMenus(QMenuBar* bar, WindowCommands& c, QObject* parent)
     edit_->addActions({c.undo, c.redo});
     edit_->addSeparator();
     edit_->addActions({c.copy, c.cut, c.paste, c.deleteRows});
+    edit_->addSeparator();
+    edit_->addActions(
+        {c.compact, c.mirror, c.reverse, c.stretch, c.goodbyeFromWelcome, c.insertPattern});
+    edit_->addSeparator();
+    edit_->addAction(c.symmetric);
 
     connection_ = namedMenu(bar, "Connect", QStringLiteral("Verbindung"));
     bar->addMenu(connection_);
@@ -64,6 +70,8 @@ MainMenus::MainMenus(QMenuBar* bar, WindowCommands& c, QObject* parent)
     // The table's context menu is not part of the menu bar.
     table_ = namedMenu(bar, "Tabelle", QStringLiteral("List"));
     table_->addActions({c.copy, c.cut, c.paste, c.pasteAtEnd});
+    table_->addSeparator();
+    table_->addActions({c.compact, c.mirror, c.reverse, c.stretch, c.insertPattern});
 }
 
 void MainMenus::setLanguages(const QStringList& names, const QString& current) {

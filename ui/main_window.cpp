@@ -27,6 +27,7 @@
 #include "ui/passing_note.h"
 #include "ui/program_panel.h"
 #include "ui/sequence_panel.h"
+#include "ui/show_commands.h"
 #include "ui/timeline_panel.h"
 #include "ui/window_commands.h"
 
@@ -60,8 +61,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     frmEigenschaften_ = new FrmEigenschaften(
         *context_.settings, [this] { registerFileType(); }, this);
 
-    files_ = new FileCommands(*session_, *context_.settings, *context_.prompter, texts_, *commands_,
-                              *menus_,
+    files_ = new FileCommands(context_, *session_, texts_, *commands_, *menus_,
                               {this, [this] { return fahrzeugAuswahl_; },
                                [this](const QString& text) { sequence_->setPositionText(text); }});
     module_ = new ModuleCommands(*context_.settings, *context_.prompter, texts_, *session_,

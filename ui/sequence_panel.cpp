@@ -1,5 +1,6 @@
 #include "ui/sequence_panel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -94,6 +95,10 @@ void SequencePanel::buildWidgets() {
     updateAutoColour();
     appendRow->addWidget(cmdWeiter_, 1);
     appendRow->addWidget(chkAutomatichWeiter_);
+    // Symmetric: a lamp switched on the pictures or in the timeline switches its mirror lamp too.
+    chkSymmetrisch_ = new QCheckBox(texts_.entry(text::SymmetricEditing), this);
+    chkSymmetrisch_->setObjectName(QStringLiteral("chkSymmetrisch"));
+    appendRow->addWidget(chkSymmetrisch_);
     side->addLayout(appendRow);
 
     frameGrid_ = new QGridLayout;
@@ -203,6 +208,9 @@ void SequencePanel::connectSession(WindowCommands& commands) {
                                                          {cmdSimWeiter_, commands.playFromHere},
                                                          {cmdLichtaus_, commands.lampsOff}};
     for (const auto& [button, action] : buttons) WindowCommands::bind(button, action);
+    chkSymmetrisch_->setChecked(commands.symmetric->isChecked());
+    connect(chkSymmetrisch_, &QCheckBox::toggled, commands.symmetric, &QAction::setChecked);
+    connect(commands.symmetric, &QAction::toggled, chkSymmetrisch_, &QCheckBox::setChecked);
 }
 
 void SequencePanel::applyStartupSettings(const StartupSettings& settings) {
@@ -286,6 +294,7 @@ void SequencePanel::applyLanguage() {
     optAufZu_[0]->setText(t.entry(text::RemoteUnlock));
     optAufZu_[1]->setText(t.entry(text::RemoteLock));
     chkAutomatichWeiter_->setText(t.entry(text::AutoAppend));
+    chkSymmetrisch_->setText(t.entry(text::SymmetricEditing));
     for (int i = 1; i <= 4; ++i) frames_[i]->setTitle(t.entry(text::FrameTitleFirst + i - 1));
     for (QTreeWidget* list : list1_)
         list->setHeaderLabels({t.entry(text::IntervalColumn), t.entry(text::LoopColumn)});

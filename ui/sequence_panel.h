@@ -79,6 +79,7 @@ class SequencePanel : public QWidget {
     QLabel* labZeitein_ = nullptr;
     QPushButton* cmdWeiter_ = nullptr;
     QCheckBox* chkAutomatichWeiter_ = nullptr;
+    QCheckBox* chkSymmetrisch_ = nullptr;
     QPushButton* cmdAendern_ = nullptr;
     QPushButton* cmdEinfuegen_ = nullptr;
     QPushButton* cmdLoeschen_ = nullptr;

@@ -162,6 +162,9 @@ void TimelinePanel::follow(EditingSession& session, WindowCommands& commands) {
     connect(view_, &TimelineView::copyRequested, commands.copy, &QAction::trigger);
     connect(view_, &TimelineView::cutRequested, commands.cut, &QAction::trigger);
     connect(view_, &TimelineView::pasteRequested, commands.paste, &QAction::trigger);
+    // A lamp switched in the timeline switches its mirror lamp too while symmetric editing is on.
+    view_->setSymmetric(s->symmetric());
+    connect(s, &EditingSession::symmetricChanged, view_, &TimelineView::setSymmetric);
     // The playback cursor follows the step the simulation shows.
     connect(s, &EditingSession::playbackStep, view_, &TimelineView::setPlaybackStep);
 }

@@ -30,6 +30,7 @@ WindowCommands::WindowCommands(EditingSession& session, const LanguageTable& tex
       properties(command(this, "Menu_5", QStringLiteral("Eigenschaften"))),
       exportAnimation(command(this, "AnimationExportieren")),
       clearSettings(command(this, "Menu_7", QStringLiteral("Reg Löschen"))),
+      earlierVersions(command(this, "FruehereVersionen")),
       exit(command(this, "Menu_9", QStringLiteral("Beenden"))),
       undo(command(this, "Undo")),
       redo(command(this, "Redo")),
@@ -47,6 +48,13 @@ WindowCommands::WindowCommands(EditingSession& session, const LanguageTable& tex
       playFromHere(command(this, "PlayFromHere")),
       lampsOff(command(this, "LampsOff")),
       showAreas(command(this, "Bereich", QStringLiteral("Bereiche anzeigen"))),
+      compact(command(this, "Verdichten")),
+      mirror(command(this, "Spiegeln")),
+      reverse(command(this, "Umkehren")),
+      stretch(command(this, "Strecken")),
+      goodbyeFromWelcome(command(this, "SchliessenAusOeffnen")),
+      insertPattern(command(this, "MusterEinfuegen")),
+      symmetric(command(this, "Symmetrisch")),
       memoryCheck(command(this, "MemoryCheck")),
       send(command(this, "SendData")),
       readModuleType(command(this, "M_Type", QStringLiteral("Modul-Typ auslesen"))),
@@ -93,6 +101,15 @@ WindowCommands::WindowCommands(EditingSession& session, const LanguageTable& tex
     connect(playFromHere, &QAction::triggered, s, &EditingSession::playFromHere);
     connect(lampsOff, &QAction::triggered, s, &EditingSession::lampsOff);
     connect(showAreas, &QAction::triggered, s, &EditingSession::showAreas);
+    connect(mirror, &QAction::triggered, s, &EditingSession::mirrorRows);
+    connect(reverse, &QAction::triggered, s, &EditingSession::reverseRows);
+    connect(stretch, &QAction::triggered, s, &EditingSession::stretchRows);
+    connect(goodbyeFromWelcome, &QAction::triggered, s, &EditingSession::goodbyeFromWelcome);
+    symmetric->setCheckable(true);
+    symmetric->setChecked(session.symmetric());
+    connect(symmetric, &QAction::toggled, s, &EditingSession::setSymmetric);
+    connect(s, &EditingSession::symmetricChanged, symmetric, &QAction::setChecked);
+    applyShowCaptions();
 
     // Whether a command can run follows everything it depends on.
     QUndoStack* stack = session.editor().undoStack();
@@ -132,6 +149,11 @@ void WindowCommands::refresh() {
     redo->setText(caption(texts_.entry(text::Redo), stack->redoText()));
     redo->setEnabled(stack->canRedo());
     deleteRows->setText(texts_.entry(text::DeleteRows));
+    // The transforms and compacting act on rows; the goodbye sequence is made from welcome rows.
+    const int active = session_.activeSequence();
+    for (QAction* action : {compact, mirror, reverse, stretch})
+        action->setEnabled(!session_.document().sequences[active].isEmpty());
+    goodbyeFromWelcome->setEnabled(!session_.document().sequences[kWelcome].isEmpty());
     // One exchange with the module at a time; the bootloader needs the port an exchange holds.
     for (QAction* action : {memoryCheck, send, readModuleType, update})
         action->setEnabled(!exchangeRunning_);
@@ -151,7 +173,20 @@ void WindowCommands::applyLanguage() {
     showAreas->setText(t.entry(text::ShowAreas));
     QAction* const tableItems[] = {copy, cut, paste, pasteAtEnd};
     for (int i = 0; i < 4; ++i) tableItems[i]->setText(t.entry(text::ListMenuItemFirst + i));
+    applyShowCaptions();
     refresh();
+}
+
+void WindowCommands::applyShowCaptions() {
+    const std::pair<QAction*, int> captions[] = {{earlierVersions, text::EarlierVersions},
+                                                 {compact, text::CompactSequence},
+                                                 {mirror, text::MirrorRows},
+                                                 {reverse, text::ReverseRows},
+                                                 {stretch, text::StretchRows},
+                                                 {goodbyeFromWelcome, text::GoodbyeFromWelcome},
+                                                 {insertPattern, text::InsertPattern},
+                                                 {symmetric, text::SymmetricEditing}};
+    for (const auto& [action, entry] : captions) action->setText(texts_.entry(entry));
 }
 
 }  // namespace vireo

@@ -35,6 +35,7 @@ class WindowCommands : public QObject {
     QAction* const properties;
     QAction* const exportAnimation;
     QAction* const clearSettings;
+    QAction* const earlierVersions;
     QAction* const exit;
     // The rows: the Edit menu, the table's context menu, the timeline and the table's buttons.
     QAction* const undo;
@@ -53,6 +54,14 @@ class WindowCommands : public QObject {
     QAction* const playFromHere;
     QAction* const lampsOff;
     QAction* const showAreas;
+    // Building a show: compact, the transforms of the selected rows, a pattern, symmetric lamps.
+    QAction* const compact;
+    QAction* const mirror;
+    QAction* const reverse;
+    QAction* const stretch;
+    QAction* const goodbyeFromWelcome;
+    QAction* const insertPattern;
+    QAction* const symmetric;
     // The module.
     QAction* const memoryCheck;
     QAction* const send;
@@ -67,6 +76,8 @@ class WindowCommands : public QObject {
 
   private:
     void refresh();
+    // The captions the German file and the built-in texts do not share.
+    void applyShowCaptions();
 
     EditingSession& session_;
     const LanguageTable& texts_;

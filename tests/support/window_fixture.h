@@ -38,6 +38,9 @@ class WindowFixture : public ::testing::Test {
         flow.context.clock = &clock;
         flow.context.commandLine = commandLine;
         flow.context.xdgDataFolder = folder.filePath(QStringLiteral("xdg"));
+        // Each window its own data folder: a window a test lets go without closing it leaves
+        // its recovery entry, which the next window would offer.
+        flow.context.dataFolder = folder.filePath(QStringLiteral("data%1").arg(++windowsStarted));
         flow.context.execDialog = [this](QDialog& dialog) {
             shownDialogs << dialog.objectName();
             return int(QDialog::Accepted);
@@ -64,6 +67,7 @@ class WindowFixture : public ::testing::Test {
     FakePrompter prompter;
     FakeClock clock;
     QStringList shownDialogs;
+    int windowsStarted = 0;
     // The language chooser answers with languageChoice and remembers what it offered.
     QString languageChoice = QStringLiteral("Deutsch");
     QStringList offeredLanguages;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QSplitter>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include "app/startup.h"
@@ -97,6 +98,9 @@ int main(int argc, char** argv) {
     flow.context.settings = &settings;
     flow.context.prompter = &prompter;
     flow.context.clock = &clock;
+    // The pictures' edits are no user's work: their recovery entries go with the tool.
+    QTemporaryDir data;
+    flow.context.dataFolder = data.path();
     flow.chooseLanguage = [](const QStringList&) { return std::optional<QString>(); };
     auto window = flow.start();
     if (!window) return 1;

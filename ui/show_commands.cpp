@@ -1,0 +1,38 @@
+#include "ui/show_commands.h"
+
+#include <QAction>
+
+#include "module/compaction_summary.h"
+#include "session/editing_session.h"
+#include "ui/dialogs/compact_dialog.h"
+#include "ui/dialogs/pattern_dialog.h"
+#include "ui/window_commands.h"
+
+namespace vireo {
+
+ShowCommands::ShowCommands(EditingSession& session, const LanguageTable& texts,
+                           WindowCommands& commands, QWidget* window)
+    : QObject(window), session_(session), texts_(texts), window_(window) {
+    connect(commands.compact, &QAction::triggered, this, &ShowCommands::compact);
+    connect(commands.insertPattern, &QAction::triggered, this, &ShowCommands::insertPattern);
+}
+
+void ShowCommands::compact() {
+    // The active sequence; the plan is made now and applied only as it was shown.
+    const DocumentCompaction plan = session_.planCompaction(false);
+    auto* dialog = new CompactDialog(compactionSummary(plan, texts_), texts_, window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, plan] { session_.applyCompaction(plan); });
+    dialog->open();
+}
+
+void ShowCommands::insertPattern() {
+    auto* dialog = new PatternDialog(texts_, window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->showCar(session_.setup());
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { session_.insertPattern(dialog->choice()); });
+    dialog->open();
+}
+
+}  // namespace vireo

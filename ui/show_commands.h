@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace vireo {
+
+class EditingSession;
+class LanguageTable;
+class WindowCommands;
+
+// The commands that ask before they build: "Sequenz verdichten" shows what compacting would win
+// and applies it when the user agrees; "Muster einfügen…" inserts the pattern the user made.
+// Both dialogs open without blocking, and the session makes each change one undo step.
+class ShowCommands : public QObject {
+    Q_OBJECT
+  public:
+    ShowCommands(EditingSession& session, const LanguageTable& texts, WindowCommands& commands,
+                 QWidget* window);
+
+  private:
+    void compact();
+    void insertPattern();
+
+    EditingSession& session_;
+    const LanguageTable& texts_;
+    QWidget* window_;
+};
+
+}  // namespace vireo
