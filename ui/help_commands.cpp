@@ -12,19 +12,18 @@
 namespace vireo {
 
 HelpCommands::HelpCommands(const AppContext& context, const LanguageTable& texts,
-                           std::function<QString()> language, WindowCommands& commands,
-                           QWidget* window)
+                           const QString& language, WindowCommands& commands, QWidget* window)
     : QObject(window),
       context_(context),
       texts_(texts),
-      language_(std::move(language)),
+      language_(language),
       window_(window),
       ownOpener_(context.opener ? nullptr : std::make_unique<DesktopUrlOpener>()),
       opener_(context.opener ? context.opener : ownOpener_.get()) {
     connect(commands.help, &QAction::triggered, this,
-            [this] { openHelp(helpDocument(language_(), programFolder())); });
+            [this] { openHelp(helpDocument(language_, programFolder())); });
     connect(commands.updateHelp, &QAction::triggered, this, [this] {
-        const bool german = language_() == QLatin1String("Deutsch");
+        const bool german = language_ == QLatin1String("Deutsch");
         openHelp(ModuleController::bootloaderHelp(programFolder(), german));
     });
     connect(commands.about, &QAction::triggered, this, &HelpCommands::showAbout);
@@ -43,7 +42,7 @@ void HelpCommands::openHelp(const HelpDocument& help) {
 
 void HelpCommands::showAbout() {
     const auto open = [this](const QString& target) { Hyperlink_Open(target, *opener_); };
-    FrmInfo about(language_(), texts_, open, *context_.clock, window_);
+    FrmInfo about(language_, texts_, open, *context_.clock, window_);
     context_.execDialog(about);
 }
 

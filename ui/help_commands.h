@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 #include <memory>
 
 #include "app/app_context.h"
@@ -20,8 +19,8 @@ class HelpCommands : public QObject {
     Q_OBJECT
   public:
     // `language` is read at every command: the help follows the language switched to.
-    HelpCommands(const AppContext& context, const LanguageTable& texts,
-                 std::function<QString()> language, WindowCommands& commands, QWidget* window);
+    HelpCommands(const AppContext& context, const LanguageTable& texts, const QString& language,
+                 WindowCommands& commands, QWidget* window);
     ~HelpCommands() override;
 
   private:
@@ -30,7 +29,7 @@ class HelpCommands : public QObject {
 
     const AppContext& context_;
     const LanguageTable& texts_;
-    std::function<QString()> language_;
+    const QString& language_;
     QWidget* window_;
     std::unique_ptr<UrlOpener> ownOpener_;
     UrlOpener* opener_;

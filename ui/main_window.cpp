@@ -66,8 +66,8 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
                                [this](const QString& text) { sequence_->setPositionText(text); }});
     module_ = new ModuleCommands(*context_.settings, *context_.prompter, texts_, *session_,
                                  *commands_, *menus_, *car_, *data_, this);
-    new HelpCommands(
-        context_, texts_, [this] { return sprache_; }, *commands_, this);
+    new HelpCommands(context_, texts_, sprache_, *commands_, this);
+    new ShowCommands(*session_, texts_, *commands_, this);
     animationExport_ = new AnimationExportCommand(
         *session_, texts_, [this] { return dateiPfad(); }, *context_.prompter,
         *commands_->exportAnimation, this);

@@ -116,6 +116,7 @@ WindowCommands::WindowCommands(EditingSession& session, const LanguageTable& tex
     connect(stack, &QUndoStack::indexChanged, this, &WindowCommands::refresh);
     connect(stack, &QUndoStack::cleanChanged, this, &WindowCommands::refresh);
     connect(s, &EditingSession::rowsChanged, this, &WindowCommands::refresh);
+    connect(&session.editor(), &DocumentEditor::documentReset, this, &WindowCommands::refresh);
     connect(s, &EditingSession::activeSequenceChanged, this, &WindowCommands::refresh);
     connect(s, &EditingSession::copyBufferChanged, this, &WindowCommands::refresh);
     refresh();

@@ -1,0 +1,115 @@
+// The show-building commands in the window: the Edit menu's compacting asks with its figures and
+// applies as one undo step; "Symmetrisch" is one setting for the check box, the Edit menu, the
+// pictures and the store; the transforms act from the table's menu.
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+#include "support/window_fixture.h"
+
+using namespace vireo;
+
+namespace {
+
+class ShowCommandsWindow : public test::WindowFixture {
+  protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        w = startWindow();
+        ASSERT_TRUE(w);
+    }
+    std::unique_ptr<MainWindow> w;
+};
+
+// A blink copied five times: {lamp}, {} five times over, 0,5 s each.
+Sequence copiedBlink() {
+    Sequence rows;
+    for (int i = 0; i < 5; ++i) {
+        rows.append(Step{QStringLiteral("0,5"), QString(), {1, 0, 0, 0}});
+        rows.append(Step{QStringLiteral("0,5"), QString(), {0, 0, 0, 0}});
+    }
+    return rows;
+}
+
+}  // namespace
+
+TEST_F(ShowCommandsWindow, CompactingAsksWithItsFiguresAndIsOneUndoStep) {
+    Document d;
+    d.sequences[kWelcome] = copiedBlink();
+    w->editor().reset(d);
+    w->show();
+    auto* compact = child<QAction>(*w, "Verdichten");
+    ASSERT_TRUE(compact->isEnabled());
+    compact->trigger();
+    auto* dialog = w->findChild<QDialog*>(QStringLiteral("compactDialog"));
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    // Nothing changes while the user reads the figures.
+    EXPECT_EQ(w->editor().sequence(kWelcome), copiedBlink());
+    EXPECT_TRUE(
+        dialog->findChild<QLabel*>(QStringLiteral("compactText"))->text().contains("Bytes"));
+    dialog->accept();
+    const Sequence compacted = w->editor().sequence(kWelcome);
+    EXPECT_EQ(compacted.size(), 2);
+    EXPECT_FALSE(compacted[0].loop.isEmpty());
+    w->editor().undoStack()->undo();
+    EXPECT_EQ(w->editor().sequence(kWelcome), copiedBlink());
+    // With no rows there is nothing to compact, mirror, reverse or stretch.
+    w->editor().reset(Document{});
+    for (const char* name : {"Verdichten", "Spiegeln", "Umkehren", "Strecken"})
+        EXPECT_FALSE(child<QAction>(*w, name)->isEnabled()) << name;
+}
+
+TEST_F(ShowCommandsWindow, SymmetricIsOneSettingForBoxMenuAndStore) {
+    auto* box = child<QCheckBox>(*w, "chkSymmetrisch");
+    auto* action = child<QAction>(*w, "Symmetrisch");
+    EXPECT_FALSE(box->isChecked());
+    box->click();
+    EXPECT_TRUE(action->isChecked());
+    EXPECT_TRUE(w->session().symmetric());
+    EXPECT_EQ(store.read(QStringLiteral("Symmetrisch")), "1");
+    action->trigger();
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(w->session().symmetric());
+    // A start with the stored setting shows it ticked.
+    store.write(QStringLiteral("Symmetrisch"), QStringLiteral("1"));
+    auto again = startWindow();
+    EXPECT_TRUE(child<QCheckBox>(*again, "chkSymmetrisch")->isChecked());
+}
+
+TEST_F(ShowCommandsWindow, TheTableMenuMirrorsTheRowsAndTheEditMenuMakesGoodbyeFromWelcome) {
+    Document d;
+    d.sequences[kWelcome] = {Step{QStringLiteral("1"), QString(), {1, 2, 4, 8}},
+                             Step{QStringLiteral("2"), QString(), {0, 16, 0, 0}}};
+    w->editor().reset(d);
+    QMenu* table = child<QMenu>(*w, "Tabelle");
+    QAction* mirror = child<QAction>(*w, "Spiegeln");
+    EXPECT_TRUE(table->actions().contains(mirror));
+    mirror->trigger();
+    EXPECT_EQ(w->editor().sequence(kWelcome)[0].lamps, (LampBytes{2, 1, 8, 4}));
+    child<QAction>(*w, "SchliessenAusOeffnen")->trigger();
+    const Sequence goodbye = w->editor().sequence(kGoodbye);
+    ASSERT_EQ(goodbye.size(), 2);
+    EXPECT_EQ(goodbye[0].lamps, (LampBytes{16, 0, 0, 0}));
+    EXPECT_EQ(goodbye[1].lamps, (LampBytes{2, 1, 8, 4}));
+}
+
+// "Muster einfügen…" and "Frühere Versionen…" open their dialogs without blocking the window; a
+// cancelled one changes nothing.
+TEST_F(ShowCommandsWindow, PatternAndEarlierVersionsOpenTheirDialogs) {
+    w->show();
+    const std::pair<const char*, const char*> commands[] = {
+        {"MusterEinfuegen", "patternDialog"}, {"FruehereVersionen", "frmEarlierVersions"}};
+    for (const auto& [action, dialogName] : commands) {
+        child<QAction>(*w, action)->trigger();
+        auto* dialog = w->findChild<QDialog*>(QString::fromLatin1(dialogName));
+        ASSERT_TRUE(dialog) << dialogName;
+        EXPECT_TRUE(dialog->isVisible()) << dialogName;
+        dialog->reject();
+        EXPECT_TRUE(w->editor().sequence(kWelcome).isEmpty()) << dialogName;
+    }
+}
