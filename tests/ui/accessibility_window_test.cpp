@@ -77,6 +77,11 @@ TEST_F(AccessibilityWindow, TheLampsAreReachedNamedAndSwitchedByKeyboard) {
     EXPECT_FALSE(ring("imaHR").isEmpty());
     QTest::keyClick(car, Qt::Key_Space);
     EXPECT_EQ(w->session().lamps(), (LampBytes{2, 0, 0, 32}));
+    // With "Symmetrisch" the key switches the mirror lamp too, as a click does.
+    w->session().setSymmetric(true);
+    QTest::keyClick(car, Qt::Key_Home);
+    QTest::keyClick(car, Qt::Key_Space);
+    EXPECT_EQ(w->session().lamps(), (LampBytes{3, 1, 0, 32}));
     // The ring shows only while the lamps have the focus.
     child<QWidget>(*w, "List1_0")->setFocus();
     QApplication::processEvents();
