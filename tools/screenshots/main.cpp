@@ -1,25 +1,38 @@
 // Renders the program's windows headlessly into PNG files, for the manual and for checking the
 // look of a change: vireo-screenshots OUTPUT_FOLDER [LANGUAGE]
-// Writes main-window-XX.png, timeline-XX.png, options-XX.png, properties-XX.png and about-XX.png,
-// where XX is "de" for Deutsch and "en" for any other language, and animation.gif, the sample's
-// welcome sequence as "Animation exportieren…" writes it (the same in every language).
+// Writes main-window-XX.png, timeline-XX.png, options-XX.png, properties-XX.png, about-XX.png,
+// compact-XX.png, pattern-XX.png and recovery-XX.png, where XX is "de" for Deutsch and "en" for
+// any other language, and animation.gif, the sample's welcome sequence as "Animation
+// exportieren…" writes it (the same in every language).
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTreeWidget>
 
 #include "app/startup.h"
 #include "files/animation_export.h"
+#include "files/kvs_writer.h"
+#include "module/compaction_summary.h"
 #include "platform/settings_store.h"
 #include "platform/silent_prompter.h"
+#include "recovery/recovery_entry.h"
 #include "sequence/document.h"
 #include "sequence/loop_marker.h"
+#include "session/editing_session.h"
+#include "session/window_recovery.h"
 #include "text/number_text.h"
+#include "ui/dialogs/compact_dialog.h"
 #include "ui/dialogs/frm_eigenschaften.h"
 #include "ui/dialogs/frm_info.h"
 #include "ui/dialogs/frm_parameter.h"
+#include "ui/dialogs/pattern_dialog.h"
+#include "ui/dialogs/recovery_dialog.h"
 #include "ui/main_window.h"
 #include "ui/timeline_view.h"
 
@@ -56,6 +69,31 @@ vireo::Document sampleDocument() {
         step(5, {}, {1, 1, 0, 0}),
     };
     return document;
+}
+
+// A blink copied five times, as users build it before they know loops: "Sequenz verdichten"
+// folds it into one loop.
+vireo::Document blinkCopiedFiveTimes() {
+    vireo::Document document;
+    for (int copy = 0; copy < 5; ++copy) {
+        document.sequences[vireo::kWelcome].append(step(4, {}, {7, 7, 0, 0}));
+        document.sequences[vireo::kWelcome].append(step(4, {}, {0, 0, 0, 0}));
+    }
+    return document;
+}
+
+// Leaves a recovery entry without a lock in `store`, as a program that was killed leaves it.
+void leaveRecoveryEntry(const vireo::RecoveryStore& store, const QString& name, const QString& path,
+                        const QTime& changed, const vireo::Document& document) {
+    vireo::RecoveryEntry entry;
+    entry.name = name;
+    entry.path = path;
+    entry.changed = QDateTime(QDate(2026, 12, 10), changed);
+    entry.document = document;
+    QDir().mkpath(store.folder());
+    vireo::writeKvsFile(store.documentFile(name), document);
+    QFile sidecar(store.sidecarFile(name));
+    if (sidecar.open(QIODevice::WriteOnly)) sidecar.write(vireo::sidecarJson(entry));
 }
 
 // Lays a window out, shows it and saves what it shows.
@@ -142,5 +180,53 @@ int main(int argc, char** argv) {
     about.show();
     about.runAnimation();
     save(&about, file("about"));
+    about.hide();
+
+    // "Sequenz verdichten" before it applies, for a blink copied five times.
+    window->editor().reset(blinkCopiedFiveTimes());
+    window->session().setSelection(vireo::kWelcome, vireo::Selection{});
+    {
+        vireo::CompactDialog compact(
+            vireo::compactionSummary(window->session().planCompaction(false), window->texts()),
+            window->texts(), window.get());
+        save(&compact, file("compact"));
+    }
+
+    // "Muster einfügen…" filling three lamps of the front right corner, three passes, the
+    // preview on the last step of a pass so all three show lit.
+    {
+        vireo::PatternDialog pattern(window->texts(), window.get());
+        pattern.showCar(window->session().setup());
+        for (const vireo::PatternLamp lamp :
+             {vireo::PatternLamp{1, 0}, vireo::PatternLamp{1, 1}, vireo::PatternLamp{1, 2}})
+            if (QTreeWidgetItem* item = pattern.lampItem(lamp)) item->setCheckState(0, Qt::Checked);
+        if (auto* kind = pattern.findChild<QComboBox*>(QStringLiteral("patternKind")))
+            kind->setCurrentIndex(1);  // fill
+        if (auto* passes = pattern.findChild<QSpinBox*>(QStringLiteral("passes")))
+            passes->setValue(3);
+        pattern.advancePreview();
+        pattern.advancePreview();
+        // Taller than it opens, so the list shows the ticked lamps and more.
+        pattern.resize(pattern.sizeHint().width() + 40, pattern.sizeHint().height() + 140);
+        save(&pattern, file("pattern"));
+    }
+
+    // The offer at start after a crash: a named document newer than its file and an untitled
+    // one. The named one's file lies in a folder of the tool's own, removed again.
+    if (auto* recovery = window->findChild<vireo::WindowRecovery*>()) {
+        QDir shows(QDir::temp().filePath(QStringLiteral("vireo-shows")));
+        shows.mkpath(QStringLiteral("."));
+        const QString named = shows.filePath(QStringLiteral("Willkommen.kvs"));
+        vireo::writeKvsFile(named, blinkCopiedFiveTimes());
+        leaveRecoveryEntry(recovery->store(), QStringLiteral("screenshot-named"), named,
+                           QTime(8, 42), sampleDocument());
+        leaveRecoveryEntry(recovery->store(), QStringLiteral("screenshot-untitled"), {},
+                           QTime(8, 10), sampleDocument());
+        vireo::RecoveryDialog offer(*recovery, recovery->entriesToOffer().entries, window->texts(),
+                                    prompter, window.get());
+        save(&offer, file("recovery"));
+        offer.hide();
+        shows.removeRecursively();
+    }
     return 0;
 }
