@@ -47,9 +47,14 @@ Eigenschaften=1
 Slider=5
 EOF
 
-# The rows the keys below make in the welcome sequence (vireo-cli show, blanks removed).
-rows='{"time":"0.5","loop":"","lamps":[1,0,0,0]},{"time":"0.5","loop":"","lamps":[1,0,0,0]}'
-expected='{"model":"111","options":"11100000000000000000","sequences":[['$rows'],[]]}'
+# The document as vireo-cli show prints it (blanks removed), with one welcome row of on-time
+# 0.5 s for each argument, its lamp bytes.
+document_with() {
+    local rows="" lamps
+    for lamps in "$@"; do rows+=${rows:+,}'{"time":"0.5","loop":"","lamps":['$lamps']}'; done
+    echo '{"model":"111","options":"11100000000000000000","sequences":[['"$rows"'],[]]}'
+}
+expected=""
 
 fail() {
     echo "FAILED: $*" >&2
@@ -114,13 +119,28 @@ entry_document() {
 entry_is_expected() { [ "$(entry_document)" = "$expected" ]; }
 
 # --- the edits, and the kill
+# step KEYS ROW...: types the keys, then waits until the journal holds these rows. One step at
+# a time: a key typed during the pause before an automatic append goes to the lamps it was
+# typed on, so typing ahead would make the rows depend on the typing speed.
+step() {
+    local keys=$1
+    shift
+    expected=$(document_with "$@")
+    # shellcheck disable=SC2086 # one word per key
+    keys_to "$(main_window)" $keys
+    poll 10 entry_is_expected || fail "after $keys the entry holds $(entry_document || echo nothing)"
+}
 start_vireo
 poll 20 has_main_window || fail "the main window did not show"
-# Shift+Tab takes the focus from the table side to the lamps; Space switches the first lamp on and
-# "Autom." appends it as a step, leaving the focus on "Weiter"; Space there appends it again.
-keys_to "$(main_window)" shift+Tab space space
-# The journal writes before the next input is handled; wait for it rather than for a fixed time.
-poll 10 entry_is_expected || fail "before the kill the entry holds $(entry_document || echo nothing)"
+# Shift+Tab takes the focus from the table side to the lamps; Space switches the first lamp on,
+# and "Autom." appends it, switches the lamps off and leaves the focus on "Weiter".
+step "shift+Tab space" 1,0,0,0
+step "space" 1,0,0,0 0,0,0,0
+# Back past the slider, the list and the sequence choice to the lamps; the next lamp.
+back_to_lamps="shift+Tab shift+Tab shift+Tab shift+Tab"
+step "$back_to_lamps Right space" 1,0,0,0 0,0,0,0 2,0,0,0
+step "ctrl+z" 1,0,0,0 0,0,0,0
+step "$back_to_lamps Right space" 1,0,0,0 0,0,0,0 4,0,0,0
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 killed_entry=$(recovery_entries | cut -f 1)
