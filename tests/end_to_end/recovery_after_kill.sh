@@ -119,9 +119,8 @@ entry_document() {
 entry_is_expected() { [ "$(entry_document)" = "$expected" ]; }
 
 # --- the edits, and the kill
-# step KEYS ROW...: types the keys, then waits until the journal holds these rows. One step at
-# a time: a key typed during the pause before an automatic append goes to the lamps it was
-# typed on, so typing ahead would make the rows depend on the typing speed.
+# step KEYS ROW...: types the keys, then waits until the journal holds these rows, so each edit
+# is seen in the entry before the next one is typed.
 step() {
     local keys=$1
     shift
