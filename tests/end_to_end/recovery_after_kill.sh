@@ -9,23 +9,21 @@
 #
 #   recovery_after_kill.sh BIN_DIR
 #
-# Needs xvfb-run and xdotool (scripts/install-deps.sh); exits with 77 (skipped) without them.
+# Needs Xvfb and xdotool (scripts/install-deps.sh); exits with 77 (skipped) without them.
 set -euo pipefail
 
 bin=$(cd "$1" && pwd)
-if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
-    echo "skipped: xvfb-run and xdotool are needed"
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "skipped: Xvfb and xdotool are needed"
     exit 77
-fi
-# Everything runs on one virtual X server of its own.
-if [ -z "${VIREO_KILL_TEST_ON_XVFB:-}" ]; then
-    VIREO_KILL_TEST_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
 scratch=$(mktemp -d)
 pid=""
+xvfb=""
 cleanup() {
     if [ -n "$pid" ]; then kill -9 "$pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -76,6 +74,13 @@ poll() {
         sleep 0.1
     done
 }
+
+# Everything runs on a virtual X server of its own. It picks a free display itself and names it
+# once it takes connections (xvfb-run -a can pick the same display for two tests started at once).
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb=$!
+poll 10 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+export DISPLAY=:$(cat "$scratch/display")
 
 runs=0
 start_vireo() {
