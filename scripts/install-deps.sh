@@ -8,7 +8,7 @@ packages=(
     libgif-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth xdotool fonts-dejavu-core
     shared-mime-info desktop-file-utils
     dpkg-dev file
 )

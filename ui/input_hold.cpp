@@ -1,6 +1,6 @@
 #include "ui/input_hold.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -25,6 +25,10 @@ bool isUserInput(QEvent::Type type) {
     }
 }
 
+bool isKey(QEvent::Type type) {
+    return type == QEvent::KeyPress || type == QEvent::KeyRelease;
+}
+
 // Whether input to the object acts on the window: a widget shown in it (not in a dialog or
 // popup of its own), or the owner of a shortcut (an action of its menus) that it holds.
 bool actsOn(const QObject* receiver, const QEvent* event, const QWidget* window) {
@@ -42,10 +46,18 @@ InputHold::InputHold(QWidget* window) : window_(window) {
 
 InputHold::~InputHold() {
     QCoreApplication::instance()->removeEventFilter(this);
-    // Delivered as they came, each to the widget it was meant for (if it still exists).
+    // Delivered as they came: a click to the widget it was meant for (if it still exists), a key
+    // to the widget that has the focus when it is delivered, as if typed after the pause (the
+    // action may have moved the focus, and a key delivered earlier may have, too).
     std::vector<Held> held = std::move(held_);
-    for (Held& h : held)
-        if (h.receiver) QCoreApplication::sendEvent(h.receiver, h.event.get());
+    for (Held& h : held) {
+        QObject* receiver = h.receiver;
+        if (isKey(h.event->type()) && window_) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus && focus->window() == window_) receiver = focus;
+        }
+        if (receiver) QCoreApplication::sendEvent(receiver, h.event.get());
+    }
 }
 
 bool InputHold::eventFilter(QObject* watched, QEvent* event) {

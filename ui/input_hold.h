@@ -11,7 +11,8 @@ class QWidget;
 namespace vireo {
 
 // Holds back the user's mouse and keyboard input to one window while it lives, the shortcuts of
-// its menus included, and delivers what it held back, in order, when it ends. For a pause inside
+// its menus included, and delivers what it held back, in order, when it ends (keys to the widget
+// that has the focus then, as if they were typed after the pause). For a pause inside
 // an action that must be finished before the next input acts on the window: events keep running
 // (the window repaints), but no click, key press or shortcut lands in the middle of the action.
 class InputHold : public QObject {

@@ -161,6 +161,33 @@ TEST_F(CarTableWindow, ShortcutsDuringTheAutomaticAppendActAfterIt) {
     EXPECT_TRUE(child<QAction>(*w, "Redo")->isEnabled());  // the automatic append, undone
 }
 
+// Keys typed during the pause act as if typed after the append: on the widget that has the
+// focus then. With the lamps on the keyboard, a second Space typed quickly presses "Weiter"
+// (an empty step, the append switched the lamps off), as it does when typed slowly; and a Tab
+// typed ahead moves on from "Weiter".
+TEST_F(CarTableWindow, KeysDuringTheAutomaticAppendGoWhereTheFocusIsAfterIt) {
+    auto w = startWindow();
+    w->show();
+    child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
+    auto* car = child<QWidget>(*w, "carPanel");
+    car->setFocus();
+    QApplication::processEvents();
+    bool typed = false;
+    clock.onWait = [&](int ms) {
+        if (ms != 200 || typed) return;
+        typed = true;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    };
+    QTest::keyClick(car, Qt::Key_Space);
+    QApplication::processEvents();
+    ASSERT_TRUE(typed);
+    ASSERT_EQ(w->editor().sequence(0).size(), 2);
+    EXPECT_EQ(w->editor().sequence(0)[0].lamps, (LampBytes{1, 0, 0, 0}));
+    EXPECT_EQ(w->editor().sequence(0)[1].lamps, (LampBytes{0, 0, 0, 0}));
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*w, "chkAutomatichWeiter"));
+}
+
 // A click during playback appends the lamps as clicked, even when a step of the playback falls
 // due during the pause before the append.
 TEST_F(CarTableWindow, APlaybackStepDuringTheAutomaticAppendDoesNotChangeTheAppendedLamps) {
