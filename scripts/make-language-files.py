@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 354
+HIGHEST_ENTRY = 361
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -448,6 +448,14 @@ TEXTS = [
     (352, "Von innen nach aussen", "Inside out"),
     (353, "Durchgänge", "Passes"),
     (354, "%1 Schritte, %2 Bytes", "%1 steps, %2 bytes"),
+    # The pattern dialog: the corners of the lamp list, the labels of its choices, the list's head
+    (355, "Vorne rechts", "Front right"),
+    (356, "Vorne links", "Front left"),
+    (357, "Hinten links", "Rear left"),
+    (358, "Hinten rechts", "Rear right"),
+    (359, "Muster", "Pattern"),
+    (360, "Reihenfolge", "Order"),
+    (361, "Lampen", "Lamps"),
 ]
 # fmt: on
 

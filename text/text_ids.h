@@ -345,4 +345,11 @@ constexpr int OrderInsideOut = 352;
 constexpr int PatternPasses = 353;
 constexpr int PatternCost = 354;
 
+// The pattern dialog: corner names in the file's corner order, its labels, the lamp list's head
+constexpr int CornerNameFirst =
+    355;  // a table of four: front right, front left, rear left, rear right
+constexpr int PatternKindLabel = 359;
+constexpr int PatternOrderLabel = 360;
+constexpr int PatternLampsHead = 361;
+
 }  // namespace vireo::text

@@ -50,10 +50,11 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     // rear left corner, as the timeline shows it.
     lamps_ = new QTreeWidget(this);
     lamps_->setObjectName(QStringLiteral("lampList"));
-    lamps_->setHeaderLabel(texts.entry(text::LampsColumn));
-    lamps_->setAccessibleName(texts.entry(text::LampsColumn));
+    lamps_->setHeaderLabel(texts.entry(text::PatternLampsHead));
+    lamps_->setAccessibleName(texts.entry(text::PatternLampsHead));
     for (int corner : {kCornerVR, kCornerVL, kCornerHL, kCornerHR}) {
-        auto* group = new QTreeWidgetItem(lamps_, {QString::number(corner)});
+        auto* group =
+            new QTreeWidgetItem(lamps_, {texts.entry(text::CornerNameFirst + corner - 1)});
         group->setFlags(Qt::ItemIsEnabled);
         for (int bit = 0; bit < kLampsPerCorner; ++bit) {
             const PatternLamp lamp{corner, bit};
@@ -74,13 +75,14 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     for (int entry : {text::PatternChase, text::PatternFill, text::PatternEmpty, text::PatternBlink,
                       text::PatternAlternate})
         kind_->addItem(texts.entry(entry));
-    kind_->setAccessibleName(undoStepText(texts, text::InsertPattern));
+    kind_->setAccessibleName(texts.entry(text::PatternKindLabel));
 
     order_ = new QComboBox(this);
     order_->setObjectName(QStringLiteral("lampOrder"));
     for (int entry :
          {text::OrderPicked, text::OrderAcross, text::OrderOutsideIn, text::OrderInsideOut})
         order_->addItem(texts.entry(entry));
+    order_->setAccessibleName(texts.entry(text::PatternOrderLabel));
 
     onTime_ = new QDoubleSpinBox(this);
     onTime_->setObjectName(QStringLiteral("onTime"));
@@ -89,7 +91,7 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     onTime_->setSingleStep(0.1);
     onTime_->setValue(0.5);
     onTime_->setSuffix(texts.entry(text::OnTimeSuffix));
-    onTime_->setAccessibleName(texts.entry(text::OnTimeSuffix).trimmed());
+    onTime_->setAccessibleName(texts.entry(text::OnTimeSliderName));
 
     passes_ = new QSpinBox(this);
     passes_->setObjectName(QStringLiteral("passes"));
@@ -106,9 +108,9 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(kind_);
-    form->addRow(order_);
-    form->addRow(onTime_);
+    form->addRow(texts.entry(text::PatternKindLabel), kind_);
+    form->addRow(texts.entry(text::PatternOrderLabel), order_);
+    form->addRow(texts.entry(text::OnTimeSliderName), onTime_);
     form->addRow(texts.entry(text::PatternPasses), passes_);
     form->addRow(cost_);
     car_ = new QLabel(this);
