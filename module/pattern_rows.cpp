@@ -17,7 +17,7 @@ std::optional<int> sequenceBytes(const Sequence& rows) {
 }
 
 bool passesCanLoop(int passRows, int passes) {
-    return passes >= 2 && passRows >= kMinLoopedPassRows && passRows <= kMaxLoopedPassRows;
+    return passes >= kMinLoopPasses && passRows >= kMinLoopRows && passRows <= kMaxLoopRows;
 }
 
 Sequence patternRows(const QVector<LampBytes>& pass, int tenths, int passes, int loopNumber,

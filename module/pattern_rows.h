@@ -5,15 +5,14 @@
 #include <optional>
 
 #include "sequence/document.h"
+#include "sequence/edit_limits.h"
 
 namespace vireo {
 
 constexpr int kMinPatternPasses = 1;
-constexpr int kMaxPatternPasses = 20;
+constexpr int kMaxPatternPasses = kMaxLoopPasses;
 constexpr int kMinPatternTenths = 1;    // 0,1 s per step
 constexpr int kMaxPatternTenths = 100;  // 10 s per step
-constexpr int kMinLoopedPassRows = 2;
-constexpr int kMaxLoopedPassRows = 32;
 
 // The bytes the module stores for these rows as a sequence of their own (the data image's
 // section, without its header); nothing when they do not fit the image at all.

@@ -17,9 +17,6 @@ namespace vireo {
 
 namespace {
 
-constexpr int kMinLoopRows = 2;
-constexpr int kMinPasses = 2;
-constexpr int kMaxPasses = 20;
 constexpr int kLoopBytes = 2;
 
 // One step of the played-out sequence: its lamps, interval and the row text it came from.
@@ -151,10 +148,10 @@ class Search {
         return 1 + (tenths != prev ? 1 : 0) + cornerBytes(units_[i].lamps) +
                (loopStart ? kLoopBytes : 0);
     }
-    // How often units i..i+length-1 follow each other unchanged, at most kMaxPasses.
+    // How often units i..i+length-1 follow each other unchanged, at most kMaxLoopPasses.
     int passesAt(int i, int length) const {
         int k = 1;
-        while (k < kMaxPasses && i + (k + 1) * length <= n_) {
+        while (k < kMaxLoopPasses && i + (k + 1) * length <= n_) {
             for (int t = 0; t < length; ++t)
                 if (units_[i + t].id != units_[i + k * length + t].id) return k;
             ++k;
@@ -226,7 +223,7 @@ std::vector<std::vector<Search::BodyChoice>> Search::bodyChoices(int i, long lon
 
     std::vector<std::vector<BodyChoice>> byLength(kMaxLoopRows + 1);
     for (int length = 1; length <= longest; ++length) {
-        if (passes[length] < kMinPasses) continue;
+        if (passes[length] < kMinLoopPasses) continue;
         std::vector<Sub> ends;
         for (const Sub& sub : subs[length])
             if (sub.rows >= kMinLoopRows) ends.push_back(sub);
@@ -293,7 +290,7 @@ std::vector<OutRow> Search::run(int loopStartLimit) {
                 cached = bodyCache.insert(from.prev, bodyChoices(i, from.prev, passes));
             for (int length = 1; length <= kMaxLoopRows; ++length) {
                 for (const BodyChoice& c : (*cached)[length])
-                    for (int k = kMinPasses; k <= passes[length]; ++k)
+                    for (int k = kMinLoopPasses; k <= passes[length]; ++k)
                         relax(i + k * length, {c.exit, from.loops + 1, from.cost + c.cost, i, si, 0,
                                                length, k, c.body});
             }
@@ -404,7 +401,7 @@ bool keepsLoopRules(const Sequence& rows) {
         const int length = last - r + 1;
         const long long passes = markerRepeatCount(marker);
         if (marker != loopMarker(loops, int(passes)) || length < kMinLoopRows ||
-            length > kMaxLoopRows || passes < kMinPasses || passes > kMaxPasses ||
+            length > kMaxLoopRows || passes < kMinLoopPasses || passes > kMaxLoopPasses ||
             last + 1 > kMaxLoopRow || !isLit(rows[r].lamps) || loops > kMaxMarkedRuns)
             return false;
         previous = marker;

@@ -12,7 +12,11 @@ constexpr int kMaxMarkedRuns = 20;  // loops the module and playback can hold pe
 constexpr int kMaxSecondRuns = 5;   // repeated runs of one marker the loop check repairs at once
 constexpr int kMaxLoopRow = 255;    // loops are stored with byte row numbers (1-based)
 constexpr int kMaxLoopNumber = 99;  // the marker holds two digits
+// A loop as the loop command makes it: 2 to 32 rows, played 2 to 20 times.
+constexpr int kMinLoopRows = 2;
 constexpr int kMaxLoopRows = 32;
+constexpr int kMinLoopPasses = 2;
+constexpr int kMaxLoopPasses = 20;
 
 // Limits of the table that a command refuses rather than break.
 enum class EditLimit {

@@ -46,7 +46,7 @@ std::optional<int> repeatCountOf(const QString& answer) {
     for (QChar c : t)
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
     const int count = t.toInt();
-    if (count < 2 || count > 20) return std::nullopt;
+    if (count < kMinLoopPasses || count > kMaxLoopPasses) return std::nullopt;
     return count;
 }
 
