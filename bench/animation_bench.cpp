@@ -6,14 +6,13 @@
 
 #include "files/animation_export.h"
 #include "sequence/loop_marker.h"
-#include "text/number_text.h"
 
 using namespace vireo;
 
 namespace {
 
 Step step(int tenths, LampBytes lamps, const QString& loop = {}) {
-    return Step{tenthsText(tenths), loop, lamps};
+    return Step{OnTime::ofTenths(tenths), loop, lamps};
 }
 
 // 60 seconds in three parts of 20: a running light over every lamp of every corner in tenths,

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "module/sequence_compaction.h"
+#include "show/sequence_compaction.h"
 
 using namespace vireo;
 

@@ -17,7 +17,7 @@ Document fullDocument() {
     for (int s = 0; s < 2; ++s) {
         for (int i = 0; i < kMaxRows; ++i) {
             Step step;
-            step.time = QStringLiteral("%1,%2").arg(i % 10).arg(i % 9 + 1);
+            step.time = OnTime::parse(QStringLiteral("%1,%2").arg(i % 10).arg(i % 9 + 1));
             if (i % 2 == 0) step.loop = QStringLiteral("S %1 / 12 x").arg(i / 32 % 99 + 1, 2);
             step.lamps = {i % 64, (i * 3) % 64, (i * 7) % 64, (i * 11) % 64};
             d.sequences[s].append(step);

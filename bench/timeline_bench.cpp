@@ -24,7 +24,7 @@ Sequence showOf(int steps) {
     Sequence rows;
     for (int i = 0; i < steps; ++i) {
         Step step;
-        step.time = QStringLiteral("0,%1").arg(1 + i % 9);
+        step.time = OnTime::ofTenths(1 + i % 9);
         step.lamps = {i % 64, (i * 7) % 64, (i * 13) % 64, (i * 29) % 64};
         if (i % 50 < 10) step.loop = QStringLiteral("S %1 / 4 x").arg(1 + i / 50, 2);
         rows.append(step);

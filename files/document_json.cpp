@@ -32,9 +32,9 @@ QByteArray jsonString(const QString& text) {
     return out.toUtf8();
 }
 
-QByteArray rowJson(const Step& row) {
-    QByteArray out = "{\"time\": " + jsonString(row.time) + ", \"loop\": " + jsonString(row.loop) +
-                     ", \"lamps\": [";
+QByteArray rowJson(const Step& row, const QLocale& madeForm) {
+    QByteArray out = "{\"time\": " + jsonString(row.time.writtenText(madeForm)) +
+                     ", \"loop\": " + jsonString(row.loop) + ", \"lamps\": [";
     for (int c = 0; c < kCorners; ++c) {
         if (c) out += ", ";
         out += QByteArray::number(row.lamps[c]);
@@ -42,23 +42,23 @@ QByteArray rowJson(const Step& row) {
     return out + "]}";
 }
 
-QByteArray sequenceJson(const Sequence& rows) {
+QByteArray sequenceJson(const Sequence& rows, const QLocale& madeForm) {
     if (rows.isEmpty()) return "[]";
     QByteArray out = "[ ";
     for (int i = 0; i < rows.size(); ++i) {
         if (i) out += ",\n      ";
-        out += rowJson(rows[i]);
+        out += rowJson(rows[i], madeForm);
     }
     return out + " ]";
 }
 
 }  // namespace
 
-QByteArray rowsToJson(const Sequence& rows) {
+QByteArray rowsToJson(const Sequence& rows, const QLocale& madeForm) {
     if (rows.isEmpty()) return "[]\n";
     QByteArray out = "[\n";
     for (int i = 0; i < rows.size(); ++i)
-        out += "  " + rowJson(rows[i]) + (i + 1 < rows.size() ? ",\n" : "\n");
+        out += "  " + rowJson(rows[i], madeForm) + (i + 1 < rows.size() ? ",\n" : "\n");
     return out + "]\n";
 }
 
@@ -93,6 +93,13 @@ class JsonReader {
         return true;
     }
 
+    bool onTime(const QJsonObject& object, const QString& where, OnTime* out) {
+        QString time;
+        if (!text(object, QStringLiteral("time"), where, &time)) return false;
+        *out = OnTime::parse(time);
+        return true;
+    }
+
     bool lamps(const QJsonObject& object, const QString& where, LampBytes* out) {
         const QJsonValue value = object.value(QStringLiteral("lamps"));
         if (value.isUndefined()) return fail(QStringLiteral("%1 has no \"lamps\"").arg(where));
@@ -116,7 +123,7 @@ class JsonReader {
         return onlyKeys(object,
                         {QStringLiteral("time"), QStringLiteral("loop"), QStringLiteral("lamps")},
                         where) &&
-               text(object, QStringLiteral("time"), where, &out->time) &&
+               onTime(object, where, &out->time) &&
                text(object, QStringLiteral("loop"), where, &out->loop, false) &&
                lamps(object, where, &out->lamps);
     }
@@ -147,11 +154,11 @@ class JsonReader {
 
 }  // namespace
 
-QByteArray documentToJson(const Document& document) {
+QByteArray documentToJson(const Document& document, const QLocale& madeForm) {
     return "{\n  \"model\": " + jsonString(document.model) +
            ",\n  \"options\": " + jsonString(document.options) + ",\n  \"sequences\": [\n    " +
-           sequenceJson(document.sequences[0]) + ",\n    " + sequenceJson(document.sequences[1]) +
-           "\n  ]\n}\n";
+           sequenceJson(document.sequences[0], madeForm) + ",\n    " +
+           sequenceJson(document.sequences[1], madeForm) + "\n  ]\n}\n";
 }
 
 std::optional<Document> documentFromJson(const QByteArray& json, QString* error) {

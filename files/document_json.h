@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -21,11 +22,12 @@ namespace vireo {
 // }
 //
 // Keys in this order, two-space indentation, one row per line, UTF-8, a final line break.
-QByteArray documentToJson(const Document& document);
+// An on-time is written as it was read; one made here in the form of `madeForm`.
+QByteArray documentToJson(const Document& document, const QLocale& madeForm = QLocale());
 
 // Rows alone as a JSON array, each row in the form of the document above, one row per line:
 // "[\n  {...},\n  {...}\n]\n" ("[]\n" for no rows).
-QByteArray rowsToJson(const Sequence& rows);
+QByteArray rowsToJson(const Sequence& rows, const QLocale& madeForm = QLocale());
 
 // Parses the JSON form. "model", "options" and "sequences" (two arrays of rows) are required; a
 // row needs "time" and "lamps" (four whole numbers 0..255), "loop" may be left out for a row

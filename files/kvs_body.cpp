@@ -84,7 +84,7 @@ std::optional<Document> parseKvsBody(QByteArrayView plain, QString* problem) {
             if (end < 0 || timeEnd < 0 || timeEnd > end)
                 return fail(problem, step() + QStringLiteral(" is cut off"));
             Step row;
-            row.time = fromWindows1252(body.take(timeEnd));
+            row.time = OnTime::parse(fromWindows1252(body.take(timeEnd)));
             const qsizetype w = body.find(kvs::kAfterMarker);
             if (w >= 0 && w < end) {
                 const QByteArrayView marker = plain.sliced(body.pos(), w - body.pos());

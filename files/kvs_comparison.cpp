@@ -4,14 +4,13 @@
 
 #include "files/kvs_body.h"
 #include "files/kvs_descrambler.h"
-#include "text/number_text.h"
 
 namespace vireo {
 
 namespace {
 
 bool sameStep(const Step& row, const Step& stored) {
-    return sameOnTime(row.time, stored.time) && row.loop.trimmed() == stored.loop.trimmed() &&
+    return row.time == stored.time && row.loop.trimmed() == stored.loop.trimmed() &&
            row.lamps == stored.lamps;
 }
 

@@ -39,11 +39,11 @@ class BodyWriter {
     unsigned char checksum_ = kvs::kChecksumStart;
 };
 
-void writeSequence(BodyWriter& body, const Sequence& rows) {
+void writeSequence(BodyWriter& body, const Sequence& rows, const QLocale& madeForm) {
     body.text(QString::number(rows.size()));
     body.letter(kvs::kAfterCount);
     for (const Step& row : rows) {
-        body.text(row.time);
+        body.text(row.time.writtenText(madeForm));
         body.character(kvs::kAfterTime);
         if (!row.loop.isEmpty()) {
             body.text(row.loop);
@@ -82,7 +82,15 @@ QString textProblem(const QString& what, const QString& text) {
 
 }  // namespace
 
-QByteArray kvsBytes(const Document& document) {
+QLocale onTimeFormOf(const Document& document) {
+    for (const Sequence& rows : document.sequences)
+        for (const Step& row : rows)
+            if (row.time.hasWrittenText() && row.time.writtenText().contains(QLatin1Char('.')))
+                return QLocale::c();
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
+QByteArray kvsBytes(const Document& document, const QLocale& madeForm) {
     QByteArray out = kvs::headerLine();
     // About 20 characters of two bytes per step; reserving avoids regrowing a large file.
     out.reserve(out.size() + 128 +
@@ -92,13 +100,13 @@ QByteArray kvsBytes(const Document& document) {
     body.letter(kvs::kAfterModel);
     body.text(document.options);
     body.letter(kvs::kAfterOptions);
-    writeSequence(body, document.sequences[0]);
-    writeSequence(body, document.sequences[1]);
+    writeSequence(body, document.sequences[0], madeForm);
+    writeSequence(body, document.sequences[1], madeForm);
     body.checksum();
     return out;
 }
 
-KvsWriteProblem kvsWriteCheck(const Document& document) {
+KvsWriteProblem kvsWriteCheck(const Document& document, const QLocale& madeForm) {
     using Field = KvsWriteProblem::Field;
     if (QString p = textProblem(QStringLiteral("the model"), document.model); !p.isEmpty())
         return {Field::Model, -1, -1, p};
@@ -113,7 +121,8 @@ KvsWriteProblem kvsWriteCheck(const Document& document) {
         for (int i = 0; i < document.sequences[s].size(); ++i) {
             const Step& row = document.sequences[s][i];
             const QString where = QStringLiteral("step %1 of sequence %2").arg(i + 1).arg(s);
-            if (QString p = textProblem(QStringLiteral("the time of ") + where, row.time);
+            if (QString p = textProblem(QStringLiteral("the time of ") + where,
+                                        row.time.writtenText(madeForm));
                 !p.isEmpty())
                 return {Field::Time, s, i, p};
             if (QString p = textProblem(QStringLiteral("the loop marker of ") + where, row.loop);
@@ -139,19 +148,20 @@ KvsWriteProblem kvsWriteCheck(const Document& document) {
         }
     }
     // Whatever the checks above miss (a marker the reader would not recognise, ...).
-    const KvsReadResult back = readKvs(kvsBytes(document));
+    const KvsReadResult back = readKvs(kvsBytes(document, madeForm));
     if (back.verdict != KvsVerdict::Loaded || !(back.document == document))
         return {Field::Document, -1, -1,
                 QStringLiteral("the document would not read back the same from a .kvs file")};
     return {};
 }
 
-QString kvsWriteProblem(const Document& document) {
-    return kvsWriteCheck(document).description;
+QString kvsWriteProblem(const Document& document, const QLocale& madeForm) {
+    return kvsWriteCheck(document, madeForm).description;
 }
 
-bool writeKvsFile(const QString& path, const Document& document, QString* error) {
-    return writeFileSafely(path, kvsBytes(document), DiskSync::Now, error);
+bool writeKvsFile(const QString& path, const Document& document, QString* error,
+                  const QLocale& madeForm) {
+    return writeFileSafely(path, kvsBytes(document, madeForm), DiskSync::Now, error);
 }
 
 }  // namespace vireo

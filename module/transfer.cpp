@@ -1,6 +1,6 @@
 #include "module/transfer.h"
 
-#include "module/image_memory_check.h"
+#include "image/image_memory_check.h"
 
 namespace vireo {
 

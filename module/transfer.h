@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "image/image_builder.h"
 #include "module/exchanger.h"
-#include "module/image_builder.h"
 #include "module/module_identity.h"
 #include "module/upload_messages.h"
 #include "text/language.h"

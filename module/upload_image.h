@@ -1,7 +1,7 @@
 #pragma once
 
+#include "image/image_builder.h"
 #include "module/exchanger.h"
-#include "module/image_builder.h"
 #include "module/transfer.h"
 #include "module/upload_messages.h"
 #include "sequence/document.h"

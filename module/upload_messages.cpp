@@ -1,52 +1,14 @@
 #include "module/upload_messages.h"
 
+#include "platform/app_info.h"
 #include "text/text_ids.h"
 
 namespace vireo {
 
-namespace {
-QString percentText(const LanguageTable& texts, int percent) {
-    return texts.entry(text::MemoryRequiredLabel) + QStringLiteral(" ") + QString::number(percent) +
-           QStringLiteral(" %");
-}
-
-// The sequence by the name of its option: "Begrüßungslicht" or "Verabschiedungslicht".
-QString tableName(const LanguageTable& texts, int sequence) {
-    return texts.entry(sequence == 0 ? 200 : 201);
-}
-}  // namespace
-
-UserMessage capacityMessage(const LanguageTable& texts) {
-    return {texts.entry(text::ImageTooBig) + QStringLiteral("\n\n") +
-                texts.entry(text::ImageTooBigHint),
-            kMakerWeb, PromptIcon::Warning};
-}
-
-UserMessage overflowMessage(const LanguageTable& texts) {
-    return {texts.entry(text::ValueOverflow), kAppTitle, PromptIcon::Warning};
-}
-
-UserMessage tooManyLoopsMessage(const LanguageTable& texts, int sequence, int maxLoops) {
-    return {texts.entry(text::UploadTooManyLoops).arg(tableName(texts, sequence)).arg(maxLoops),
-            kAppTitle, PromptIcon::Warning};
-}
-
-UserMessage tooManyRowsMessage(const LanguageTable& texts, int sequence, int maxRows) {
-    return {texts.entry(text::UploadTooManySteps).arg(tableName(texts, sequence)).arg(maxRows),
-            kAppTitle, PromptIcon::Warning};
-}
-
-UserMessage nothingToSendMessage(const LanguageTable& texts) {
-    return {texts.entry(text::UploadNoData), kMakerWeb, PromptIcon::Information};
-}
-
-UserMessage memoryCheckMessage(const LanguageTable& texts, int percent) {
-    return {percentText(texts, percent), kMakerWeb, PromptIcon::Information};
-}
-
 UserMessage uploadSuccessMessage(const LanguageTable& texts, int percent) {
-    return {texts.entry(text::UploadDone) + QStringLiteral("\n\n") + percentText(texts, percent),
-            kMakerWeb, PromptIcon::Information};
+    return {
+        texts.entry(text::UploadDone) + QStringLiteral("\n\n") + memoryPercentText(texts, percent),
+        kMakerWeb, PromptIcon::Information};
 }
 
 UserMessage echoErrorMessage(const LanguageTable& texts) {

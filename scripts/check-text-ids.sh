@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-dirs=(app ui car config text vehicle desktop files module platform sequence session simulation timeline recovery tools)
+dirs=(app ui car config text vehicle desktop files image module platform sequence session show simulation timeline recovery tools)
 hits=$(grep -rnE '(\.|->)entry\(\s*[0-9]|\bkEntry\w*\s*=\s*[0-9]' \
     --include='*.h' --include='*.cpp' "${dirs[@]}" |
     grep -v '^text/text_ids\.h:' || true)

@@ -4,6 +4,8 @@
 #include <QVector>
 #include <array>
 
+#include "sequence/on_time.h"
+
 namespace vireo {
 
 // Corner numbers shared by every table: 1 front right, 2 front left, 3 rear left, 4 rear right.
@@ -11,11 +13,11 @@ namespace vireo {
 constexpr int kCorners = 4;
 using LampBytes = std::array<int, kCorners>;
 
-// One step of a sequence: the on-time text as shown in column "Intervall", the loop marker of
-// column "Schleife" (empty outside a loop) and the lamp-state bytes of corners 1..4. Bytes are
-// kept as read (a file may carry values above 63); the editor itself only produces 0..63.
+// One step of a sequence: the on-time of column "Intervall", the loop marker of column
+// "Schleife" (empty outside a loop) and the lamp-state bytes of corners 1..4. Bytes are kept as
+// read (a file may carry values above 63); the editor itself only produces 0..63.
 struct Step {
-    QString time;
+    OnTime time;
     QString loop;
     LampBytes lamps{};
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 
 #include "platform/prompter.h"
@@ -12,12 +11,11 @@ namespace vireo {
 
 class DocumentEditor;
 
-// What an editing command needs besides the rows: where to ask and tell, the texts to ask with,
-// and the locale that writes on-times.
+// What an editing command needs besides the rows: where to ask and tell, and the texts to ask
+// with.
 struct EditContext {
     Prompter& prompter;
     const LanguageTable& language;
-    QLocale locale = QLocale();
 };
 
 // The result of an editing command: the rows and the selection to show afterwards. The window

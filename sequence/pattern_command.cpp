@@ -1,8 +1,8 @@
 #include "sequence/pattern_command.h"
 
-#include "module/pattern_rows.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_marker.h"
+#include "sequence/pattern_rows.h"
 #include "text/text_ids.h"
 
 namespace vireo {
@@ -27,25 +27,24 @@ Sequence insertedAt(const Sequence& rows, int at, const Sequence& pattern) {
 
 }  // namespace
 
-Sequence patternRowsFor(const PatternChoice& choice, int loopNumber, const QLocale& locale) {
+Sequence patternRowsFor(const PatternChoice& choice, int loopNumber) {
     const QVector<LampBytes> pass =
         patternPass(choice.kind, orderedLamps(choice.lamps, choice.order));
     if (pass.isEmpty()) return {};
-    return patternRows(pass, choice.tenths, choice.passes, loopNumber, locale);
+    return patternRows(pass, choice.tenths, choice.passes, loopNumber);
 }
 
 std::optional<EditOutcome> insertPattern(const Sequence& rows, const Selection& selection,
                                          const PatternChoice& choice, EditContext& context) {
     const int at = insertionPoint(rows, selection);
     const int number = highestLoopNumber(rows) + 1;
-    Sequence pattern =
-        patternRowsFor(choice, number <= kMaxLoopNumber ? number : 0, context.locale);
+    Sequence pattern = patternRowsFor(choice, number <= kMaxLoopNumber ? number : 0);
     if (pattern.isEmpty()) return std::nullopt;
     Sequence grown = insertedAt(rows, at, pattern);
     // A loop the module could not hold is written out as copies instead.
     const bool looped = !pattern.first().loop.isEmpty();
     if (looped && (markedRunCount(grown) > kMaxMarkedRuns || at + pattern.size() > kMaxLoopRow)) {
-        pattern = patternRowsFor(choice, 0, context.locale);
+        pattern = patternRowsFor(choice, 0);
         grown = insertedAt(rows, at, pattern);
     }
     if (grown.size() > kMaxRows) {

@@ -19,8 +19,7 @@ struct PatternChoice {
 
 // The rows of the chosen pattern, its passes under loop number `loopNumber` when a loop is
 // smaller than copies (0 forbids the loop). Nothing for no lamps.
-Sequence patternRowsFor(const PatternChoice& choice, int loopNumber,
-                        const QLocale& locale = QLocale());
+Sequence patternRowsFor(const PatternChoice& choice, int loopNumber);
 
 // "Muster einfügen": the pattern's rows after the last selected row (after the end of the loop
 // that row belongs to, so no loop is split), or after the last row when none is selected; the

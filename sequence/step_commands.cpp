@@ -2,20 +2,18 @@
 
 #include "sequence/edit_limits.h"
 #include "sequence/loop_check.h"
-#include "text/number_text.h"
 #include "text/text_ids.h"
 
 namespace vireo {
 
 std::optional<EditOutcome> changeRows(const Sequence& rows, const Selection& selection,
-                                      int sliderValue, const LampBytes& currentLamps,
-                                      const QLocale& locale) {
+                                      int sliderValue, const LampBytes& currentLamps) {
     const QList<int> selected = validSelectedRows(selection, rows.size());
     if (selected.isEmpty()) return std::nullopt;
     EditOutcome out{rows, selection, text::Change};
     for (int p : selected) {
         if (selected.size() == 1) out.rows[p].lamps = currentLamps;
-        out.rows[p].time = tenthsText(sliderValue, locale);
+        out.rows[p].time = OnTime::ofTenths(sliderValue);
     }
     return out;
 }
@@ -31,7 +29,7 @@ std::optional<EditOutcome> insertRow(const Sequence& rows, const Selection& sele
     const QList<int> selected = validSelectedRows(selection, rows.size());
     const QString marker = selected.isEmpty() ? QString() : rows[selected.last()].loop;
     Sequence grown = rows;
-    grown.insert(p, Step{tenthsText(sliderValue, context.locale), marker, LampBytes{}});
+    grown.insert(p, Step{OnTime::ofTenths(sliderValue), marker, LampBytes{}});
     auto checked = runLoopCheck(grown, context);
     if (!checked) return std::nullopt;
     return EditOutcome{*checked, selection, text::InsertRow, true};

@@ -12,8 +12,7 @@ namespace vireo {
 // "Ändern": every selected row gets the slider's on-time; a single selected row also gets the
 // current lamp states. Markers stay.
 std::optional<EditOutcome> changeRows(const Sequence& rows, const Selection& selection,
-                                      int sliderValue, const LampBytes& currentLamps,
-                                      const QLocale& locale = QLocale());
+                                      int sliderValue, const LampBytes& currentLamps);
 
 // "Zeile einfügen": a new row with the slider's on-time, all lamps off and the marker of the
 // last selected row is put at the current row's position; then the loop check runs. Needs a

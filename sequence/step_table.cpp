@@ -1,7 +1,6 @@
 #include "sequence/step_table.h"
 
 #include "sequence/edit_limits.h"
-#include "text/number_text.h"
 #include "text/text_ids.h"
 
 namespace vireo {
@@ -14,7 +13,7 @@ std::optional<EditOutcome> appendStep(const Sequence& rows, const Selection& sel
         return std::nullopt;
     }
     EditOutcome out{rows, selection, 31, true};  // "Speichern und weiter"
-    out.rows.append(Step{tenthsText(sliderValue, context.locale), QString(), lamps});
+    out.rows.append(Step{OnTime::ofTenths(sliderValue), QString(), lamps});
     return out;
 }
 
@@ -29,7 +28,7 @@ QString positionText(int row) {
 }
 
 QString onTimeCaption(int sliderValue, const LanguageTable& language, const QLocale& locale) {
-    return tenthsText(sliderValue, locale) + language.entry(text::OnTimeSuffix);
+    return OnTime::ofTenths(sliderValue).text(locale) + language.entry(text::OnTimeSuffix);
 }
 
 }  // namespace vireo

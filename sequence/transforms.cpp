@@ -4,15 +4,11 @@
 #include <cmath>
 
 #include "sequence/loop_marker.h"
-#include "text/number_text.h"
 #include "text/text_ids.h"
 
 namespace vireo {
 
 namespace {
-
-constexpr long long kMinTenths = 1;
-constexpr long long kMaxTenths = 100;
 
 // Consecutive runs of the (ascending) row list, as first and last row.
 QList<std::pair<int, int>> runsOf(const QList<int>& rowList) {
@@ -80,24 +76,19 @@ std::optional<EditOutcome> reverseRows(const Sequence& rows, const Selection& se
     return EditOutcome{reversedRuns(rows, rowList), selection, text::ReverseRows};
 }
 
-long long onTimeTenths(const QString& timeText) {
-    QString t = timeText;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    return static_cast<long long>(roundHalfEven(leadingNumber(t) * 10.0));
-}
-
 std::optional<EditOutcome> stretchRows(const Sequence& rows, const Selection& selection,
-                                       double factor, const QLocale& locale) {
+                                       double factor) {
     if (rows.isEmpty() || !(factor >= kMinStretchFactor && factor <= kMaxStretchFactor))
         return std::nullopt;
     EditOutcome out{rows, selection, text::StretchRows};
     for (int r : transformedRows(rows, selection)) {
-        const long long old = onTimeTenths(rows[r].time);
+        const long long old = rows[r].time.tenths();
         // Rounded to a millionth first, so that 0,3 s times 1,5 is the 0,45 s it reads as and
         // goes up to 0,5 s rather than down through the binary fraction.
         const double exact = std::round(double(old) * factor * 1e6) / 1e6;
-        const long long tenths = std::clamp(std::llround(exact), kMinTenths, kMaxTenths);
-        if (tenths != old) out.rows[r].time = tenthsText(int(tenths), locale);
+        const long long tenths = std::clamp<long long>(std::llround(exact), OnTime::kShortestTenths,
+                                                       OnTime::kLongestTenths);
+        if (tenths != old) out.rows[r].time = OnTime::ofTenths(tenths);
     }
     return out;
 }

@@ -28,16 +28,13 @@ std::optional<int> loopCutByRows(const Sequence& rows, const QList<int>& rowList
 std::optional<EditOutcome> reverseRows(const Sequence& rows, const Selection& selection,
                                        EditContext& context);
 
-// The on-time of a row in tenths of a second, as the module reads it ("1,5" or "1.5").
-long long onTimeTenths(const QString& timeText);
-
 constexpr double kMinStretchFactor = 0.1;
 constexpr double kMaxStretchFactor = 10.0;
 
 // Every on-time times `factor` (0.1 to 10), rounded to the tenth and kept within 0.1 to 10 s.
 // Rows whose time keeps its value keep their text. Nothing for a factor outside its range.
 std::optional<EditOutcome> stretchRows(const Sequence& rows, const Selection& selection,
-                                       double factor, const QLocale& locale = QLocale());
+                                       double factor);
 
 // The factor an answer stands for: a number from 0.1 to 10 written with a comma or a point
 // (blanks around it allowed); nothing for any other answer.

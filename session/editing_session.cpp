@@ -236,7 +236,7 @@ void EditingSession::stretchRows() {
 
 void EditingSession::stretchRowsBy(double factor) {
     const Selection before = activeSelection();
-    runEdit(before, vireo::stretchRows(activeRows(), before, factor, context().locale));
+    runEdit(before, vireo::stretchRows(activeRows(), before, factor));
 }
 
 void EditingSession::goodbyeFromWelcome() {

@@ -5,11 +5,11 @@
 
 #include "car/lamp_editor.h"
 #include "car/vehicle_catalogue.h"
-#include "module/document_compaction.h"
 #include "sequence/copy_buffer.h"
 #include "sequence/document_editor.h"
 #include "sequence/edit_outcome.h"
 #include "sequence/pattern_command.h"
+#include "show/document_compaction.h"
 #include "simulation/playback_machine.h"
 #include "vehicle/vehicle_settings.h"
 

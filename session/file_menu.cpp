@@ -14,7 +14,6 @@
 #include "recovery/recovery_journal.h"
 #include "sequence/document_editor.h"
 #include "text/language.h"
-#include "text/number_text.h"
 #include "text/text_ids.h"
 
 namespace vireo {
@@ -46,12 +45,11 @@ class LampsOffAtEnd {
     FileMenuHost& host_;
 };
 
-// A document read from a file shows (and is saved with) the user's decimal separator, as the
-// rows made here are; the values stay as they were.
-Document withLocaleOnTimes(Document document) {
-    const QLocale locale;
+// A document read from a file is saved with the user's form of its on-times, as the rows made
+// here are; the values stay as they were.
+Document withOnTimeValuesOnly(Document document) {
     for (Sequence& rows : document.sequences)
-        for (Step& row : rows) row.time = onTimeInLocale(row.time, locale);
+        for (Step& row : rows) row.time = row.time.valueOnly();
     return document;
 }
 
@@ -164,7 +162,7 @@ bool FileMenu::openFlow() {
 // Reads a file to open; a file that cannot be read shows text::LoadWarning and gives nothing.
 std::optional<Document> FileMenu::readForOpen(const QString& path) {
     KvsReadResult read = readKvsFile(path);
-    if (read.verdict == KvsVerdict::Loaded) return withLocaleOnTimes(std::move(read.document));
+    if (read.verdict == KvsVerdict::Loaded) return withOnTimeValuesOnly(std::move(read.document));
     QString text = language_.entry(text::LoadWarning);
     if (read.verdict == KvsVerdict::Unreadable)
         text += QStringLiteral("\n\n") + path + QStringLiteral(": ") + read.problem;
@@ -336,7 +334,7 @@ KvsReadResult FileMenu::openAtStart(const QString& path) {
         resetToNew();
         return read;
     }
-    read.document = withLocaleOnTimes(std::move(read.document));
+    read.document = withOnTimeValuesOnly(std::move(read.document));
     editor_.reset(read.document);
     path_ = path;
     documentName_ = path;

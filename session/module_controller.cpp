@@ -5,8 +5,8 @@
 #include <QProcess>
 
 #include "car/vehicle_catalogue.h"
+#include "image/image_memory_check.h"
 #include "module/handshake.h"
-#include "module/image_memory_check.h"
 #include "module/module_type_query.h"
 #include "module/port_choice.h"
 #include "module/upload_image.h"

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "text/number_text.h"
 #include "text/text_ids.h"
 
 namespace vireo {
@@ -45,8 +44,8 @@ PlaybackActions PlaybackMachine::pressPlayFromHere(const Sequence& rows,
 
 PlaybackActions PlaybackMachine::start(const Sequence& rows, int startRow) {
     if (running_ || startRow < 0 || startRow >= rows.size()) return {};
-    times_.clear();
-    for (const Step& step : rows) times_ << step.time;
+    intervals_.clear();
+    for (const Step& step : rows) intervals_ << step.time.ms();
     loops_ = buildLoopTable(rows);
     running_ = true;
     timerOn_ = false;
@@ -94,8 +93,8 @@ int PlaybackMachine::currentLoopFor(int row1) const {
 }
 
 int PlaybackMachine::intervalMs(int row1) const {
-    const long long ms = onTimeMs(times_.value(row1 - 1));
-    return static_cast<int>(std::clamp<long long>(ms, 0, std::numeric_limits<int>::max()));
+    const qint64 ms = intervals_.value(row1 - 1);
+    return static_cast<int>(std::clamp<qint64>(ms, 0, std::numeric_limits<int>::max()));
 }
 
 PlaybackActions PlaybackMachine::firstTick() {
@@ -103,7 +102,7 @@ PlaybackActions PlaybackMachine::firstTick() {
     passes_ = 0;
     currentLoop_ = currentLoopFor(current_);
     // Started on the last row with no loop pending: that row is shown once, then playback ends.
-    if (current_ >= times_.size() && currentLoop_ == 0) ended_ = true;
+    if (current_ >= intervals_.size() && currentLoop_ == 0) ended_ = true;
     return {act(Kind::StartTimer, -1, intervalMs(current_)), act(Kind::SelectRow, current_ - 1),
             act(Kind::ShowRow, current_ - 1)};
 }
@@ -117,7 +116,7 @@ PlaybackActions PlaybackMachine::endAfterLastRow() {
 
 PlaybackActions PlaybackMachine::nextTick() {
     PlaybackActions actions;
-    const int rowCount = times_.size();
+    const int rowCount = intervals_.size();
     const PlaybackLoop* e = loop(currentLoop_);
     if (e && current_ == e->last + 1) {
         // End of a pass through the current loop.

@@ -63,7 +63,7 @@ class PlaybackMachine {
     const PlaybackLoop* loop(int index) const;
 
     const LanguageTable& language_;
-    QVector<QString> times_;
+    QVector<qint64> intervals_;    // each row's on-time in milliseconds
     QVector<PlaybackLoop> loops_;  // 0-based rows; loop index i is loops_[i - 1]
     bool running_ = false;
     bool timerOn_ = false;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "module/image_cost.h"
+#include "image/image_cost.h"
 #include "text/language.h"
 
 namespace vireo {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "module/image_builder.h"
-#include "module/image_memory_check.h"
+#include "image/image_builder.h"
+#include "image/image_memory_check.h"
 #include "text/text_ids.h"
 #include "timeline/cost_texts.h"
 

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "sequence/loop_marker.h"
-#include "text/number_text.h"
 #include "timeline/lamp_rows.h"
 
 namespace vireo {
@@ -15,7 +14,7 @@ constexpr long long kMaxRepeat = 255;
 }  // namespace
 
 long long timelineStepMs(const Step& step) {
-    return std::clamp(onTimeMs(step.time), 0LL, kLongestStepMs);
+    return std::clamp<qint64>(step.time.ms(), 0, kLongestStepMs);
 }
 
 QVector<LoopSpan> loopSpans(const Sequence& rows) {

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "module/image_cost.h"
+#include "image/image_cost.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 #include "timeline/lamp_rows.h"

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "module/image_builder.h"
+#include "image/image_builder.h"
 #include "sequence/document.h"
 #include "sequence/selection.h"
 #include "timeline/timeline_geometry.h"

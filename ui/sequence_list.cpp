@@ -13,7 +13,7 @@ void showRows(QTreeWidget* list, const Sequence& rows) {
     while (list->topLevelItemCount() < rows.size()) list->addTopLevelItem(new QTreeWidgetItem);
     for (int i = 0; i < rows.size(); ++i) {
         QTreeWidgetItem* item = list->topLevelItem(i);
-        if (item->text(0) != rows[i].time) item->setText(0, rows[i].time);
+        if (const QString time = rows[i].time.text(); item->text(0) != time) item->setText(0, time);
         if (item->text(1) != rows[i].loop) item->setText(1, rows[i].loop);
     }
 }

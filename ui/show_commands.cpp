@@ -2,8 +2,8 @@
 
 #include <QAction>
 
-#include "module/compaction_summary.h"
 #include "session/editing_session.h"
+#include "show/compaction_summary.h"
 #include "ui/dialogs/compact_dialog.h"
 #include "ui/dialogs/pattern_dialog.h"
 #include "ui/window_commands.h"

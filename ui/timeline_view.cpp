@@ -423,7 +423,7 @@ QString TimelineView::toolTipAt(QPoint point) const {
             step.loop.isEmpty() ? language_.entry(text::TimelineNoLoop) : step.loop;
         lines << language_.entry(text::TimelineToolTip)
                      .arg(cell->step + 1)
-                     .arg(step.time, loop, lampRowLabel(language_, lampRows()[cell->row]));
+                     .arg(step.time.text(), loop, lampRowLabel(language_, lampRows()[cell->row]));
         stepAt = cell->step;
     } else if (point.x() >= G::kLabelWidth) {
         // The cost strip under the steps names the bytes alone.

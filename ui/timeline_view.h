@@ -3,7 +3,7 @@
 #include <QAbstractScrollArea>
 #include <optional>
 
-#include "module/image_cost.h"
+#include "image/image_cost.h"
 #include "sequence/document.h"
 #include "sequence/selection.h"
 #include "timeline/timeline_geometry.h"

@@ -18,12 +18,12 @@ Document sample() {
     Document d;
     d.model = QStringLiteral("113");
     const QString loop = loopMarker(1, 3);
-    d.sequences[kWelcome] = {{QStringLiteral("0,5"), {}, {1, 0, 0, 0}},
-                             {QStringLiteral("0,2"), loop, {0, 2, 0, 0}},
-                             {QStringLiteral("0,3"), loop, {0, 0, 4, 0}},
-                             {QStringLiteral("1"), {}, {63, 63, 63, 63}}};
-    d.sequences[kGoodbye] = {{QStringLiteral("0,1"), loopMarker(1, 0), {8, 8, 8, 8}},
-                             {QStringLiteral("0,1"), loopMarker(1, 0), {0, 0, 0, 0}}};
+    d.sequences[kWelcome] = {{"0,5", {}, {1, 0, 0, 0}},
+                             {"0,2", loop, {0, 2, 0, 0}},
+                             {"0,3", loop, {0, 0, 4, 0}},
+                             {"1", {}, {63, 63, 63, 63}}};
+    d.sequences[kGoodbye] = {{"0,1", loopMarker(1, 0), {8, 8, 8, 8}},
+                             {"0,1", loopMarker(1, 0), {0, 0, 0, 0}}};
     return d;
 }
 

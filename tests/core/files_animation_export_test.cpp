@@ -103,9 +103,8 @@ class AnimationExportTest : public ::testing::Test {
         ASSERT_TRUE(folder.isValid());
         request.vehicle = *vehicleSetupFor(QStringLiteral("111"));
         // Front left: the lamp of bit 0; then rear right: bit 2; then all off for a second.
-        request.rows = {{QStringLiteral("0,5"), {}, {0, 1, 0, 0}},
-                        {QStringLiteral("1,2"), {}, {0, 0, 0, 4}},
-                        {QStringLiteral("1"), {}, {0, 0, 0, 0}}};
+        request.rows = {
+            {"0,5", {}, {0, 1, 0, 0}}, {"1,2", {}, {0, 0, 0, 4}}, {"1", {}, {0, 0, 0, 0}}};
     }
     QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
 
@@ -140,8 +139,7 @@ TEST_F(AnimationExportTest, TheFileHoldsThePlannedFramesAndRepeatsForever) {
 
 // Delays above one byte reach the file whole: 3 s, and 1000 s split at the longest GIF delay.
 TEST_F(AnimationExportTest, LongDelaysAreWrittenWhole) {
-    request.rows = {{QStringLiteral("3"), {}, {0, 1, 0, 0}},
-                    {QStringLiteral("1000"), {}, {0, 0, 0, 4}}};
+    request.rows = {{"3", {}, {0, 1, 0, 0}}, {"1000", {}, {0, 0, 0, 4}}};
     const QString file = path("long.gif");
     const AnimationOutcome outcome = savePlaybackAnimation(request, file);
     ASSERT_EQ(outcome.status, AnimationOutcome::Status::Written) << outcome.error.toStdString();

@@ -35,11 +35,13 @@ TEST(DocumentJson, WritesTheDocumentedLayout) {
 TEST(DocumentJson, RoundTripsIncludingTextsThatNeedEscapes) {
     Document d = example();
     d.model = QStringLiteral("\"a\\b\"");
-    d.sequences[1] = {Step{QStringLiteral("1,5 \u00e4\u20ac\U0001F600\n\x01"), "", {63, 0, 0, 0}}};
+    const QString time = QStringLiteral("1,5 \u00e4\u20ac\U0001F600\n\x01");
+    d.sequences[1] = {Step{OnTime::parse(time), "", {63, 0, 0, 0}}};
     QString error;
     const auto back = documentFromJson(documentToJson(d), &error);
     ASSERT_TRUE(back) << error.toStdString();
     EXPECT_EQ(*back, d);
+    EXPECT_EQ(back->sequences[1][0].time.writtenText(), time);
 }
 
 TEST(DocumentJson, LoopMayBeLeftOut) {

@@ -48,7 +48,7 @@ QByteArray raw(const char (&text)[N]) {
 const QByteArray kEmptyBody = "111F11100000000000000000P0Z0Z";
 
 Step step(const QString& time, const QString& loop, LampBytes lamps) {
-    return Step{time, loop, lamps};
+    return Step{OnTime::parse(time), loop, lamps};
 }
 
 Document documentWith(Sequence welcome, Sequence goodbye = {}) {
@@ -316,7 +316,7 @@ TEST(KvsWriter, DocumentsThatWouldNotReadBackAreNamed) {
         [](Document& x) { x.options = "1110000000000000000"; },
         [](Document& x) { x.options = QString("1110000000000000000") + QChar(0x0109); },
         [](Document& x) { x.sequences[0][0].time = "1I5"; },
-        [](Document& x) { x.sequences[0][0].time = QString(QChar(0xE7)); },
+        [](Document& x) { x.sequences[0][0].time = OnTime::parse(QString(QChar(0xE7))); },
         [](Document& x) { x.sequences[0][0].loop = "S 1 / 4"; },
         [](Document& x) { x.sequences[0][0].loop = "T 12 / 15 x"; },
         [](Document& x) { x.sequences[0][0].lamps[0] = 64; },

@@ -7,7 +7,7 @@
 
 #include "module/transfer.h"
 #include "module/upload_image.h"
-#include "tests/core/module_image_fixtures.h"
+#include "tests/core/image_fixtures.h"
 
 using namespace vireo;
 using namespace vireo::test;

@@ -49,7 +49,7 @@ TEST_F(SettingsStoreTest, KeysLiveInTheSectionOfTheProgramsOwnStore) {
 }
 
 TEST_F(SettingsStoreTest, TextsReadBackInAnotherStoreAndUnsetKeysAreEmpty) {
-    const QString texts[] = {QStringLiteral("11100000000000000001"), QStringLiteral("Wahr"),
+    const QString texts[] = {"11100000000000000001", QStringLiteral("Wahr"),
                              QString::fromUtf8("Français; mit Ümlaut = und, Komma"),
                              QStringLiteral("  blanks  "), QString()};
     QSettingsStore writer;

@@ -40,7 +40,7 @@ class ManualClock : public Clock {
 
 Sequence rows(std::initializer_list<int> firstLamps) {
     Sequence s;
-    for (int lamp : firstLamps) s.append(Step{QStringLiteral("0,5"), QString(), {lamp, 0, 0, 1}});
+    for (int lamp : firstLamps) s.append(Step{"0,5", QString(), {lamp, 0, 0, 1}});
     return s;
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 Document documentWith(int lamp) {
     Document d;
-    d.sequences[kWelcome] = {Step{QStringLiteral("1,5"), QString(), {lamp, 0, 0, 0}}};
+    d.sequences[kWelcome] = {Step{"1,5", QString(), {lamp, 0, 0, 0}}};
     return d;
 }
 

@@ -20,19 +20,20 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace vireo::test {
 
-// A table whose row at position p (1-based) has the time text "p", lamp byte p on corner 1 and
+// A table whose row at position p (1-based) has the on-time p seconds, lamp byte p on corner 1 and
 // the given marker, so tests can follow where each row went.
 inline Sequence table(std::initializer_list<QString> markers) {
     Sequence rows;
     for (const QString& m : markers) {
         const int p = rows.size() + 1;
-        rows.append(Step{QString::number(p), m, LampBytes{p, 0, 0, 0}});
+        rows.append(Step{OnTime::ofTenths(10 * p), m, LampBytes{p, 0, 0, 0}});
     }
     return rows;
 }
 inline Sequence plainTable(int n) {
     Sequence rows;
-    for (int p = 1; p <= n; ++p) rows.append(Step{QString::number(p), {}, LampBytes{p, 0, 0, 0}});
+    for (int p = 1; p <= n; ++p)
+        rows.append(Step{OnTime::ofTenths(10 * p), {}, LampBytes{p, 0, 0, 0}});
     return rows;
 }
 
@@ -50,9 +51,10 @@ inline Selection positionRange(int first, int last, int current = 0) {
     return s;
 }
 
+// The on-times as a German table shows them.
 inline QStringList times(const Sequence& rows) {
     QStringList t;
-    for (const Step& s : rows) t << s.time;
+    for (const Step& s : rows) t << s.time.text(QLocale(QLocale::German, QLocale::Germany));
     return t;
 }
 inline QStringList markers(const Sequence& rows) {
@@ -73,7 +75,7 @@ inline const QString kTooManyToCopy = QString::fromUtf8(
 
 struct EditFixture {
     FakePrompter prompter;
-    EditContext context{prompter, numberedLanguage(), QLocale(QLocale::German, QLocale::Germany)};
+    EditContext context{prompter, numberedLanguage()};
 };
 
 }  // namespace vireo::test

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "module/pattern_rows.h"
+#include "image/image_cost.h"
 #include "sequence/edit_limits.h"
 #include "sequence/lamp_patterns.h"
 #include "sequence/pattern_command.h"
+#include "sequence/pattern_rows.h"
 #include "tests/core/sequence_fixtures.h"
 #include "text/text_ids.h"
 
@@ -92,25 +93,24 @@ TEST(LampPatterns, OrdersAcrossAndFromOrToTheMiddle) {
 }
 
 TEST(PatternRows, PassesLoopWhenThatIsSmallerAndAreCopiedOtherwise) {
-    const QLocale german(QLocale::German, QLocale::Germany);
     const QVector<LampBytes> chase3 = {{1, 0, 0, 0}, {2, 0, 0, 0}, {4, 0, 0, 0}};
-    const Sequence looped = patternRows(chase3, 5, 4, 7, german);
+    const Sequence looped = patternRows(chase3, 5, 4, 7);
     const QString marker = "S  7 / 4 x";
     EXPECT_EQ(looped,
               (Sequence{Step{"0,5", marker, {1, 0, 0, 0}}, Step{"0,5", marker, {2, 0, 0, 0}},
                         Step{"0,5", marker, {4, 0, 0, 0}}}));
     // Control, time, corner, repeat and length bytes, then control and corner twice ...
-    EXPECT_EQ(sequenceBytes(looped), 9);
+    EXPECT_EQ(sequenceImageBytes(looped), 9);
     // ... against one time byte and twelve rows of control and corner.
-    const Sequence copies = patternRows(chase3, 5, 4, 0, german);
+    const Sequence copies = patternRows(chase3, 5, 4, 0);
     EXPECT_EQ(copies.size(), 12);
-    EXPECT_EQ(sequenceBytes(copies), 25);
+    EXPECT_EQ(sequenceImageBytes(copies), 25);
     EXPECT_EQ(copies[9], (Step{"0,5", "", {1, 0, 0, 0}}));
 
     // One pass, a one-row pass or a pass beyond 32 rows is written out.
-    EXPECT_EQ(patternRows(chase3, 5, 1, 7, german).size(), 3);
-    EXPECT_EQ(markers(patternRows({{1, 0, 0, 0}}, 10, 3, 7, german)), QStringList({"", "", ""}));
-    EXPECT_EQ(patternRows(QVector<LampBytes>(33, {1, 0, 0, 0}), 10, 2, 7, german).size(), 66);
+    EXPECT_EQ(patternRows(chase3, 5, 1, 7).size(), 3);
+    EXPECT_EQ(markers(patternRows({{1, 0, 0, 0}}, 10, 3, 7)), QStringList({"", "", ""}));
+    EXPECT_EQ(patternRows(QVector<LampBytes>(33, {1, 0, 0, 0}), 10, 2, 7).size(), 66);
     EXPECT_TRUE(passesCanLoop(32, 20));
     EXPECT_FALSE(passesCanLoop(32, 1));
 }

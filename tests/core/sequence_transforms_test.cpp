@@ -132,7 +132,6 @@ TEST(TransformsStretch, ScalesRoundsAndClampsTheOnTimes) {
         double factor;
         const char* expected;
     };
-    const QLocale german(QLocale::German, QLocale::Germany);
     const Case cases[] = {
         {"1", 2.0, "2"},     {"0,3", 1.5, "0,5"}, {"1,5", 0.5, "0,8"}, {"0.2", 0.1, "0,1"},
         {"0,1", 0.1, "0,1"}, {"6", 2.0, "10"},    {"2,5", 10.0, "10"}, {"0,7", 1.0, "0,7"},
@@ -140,15 +139,15 @@ TEST(TransformsStretch, ScalesRoundsAndClampsTheOnTimes) {
     };
     for (const Case& c : cases) {
         const Sequence rows = {Step{c.time, A, {1, 0, 0, 0}}};
-        const auto out = stretchRows(rows, {}, c.factor, german);
+        const auto out = stretchRows(rows, {}, c.factor);
         ASSERT_TRUE(out) << c.time << " x " << c.factor;
         EXPECT_EQ(out->rows[0], (Step{c.expected, A, {1, 0, 0, 0}})) << c.time << " x " << c.factor;
     }
     // Only the selected rows; a factor outside 0.1 to 10 does nothing.
-    const auto some = stretchRows(plainTable(3), positions({2}), 3.0, german);
+    const auto some = stretchRows(plainTable(3), positions({2}), 3.0);
     EXPECT_EQ(times(some->rows), QStringList({"1", "6", "3"}));
-    EXPECT_FALSE(stretchRows(plainTable(3), {}, 0.09, german));
-    EXPECT_FALSE(stretchRows(plainTable(3), {}, 10.01, german));
+    EXPECT_FALSE(stretchRows(plainTable(3), {}, 0.09));
+    EXPECT_FALSE(stretchRows(plainTable(3), {}, 10.01));
 }
 
 TEST_F(Transforms, GoodbyeFromWelcomeAsksBeforeReplacingRows) {

@@ -96,8 +96,8 @@ Document oneWelcomeRow() {
     Document d;
     d.model = QStringLiteral("111");
     d.options = QStringLiteral("00000000000000000000");
-    d.sequences[kWelcome] = {Step{QStringLiteral("1,5"), QString(), {0, 5, 0, 0}},
-                             Step{QStringLiteral("0,5"), QString(), {12, 0, 0, 7}}};
+    d.sequences[kWelcome] = {Step{"1,5", QString(), {0, 5, 0, 0}},
+                             Step{"0,5", QString(), {12, 0, 0, 7}}};
     return d;
 }
 

@@ -35,7 +35,7 @@ class FakeHost : public FileMenuHost {
 Document documentWith(int lamp, const QString& model = QStringLiteral("111")) {
     Document d;
     d.model = model;
-    d.sequences[kWelcome] = {Step{QStringLiteral("0,5"), QString(), {lamp, 0, 0, 0}}};
+    d.sequences[kWelcome] = {Step{"0,5", QString(), {lamp, 0, 0, 0}}};
     return d;
 }
 
@@ -57,7 +57,7 @@ struct WindowFixture {
 
     void addRow(int lamp) {
         Sequence rows = session.editor().sequence(kWelcome);
-        rows.append(Step{QStringLiteral("1"), QString(), {lamp, 0, 0, 0}});
+        rows.append(Step{"1", QString(), {lamp, 0, 0, 0}});
         session.editor().commit(kWelcome, rows, {}, {}, QStringLiteral("append"));
         QCoreApplication::processEvents();  // the journal's queued write
     }

@@ -14,7 +14,7 @@ Sequence rowsOf(std::initializer_list<std::pair<const char*, QString>> rows) {
     Sequence s;
     for (const auto& [time, marker] : rows) {
         const int p = s.size() + 1;
-        s.append(Step{QString::fromLatin1(time), marker, LampBytes{p, 0, 0, 0}});
+        s.append(Step{OnTime(time), marker, LampBytes{p, 0, 0, 0}});
     }
     return s;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/core/module_image_fixtures.h"
+#include "tests/core/image_fixtures.h"
 #include "timeline/cost_texts.h"
 #include "timeline/memory_meter.h"
 

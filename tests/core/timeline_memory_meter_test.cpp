@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "module/image_builder.h"
-#include "module/image_memory_check.h"
+#include "image/image_builder.h"
+#include "image/image_memory_check.h"
 #include "sequence/loop_marker.h"
-#include "tests/core/module_image_fixtures.h"
+#include "tests/core/image_fixtures.h"
 #include "timeline/memory_meter.h"
 
 using namespace vireo;
@@ -81,9 +81,8 @@ TEST(MemoryMeter, ImageLargerThanAnyModuleSaysAtLeastHowMuch) {
 TEST(MemoryMeter, ShowsWhyNoImageCanBeBuilt) {
     Sequence manyLoops;
     for (int n = 1; n <= kMaxLoopsPerSequence + 1; ++n)
-        manyLoops.append(Step{QStringLiteral("1"), loopMarker(n, 2), {1, 0, 0, 0}});
-    const Sequence zeroRepeat = {
-        Step{QStringLiteral("1"), QStringLiteral("S  1 / 0 x"), {1, 0, 0, 0}}};
+        manyLoops.append(Step{"1", loopMarker(n, 2), {1, 0, 0, 0}});
+    const Sequence zeroRepeat = {Step{"1", QStringLiteral("S  1 / 0 x"), {1, 0, 0, 0}}};
     const LanguageTable& de = LanguageTable::builtIn();
     for (const Document& d : {documentOf(manyLoops), documentOf(zeroRepeat)}) {
         const MeterReading r = readMemoryMeter(d, {}, 30, 510, de);

@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "module/image_builder.h"
+#include "image/image_builder.h"
 #include "sequence/document_editor.h"
 #include "sequence/loop_marker.h"
-#include "tests/core/module_image_fixtures.h"
+#include "tests/core/image_fixtures.h"
 #include "tests/core/sequence_fixtures.h"
 #include "text/language.h"
 #include "timeline/lamp_rows.h"

@@ -22,9 +22,9 @@ class AnimationExportWindowTest : public test::WindowFixture {
   protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        document.sequences[kWelcome] = {{QStringLiteral("0,5"), QString(), {1, 2, 3, 4}},
-                                        {QStringLiteral("1"), QString(), {63, 0, 0, 63}}};
-        document.sequences[kGoodbye] = {{QStringLiteral("0,2"), QString(), {0, 8, 8, 0}}};
+        document.sequences[kWelcome] = {{"0,5", QString(), {1, 2, 3, 4}},
+                                        {"1", QString(), {63, 0, 0, 63}}};
+        document.sequences[kGoodbye] = {{"0,2", QString(), {0, 8, 8, 0}}};
         documentPath = folder.filePath(QStringLiteral("Lauflicht.kvs"));
         ASSERT_TRUE(writeKvsFile(documentPath, document));
     }
@@ -126,7 +126,7 @@ TEST_F(AnimationExportWindowTest, ClosingDuringAnExportCancelsIt) {
     auto w = startWindow();
     Sequence rows;
     for (int i = 0; i < 300; ++i)
-        rows << Step{QStringLiteral("0,2"), {}, {i % 64, (i * 7) % 64, (i * 3) % 64, 63 - i % 64}};
+        rows << Step{"0,2", {}, {i % 64, (i * 7) % 64, (i * 3) % 64, 63 - i % 64}};
     w->editor().commit(kWelcome, rows, {}, {}, QStringLiteral("rows"));
     const QString target = folder.filePath(QStringLiteral("lang.gif"));
     prompter.fileAnswers = {target};

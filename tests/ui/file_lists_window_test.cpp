@@ -27,14 +27,14 @@ class FileListsWindowTest : public test::WindowFixture {
     QString writeFile(const QString& name, int lamp) {
         Document d;
         d.model = QStringLiteral("112");
-        d.sequences[kWelcome] = {{QStringLiteral("0,5"), QString(), {lamp, 0, 0, 0}}};
+        d.sequences[kWelcome] = {{"0,5", QString(), {lamp, 0, 0, 0}}};
         const QString path = folder.filePath(name);
         EXPECT_TRUE(writeKvsFile(path, d));
         return path;
     }
     static void appendStep(MainWindow& w) {
         Sequence rows = w.editor().sequence(kWelcome);
-        rows.append({QStringLiteral("0,1"), QString(), {1, 1, 1, 1}});
+        rows.append({"0,1", QString(), {1, 1, 1, 1}});
         const int last = int(rows.size()) - 1;
         w.editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
     }

@@ -29,9 +29,9 @@ class FileMenuWindowTest : public test::WindowFixture {
         store.write(k::kVehicleType, QStringLiteral("113"));
 
         saved.model = QStringLiteral("112");
-        saved.sequences[kWelcome] = {{QStringLiteral("0,5"), QString(), {1, 2, 3, 4}},
-                                     {QStringLiteral("1"), QString(), {63, 0, 0, 63}}};
-        saved.sequences[kGoodbye] = {{QStringLiteral("0,2"), QString(), {0, 8, 8, 0}}};
+        saved.sequences[kWelcome] = {{"0,5", QString(), {1, 2, 3, 4}},
+                                     {"1", QString(), {63, 0, 0, 63}}};
+        saved.sequences[kGoodbye] = {{"0,2", QString(), {0, 8, 8, 0}}};
     }
     QString writeFile(const QString& name, const Document& document) {
         const QString path = folder.filePath(name);
@@ -49,7 +49,7 @@ class FileMenuWindowTest : public test::WindowFixture {
 
     static void appendStep(MainWindow& w) {
         Sequence rows = w.editor().sequence(kWelcome);
-        rows.append({QStringLiteral("0,1"), QString(), {1, 1, 1, 1}});
+        rows.append({"0,1", QString(), {1, 1, 1, 1}});
         const int last = int(rows.size()) - 1;
         w.editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
     }

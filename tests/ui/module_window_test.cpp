@@ -81,8 +81,8 @@ class ModuleWindowTest : public test::WindowFixture {
         Document d;
         d.model = w.vehicleSettings().model();
         d.options = w.vehicleSettings().optionString();
-        d.sequences[kWelcome] = {Step{QStringLiteral("1,5"), QString(), {0, 5, 0, 0}},
-                                 Step{QStringLiteral("0,5"), QString(), {12, 0, 0, 7}}};
+        d.sequences[kWelcome] = {Step{"1,5", QString(), {0, 5, 0, 0}},
+                                 Step{"0,5", QString(), {12, 0, 0, 7}}};
         return d;
     }
 
@@ -300,8 +300,7 @@ TEST_F(ModuleWindowTest, AnImageBeyondTheModulesMemoryIsNotSent) {
     Document d = oneWelcomeRow(*w);
     d.sequences[kWelcome].clear();
     for (int r = 0; r < 100; ++r)
-        d.sequences[kWelcome].append(
-            Step{r % 2 ? QStringLiteral("1") : QStringLiteral("2"), QString(), {1, 2, 3, 4}});
+        d.sequences[kWelcome].append(Step{r % 2 ? "1" : "2", QString(), {1, 2, 3, 4}});
     w->editor().reset(d);
     const int highest = sendWatchingProgress(*w);
 
@@ -360,10 +359,9 @@ TEST_F(ModuleWindowTest, TheGoodbyeSequenceFromClicksToFileAndModule) {
     QTest::mouseClick(child<QPushButton>(*w, "cmdSchleife"), Qt::LeftButton);
 
     const QString loop = QStringLiteral("S  1 / 3 x");
-    const Sequence welcome = {{QStringLiteral("1"), QString(), {1, 0, 0, 0}}};
-    const Sequence goodbye = {{QStringLiteral("0,1"), QString(), {0, 1, 0, 0}},
-                              {QStringLiteral("0,2"), loop, {1, 1, 0, 0}},
-                              {QStringLiteral("0,1"), loop, {1, 0, 0, 0}}};
+    const Sequence welcome = {{"1", QString(), {1, 0, 0, 0}}};
+    const Sequence goodbye = {
+        {"0,1", QString(), {0, 1, 0, 0}}, {"0,2", loop, {1, 1, 0, 0}}, {"0,1", loop, {1, 0, 0, 0}}};
     EXPECT_EQ(w->editor().sequence(kWelcome), welcome);
     EXPECT_EQ(w->editor().sequence(kGoodbye), goodbye);
     EXPECT_EQ(child<QTreeWidget>(*w, "List1_0")->topLevelItemCount(), 1);

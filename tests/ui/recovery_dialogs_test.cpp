@@ -34,7 +34,7 @@ class QuietHost : public FileMenuHost {
 
 Document documentWith(int lamp) {
     Document d;
-    d.sequences[kWelcome] = {Step{QStringLiteral("0,5"), QString(), {lamp, 0, 0, 0}}};
+    d.sequences[kWelcome] = {Step{"0,5", QString(), {lamp, 0, 0, 0}}};
     return d;
 }
 

@@ -29,8 +29,8 @@ class ShowCommandsWindow : public test::WindowFixture {
 Sequence copiedBlink() {
     Sequence rows;
     for (int i = 0; i < 5; ++i) {
-        rows.append(Step{QStringLiteral("0,5"), QString(), {1, 0, 0, 0}});
-        rows.append(Step{QStringLiteral("0,5"), QString(), {0, 0, 0, 0}});
+        rows.append(Step{"0,5", QString(), {1, 0, 0, 0}});
+        rows.append(Step{"0,5", QString(), {0, 0, 0, 0}});
     }
     return rows;
 }
@@ -83,8 +83,8 @@ TEST_F(ShowCommandsWindow, SymmetricIsOneSettingForBoxMenuAndStore) {
 
 TEST_F(ShowCommandsWindow, TheTableMenuMirrorsTheRowsAndTheEditMenuMakesGoodbyeFromWelcome) {
     Document d;
-    d.sequences[kWelcome] = {Step{QStringLiteral("1"), QString(), {1, 2, 4, 8}},
-                             Step{QStringLiteral("2"), QString(), {0, 16, 0, 0}}};
+    d.sequences[kWelcome] = {Step{"1", QString(), {1, 2, 4, 8}},
+                             Step{"2", QString(), {0, 16, 0, 0}}};
     w->editor().reset(d);
     QMenu* table = child<QMenu>(*w, "Tabelle");
     QAction* mirror = child<QAction>(*w, "Spiegeln");

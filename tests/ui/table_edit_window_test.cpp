@@ -27,7 +27,7 @@ class TableEditWindow : public test::WindowFixture {
         // Row p (1-based) has the time text "p" and lamp byte p on corner 1.
         Document d;
         for (int p = 1; p <= 6; ++p)
-            d.sequences[kWelcome].append(Step{QString::number(p), QString(), {p, 0, 0, 0}});
+            d.sequences[kWelcome].append(Step{OnTime::ofTenths(10 * p), QString(), {p, 0, 0, 0}});
         initial = d.sequences[kWelcome];
         w->editor().reset(d);
         list = child<QTreeWidget>(*w, "List1_0");
@@ -46,7 +46,7 @@ class TableEditWindow : public test::WindowFixture {
     }
     QStringList times() const {
         QStringList t;
-        for (const Step& s : w->editor().sequence(kWelcome)) t << s.time;
+        for (const Step& s : w->editor().sequence(kWelcome)) t << s.time.text();
         return t;
     }
     QStringList markers() const {

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "files/kvs_writer.h"
-#include "module/document_compaction.h"
+#include "show/document_compaction.h"
 #include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_image_args.h"
 #include "tools/cli/cli_inputs.h"
@@ -73,12 +73,13 @@ int compact(const QStringList& args) {
                  QStringLiteral("the compacted rows did not play the same; nothing written"));
         return kUsage;
     }
-    QString problem = kvsWriteProblem(result.document);
+    const QLocale form = onTimeFormOf(document);
+    QString problem = kvsWriteProblem(result.document, form);
     if (!problem.isEmpty()) {
         complain(command, a->out, QStringLiteral("cannot store the document: ") + problem);
         return kUsage;
     }
-    if (!writeKvsFile(a->out, result.document, &problem)) {
+    if (!writeKvsFile(a->out, result.document, &problem, form)) {
         complain(command, a->out, QStringLiteral("cannot write the file: ") + problem);
         return kUsage;
     }

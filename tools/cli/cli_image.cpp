@@ -1,9 +1,9 @@
 #include <QTextStream>
 
-#include "module/image_builder.h"
-#include "module/image_cost.h"
-#include "module/image_hex.h"
-#include "module/image_memory_check.h"
+#include "image/image_builder.h"
+#include "image/image_cost.h"
+#include "image/image_hex.h"
+#include "image/image_memory_check.h"
 #include "tools/cli/cli_image_args.h"
 #include "tools/cli/cli_inputs.h"
 #include "tools/cli/commands.h"

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "module/image_builder.h"
+#include "image/image_builder.h"
 #include "sequence/document.h"
 #include "vehicle/vehicle_options.h"
 

@@ -5,8 +5,9 @@
 #include <optional>
 
 #include "files/document_json.h"
-#include "module/pattern_rows.h"
+#include "files/kvs_writer.h"
 #include "sequence/pattern_command.h"
+#include "sequence/pattern_rows.h"
 #include "tools/cli/cli_arguments.h"
 #include "tools/cli/cli_kvs_input.h"
 #include "tools/cli/commands.h"
@@ -17,14 +18,10 @@ namespace {
 
 const QString kCommand = QStringLiteral("pattern");
 
-// The on-time in tenths: seconds from 0.1 to 10, with a point or a comma, to the tenth.
+// The on-time in tenths: seconds within the slider's range, with a point or a comma.
 std::optional<int> tenthsOf(const QString& text) {
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double seconds = t.toDouble(&ok);
-    if (!ok || !(seconds >= 0.1 && seconds <= 10.0)) return std::nullopt;
-    return int(std::lround(seconds * 10.0));
+    const auto time = OnTime::fromInput(text);
+    return time ? time->stepTenths() : std::nullopt;
 }
 
 std::optional<PatternChoice> parse(const QStringList& args) {
@@ -97,10 +94,9 @@ std::optional<PatternChoice> parse(const QStringList& args) {
 int pattern(const QStringList& args) {
     const auto choice = parse(args);
     if (!choice) return kUsage;
-    // On its own the pattern's loop is the first loop; times are written with a decimal comma,
-    // as the editor writes them.
-    const Sequence rows = patternRowsFor(*choice, 1, QLocale(QLocale::German, QLocale::Germany));
-    const QByteArray json = rowsToJson(rows);
+    // On its own the pattern's loop is the first loop; times are written as in a file.
+    const Sequence rows = patternRowsFor(*choice, 1);
+    const QByteArray json = rowsToJson(rows, onTimeFormOf(Document{}));
     if (std::fwrite(json.constData(), 1, size_t(json.size()), stdout) != size_t(json.size()) ||
         std::fflush(stdout) != 0) {
         complain(kCommand, QStringLiteral("standard output"), QStringLiteral("cannot write"));

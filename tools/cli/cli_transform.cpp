@@ -91,14 +91,6 @@ std::optional<TransformArguments> parse(const QStringList& args) {
     return parsed;
 }
 
-// Stretched on-times are written as the sequence writes its times: with a decimal point when
-// its times use one, with a comma otherwise.
-QLocale timeLocale(const Sequence& rows) {
-    for (const Step& row : rows)
-        if (row.time.contains(QLatin1Char('.'))) return QLocale::c();
-    return QLocale(QLocale::German, QLocale::Germany);
-}
-
 }  // namespace
 
 int transform(const QStringList& args) {
@@ -143,18 +135,20 @@ int transform(const QStringList& args) {
             break;
         }
         case Kind::Stretch:
-            outcome = stretchRows(rows, selection, parsed->factor, timeLocale(rows));
+            outcome = stretchRows(rows, selection, parsed->factor);
             break;
     }
+    // Stretched on-times are written in the form of the file's own.
+    const QLocale form = onTimeFormOf(document);
     if (outcome) document.sequences[parsed->sequence] = outcome->rows;
 
-    const QString problem = kvsWriteProblem(document);
+    const QString problem = kvsWriteProblem(document, form);
     if (!problem.isEmpty()) {
         complain(kCommand, parsed->output, QStringLiteral("cannot store the document: ") + problem);
         return kUsage;
     }
     QString error;
-    if (!writeKvsFile(parsed->output, document, &error)) {
+    if (!writeKvsFile(parsed->output, document, &error, form)) {
         complain(kCommand, parsed->output, QStringLiteral("cannot write the file: ") + error);
         return kUsage;
     }

@@ -18,7 +18,6 @@
 #include "app/startup.h"
 #include "files/animation_export.h"
 #include "files/kvs_writer.h"
-#include "module/compaction_summary.h"
 #include "platform/settings_store.h"
 #include "platform/silent_prompter.h"
 #include "recovery/recovery_entry.h"
@@ -26,7 +25,7 @@
 #include "sequence/loop_marker.h"
 #include "session/editing_session.h"
 #include "session/window_recovery.h"
-#include "text/number_text.h"
+#include "show/compaction_summary.h"
 #include "ui/dialogs/compact_dialog.h"
 #include "ui/dialogs/frm_eigenschaften.h"
 #include "ui/dialogs/frm_info.h"
@@ -53,7 +52,7 @@ class InstantClock : public vireo::Clock {
 };
 
 vireo::Step step(int tenths, const QString& loop, vireo::LampBytes lamps) {
-    return vireo::Step{vireo::tenthsText(tenths), loop, lamps};
+    return vireo::Step{vireo::OnTime::ofTenths(tenths), loop, lamps};
 }
 
 // A short welcome light: a blink, then a loop of two steps run three times, then a long glow.

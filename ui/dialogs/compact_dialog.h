@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "module/compaction_summary.h"
+#include "show/compaction_summary.h"
 
 class QLabel;
 class QPushButton;

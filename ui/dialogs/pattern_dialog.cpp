@@ -18,8 +18,9 @@
 #include "car/car_frame_hit.h"
 #include "car/lamp_model.h"
 #include "car/picture_store.h"
-#include "module/pattern_rows.h"
+#include "image/image_cost.h"
 #include "sequence/edit_outcome.h"
+#include "sequence/pattern_rows.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 
@@ -87,7 +88,7 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     onTime_ = new QDoubleSpinBox(this);
     onTime_->setObjectName(QStringLiteral("onTime"));
     onTime_->setDecimals(1);
-    onTime_->setRange(kMinPatternTenths / 10.0, kMaxPatternTenths / 10.0);
+    onTime_->setRange(OnTime::kShortestTenths / 10.0, OnTime::kLongestTenths / 10.0);
     onTime_->setSingleStep(0.1);
     onTime_->setValue(0.5);
     onTime_->setSuffix(texts.entry(text::OnTimeSuffix));
@@ -207,8 +208,8 @@ PatternChoice PatternDialog::choice() const {
 }
 
 void PatternDialog::updatePreview() {
-    const Sequence rows = patternRowsFor(choice(), 1, locale());
-    const int bytes = sequenceBytes(rows).value_or(0);
+    const Sequence rows = patternRowsFor(choice(), 1);
+    const int bytes = sequenceImageBytes(rows).value_or(0);
     cost_->setText(texts_.entry(text::PatternCost).arg(rows.size()).arg(bytes));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(!rows.isEmpty());
 

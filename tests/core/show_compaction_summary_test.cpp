@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "module/compaction_summary.h"
+#include "show/compaction_summary.h"
 #include "text/language.h"
 
 using namespace vireo;

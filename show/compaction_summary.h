@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "module/document_compaction.h"
+#include "show/document_compaction.h"
 #include "text/language.h"
 
 namespace vireo {

@@ -1,7 +1,9 @@
+#include "image/image_builder.h"
+
 #include <gtest/gtest.h>
 
-#include "module/image_builder.h"
-#include "tests/core/module_image_fixtures.h"
+#include "platform/app_info.h"
+#include "tests/core/image_fixtures.h"
 
 using namespace vireo;
 using namespace vireo::test;

@@ -13,7 +13,7 @@ namespace vireo::test {
 
 // A row of a sequence table: on-time text, loop marker, corners 1..4.
 inline Step row(const char* time, LampBytes lamps, const char* loop = "") {
-    return Step{QString::fromUtf8(time), QString::fromUtf8(loop), lamps};
+    return Step{OnTime(time), QString::fromUtf8(loop), lamps};
 }
 
 inline Document documentOf(Sequence welcome, Sequence goodbye = {}) {

@@ -1,4 +1,4 @@
-#include "module/compaction_summary.h"
+#include "show/compaction_summary.h"
 
 #include "text/text_ids.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <optional>
 
-#include "module/sequence_compaction.h"
 #include "sequence/document.h"
+#include "show/sequence_compaction.h"
 #include "vehicle/vehicle_options.h"
 
 namespace vireo {

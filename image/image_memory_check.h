@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "module/image_builder.h"
-#include "module/upload_messages.h"
+#include "image/image_builder.h"
+#include "image/image_messages.h"
 #include "sequence/document.h"
 #include "text/language.h"
 #include "vehicle/vehicle_options.h"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "module/image_builder.h"
+#include "image/image_builder.h"
 
 namespace vireo {
 

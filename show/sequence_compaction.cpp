@@ -1,4 +1,4 @@
-#include "module/sequence_compaction.h"
+#include "show/sequence_compaction.h"
 
 #include <QHash>
 #include <algorithm>
@@ -6,8 +6,9 @@
 #include <limits>
 #include <vector>
 
-#include "module/image_builder.h"
-#include "module/image_cost.h"
+#include "image/image_builder.h"
+#include "image/image_cost.h"
+#include "image/step_record.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_marker.h"
 #include "simulation/playback_steps.h"
@@ -17,36 +18,16 @@ namespace vireo {
 
 namespace {
 
-constexpr int kLoopBytes = 2;
-
 // One step of the played-out sequence: its lamps, interval and the row text it came from.
 struct Unit {
     LampBytes lamps{};
     qint64 ms = 0;
-    QString text;
+    OnTime time;
     int id = 0;  // equal for units with the same lamps and interval
 };
 
 bool isLit(const LampBytes& lamps) {
     return std::any_of(lamps.begin(), lamps.end(), [](int b) { return b > 0; });
-}
-
-// Corner bytes as the image writes them: the lamp the rear corners share once.
-int cornerBytes(const LampBytes& lamps) {
-    int n =
-        static_cast<int>(std::count_if(lamps.begin(), lamps.end(), [](int b) { return b > 0; }));
-    if (lamps[2] == 16 && lamps[3] == 16) --n;
-    return n;
-}
-
-// An interval in seconds with a decimal comma and no trailing zeros ("1,5", "10", "0,55").
-QString msText(qint64 ms) {
-    QString text = QString::number(ms / 1000);
-    const qint64 fraction = ms % 1000;
-    if (fraction == 0) return text;
-    QString digits = QStringLiteral("%1").arg(fraction, 3, 10, QLatin1Char('0'));
-    while (digits.endsWith(QLatin1Char('0'))) digits.chop(1);
-    return text + QLatin1Char(',') + digits;
 }
 
 // One row of the result: units first..last (inclusive) shown as one step.
@@ -97,7 +78,7 @@ class Search {
                 (i + 1 < n_ && units_[i + 1].lamps == units_[i].lamps) ? runEnd_[i + 1] : i + 1;
         groupTenths_.resize(n_);
         for (int i = 0; i < n_; ++i) {
-            groupTenths_[i].push_back(imageTimeTenths(units_[i].text));
+            groupTenths_[i].push_back(units_[i].time.tenths());
             for (int j = i + 2; j <= n_ && groupAllowed(i, j); ++j)
                 groupTenths_[i].push_back(tenthsOf(prefix_[j] - prefix_[i]));
         }
@@ -139,14 +120,13 @@ class Search {
     }
     long long tenthsOf(qint64 ms) {
         auto it = tenthsOfMs_.find(ms);
-        if (it == tenthsOfMs_.end()) it = tenthsOfMs_.insert(ms, imageTimeTenths(msText(ms)));
+        if (it == tenthsOfMs_.end()) it = tenthsOfMs_.insert(ms, OnTime::ofMs(ms).tenths());
         return *it;
     }
     // Tenths of the step units i..j-1 make, worked out once for every allowed group.
     long long groupTenths(int i, int j) const { return groupTenths_[i][j - i - 1]; }
     int rowCost(long long prev, long long tenths, int i, bool loopStart) const {
-        return 1 + (tenths != prev ? 1 : 0) + cornerBytes(units_[i].lamps) +
-               (loopStart ? kLoopBytes : 0);
+        return stepRecordBytes(units_[i].lamps, tenths, prev, loopStart);
     }
     // How often units i..i+length-1 follow each other unchanged, at most kMaxLoopPasses.
     int passesAt(int i, int length) const {
@@ -356,7 +336,7 @@ std::vector<Unit> playedUnits(const Sequence& rows, const QVector<ShownStep>& st
         for (int b : row.lamps) key += QLatin1Char(' ') + QString::number(b);
         const int id = ids.value(key, int(ids.size()));
         ids.insert(key, id);
-        units.push_back({row.lamps, step.ms, row.time, id});
+        units.push_back({row.lamps, step.ms, row.time.valueOnly(), id});
     }
     return units;
 }
@@ -369,7 +349,9 @@ Sequence rowsOf(const std::vector<Unit>& units, const std::vector<OutRow>& out) 
         for (int u = r.first; u <= r.last; ++u) ms += units[u].ms;
         Step step;
         step.lamps = units[r.first].lamps;
-        step.time = r.ms >= 0 ? msText(r.ms) : r.first == r.last ? units[r.first].text : msText(ms);
+        step.time = r.ms >= 0           ? OnTime::ofMs(r.ms)
+                    : r.first == r.last ? units[r.first].time
+                                        : OnTime::ofMs(ms);
         if (r.loop > 0) step.loop = loopMarker(r.loop, r.passes);
         rows.append(step);
     }
@@ -377,14 +359,6 @@ Sequence rowsOf(const std::vector<Unit>& units, const std::vector<OutRow>& out) 
 }
 
 }  // namespace
-
-int sequenceImageBytes(const Sequence& rows) {
-    Document document;
-    document.sequences[kWelcome] = rows;
-    const ImageCost cost = imageCost(document, VehicleOptions{}, 0, kImageSize - 1);
-    if (cost.outcome != ImageOutcome::Ok && cost.outcome != ImageOutcome::NothingToSend) return -1;
-    return cost.sequenceBytes(kWelcome);
-}
 
 bool keepsLoopRules(const Sequence& rows) {
     int loops = 0;
@@ -412,7 +386,7 @@ bool keepsLoopRules(const Sequence& rows) {
 CompactionResult compactSequence(const Sequence& rows) {
     CompactionResult result;
     result.rows = rows;
-    result.bytesBefore = result.bytesAfter = sequenceImageBytes(rows);
+    result.bytesBefore = result.bytesAfter = sequenceImageBytes(rows).value_or(-1);
     if (result.bytesBefore < 0) {
         result.status = CompactionResult::Status::CannotBuild;
         result.bytesBefore = result.bytesAfter = 0;
@@ -436,7 +410,7 @@ CompactionResult compactSequence(const Sequence& rows) {
     }
     const Sequence compacted = rowsOf(units, out);
 
-    const int after = sequenceImageBytes(compacted);
+    const int after = sequenceImageBytes(compacted).value_or(-1);
     if (after < 0 || after >= result.bytesBefore || compacted.size() > kMaxRows) return result;
     if (!keepsLoopRules(compacted) || shownLamps(compacted, kMaxCompactedPlaybackSteps) != shown) {
         // A result that does not keep the show is never handed out.

@@ -1,4 +1,4 @@
-#include "module/image_memory_check.h"
+#include "image/image_memory_check.h"
 
 #include "text/number_text.h"
 

@@ -36,9 +36,6 @@ struct CompactionResult {
 // built once more before it is returned.
 CompactionResult compactSequence(const Sequence& rows);
 
-// The bytes the rows of a sequence take in the image; -1 when they have no image.
-int sequenceImageBytes(const Sequence& rows);
-
 // Whether rows keep the rules of loops the loop command follows (see compactSequence).
 bool keepsLoopRules(const Sequence& rows);
 

@@ -4,7 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "module/upload_messages.h"
+#include "image/image_messages.h"
+#include "image/step_record.h"
 #include "sequence/document.h"
 #include "text/language.h"
 #include "vehicle/vehicle_options.h"
@@ -38,19 +39,6 @@ struct DataImage {
     int byteAt(int index) const { return static_cast<unsigned char>(bytes.at(index)); }
 };
 
-// The bytes one row of a sequence takes in the image: its control byte, the time byte when its
-// on-time differs from the row before, one byte per lit corner (the lamp the rear corners share
-// once) and, on the first step of a loop, the repeat and length bytes.
-struct RowBytes {
-    int control = 1;
-    int time = 0;
-    int corners = 0;
-    int loop = 0;
-
-    int total() const { return control + time + corners + loop; }
-    bool operator==(const RowBytes&) const = default;
-};
-
 // Where the bytes of an image come from, as the builder wrote them: the rows of the welcome and
 // the goodbye sequence in row order and the two hold records (0 when there is none).
 struct ImageLayout {
@@ -73,9 +61,5 @@ DataImage buildDataImage(const Document& document, const VehicleOptions& options
 DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
                          int capacity, ImageLayout& layout,
                          const LanguageTable& texts = LanguageTable::builtIn());
-
-// The on-time of a row as the image records it, in tenths of a second: the text read with a
-// comma or a point, halves to even.
-long long imageTimeTenths(const QString& timeText);
 
 }  // namespace vireo

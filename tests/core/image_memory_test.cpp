@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "module/image_hex.h"
-#include "module/image_memory_check.h"
-#include "tests/core/module_image_fixtures.h"
+#include "image/image_hex.h"
+#include "image/image_memory_check.h"
+#include "tests/core/image_fixtures.h"
 
 using namespace vireo;
 using namespace vireo::test;

@@ -1,4 +1,4 @@
-#include "module/image_loop_census.h"
+#include "image/image_loop_census.h"
 
 #include "text/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "module/image_hex.h"
+#include "image/image_hex.h"
 
 #include <QStringList>
 

@@ -4,11 +4,11 @@
 #include <limits>
 #include <random>
 
-#include "module/sequence_compaction.h"
+#include "image/image_cost.h"
 #include "sequence/loop_marker.h"
+#include "show/sequence_compaction.h"
 #include "simulation/shown_lamps.h"
-#include "tests/core/module_image_fixtures.h"
-#include "text/number_text.h"
+#include "tests/core/image_fixtures.h"
 
 using namespace vireo;
 using namespace vireo::test;
@@ -144,11 +144,11 @@ TEST(SequenceCompaction, HandMadeCases) {
         if (!c.expected.isEmpty()) EXPECT_EQ(result.rows, c.expected);
         if (!result.changed()) EXPECT_EQ(result.rows, c.rows);
         if (c.status == Status::Compacted) {
-            EXPECT_EQ(sequenceImageBytes(result.rows), c.after);
+            EXPECT_EQ(sequenceImageBytes(result.rows).value_or(-1), c.after);
             expectSameShow(c.rows, result.rows);
             EXPECT_TRUE(keepsLoopRules(result.rows));
             for (const Step& step : result.rows)
-                EXPECT_LE(onTimeMs(step.time), 10000) << step.time.toStdString();
+                EXPECT_LE(step.time.ms(), 10000) << step.time.text().toStdString();
         }
     }
 }
@@ -250,7 +250,7 @@ TEST(SequenceCompaction, RandomSequencesKeepTheirShow) {
         const CompactionResult looped = compactSequence(rows);
         ASSERT_NE(looped.status, Status::CheckFailed);
         EXPECT_LE(looped.bytesAfter, looped.bytesBefore);
-        EXPECT_EQ(sequenceImageBytes(looped.rows), looped.bytesAfter);
+        EXPECT_EQ(sequenceImageBytes(looped.rows).value_or(-1), looped.bytesAfter);
         expectSameShow(rows, looped.rows);
 
         const Sequence played = playedOut(rows);
@@ -263,7 +263,7 @@ TEST(SequenceCompaction, RandomSequencesKeepTheirShow) {
             bool fromInput = false;
             for (const Step& in : played) fromInput = fromInput || in.time == step.time;
             if (!fromInput)
-                EXPECT_LE(onTimeMs(step.time), kMaxMergedStepMs) << step.time.toStdString();
+                EXPECT_LE(step.time.ms(), kMaxMergedStepMs) << step.time.text().toStdString();
         }
     }
 }
@@ -278,7 +278,8 @@ int smallestHandFolding(const Sequence& rows) {
     std::function<void(int, const Sequence&, int)> walk = [&](int i, const Sequence& out,
                                                               int loops) {
         if (i == rows.size()) {
-            if (const int bytes = sequenceImageBytes(out); bytes >= 0) best = std::min(best, bytes);
+            if (const int bytes = sequenceImageBytes(out).value_or(-1); bytes >= 0)
+                best = std::min(best, bytes);
             return;
         }
         walk(i + 1, out + Sequence{rows[i]}, loops);
@@ -319,12 +320,9 @@ TEST(SequenceCompaction, NeverBiggerThanAnyFoldingByHand) {
 
 namespace {
 
-// "1,5" for 1500 ms, as the compaction writes merged on-times.
-QString secondsText(qint64 ms) {
-    QString text = QString::number(double(ms) / 1000.0, 'f', 3);
-    while (text.endsWith(QLatin1Char('0'))) text.chop(1);
-    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
-    return text.replace(QLatin1Char('.'), QLatin1Char(','));
+// A row of the given on-time and lamps.
+Step timedRow(const OnTime& time, const LampBytes& lamps) {
+    return Step{time, QString(), lamps};
 }
 
 // Every way of writing rows i..end-1 as steps: neighbours with the same lamps merged (up to
@@ -337,11 +335,11 @@ void everyGrouping(const Sequence& rows, int i, int end, Sequence out,
     }
     qint64 ms = 0;
     for (int j = i; j < end && rows[j].lamps == rows[i].lamps; ++j) {
-        ms += onTimeMs(rows[j].time);
+        ms += rows[j].time.ms();
         if (j > i && ms > kMaxMergedStepMs) break;
         everyGrouping(
             rows, j + 1, end,
-            out + Sequence{row(qPrintable(j == i ? rows[i].time : secondsText(ms)), rows[i].lamps)},
+            out + Sequence{timedRow(j == i ? rows[i].time : OnTime::ofMs(ms), rows[i].lamps)},
             done);
     }
 }
@@ -355,36 +353,33 @@ int smallestBySearchingAll(const Sequence& rows) {
     std::function<void(int, const Sequence&, int)> walk = [&](int i, const Sequence& out,
                                                               int loops) {
         if (i == n) {
-            if (const int bytes = sequenceImageBytes(out); bytes >= 0) best = std::min(best, bytes);
+            if (const int bytes = sequenceImageBytes(out).value_or(-1); bytes >= 0)
+                best = std::min(best, bytes);
             return;
         }
         int runEnd = i;
         qint64 runMs = 0;
-        while (runEnd < n && rows[runEnd].lamps == rows[i].lamps)
-            runMs += onTimeMs(rows[runEnd++].time);
+        while (runEnd < n && rows[runEnd].lamps == rows[i].lamps) runMs += rows[runEnd++].time.ms();
         // Plain steps, one at a time.
         qint64 ms = 0;
         for (int j = i; j < runEnd; ++j) {
-            ms += onTimeMs(rows[j].time);
+            ms += rows[j].time.ms();
             if (j > i && ms > kMaxMergedStepMs) break;
             walk(j + 1,
-                 out + Sequence{row(qPrintable(j == i ? rows[i].time : secondsText(ms)),
-                                    rows[i].lamps)},
+                 out + Sequence{timedRow(j == i ? rows[i].time : OnTime::ofMs(ms), rows[i].lamps)},
                  loops);
         }
         if (runEnd - i >= 2 && runMs > kMaxMergedStepMs) {
             Sequence full;
             for (qint64 k = 0; k < runMs / kMaxMergedStepMs; ++k) full << row("10", rows[i].lamps);
-            const Sequence rest{
-                row(qPrintable(secondsText(runMs % kMaxMergedStepMs)), rows[i].lamps)};
+            const Sequence rest{timedRow(OnTime::ofMs(runMs % kMaxMergedStepMs), rows[i].lamps)};
             const bool anyRest = runMs % kMaxMergedStepMs > 0;
             walk(runEnd, out + (anyRest ? rest : Sequence{}) + full, loops);
             walk(runEnd, out + full + (anyRest ? rest : Sequence{}), loops);
         }
         if (rows[i].lamps == kDark) return;
         const auto same = [&](int a, int b) {
-            return rows[a].lamps == rows[b].lamps &&
-                   onTimeMs(rows[a].time) == onTimeMs(rows[b].time);
+            return rows[a].lamps == rows[b].lamps && rows[a].time.ms() == rows[b].time.ms();
         };
         for (int length = 1; i + 2 * length <= n; ++length) {
             for (int passes = 2; passes <= 20 && i + passes * length <= n; ++passes) {

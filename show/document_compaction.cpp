@@ -1,6 +1,6 @@
-#include "module/document_compaction.h"
+#include "show/document_compaction.h"
 
-#include "module/image_cost.h"
+#include "image/image_cost.h"
 
 namespace vireo {
 

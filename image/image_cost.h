@@ -1,10 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
-#include "module/image_builder.h"
-#include "module/upload_messages.h"
+#include "image/image_builder.h"
+#include "image/image_messages.h"
 #include "sequence/document.h"
 #include "text/language.h"
 #include "vehicle/vehicle_options.h"
@@ -36,11 +37,16 @@ struct ImageCost {
     int firstRowBeyond(int sequence) const;
 };
 
-// The bytes of each row of one sequence: they depend on its rows alone. Empty when the rows have
-// no image.
-std::vector<RowBytes> sequenceRowBytes(const Sequence& rows);
-
+// What every byte of the image of this document is for: the one count of bytes that the meter,
+// the cost strip, the memory report, compaction and patterns all use.
 ImageCost imageCost(const Document& document, const VehicleOptions& options, int moduleCode,
                     int capacity, const LanguageTable& texts = LanguageTable::builtIn());
+
+// The bytes of each row of one sequence, from imageCost: they depend on its rows alone. Empty
+// when the rows have no image.
+std::vector<RowBytes> sequenceRowBytes(const Sequence& rows);
+// Their sum: the bytes the rows of a sequence take in the image (its section, without the
+// header or hold records); nothing when the rows have no image.
+std::optional<int> sequenceImageBytes(const Sequence& rows);
 
 }  // namespace vireo

@@ -1,7 +1,8 @@
+#include "image/image_cost.h"
+
 #include <gtest/gtest.h>
 
-#include "module/image_cost.h"
-#include "tests/core/module_image_fixtures.h"
+#include "tests/core/image_fixtures.h"
 
 using namespace vireo;
 using namespace vireo::test;

@@ -1,10 +1,9 @@
-#include "module/image_builder.h"
+#include "image/image_builder.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "module/image_loop_census.h"
-#include "text/number_text.h"
+#include "image/image_loop_census.h"
 
 namespace vireo {
 
@@ -12,7 +11,6 @@ namespace {
 
 constexpr int kControl = 128;
 constexpr int kTimeBit = 64;
-constexpr int kLoopBit = 32;
 constexpr int kMaxHoldPosition = 11;
 constexpr int kHoldStepTenths = 100;  // every step of a hold record lasts 10 s
 
@@ -21,10 +19,6 @@ struct BuildStop {
     ImageOutcome outcome;
     int sequence = -1;
 };
-
-long long timeTenths(const QString& text) {
-    return imageTimeTenths(text);
-}
 
 class ImageWriter {
   public:
@@ -71,26 +65,9 @@ int encodeRows(ImageWriter& out, const Sequence& rows, int p, const std::vector<
 
     for (const Step& row : rows) {
         out.requireIndex(p + 1);
-        const long long time = timeTenths(row.time);
+        const long long time = row.time.tenths();
         ImageWriter::requireByte(time);
 
-        int control = kControl;
-        bool present[kCorners] = {};
-        for (int c = 0; c < kCorners; ++c) {
-            if (row.lamps[c] > 0) {
-                present[c] = true;
-                control |= 1 << (c + 1);
-            }
-        }
-        // Only the lamp the two rear corners share: the module needs it once.
-        if (row.lamps[2] == 16 && row.lamps[3] == 16) {
-            present[3] = false;
-            control &= ~(1 << 4);
-        }
-        if (time != previousTime) {
-            control |= kTimeBit;
-            previousTime = time;
-        }
         // Every new loop number moves on to the next loop ordinal, also on a dark row, so the
         // ordinals stay in step with the census.
         if (row.loop.isEmpty()) {
@@ -103,39 +80,20 @@ int encodeRows(ImageWriter& out, const Sequence& rows, int p, const std::vector<
                 loopStartDue = true;
             }
         }
-
         const bool loopBytes = loopStartDue && loopOrdinal >= 1 && loopOrdinal <= loops.size();
-        if (loopBytes) {
-            control |= kLoopBit;
-            loopStartDue = false;
-            // Only a record with a corner byte carries the loop bytes, and the loop length
-            // counts from this row: a dark first row is written with corner 1 off (byte 0).
-            if ((control & 0x1E) == 0) {
-                present[0] = true;
-                control |= 1 << 1;
-            }
-        }
-        const bool anyCorner = (control & 0x1E) != 0;
+        if (loopBytes) loopStartDue = false;
 
-        RowBytes written;
-        out.put(++p, control);
-        if (control & kTimeBit) {
-            out.put(++p, time);
-            written.time = 1;
+        const StepRecord record = stepRecord(row.lamps, time, previousTime, loopBytes);
+        previousTime = time;
+        out.put(++p, record.control);
+        if (record.timeByte) out.put(++p, time);
+        for (int c = 0; c < kCorners; ++c)
+            if (record.corners[c]) out.put(++p, row.lamps[c]);
+        if (record.loopBytes) {
+            out.put(++p, loops[loopOrdinal - 1].repeat);
+            out.put(++p, loops[loopOrdinal - 1].length);
         }
-        if (anyCorner) {
-            for (int c = 0; c < kCorners; ++c) {
-                if (!present[c]) continue;
-                out.put(++p, row.lamps[c]);
-                ++written.corners;
-            }
-            if (loopBytes) {
-                out.put(++p, loops[loopOrdinal - 1].repeat);
-                out.put(++p, loops[loopOrdinal - 1].length);
-                written.loop = 2;
-            }
-        }
-        if (layout) layout->push_back(written);
+        if (layout) layout->push_back(record.bytes());
     }
     return p;
 }
@@ -288,12 +246,6 @@ DataImage buildDataImage(const Document& document, const VehicleOptions& options
                          int capacity, ImageLayout& layout, const LanguageTable& texts) {
     layout = {};
     return buildWithLayout(document, options, moduleCode, capacity, &layout, texts);
-}
-
-long long imageTimeTenths(const QString& timeText) {
-    QString t = timeText;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    return static_cast<long long>(roundHalfEven(leadingNumber(t) * 10.0));
 }
 
 }  // namespace vireo

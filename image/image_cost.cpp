@@ -1,4 +1,4 @@
-#include "module/image_cost.h"
+#include "image/image_cost.h"
 
 #include <numeric>
 
@@ -21,11 +21,27 @@ int ImageCost::firstRowBeyond(int sequence) const {
     return -1;
 }
 
-std::vector<RowBytes> sequenceRowBytes(const Sequence& rows) {
+namespace {
+// A document of this sequence alone, no options: what its rows cost does not depend on the rest.
+ImageCost sequenceCost(const Sequence& rows) {
     Document document;
     document.sequences[kWelcome] = rows;
-    ImageCost cost = imageCost(document, VehicleOptions{}, 0, kImageSize - 1);
+    return imageCost(document, VehicleOptions{}, 0, kImageSize - 1);
+}
+bool hasFigures(const ImageCost& cost) {
+    return cost.outcome == ImageOutcome::Ok || cost.outcome == ImageOutcome::NothingToSend;
+}
+}  // namespace
+
+std::vector<RowBytes> sequenceRowBytes(const Sequence& rows) {
+    ImageCost cost = sequenceCost(rows);
     return std::move(cost.rows[kWelcome]);
+}
+
+std::optional<int> sequenceImageBytes(const Sequence& rows) {
+    const ImageCost cost = sequenceCost(rows);
+    if (!hasFigures(cost)) return std::nullopt;
+    return cost.sequenceBytes(kWelcome);
 }
 
 ImageCost imageCost(const Document& document, const VehicleOptions& options, int moduleCode,
@@ -37,8 +53,7 @@ ImageCost imageCost(const Document& document, const VehicleOptions& options, int
         buildDataImage(document, options, moduleCode, kUnlimitedCapacity, layout, texts);
     cost.outcome = image.outcome;
     cost.message = image.message;
-    if (image.outcome != ImageOutcome::Ok && image.outcome != ImageOutcome::NothingToSend)
-        return cost;
+    if (!hasFigures(cost)) return cost;
     cost.rows = layout.rows;
     cost.welcomeHold = layout.welcomeHold;
     cost.goodbyeHold = layout.goodbyeHold;
