@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sequence/loop_marker.h"
+#include "sequence/loop_numbering.h"
 #include "text/number_text.h"
 #include "text/text_ids.h"
 
@@ -77,7 +78,8 @@ std::optional<EditOutcome> reverseRows(const Sequence& rows, const Selection& se
                                  context.language.entry(text::ReverseRows), PromptIcon::Warning);
         return std::nullopt;
     }
-    return EditOutcome{reversedRuns(rows, rowList), selection, text::ReverseRows};
+    return EditOutcome{withLoopsInRowOrder(reversedRuns(rows, rowList)), selection,
+                       text::ReverseRows};
 }
 
 long long onTimeTenths(const QString& timeText) {
@@ -132,8 +134,8 @@ std::optional<EditOutcome> goodbyeFromWelcome(const Document& document, EditCont
         !context.prompter.question(context.language.entry(text::ReplaceGoodbyeQuestion),
                                    context.language.entry(text::GoodbyeFromWelcome)))
         return std::nullopt;
-    Sequence reversed(welcome.rbegin(), welcome.rend());
-    return EditOutcome{std::move(reversed), Selection{}, text::GoodbyeFromWelcome};
+    const Sequence reversed(welcome.rbegin(), welcome.rend());
+    return EditOutcome{withLoopsInRowOrder(reversed), Selection{}, text::GoodbyeFromWelcome};
 }
 
 }  // namespace vireo
