@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 361
+HIGHEST_ENTRY = 431
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -447,7 +447,6 @@ TEXTS = [
     (351, "Von aussen nach innen", "Outside in"),
     (352, "Von innen nach aussen", "Inside out"),
     (353, "Durchgänge", "Passes"),
-    (354, "%1 Schritte, %2 Bytes", "%1 steps, %2 bytes"),
     # The pattern dialog: the corners of the lamp list, the labels of its choices, the list's head
     (355, "Vorne rechts", "Front right"),
     (356, "Vorne links", "Front left"),
@@ -456,6 +455,23 @@ TEXTS = [
     (359, "Muster", "Pattern"),
     (360, "Reihenfolge", "Order"),
     (361, "Lampen", "Lamps"),
+    # The pattern dialog: where the pattern goes (%1 the row it follows, %2 that row's loop)
+    (420, "Das Muster kommt an den Anfang.", "The pattern goes at the start."),
+    (421, "Das Muster kommt ans Ende, nach Zeile %1.", "The pattern goes at the end, after row %1."),
+    (422, "Das Muster kommt nach Zeile %1.", "The pattern goes after row %1."),
+    (423, "Das Muster kommt nach Zeile %1, dem Ende von Schleife %2.",
+          "The pattern goes after row %1, the end of loop %2."),
+    # Counts: one of a thing, or %1 of them
+    (424, "1 Schritt", "1 step"),
+    (425, "%1 Schritte", "%1 steps"),
+    (426, "1 Byte", "1 byte"),
+    (427, "%1 Bytes", "%1 bytes"),
+    # What the pattern adds: %1 the steps (424 or 425), %2 the bytes (426 or 427)
+    (428, "%1, %2 mehr im Speicherabbild", "%1, %2 more in the memory image"),
+    (429, "%1, kein Speicherabbild möglich", "%1, no memory image possible"),
+    # The pattern there and back, the lamps with their mirror lamps
+    (430, "Hin und zurück", "Bounce"),
+    (431, "Paarweise", "In pairs"),
 ]
 # fmt: on
 

@@ -10,6 +10,7 @@
 #include <QUndoStack>
 
 #include "support/window_fixture.h"
+#include "ui/dialogs/pattern_dialog.h"
 
 using namespace vireo;
 
@@ -113,3 +114,56 @@ TEST_F(ShowCommandsWindow, PatternAndEarlierVersionsOpenTheirDialogs) {
         EXPECT_TRUE(w->editor().sequence(kWelcome).isEmpty()) << dialogName;
     }
 }
+
+TEST_F(ShowCommandsWindow, ThePatternDialogKeepsItsChoicesAndThePicturesShowTheNewRows) {
+    Document d;
+    d.sequences[kWelcome] = {Step{QStringLiteral("1"), QString(), {0, 0, 0, 8}},
+                             Step{QStringLiteral("1"), QString(), {0, 0, 8, 0}}};
+    w->editor().reset(d);
+    w->session().setSelection(kWelcome, Selection{{0}, 0});
+    w->session().setSymmetric(true);
+    w->show();
+    const auto openDialog = [this] {
+        // A dialog closed before is gone once its deletion has run.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        child<QAction>(*w, "MusterEinfuegen")->trigger();
+        return w->findChild<PatternDialog*>(QStringLiteral("patternDialog"));
+    };
+    PatternDialog* first = openDialog();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->symmetric());
+    EXPECT_EQ(first->findChild<QLabel*>(QStringLiteral("patternPlace"))->text(),
+              QStringLiteral("Das Muster kommt nach Zeile 1."));
+    const PatternChoice chosen{PatternKind::Bounce,
+                               {PatternLamp{1, 0}, PatternLamp{1, 1}, PatternLamp{1, 2}},
+                               LampOrder::Picked,
+                               3,
+                               2};
+    first->setChoice(chosen);
+    first->accept();
+    // Four rows of one looped pass after row 1, selected; the pictures show the first of them.
+    const Sequence rows = w->editor().sequence(kWelcome);
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(w->session().activeSelection(), (Selection{{1, 2, 3, 4}, 1}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{1, 0, 0, 0}));
+
+    // Opened again (and cancelled), it offers what was chosen.
+    PatternDialog* second = openDialog();
+    ASSERT_TRUE(second);
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->choice().lamps, chosen.lamps);
+    EXPECT_EQ(second->choice().kind, chosen.kind);
+    EXPECT_EQ(second->choice().tenths, chosen.tenths);
+    EXPECT_EQ(second->choice().passes, chosen.passes);
+    second->setChoice(
+        PatternChoice{PatternKind::Fill, {PatternLamp{2, 3}}, LampOrder::Pairs, 9, 5});
+    second->reject();
+    PatternDialog* third = openDialog();
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->choice().kind, PatternKind::Fill);
+    EXPECT_EQ(third->choice().order, LampOrder::Pairs);
+    EXPECT_EQ(third->choice().lamps, (QList<PatternLamp>{{2, 3}}));
+    third->reject();
+    EXPECT_EQ(w->editor().sequence(kWelcome), rows);
+}
+
