@@ -366,5 +366,7 @@ constexpr int Bytes = 427;
 // What inserting the pattern adds to the image: the steps, the bytes; the steps alone
 constexpr int PatternAddedBytes = 428;
 constexpr int PatternNoImage = 429;
+// Tool tip of "Symmetrisch"
+constexpr int ToolTipSymmetric = 432;
 
 }  // namespace vireo::text

@@ -2,6 +2,7 @@
 // applies as one undo step; "Symmetrisch" is one setting for the check box, the Edit menu, the
 // pictures and the store; the transforms act from the table's menu.
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QUndoStack>
 
 #include "support/window_fixture.h"
+#include "ui/dialogs/frm_eigenschaften.h"
 #include "ui/dialogs/pattern_dialog.h"
 
 using namespace vireo;
@@ -167,3 +169,29 @@ TEST_F(ShowCommandsWindow, ThePatternDialogKeepsItsChoicesAndThePicturesShowTheN
     EXPECT_EQ(w->editor().sequence(kWelcome), rows);
 }
 
+// A command that opens a dialog says so with "…", in both languages; the ports are one of many;
+// "Symmetrisch" explains itself.
+TEST_F(ShowCommandsWindow, DialogCommandsEndInAnEllipsisAndThePortsAreRadioItems) {
+    const char* const dialogCommands[] = {"Menu_2",           "Menu_4",     "Menu_5",
+                                          "Strecken",         "Verdichten", "MusterEinfuegen",
+                                          "FruehereVersionen"};
+    // German as started, then English, then German again.
+    for (const char* next : {"Auswahl_2", "Auswahl_1"}) {
+        for (const char* name : dialogCommands) {
+            const QString text = child<QAction>(*w, name)->text();
+            EXPECT_TRUE(text.endsWith(QChar(0x2026))) << name << ": " << text.toStdString();
+        }
+        EXPECT_FALSE(child<QCheckBox>(*w, "chkSymmetrisch")->toolTip().isEmpty()) << next;
+        w->findChild<QAction*>(QString::fromLatin1(next))->trigger();
+    }
+    EXPECT_EQ(child<QCheckBox>(*w, "chkSymmetrisch")->toolTip(),
+              QStringLiteral("Eine Lampe schaltet ihre Spiegellampe auf der anderen Seite mit"));
+    // The dialogs' titles have no ellipsis.
+    child<QAction>(*w, "Menu_5")->trigger();
+    EXPECT_EQ(w->frmEigenschaften()->windowTitle(), QStringLiteral("Eigenschaften"));
+
+    QAction* port2 = child<QAction>(*w, "Port_2");
+    ASSERT_TRUE(port2->actionGroup());
+    EXPECT_TRUE(port2->actionGroup()->isExclusive());
+    EXPECT_EQ(port2->actionGroup()->actions().size(), 20);
+}
