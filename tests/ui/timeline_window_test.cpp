@@ -453,10 +453,15 @@ TEST_F(TimelineWindow, OnAShortScreenTheWindowOpensWithEightRowsAndTheCostStrip)
     ASSERT_GT(editorPart->sizeHint().height() + view->sizeHint().height(), screen);
     const QRect eighth = view->cellViewRect({0, 7});
     EXPECT_TRUE(view->viewport()->rect().contains(eighth)) << eighth.bottom();
-    // The cost strip stands below the rows in view, with nothing scrolled.
+    // The cost strip stands below the rows in view, with nothing scrolled: the step's bar is
+    // drawn at the bottom of the view.
     EXPECT_EQ(view->verticalScrollBar()->value(), 0);
     const int strip = view->viewport()->height() - TimelineGeometry::footerHeight();
     EXPECT_GE(strip, eighth.bottom());
+    const QImage shown = view->viewport()->grab().toImage();
+    const int barBottom =
+        strip + TimelineGeometry::kCostStripGap + TimelineGeometry::kCostStripHeight - 1;
+    EXPECT_EQ(shown.pixelColor(eighth.center().x(), barBottom), QColor(110, 120, 135));
     EXPECT_LE(w->frameGeometry().height(), screen);
 }
 
