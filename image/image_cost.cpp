@@ -28,9 +28,6 @@ ImageCost sequenceCost(const Sequence& rows) {
     document.sequences[kWelcome] = rows;
     return imageCost(document, VehicleOptions{}, 0, kImageSize - 1);
 }
-bool hasFigures(const ImageCost& cost) {
-    return cost.outcome == ImageOutcome::Ok || cost.outcome == ImageOutcome::NothingToSend;
-}
 }  // namespace
 
 std::vector<RowBytes> sequenceRowBytes(const Sequence& rows) {
@@ -40,7 +37,7 @@ std::vector<RowBytes> sequenceRowBytes(const Sequence& rows) {
 
 std::optional<int> sequenceImageBytes(const Sequence& rows) {
     const ImageCost cost = sequenceCost(rows);
-    if (!hasFigures(cost)) return std::nullopt;
+    if (!cost.hasFigures()) return std::nullopt;
     return cost.sequenceBytes(kWelcome);
 }
 
@@ -53,7 +50,7 @@ ImageCost imageCost(const Document& document, const VehicleOptions& options, int
         buildDataImage(document, options, moduleCode, kUnlimitedCapacity, layout, texts);
     cost.outcome = image.outcome;
     cost.message = image.message;
-    if (!hasFigures(cost)) return cost;
+    if (!cost.hasFigures()) return cost;
     cost.rows = layout.rows;
     cost.welcomeHold = layout.welcomeHold;
     cost.goodbyeHold = layout.goodbyeHold;

@@ -29,6 +29,10 @@ struct ImageCost {
     int goodbyeHold = 0;
     int total = 0;
 
+    // Whether there are figures: the image was built, or would be built but has nothing to send.
+    bool hasFigures() const {
+        return outcome == ImageOutcome::Ok || outcome == ImageOutcome::NothingToSend;
+    }
     int sequenceBytes(int sequence) const;
     int holdBytes() const { return welcomeHold + goodbyeHold; }
     int excess() const { return total > capacity ? total - capacity : 0; }

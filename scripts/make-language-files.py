@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 361
+HIGHEST_ENTRY = 432
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -24,10 +24,10 @@ TEXTS = [
     # Main window: menus
     (1, "Datei", "File"),
     (2, "Neu", "New"),
-    (3, "Öffnen", "Open"),
+    (3, "Öffnen…", "Open…"),
     (4, "Speichern", "Save"),
-    (5, "Speichern unter", "Save as"),
-    (6, "Eigenschaften", "Properties"),
+    (5, "Speichern unter…", "Save as…"),
+    (6, "Eigenschaften…", "Properties…"),
     (7, "Modul Update", "Module update"),
     (8, "Verbindung", "Connection"),
     (9, "Konfiguration", "Configuration"),
@@ -362,7 +362,7 @@ TEXTS = [
     (294, "Einschaltzeit", "On-time"),
     # Compacting a sequence: the command, the figures it asks with (%1 sequence name, %2 and %3
     # bytes before and after; %1 and %2 image bytes before and after, %3 the capacity)
-    (295, "Sequenz verdichten", "Compact sequence"),
+    (295, "Sequenz verdichten…", "Compact sequence…"),
     (296, "%1: von %2 auf %3 Bytes", "%1: from %2 to %3 bytes"),
     (297, "Ganzes Speicherabbild: von %1 auf %2 von %3 Bytes",
           "Whole memory image: from %1 to %2 of %3 bytes"),
@@ -427,7 +427,7 @@ TEXTS = [
     # Edit menu: transforms of the rows, the pattern generator and symmetric editing
     (335, "&Spiegeln (links/rechts)", "&Mirror (left/right)"),
     (336, "&Umkehren", "&Reverse"),
-    (337, "Zeiten &strecken", "&Stretch times"),
+    (337, "Zeiten &strecken…", "&Stretch times…"),
     (338, "Schliessen aus Öffnen", "Goodbye from welcome"),
     (339, "Die Auswahl schneidet Schleife %1. Bitte die ganze Schleife oder keine ihrer Zeilen auswählen.",
           "The selection cuts through loop %1. Select the whole loop or none of its rows."),
@@ -447,7 +447,6 @@ TEXTS = [
     (351, "Von aussen nach innen", "Outside in"),
     (352, "Von innen nach aussen", "Inside out"),
     (353, "Durchgänge", "Passes"),
-    (354, "%1 Schritte, %2 Bytes", "%1 steps, %2 bytes"),
     # The pattern dialog: the corners of the lamp list, the labels of its choices, the list's head
     (355, "Vorne rechts", "Front right"),
     (356, "Vorne links", "Front left"),
@@ -456,6 +455,26 @@ TEXTS = [
     (359, "Muster", "Pattern"),
     (360, "Reihenfolge", "Order"),
     (361, "Lampen", "Lamps"),
+    # The pattern dialog: where the pattern goes (%1 the row it follows, %2 that row's loop)
+    (420, "Das Muster kommt an den Anfang.", "The pattern goes at the start."),
+    (421, "Das Muster kommt ans Ende, nach Zeile %1.", "The pattern goes at the end, after row %1."),
+    (422, "Das Muster kommt nach Zeile %1.", "The pattern goes after row %1."),
+    (423, "Das Muster kommt nach Zeile %1, dem Ende von Schleife %2.",
+          "The pattern goes after row %1, the end of loop %2."),
+    # Counts: one of a thing, or %1 of them
+    (424, "1 Schritt", "1 step"),
+    (425, "%1 Schritte", "%1 steps"),
+    (426, "1 Byte", "1 byte"),
+    (427, "%1 Bytes", "%1 bytes"),
+    # What the pattern adds: %1 the steps (424 or 425), %2 the bytes (426 or 427)
+    (428, "%1, %2 mehr im Speicherabbild", "%1, %2 more in the memory image"),
+    (429, "%1, kein Speicherabbild möglich", "%1, no memory image possible"),
+    # The pattern there and back, the lamps with their mirror lamps
+    (430, "Hin und zurück", "Bounce"),
+    (431, "Paarweise", "In pairs"),
+    # Tool tip of "Symmetrisch"
+    (432, "Eine Lampe schaltet ihre Spiegellampe auf der anderen Seite mit",
+          "A lamp switches its mirror lamp on the other side too"),
 ]
 # fmt: on
 

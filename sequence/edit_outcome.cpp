@@ -20,6 +20,9 @@ QString undoStepText(const LanguageTable& texts, int entry) {
     text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
     text.remove(QLatin1Char('&'));
     text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    // The ellipsis of a menu item only says that a dialog follows.
+    text = text.trimmed();
+    if (text.endsWith(QChar(0x2026))) text.chop(1);
     return text.trimmed();
 }
 

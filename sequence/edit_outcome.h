@@ -33,8 +33,8 @@ struct EditOutcome {
 bool commitEdit(DocumentEditor& editor, int s, const Selection& selectionBefore,
                 const EditOutcome& outcome, const LanguageTable& texts);
 
-// A command's caption as the text of an undo step: without its accelerator marks and the
-// blanks that place it on its button.
+// A command's caption as the text of an undo step or of the dialog it opens: without its
+// accelerator marks, the ellipsis of its menu item and the blanks that place it on its button.
 QString undoStepText(const LanguageTable& texts, int entry);
 
 // The selected rows that exist in a table of rowCount rows, ascending.

@@ -73,7 +73,8 @@ std::optional<PatternKind> patternKindFromName(const QString& name) {
         {QStringLiteral("fill"), PatternKind::Fill},
         {QStringLiteral("empty"), PatternKind::Empty},
         {QStringLiteral("blink"), PatternKind::Blink},
-        {QStringLiteral("alternate"), PatternKind::Alternate}};
+        {QStringLiteral("alternate"), PatternKind::Alternate},
+        {QStringLiteral("bounce"), PatternKind::Bounce}};
     for (const auto& [n, kind] : names)
         if (n == name) return kind;
     return std::nullopt;
@@ -84,7 +85,8 @@ std::optional<LampOrder> lampOrderFromName(const QString& name) {
         {QStringLiteral("picked"), LampOrder::Picked},
         {QStringLiteral("across"), LampOrder::Across},
         {QStringLiteral("outside-in"), LampOrder::OutsideIn},
-        {QStringLiteral("inside-out"), LampOrder::InsideOut}};
+        {QStringLiteral("inside-out"), LampOrder::InsideOut},
+        {QStringLiteral("pairs"), LampOrder::Pairs}};
     for (const auto& [n, order] : names)
         if (n == name) return order;
     return std::nullopt;
@@ -106,6 +108,7 @@ QList<PatternLamp> orderedLamps(const QList<PatternLamp>& picked, LampOrder orde
     };
     switch (order) {
         case LampOrder::Picked:
+        case LampOrder::Pairs:
             break;
         case LampOrder::Across:
             by(across);
@@ -120,24 +123,63 @@ QList<PatternLamp> orderedLamps(const QList<PatternLamp>& picked, LampOrder orde
     return lamps;
 }
 
-QVector<LampBytes> patternPass(PatternKind kind, const QList<PatternLamp>& lamps) {
+QList<LampGroup> lampGroups(const QList<PatternLamp>& picked, LampOrder order) {
+    QList<LampGroup> groups;
+    for (const PatternLamp& lamp : orderedLamps(picked, order)) {
+        if (order != LampOrder::Pairs) {
+            groups.append(LampGroup{lamp});
+            continue;
+        }
+        // A lamp whose mirror was picked before it is already in that pair.
+        const bool paired = std::any_of(groups.begin(), groups.end(),
+                                        [&](const LampGroup& g) { return g.contains(lamp); });
+        if (paired) continue;
+        const PatternLamp mirror = mirrorLamp(lamp);
+        groups.append(mirror == lamp ? LampGroup{lamp} : LampGroup{lamp, mirror});
+    }
+    return groups;
+}
+
+namespace {
+
+LampBytes withGroupOn(LampBytes lamps, const LampGroup& group) {
+    for (const PatternLamp& lamp : group) lamps = withLampOn(lamps, lamp);
+    return lamps;
+}
+
+// Whether every lamp of the group sits on the same side of the car.
+bool oneSided(const LampGroup& group) {
+    return std::all_of(group.begin(), group.end(), [&](const PatternLamp& lamp) {
+        return isLeftSideLamp(lamp) == isLeftSideLamp(group.first());
+    });
+}
+
+}  // namespace
+
+QVector<LampBytes> patternPass(PatternKind kind, const QList<LampGroup>& groups) {
     QVector<LampBytes> steps;
-    if (lamps.isEmpty()) return steps;
+    if (groups.isEmpty()) return steps;
     LampBytes all{};
-    for (const PatternLamp& lamp : lamps) all = withLampOn(all, lamp);
+    for (const LampGroup& group : groups) all = withGroupOn(all, group);
     switch (kind) {
         case PatternKind::Chase:
-            for (const PatternLamp& lamp : lamps) steps.append(withLampOn({}, lamp));
+            for (const LampGroup& group : groups) steps.append(withGroupOn({}, group));
+            break;
+        case PatternKind::Bounce:
+            for (const LampGroup& group : groups) steps.append(withGroupOn({}, group));
+            // Back again without the last and the first: the next pass starts with the first.
+            for (qsizetype i = groups.size() - 2; i >= 1; --i)
+                steps.append(withGroupOn({}, groups[i]));
             break;
         case PatternKind::Fill: {
             LampBytes lit{};
-            for (const PatternLamp& lamp : lamps) steps.append(lit = withLampOn(lit, lamp));
+            for (const LampGroup& group : groups) steps.append(lit = withGroupOn(lit, group));
             break;
         }
         case PatternKind::Empty:
-            for (int first = 0; first <= lamps.size(); ++first) {
+            for (int first = 0; first <= groups.size(); ++first) {
                 LampBytes lit{};
-                for (int i = first; i < lamps.size(); ++i) lit = withLampOn(lit, lamps[i]);
+                for (int i = first; i < groups.size(); ++i) lit = withGroupOn(lit, groups[i]);
                 steps.append(lit);
             }
             break;
@@ -145,12 +187,14 @@ QVector<LampBytes> patternPass(PatternKind kind, const QList<PatternLamp>& lamps
             steps = {all, LampBytes{}};
             break;
         case PatternKind::Alternate: {
-            LampBytes left{}, right{};
-            for (const PatternLamp& lamp : lamps) {
-                LampBytes& side = isLeftSideLamp(lamp) ? left : right;
-                side = withLampOn(side, lamp);
+            LampBytes first{}, second{};
+            const bool bySide = std::all_of(groups.begin(), groups.end(), oneSided);
+            for (int i = 0; i < groups.size(); ++i) {
+                const bool inFirst = bySide ? isLeftSideLamp(groups[i].first()) : i % 2 == 0;
+                LampBytes& side = inFirst ? first : second;
+                side = withGroupOn(side, groups[i]);
             }
-            steps = {left, right};
+            steps = {first, second};
             break;
         }
     }

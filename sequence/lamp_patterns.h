@@ -36,23 +36,34 @@ PatternLamp mirrorLamp(const PatternLamp& lamp);
 // as left.
 bool isLeftSideLamp(const PatternLamp& lamp);
 
-enum class PatternKind { Chase, Fill, Empty, Blink, Alternate };
-enum class LampOrder { Picked, Across, OutsideIn, InsideOut };
+enum class PatternKind { Chase, Fill, Empty, Blink, Alternate, Bounce };
+enum class LampOrder { Picked, Across, OutsideIn, InsideOut, Pairs };
 
-// The command-line names: chase, fill, empty, blink, alternate; picked, across, outside-in,
-// inside-out.
+// The command-line names: chase, fill, empty, blink, alternate, bounce; picked, across,
+// outside-in, inside-out, pairs.
 std::optional<PatternKind> patternKindFromName(const QString& name);
 std::optional<LampOrder> lampOrderFromName(const QString& name);
 
 // The lamps in the order a pattern runs over them; a lamp picked twice counts once, where it
 // was first picked. Across runs from the car's left side to its right side; outside-in from
 // the outermost lamps of both sides towards the middle, inside-out the other way. Lamps equally
-// far out keep the left side first, then the front, then the picked order.
+// far out keep the left side first, then the front, then the picked order. In pairs keeps the
+// picked order.
 QList<PatternLamp> orderedLamps(const QList<PatternLamp>& picked, LampOrder order);
 
-// One pass of a pattern over lamps a, b, c (in that order), as lamp bytes per step:
+// Lamps a pattern switches together, as one of its a, b, c.
+using LampGroup = QList<PatternLamp>;
+
+// What a pattern runs over: each lamp in the order's order on its own, or, in pairs, each
+// picked lamp with its mirror lamp (front right with front left, rear left with rear right; the
+// rear middle lamp is its own mirror and goes alone), the pairs in the order first picked.
+QList<LampGroup> lampGroups(const QList<PatternLamp>& picked, LampOrder order);
+
+// One pass of a pattern over groups a, b, c (in that order), as lamp bytes per step:
 // chase {a}, {b}, {c}; fill {a}, {a,b}, {a,b,c}; empty {a,b,c}, {b,c}, {c}, {}; blink {a,b,c}, {};
-// alternate {the left-side lamps}, {the right-side lamps}. Nothing for no lamps.
-QVector<LampBytes> patternPass(PatternKind kind, const QList<PatternLamp>& lamps);
+// bounce {a}, {b}, {c}, {b} (there and back, the ends once, so passes follow without a double);
+// alternate {the left-side lamps}, {the right-side lamps}, or, when a group has lamps of both
+// sides (pairs), {a, c, ...}, {b, d, ...}. Nothing for no lamps.
+QVector<LampBytes> patternPass(PatternKind kind, const QList<LampGroup>& groups);
 
 }  // namespace vireo

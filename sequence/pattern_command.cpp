@@ -9,16 +9,6 @@ namespace vireo {
 
 namespace {
 
-// Where the pattern goes: after the last selected row and the rest of its loop, or at the end.
-int insertionPoint(const Sequence& rows, const Selection& selection) {
-    const QList<int> selected = validSelectedRows(selection, rows.size());
-    if (selected.isEmpty()) return rows.size();
-    int last = selected.last();
-    const QString& marker = rows[last].loop;
-    while (!marker.isEmpty() && last + 1 < rows.size() && rows[last + 1].loop == marker) ++last;
-    return last + 1;
-}
-
 Sequence insertedAt(const Sequence& rows, int at, const Sequence& pattern) {
     Sequence grown = rows;
     for (int i = 0; i < pattern.size(); ++i) grown.insert(at + i, pattern[i]);
@@ -27,16 +17,37 @@ Sequence insertedAt(const Sequence& rows, int at, const Sequence& pattern) {
 
 }  // namespace
 
+int patternInsertionRow(const Sequence& rows, const Selection& selection) {
+    const QList<int> selected = validSelectedRows(selection, rows.size());
+    if (selected.isEmpty()) return rows.size();
+    int last = selected.last();
+    const QString& marker = rows[last].loop;
+    while (!marker.isEmpty() && last + 1 < rows.size() && rows[last + 1].loop == marker) ++last;
+    return last + 1;
+}
+
+QString patternPlaceText(const Sequence& rows, const Selection& selection,
+                         const LanguageTable& texts) {
+    if (rows.isEmpty()) return texts.entry(text::PatternPlaceStart);
+    if (validSelectedRows(selection, rows.size()).isEmpty())
+        return texts.entry(text::PatternPlaceEnd).arg(rows.size());
+    const int at = patternInsertionRow(rows, selection);
+    const QString& before = rows[at - 1].loop;
+    if (isLoopMarker(before) && markerLoopNumber(before) >= 1)
+        return texts.entry(text::PatternPlaceAfterLoop).arg(at).arg(markerLoopNumber(before));
+    return texts.entry(text::PatternPlaceAfterRow).arg(at);
+}
+
 Sequence patternRowsFor(const PatternChoice& choice, int loopNumber) {
     const QVector<LampBytes> pass =
-        patternPass(choice.kind, orderedLamps(choice.lamps, choice.order));
+        patternPass(choice.kind, lampGroups(choice.lamps, choice.order));
     if (pass.isEmpty()) return {};
     return patternRows(pass, choice.tenths, choice.passes, loopNumber);
 }
 
 std::optional<EditOutcome> insertPattern(const Sequence& rows, const Selection& selection,
                                          const PatternChoice& choice, EditContext& context) {
-    const int at = insertionPoint(rows, selection);
+    const int at = patternInsertionRow(rows, selection);
     const int number = highestLoopNumber(rows) + 1;
     Sequence pattern = patternRowsFor(choice, number <= kMaxLoopNumber ? number : 0);
     if (pattern.isEmpty()) return std::nullopt;

@@ -21,6 +21,15 @@ struct PatternChoice {
 // smaller than copies (0 forbids the loop). Nothing for no lamps.
 Sequence patternRowsFor(const PatternChoice& choice, int loopNumber);
 
+// Where "Muster einfügen" puts the pattern's first row (0-based): after the last selected row
+// and the rest of the loop that row belongs to, or after the last row when none is selected.
+int patternInsertionRow(const Sequence& rows, const Selection& selection);
+
+// The same in words, as the dialog tells it: "after row 9, the end of loop 2" (rows 1-based),
+// "at the end, after row 12" when no row is selected, "at the start" in an empty table.
+QString patternPlaceText(const Sequence& rows, const Selection& selection,
+                         const LanguageTable& texts);
+
 // "Muster einfügen": the pattern's rows after the last selected row (after the end of the loop
 // that row belongs to, so no loop is split), or after the last row when none is selected; the
 // new rows are selected afterwards. Its passes loop under the next free loop number unless the

@@ -20,8 +20,9 @@ std::optional<EditOutcome> changeRows(const Sequence& rows, const Selection& sel
 
 std::optional<EditOutcome> insertRow(const Sequence& rows, const Selection& selection,
                                      int sliderValue, EditContext& context) {
-    const int p = selection.current;
-    if (p < 0 || p >= rows.size()) return std::nullopt;
+    // Without a current row (none chosen yet, or an empty table) the row goes at the end.
+    const bool atCurrent = selection.current >= 0 && selection.current < rows.size();
+    const int p = atCurrent ? selection.current : int(rows.size());
     if (rows.size() + 1 > kMaxRows) {
         refuse(context, EditLimit::TooManyRows);
         return std::nullopt;
@@ -32,7 +33,10 @@ std::optional<EditOutcome> insertRow(const Sequence& rows, const Selection& sele
     grown.insert(p, Step{OnTime::ofTenths(sliderValue), marker, LampBytes{}});
     auto checked = runLoopCheck(grown, context);
     if (!checked) return std::nullopt;
-    return EditOutcome{*checked, selection, text::InsertRow, true};
+    // The new row at the end becomes the current row, as one inserted at the current row is.
+    Selection after = selection;
+    if (!atCurrent) after.current = p;
+    return EditOutcome{*checked, after, text::InsertRow, true};
 }
 
 Selection selectionAfterRemoval(const QList<int>& removed, int rowsLeft) {

@@ -15,8 +15,9 @@ std::optional<EditOutcome> changeRows(const Sequence& rows, const Selection& sel
                                       int sliderValue, const LampBytes& currentLamps);
 
 // "Zeile einfügen": a new row with the slider's on-time, all lamps off and the marker of the
-// last selected row is put at the current row's position; then the loop check runs. Needs a
-// current row; refuses to grow the table past 500 rows.
+// last selected row is put at the current row's position; then the loop check runs. Without a
+// current row it goes at the end and becomes the current row. Refuses to grow the table past
+// 500 rows.
 std::optional<EditOutcome> insertRow(const Sequence& rows, const Selection& selection,
                                      int sliderValue, EditContext& context);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sequence/loop_marker.h"
+#include "sequence/loop_numbering.h"
 #include "text/text_ids.h"
 
 namespace vireo {
@@ -73,7 +74,8 @@ std::optional<EditOutcome> reverseRows(const Sequence& rows, const Selection& se
                                  context.language.entry(text::ReverseRows), PromptIcon::Warning);
         return std::nullopt;
     }
-    return EditOutcome{reversedRuns(rows, rowList), selection, text::ReverseRows};
+    return EditOutcome{withLoopsInRowOrder(reversedRuns(rows, rowList)), selection,
+                       text::ReverseRows};
 }
 
 std::optional<EditOutcome> stretchRows(const Sequence& rows, const Selection& selection,
@@ -123,8 +125,8 @@ std::optional<EditOutcome> goodbyeFromWelcome(const Document& document, EditCont
         !context.prompter.question(context.language.entry(text::ReplaceGoodbyeQuestion),
                                    context.language.entry(text::GoodbyeFromWelcome)))
         return std::nullopt;
-    Sequence reversed(welcome.rbegin(), welcome.rend());
-    return EditOutcome{std::move(reversed), Selection{}, text::GoodbyeFromWelcome};
+    const Sequence reversed(welcome.rbegin(), welcome.rend());
+    return EditOutcome{withLoopsInRowOrder(reversed), Selection{}, text::GoodbyeFromWelcome};
 }
 
 }  // namespace vireo

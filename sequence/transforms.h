@@ -23,8 +23,8 @@ std::optional<int> loopCutByRows(const Sequence& rows, const QList<int>& rowList
 
 // Reverses each run of consecutive selected rows. Loop markers travel with their rows, so a
 // loop stays a loop over the same rows and the reversed table plays the old one's steps
-// backwards. A selection that cuts through a loop is refused with text::ReverseCutsLoop naming
-// the loop.
+// backwards; the loops are then numbered in row order again. A selection that cuts through a
+// loop is refused with text::ReverseCutsLoop naming the loop.
 std::optional<EditOutcome> reverseRows(const Sequence& rows, const Selection& selection,
                                        EditContext& context);
 
@@ -44,7 +44,8 @@ std::optional<double> stretchFactorOf(const QString& answer);
 // nothing when the user gives up (empty answer or cancel).
 std::optional<double> askStretchFactor(EditContext& context);
 
-// The goodbye sequence made from the welcome sequence played backwards. A goodbye sequence
+// The goodbye sequence made from the welcome sequence played backwards, its loops numbered in
+// row order. A goodbye sequence
 // that has rows is replaced only when the user agrees (text::ReplaceGoodbyeQuestion). The
 // outcome is for the goodbye sequence; nothing is selected afterwards. Nothing when the
 // welcome sequence has no rows.

@@ -225,7 +225,10 @@ void EditingSession::mirrorRows() {
 void EditingSession::reverseRows() {
     const Selection before = activeSelection();
     EditContext ctx = context();
-    runEdit(before, vireo::reverseRows(activeRows(), before, ctx));
+    const auto outcome = vireo::reverseRows(activeRows(), before, ctx);
+    runEdit(before, outcome);
+    // Other rows stand under the selection now: the pictures show them.
+    if (outcome) showSelectedRow();
 }
 
 void EditingSession::stretchRows() {
@@ -250,7 +253,10 @@ void EditingSession::goodbyeFromWelcome() {
 void EditingSession::insertPattern(const PatternChoice& choice) {
     const Selection before = activeSelection();
     EditContext ctx = context();
-    runEdit(before, vireo::insertPattern(activeRows(), before, choice, ctx));
+    const auto outcome = vireo::insertPattern(activeRows(), before, choice, ctx);
+    runEdit(before, outcome);
+    // The new rows are selected: the pictures show the first of them.
+    if (outcome) showSelectedRow();
 }
 
 TableMenuState EditingSession::tableMenuState() const {
@@ -268,6 +274,11 @@ void EditingSession::redo() {
 void EditingSession::showStep() {
     const int row = shownRow(activeRows(), activeSelection());
     if (row >= 0) showRow(row);
+}
+
+void EditingSession::showSelectedRow() {
+    const QList<int> selected = validSelectedRows(activeSelection(), activeRows().size());
+    if (!selected.isEmpty()) showRow(selected.first());
 }
 
 void EditingSession::showRow(int row) {

@@ -153,6 +153,8 @@ class EditingSession : public QObject {
     EditContext context();
     void runEdit(const Selection& before, const std::optional<EditOutcome>& outcome);
     void runEditActions(const EditActions& actions);
+    // The lamps of the first selected row, when a row is selected.
+    void showSelectedRow();
     void runPlayback(const PlaybackActions& actions);
     void setRowSelected(int row, bool selected);
     void showSelection(int s, const Selection& selection);

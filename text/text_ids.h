@@ -343,7 +343,8 @@ constexpr int OrderAcross = 350;
 constexpr int OrderOutsideIn = 351;
 constexpr int OrderInsideOut = 352;
 constexpr int PatternPasses = 353;
-constexpr int PatternCost = 354;
+constexpr int PatternBounce = 430;
+constexpr int OrderPairs = 431;
 
 // The pattern dialog: corner names in the file's corner order, its labels, the lamp list's head
 constexpr int CornerNameFirst =
@@ -351,5 +352,21 @@ constexpr int CornerNameFirst =
 constexpr int PatternKindLabel = 359;
 constexpr int PatternOrderLabel = 360;
 constexpr int PatternLampsHead = 361;
+// Where the pattern goes: in an empty table, at the end (the last row), after a row (the row),
+// after a loop (its last row, its number)
+constexpr int PatternPlaceStart = 420;
+constexpr int PatternPlaceEnd = 421;
+constexpr int PatternPlaceAfterRow = 422;
+constexpr int PatternPlaceAfterLoop = 423;
+// Counts that agree with their number: one, or %1 of them
+constexpr int OneStep = 424;
+constexpr int Steps = 425;
+constexpr int OneByte = 426;
+constexpr int Bytes = 427;
+// What inserting the pattern adds to the image: the steps, the bytes; the steps alone
+constexpr int PatternAddedBytes = 428;
+constexpr int PatternNoImage = 429;
+// Tool tip of "Symmetrisch"
+constexpr int ToolTipSymmetric = 432;
 
 }  // namespace vireo::text

@@ -54,8 +54,12 @@ int TimelineGeometry::rowTop(int row) {
     return gridTop() + row * kRowHeight + lampRowGroup(row) * kGroupGap;
 }
 
+int TimelineGeometry::rowsBottom() {
+    return rowTop(kLampRowCount - 1) + kRowHeight;
+}
+
 int TimelineGeometry::costStripTop() {
-    return rowTop(kLampRowCount - 1) + kRowHeight + kCostStripGap;
+    return rowsBottom() + kCostStripGap;
 }
 
 int TimelineGeometry::height() {
@@ -101,6 +105,14 @@ double TimelineGeometry::xAtMs(long long ms) const {
     const int step = static_cast<int>(it - startsMs_.begin()) - 1;
     const double part = double(ms - startsMs_[step]) / double(stepMs(step));
     return columnLeft(step) + part * columnWidth(step);
+}
+
+double TimelineGeometry::msAtX(double x) const {
+    if (stepCount() == 0 || x <= 0) return 0.0;
+    if (x >= contentWidth()) return double(totalMs());
+    const int step = stepAtX(static_cast<int>(std::floor(x)));
+    const double part = (x - columnLeft(step)) / double(columnWidth(step));
+    return double(stepStartMs(step)) + part * double(stepMs(step));
 }
 
 std::pair<int, int> TimelineGeometry::stepsBetween(int x0, int x1) const {

@@ -37,7 +37,9 @@ QVector<LoopSpan> loopSpans(const Sequence& rows);
 // step stays visible and clickable.
 class TimelineGeometry {
   public:
-    static constexpr int kLabelWidth = 170;
+    static constexpr int kLabelWidth = 200;
+    // The left part of the label band, where each group of rows has its corner's name.
+    static constexpr int kCornerHeadingWidth = 46;
     static constexpr int kRulerHeight = 18;
     static constexpr int kLoopBandHeight = 18;
     static constexpr int kRowHeight = 12;
@@ -64,9 +66,14 @@ class TimelineGeometry {
 
     static int gridTop() { return kRulerHeight + kLoopBandHeight; }
     static int rowTop(int row);
+    // Below the last lamp row.
+    static int rowsBottom();
     // The thin strip under the lamp rows that shows what each step costs in the image.
     static int costStripTop();
     static int height();
+    // What lies under the lamp rows: the cost strip with the room around it. A view that
+    // scrolls the rows keeps it in view below them, as it keeps the ruler and loop band above.
+    static int footerHeight() { return height() - rowsBottom(); }
 
     // The rectangle of a cell in content coordinates.
     QRect cellRect(TimelineCell cell) const;
@@ -78,6 +85,8 @@ class TimelineGeometry {
     std::optional<TimelineCell> cellAt(QPoint point) const;
     // The x of a moment (ms from the start), inside the column of the step that runs then.
     double xAtMs(long long ms) const;
+    // The moment at content x, the other way round: within a column the time runs evenly.
+    double msAtX(double x) const;
     // The first and last step whose columns meet [x0, x1); first > last when none.
     std::pair<int, int> stepsBetween(int x0, int x1) const;
 

@@ -10,6 +10,7 @@
 #include "text/language.h"
 #include "text/text_ids.h"
 #include "timeline/lamp_rows.h"
+#include "timeline/loop_labels.h"
 
 namespace vireo {
 
@@ -29,6 +30,7 @@ const QColor kCursorColour(255, 120, 0);
 const QColor kFocusColour(0, 160, 255);
 const QColor kCostColour(110, 120, 135);
 const QColor kBeyondColour(200, 0, 0);
+const QColor kGroupLine(196, 201, 208);
 
 QFont timelineFont() {
     QFont font;
@@ -61,14 +63,29 @@ void paintRuler(QPainter& p, const TimelineScene& scene, int scrollX, int x0, in
     }
 }
 
+QString loopLabel(const TimelineScene& scene, const LoopSpan& loop) {
+    return loop.readable ? scene.texts->repeatFormat.arg(loop.repeat) : scene.texts->unreadableLoop;
+}
+
 void paintLoops(QPainter& p, const TimelineScene& scene, int scrollX, int x0, int x1) {
     const G& g = *scene.geometry;
     const int top = G::kRulerHeight;
     p.fillRect(QRect(x0, top, x1 - x0, G::kLoopBandHeight), kBackground);
-    for (const LoopSpan& loop : *scene.loops) {
-        const int left = viewX(g.columnLeft(loop.first), scrollX);
-        const int right = viewX(g.columnLeft(loop.last) + g.columnWidth(loop.last), scrollX) - 1;
-        if (right < x0 || left > x1) continue;
+    // The labels are placed over all loops at once, so that scrolling never moves one.
+    const QVector<LoopSpan>& loops = *scene.loops;
+    QVector<BracketLabelInput> brackets;
+    brackets.reserve(loops.size());
+    for (const LoopSpan& loop : loops)
+        brackets.append({g.columnLeft(loop.first),
+                         g.columnLeft(loop.last) + g.columnWidth(loop.last) - 1,
+                         p.fontMetrics().horizontalAdvance(loopLabel(scene, loop))});
+    const QVector<BracketLabel> labels = placeBracketLabels(brackets);
+    for (int i = 0; i < loops.size(); ++i) {
+        const LoopSpan& loop = loops[i];
+        const int left = viewX(brackets[i].left, scrollX);
+        const int right = viewX(brackets[i].right, scrollX);
+        const int labelRight = viewX(labels[i].x + brackets[i].width, scrollX);
+        if (std::max(right, labelRight) < x0 || left > x1) continue;
         const QColor colour = loop.readable ? kLoopColour : kBadLoopColour;
         QPen pen(colour, 2);
         if (!loop.readable) pen.setStyle(Qt::DashLine);
@@ -77,13 +94,12 @@ void paintLoops(QPainter& p, const TimelineScene& scene, int scrollX, int x0, in
         p.drawLine(left + 1, y, right, y);
         p.drawLine(left + 1, y, left + 1, y - 5);
         p.drawLine(right, y, right, y - 5);
-        const QString label = loop.readable ? scene.texts->repeatFormat.arg(loop.repeat)
-                                            : scene.texts->unreadableLoop;
+        if (!labels[i].shown) continue;
         p.setPen(colour);
         // The label may run past a narrow bracket rather than be cut to nothing.
-        const int labelWidth = std::max(right - left - 4, p.fontMetrics().horizontalAdvance(label));
-        p.drawText(QRect(left + 3, top, labelWidth, G::kLoopBandHeight - 4),
-                   Qt::AlignLeft | Qt::AlignVCenter, label);
+        p.drawText(
+            QRect(viewX(labels[i].x, scrollX), top, brackets[i].width, G::kLoopBandHeight - 4),
+            Qt::AlignLeft | Qt::AlignVCenter, loopLabel(scene, loop));
     }
 }
 
@@ -173,12 +189,36 @@ void paintCostStrip(QPainter& p, const TimelineScene& scene, int scrollX, int x0
     }
 }
 
+// The corner of each group of rows, as a heading beside its rows (the lamp names repeat on
+// every corner), and a line between the groups.
+void paintCornerHeadings(QPainter& p, const TimelineScene& scene) {
+    for (int group = 0, r = 0; group < kCorners; ++group) {
+        const int first = r;
+        while (r < kLampRowCount && lampRowGroup(r) == group) ++r;
+        const int top = G::rowTop(first);
+        const int bottom = G::rowTop(r - 1) + G::kRowHeight;
+        if (group > 0)
+            p.fillRect(QRect(2, top - G::kGroupGap / 2 - 1, G::kLabelWidth - 4, 1), kGroupLine);
+        QFont bold = p.font();
+        bold.setBold(true);
+        p.save();
+        p.setFont(bold);
+        p.setPen(kRulerText);
+        p.drawText(QRect(4, top, G::kCornerHeadingWidth - 2, bottom - top),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   scene.texts->cornerHeadings.value(group));
+        p.restore();
+    }
+}
+
 void paintLabels(QPainter& p, const TimelineScene& scene, const QRect& clip) {
     if (clip.left() >= G::kLabelWidth) return;
     p.fillRect(QRect(0, 0, G::kLabelWidth, G::height()), kLabelBand);
+    paintCornerHeadings(p, scene);
     p.setPen(kRulerText);
     for (int r = 0; r < kLampRowCount; ++r) {
-        const QRect band(4, G::rowTop(r), G::kLabelWidth - 12, G::kRowHeight);
+        const int nameLeft = 4 + G::kCornerHeadingWidth;
+        const QRect band(nameLeft, G::rowTop(r), G::kLabelWidth - 8 - nameLeft, G::kRowHeight);
         const QRect swatch(G::kLabelWidth - 9, band.top() + 2, 6, G::kRowHeight - 5);
         p.fillRect(swatch, lampColour(lampRows()[r]));
         p.setPen(kSeparator);
@@ -193,6 +233,8 @@ void paintLabels(QPainter& p, const TimelineScene& scene, const QRect& clip) {
 TimelineTexts timelineTexts(const LanguageTable& texts) {
     TimelineTexts t;
     for (const LampRow& row : lampRows()) t.rowLabels << lampRowLabel(texts, row);
+    // The groups of rows follow the corners 1 to 4, as the corner names do.
+    for (int c = 0; c < kCorners; ++c) t.cornerHeadings << texts.entry(text::CornerNameFirst + c);
     t.repeatFormat = texts.entry(text::TimelineRepeat);
     t.secondsFormat = texts.entry(text::TimelineSeconds);
     t.unreadableLoop = texts.entry(text::TimelineUnreadableLoop);

@@ -18,9 +18,10 @@ class LanguageTable;
 
 // The texts the timeline draws, taken from the language table once per language.
 struct TimelineTexts {
-    QStringList rowLabels;  // one per lamp row
-    QString repeatFormat;   // "× %1"
-    QString secondsFormat;  // "%1 s"
+    QStringList rowLabels;       // one per lamp row, the lamp's name
+    QStringList cornerHeadings;  // one per group of rows: front right, front left, rear ...
+    QString repeatFormat;        // "× %1"
+    QString secondsFormat;       // "%1 s"
     QString unreadableLoop;
 };
 TimelineTexts timelineTexts(const LanguageTable& texts);

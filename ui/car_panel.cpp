@@ -77,6 +77,10 @@ CarPanel::CarPanel(EditingSession& session, const LanguageTable& texts,
     showFocusedLamp();
 }
 
+QWidget* CarPanel::statusLine() const {
+    return labInfo_;
+}
+
 void CarPanel::applyLanguage() {
     setStatusText(texts_.entry(text::NotConnected));
     showFocusedLamp();

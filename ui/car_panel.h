@@ -34,6 +34,8 @@ class CarPanel : public QWidget {
     void setStatusText(const QString& text);
     // labPort: " Port: n".
     void setPortText(const QString& text);
+    // The status line at the top, above the pictures.
+    QWidget* statusLine() const;
     // Developer mode shows the mouse position over a picture.
     void showCoordinates(bool shown);
 

@@ -6,8 +6,10 @@
 namespace vireo {
 
 namespace {
-// The least height: a few lines of the editor part stay in view.
+// The least height without a first line: a few lines of the editor part stay in view.
 constexpr int kLeastHeight = 80;
+// Room kept below the first line.
+constexpr int kBelowFirstLine = 4;
 }  // namespace
 
 EditorScrollArea::EditorScrollArea(QWidget* parent) : QScrollArea(parent) {
@@ -27,8 +29,10 @@ QSize EditorScrollArea::sizeHint() const {
 QSize EditorScrollArea::minimumSizeHint() const {
     if (!widget()) return QScrollArea::minimumSizeHint();
     // Room for the scroll bar, so the editor part is never squeezed narrower when it shows.
-    return {widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width(),
-            kLeastHeight};
+    int least = kLeastHeight;
+    if (firstLine_ && widget()->isAncestorOf(firstLine_))
+        least = firstLine_->mapTo(widget(), QPoint(0, firstLine_->height())).y() + kBelowFirstLine;
+    return {widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width(), least};
 }
 
 bool EditorScrollArea::eventFilter(QObject* watched, QEvent* event) {

@@ -12,13 +12,20 @@ class EditorScrollArea : public QScrollArea {
   public:
     explicit EditorScrollArea(QWidget* parent = nullptr);
 
+    // The widget that ends the editor part's first line: the line to the timeline may come up
+    // to just below it.
+    void setFirstLine(QWidget* line) { firstLine_ = line; }
+
     // The editor part's own size.
     QSize sizeHint() const override;
-    // As wide as the editor part needs beside a vertical scroll bar; a few lines high.
+    // As wide as the editor part needs beside a vertical scroll bar; as high as its first line.
     QSize minimumSizeHint() const override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* firstLine_ = nullptr;
 };
 
 }  // namespace vireo

@@ -107,6 +107,8 @@ void MainWindow::placePanels() {
         },
         central);
     row->addWidget(car_, 0, Qt::AlignTop);
+    // The timeline may take all of the window but the editor part's first line, its status.
+    editorScroll->setFirstLine(car_->statusLine());
     sequence_ = new SequencePanel(*session_, texts_, *commands_, central);
     row->addWidget(sequence_, 1);
 

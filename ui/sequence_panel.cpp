@@ -98,6 +98,7 @@ void SequencePanel::buildWidgets() {
     // Symmetric: a lamp switched on the pictures or in the timeline switches its mirror lamp too.
     chkSymmetrisch_ = new QCheckBox(texts_.entry(text::SymmetricEditing), this);
     chkSymmetrisch_->setObjectName(QStringLiteral("chkSymmetrisch"));
+    chkSymmetrisch_->setToolTip(texts_.entry(text::ToolTipSymmetric));
     appendRow->addWidget(chkSymmetrisch_);
     side->addLayout(appendRow);
 
@@ -299,13 +300,11 @@ void SequencePanel::applyLanguage() {
     for (QTreeWidget* list : list1_)
         list->setHeaderLabels({t.entry(text::IntervalColumn), t.entry(text::LoopColumn)});
     // The panel carries the German tool tips built in; other languages replace them here.
-    const std::pair<QWidget*, int> toolTips[] = {{cmdWeiter_, text::ToolTipSaveAndNext},
-                                                 {chkAutomatichWeiter_, text::ToolTipAutoAppend},
-                                                 {cmdAendern_, text::ToolTipChange},
-                                                 {cmdSchleife_, text::ToolTipCreateLoop},
-                                                 {cmdSchleifeL_, text::ToolTipDeleteLoop},
-                                                 {cmdSilulation_, text::ToolTipSimulation},
-                                                 {cmdSimWeiter_, text::ToolTipSimulationOnward}};
+    const std::pair<QWidget*, int> toolTips[] = {
+        {cmdWeiter_, text::ToolTipSaveAndNext},    {chkAutomatichWeiter_, text::ToolTipAutoAppend},
+        {chkSymmetrisch_, text::ToolTipSymmetric}, {cmdAendern_, text::ToolTipChange},
+        {cmdSchleife_, text::ToolTipCreateLoop},   {cmdSchleifeL_, text::ToolTipDeleteLoop},
+        {cmdSilulation_, text::ToolTipSimulation}, {cmdSimWeiter_, text::ToolTipSimulationOnward}};
     for (const auto& [widget, entry] : toolTips) widget->setToolTip(t.entry(entry));
     updateOnTimeLabel();
     holdSimulationFrameWidth();

@@ -27,9 +27,18 @@ void ShowCommands::compact() {
 }
 
 void ShowCommands::insertPattern() {
+    // A running playback moves the selection, and with it the place the dialog names.
+    session_.stopPlayback();
     auto* dialog = new PatternDialog(texts_, window_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->showCar(session_.setup());
+    dialog->setSymmetric(session_.symmetric());
+    dialog->setTarget(PatternTarget{session_.document(), session_.activeSequence(),
+                                    session_.activeSelection(), session_.vehicle().options(),
+                                    session_.setup().modellnummer});
+    if (lastPattern_) dialog->setChoice(*lastPattern_);
+    // The choices come back the next time, whether the pattern was inserted or not.
+    connect(dialog, &QDialog::finished, this, [this, dialog] { lastPattern_ = dialog->choice(); });
     connect(dialog, &QDialog::accepted, this,
             [this, dialog] { session_.insertPattern(dialog->choice()); });
     dialog->open();

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
+
+#include "sequence/pattern_command.h"
 
 class QWidget;
 
@@ -11,8 +14,9 @@ class LanguageTable;
 class WindowCommands;
 
 // The commands that ask before they build: "Sequenz verdichten" shows what compacting would win
-// and applies it when the user agrees; "Muster einfügen…" inserts the pattern the user made.
-// Both dialogs open without blocking, and the session makes each change one undo step.
+// and applies it when the user agrees; "Muster einfügen…" inserts the pattern the user made and
+// offers the same choices again the next time. Both dialogs open without blocking, and the
+// session makes each change one undo step.
 class ShowCommands : public QObject {
     Q_OBJECT
   public:
@@ -26,6 +30,7 @@ class ShowCommands : public QObject {
     EditingSession& session_;
     const LanguageTable& texts_;
     QWidget* window_;
+    std::optional<PatternChoice> lastPattern_;  // what the pattern dialog showed when it closed
 };
 
 }  // namespace vireo

@@ -25,6 +25,8 @@ const QString kShowTimelineKey = QStringLiteral("Zeitleiste");
 const QString kTimelineHeightKey = QStringLiteral("Zeitleiste_Hoehe");
 // Room kept on the screen for the window's title bar and frame.
 constexpr int kWindowFrameRoom = 40;
+// The lamp rows a window on a short screen keeps in view before the editor part scrolls.
+constexpr int kRowsKept = 8;
 }  // namespace
 
 TimelinePanel::TimelinePanel(DocumentEditor& editor, const LanguageTable& texts,
@@ -92,16 +94,21 @@ void TimelinePanel::growWindow() {
     // The window grows by the timeline: the height the user left it at, or else every lamp row.
     // When the screen is too short for that, the editor part gives up height first: without a
     // stored height down to what its fixed parts need (its list shrinks), with one down to a
-    // few lines (it scrolls), as the user chose. Then the timeline gives up rows (down to a
-    // few, which it scrolls).
+    // few lines (it scrolls), as the user chose. Then the timeline gives up rows down to the
+    // first kRowsKept with the cost strip, then the editor part more (it scrolls, down to its
+    // first line) and only then the timeline more (down to a few rows, which it scrolls).
     QWidget* editorPart = splitter_->widget(0);
     const std::optional<int> stored = storedHeight();
     const bool shown = window->isVisible();
     int editor = shown ? editorPart->height() : editorPart->sizeHint().height();
     int panel = stored.value_or(sizeHint().height());
-    int editorLeast = editorPart->minimumSizeHint().height();
+    const int editorScrolling = editorPart->minimumSizeHint().height();
+    int editorLeast = editorScrolling;
     if (const auto* area = qobject_cast<QScrollArea*>(editorPart); area && !stored)
         editorLeast = area->widget()->minimumSizeHint().height();
+    const int panelLeast = minimumSizeHint().height();
+    const int panelKept =
+        panelLeast + view_->heightForRows(kRowsKept) - view_->minimumSizeHint().height();
     // The menu bar and the line between editor part and timeline.
     const int others = (shown ? window->height() - splitter_->height()
                               : window->sizeHint().height() - splitter_->sizeHint().height()) +
@@ -109,10 +116,15 @@ void TimelinePanel::growWindow() {
     if (const QScreen* screen = window->screen()) {
         int over =
             others + editor + panel - (screen->availableGeometry().height() - kWindowFrameRoom);
-        const int editorGives = std::clamp(over, 0, std::max(0, editor - editorLeast));
-        editor -= editorGives;
-        over -= editorGives;
-        panel = std::max(minimumSizeHint().height(), panel - std::max(0, over));
+        const auto give = [&over](int& part, int least) {
+            const int given = std::clamp(over, 0, std::max(0, part - least));
+            part -= given;
+            over -= given;
+        };
+        give(editor, editorLeast);
+        give(panel, panelKept);
+        give(editor, editorScrolling);
+        give(panel, panelLeast);
     }
     window->resize(window->width(),
                    std::max(others + editor + panel, window->minimumSizeHint().height()));

@@ -61,11 +61,19 @@ QSize TimelineView::sizeHint() const {
 }
 
 QSize TimelineView::minimumSizeHint() const {
-    // The ruler, the loop band and a few lamp rows.
+    // The ruler, the loop band, a few lamp rows and the cost strip.
     constexpr int kRowsAtLeast = 2;
-    return {QAbstractScrollArea::minimumSizeHint().width(),
-            G::gridTop() + kRowsAtLeast * G::kRowHeight +
-                horizontalScrollBar()->sizeHint().height() + 2 * frameWidth()};
+    return {QAbstractScrollArea::minimumSizeHint().width(), heightForRows(kRowsAtLeast)};
+}
+
+int TimelineView::heightForRows(int rows) const {
+    const int last = std::clamp(rows, 1, kLampRowCount) - 1;
+    return G::rowTop(last) + G::kRowHeight + G::footerHeight() +
+           horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
+}
+
+int TimelineView::footerTop() const {
+    return std::min(viewport()->height(), G::height()) - G::footerHeight();
 }
 
 const Sequence& TimelineView::rows() const {
@@ -121,14 +129,19 @@ void TimelineView::applyLanguage() {
 }
 
 void TimelineView::setScale(double pxPerTenth) {
+    zoomAt(pxPerTenth, G::kLabelWidth);
+}
+
+void TimelineView::zoomAt(double pxPerTenth, int anchorViewX) {
     const double scale = std::clamp(pxPerTenth, G::kMinScale, G::kMaxScale);
     if (scale == scale_) return;
-    // Keep the moment at the left edge where it is.
-    const int scroll = horizontalScrollBar()->value();
-    const int step = geometry_.stepAtX(scroll);
+    // The moment at the anchor stays where it is (as far as the scroll range allows).
+    const int offset = std::max(0, anchorViewX - G::kLabelWidth);
+    const double ms = geometry_.msAtX(horizontalScrollBar()->value() + offset);
     scale_ = scale;
     rebuild();
-    if (step >= 0) horizontalScrollBar()->setValue(geometry_.columnLeft(step));
+    horizontalScrollBar()->setValue(
+        static_cast<int>(std::lround(geometry_.xAtMs(std::llround(ms)))) - offset);
 }
 
 void TimelineView::rebuild() {
@@ -212,12 +225,13 @@ void TimelineView::ensureRowVisible(int row) {
     if (row < 0 || row >= kLampRowCount) return;
     QScrollBar* bar = verticalScrollBar();
     const int bottom = G::rowTop(row) + G::kRowHeight;
-    // The first row shows under the fixed ruler and loop band when the bar is at 0.
+    // The first row shows under the fixed ruler and loop band when the bar is at 0, the last
+    // above the fixed cost strip when it is at its end.
     const int top = G::rowTop(row) - G::gridTop();
     if (top < bar->value())
         bar->setValue(top);
-    else if (bottom > bar->value() + viewport()->height())
-        bar->setValue(bottom - viewport()->height());
+    else if (bottom > bar->value() + footerTop())
+        bar->setValue(bottom - footerTop());
 }
 
 QRect TimelineView::cellViewRect(TimelineCell cell) const {
@@ -229,8 +243,10 @@ QRect TimelineView::cellViewRect(TimelineCell cell) const {
 }
 
 std::optional<TimelineCell> TimelineView::cellAtViewPoint(QPoint point) const {
-    // The labels and the fixed ruler and loop band hold no cell (rows scroll under the latter).
-    if (point.x() < G::kLabelWidth || point.y() < G::gridTop()) return std::nullopt;
+    // The labels, the fixed ruler and loop band and the fixed cost strip hold no cell (rows
+    // scroll under them).
+    if (point.x() < G::kLabelWidth || point.y() < G::gridTop() || point.y() >= footerTop())
+        return std::nullopt;
     return geometry_.cellAt(QPoint(contentX(point.x(), horizontalScrollBar()->value()),
                                    point.y() + verticalScrollBar()->value()));
 }
@@ -248,10 +264,12 @@ void TimelineView::paintEvent(QPaintEvent* event) {
                               marks(),
                               costs,
                               costs ? cost_.firstRowBeyond(sequence_) : -1};
-    // The lamp rows scroll up by the vertical bar, under the ruler and the loop band: those stay
-    // at the top, drawn over the rows with the same horizontal scroll.
+    // The lamp rows scroll up by the vertical bar between the ruler and the loop band, which
+    // stay at the top, and the cost strip, which stays below them; all three are drawn with
+    // the same horizontal scroll.
+    const int footer = footerTop();
     const QRect rowsPart =
-        event->rect() & QRect(0, G::gridTop(), width, viewport()->height() - G::gridTop());
+        event->rect() & QRect(0, G::gridTop(), width, std::max(0, footer - G::gridTop()));
     if (!rowsPart.isEmpty()) {
         painter.save();
         painter.translate(0, -scrollY);
@@ -260,10 +278,18 @@ void TimelineView::paintEvent(QPaintEvent* event) {
     }
     const QRect header = event->rect() & QRect(0, 0, width, G::gridTop());
     if (!header.isEmpty()) paintTimeline(painter, scene, scrollX, width, header);
-    // Below the grid (a taller viewport than the picture) stays plain.
-    const int gridBottom = G::height() - scrollY;
-    if (gridBottom < viewport()->height())
-        painter.fillRect(QRect(0, gridBottom, width, viewport()->height() - gridBottom),
+    const int shift = G::rowsBottom() - footer;
+    const QRect strip = event->rect() & QRect(0, footer, width, G::footerHeight());
+    if (!strip.isEmpty()) {
+        painter.save();
+        painter.translate(0, -shift);
+        paintTimeline(painter, scene, scrollX, width, strip.translated(0, shift));
+        painter.restore();
+    }
+    // Below the picture (a taller viewport than the picture) stays plain.
+    const int bottom = footer + G::footerHeight();
+    if (bottom < viewport()->height())
+        painter.fillRect(QRect(0, bottom, width, viewport()->height() - bottom),
                          palette().window());
 }
 
@@ -352,7 +378,10 @@ void TimelineView::wheelEvent(QWheelEvent* event) {
     const int delta =
         event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
     if (event->modifiers() & Qt::ControlModifier) {
-        if (delta != 0) setScale(delta > 0 ? scale_ * kZoomFactor : scale_ / kZoomFactor);
+        // The moment under the mouse stays under it.
+        if (delta != 0)
+            zoomAt(delta > 0 ? scale_ * kZoomFactor : scale_ / kZoomFactor,
+                   static_cast<int>(event->position().x()));
         event->accept();
         return;
     }
@@ -427,8 +456,7 @@ QString TimelineView::toolTipAt(QPoint point) const {
         stepAt = cell->step;
     } else if (point.x() >= G::kLabelWidth) {
         // The cost strip under the steps names the bytes alone.
-        const int y = point.y() + verticalScrollBar()->value();
-        if (y >= G::costStripTop() && y < G::height())
+        if (point.y() >= footerTop() && point.y() < footerTop() + G::footerHeight())
             stepAt = geometry_.stepAtX(contentX(point.x(), horizontalScrollBar()->value()));
     }
     const std::vector<RowBytes>* costs = stepCosts();

@@ -42,7 +42,10 @@ class TimelineView : public QAbstractScrollArea {
     bool symmetric() const { return symmetric_; }
 
     double scale() const { return scale_; }
+    // Zooms keeping the moment at the left edge of the steps where it is; zoomAt keeps the one
+    // at a viewport x (the mouse's, for Ctrl and the wheel).
     void setScale(double pxPerTenth);
+    void zoomAt(double pxPerTenth, int anchorViewX);
     std::optional<TimelineCell> focusCell() const { return focus_; }
 
     // Where a cell is in viewport coordinates (for tests and tool tips); empty when the cell is
@@ -51,9 +54,12 @@ class TimelineView : public QAbstractScrollArea {
     std::optional<TimelineCell> cellAtViewPoint(QPoint point) const;
 
     // Tall enough for every lamp row; the view takes less on a small screen and then scrolls
-    // its rows vertically.
+    // its rows vertically, the cost strip staying in view below them.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The height that shows the first `rows` lamp rows with the ruler, the loop band, the cost
+    // strip and the scroll bar.
+    int heightForRows(int rows) const;
 
   Q_SIGNALS:
     // The user selected steps in the timeline.
@@ -81,6 +87,8 @@ class TimelineView : public QAbstractScrollArea {
 
   private:
     const Sequence& rows() const;
+    // The viewport y where the cost strip stands: below the rows, at the bottom when they scroll.
+    int footerTop() const;
     TimelineMarks marks() const;
     void rebuild();
     void updateScrollRange();

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QUndoStack>
 
 #include "session/editing_session.h"
@@ -24,10 +25,10 @@ QAction* command(QObject* parent, const char* name, const QString& caption = QSt
 WindowCommands::WindowCommands(EditingSession& session, const LanguageTable& texts, QObject* parent)
     : QObject(parent),
       newDocument(command(this, "Menu_1", QStringLiteral("Neu"))),
-      open(command(this, "Menu_2", QStringLiteral("Öffnen"))),
+      open(command(this, "Menu_2", QStringLiteral("Öffnen…"))),
       save(command(this, "Menu_3", QStringLiteral("Speichern"))),
-      saveAs(command(this, "Menu_4", QStringLiteral("Speichern unter"))),
-      properties(command(this, "Menu_5", QStringLiteral("Eigenschaften"))),
+      saveAs(command(this, "Menu_4", QStringLiteral("Speichern unter…"))),
+      properties(command(this, "Menu_5", QStringLiteral("Eigenschaften…"))),
       exportAnimation(command(this, "AnimationExportieren")),
       clearSettings(command(this, "Menu_7", QStringLiteral("Reg Löschen"))),
       earlierVersions(command(this, "FruehereVersionen")),
@@ -65,10 +66,14 @@ WindowCommands::WindowCommands(EditingSession& session, const LanguageTable& tex
       help(command(this, "Help", QStringLiteral("Hilfe starten"))),
       session_(session),
       texts_(texts) {
+    // One port at a time: the menu shows the ports as radio items.
+    auto* portGroup = new QActionGroup(this);
+    portGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int i = 1; i <= 20; ++i) {
         ports[i] = new QAction(QStringLiteral("Com %1").arg(i), this);
         ports[i]->setObjectName(QStringLiteral("Port_%1").arg(i));
         ports[i]->setCheckable(true);
+        portGroup->addAction(ports[i]);
     }
     newDocument->setShortcut(QKeySequence::New);
     open->setShortcut(QKeySequence::Open);
@@ -150,6 +155,8 @@ void WindowCommands::refresh() {
     redo->setText(caption(texts_.entry(text::Redo), stack->redoText()));
     redo->setEnabled(stack->canRedo());
     deleteRows->setText(texts_.entry(text::DeleteRows));
+    // With no rows there is nothing to delete.
+    deleteRows->setEnabled(table.shown);
     // The transforms and compacting act on rows; the goodbye sequence is made from welcome rows.
     const int active = session_.activeSequence();
     for (QAction* action : {compact, mirror, reverse, stretch})
@@ -188,6 +195,7 @@ void WindowCommands::applyShowCaptions() {
                                                  {insertPattern, text::InsertPattern},
                                                  {symmetric, text::SymmetricEditing}};
     for (const auto& [action, entry] : captions) action->setText(texts_.entry(entry));
+    symmetric->setToolTip(texts_.entry(text::ToolTipSymmetric));
 }
 
 }  // namespace vireo

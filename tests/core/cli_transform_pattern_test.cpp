@@ -124,6 +124,34 @@ TEST(CliPattern, PrintsTheRowsAsAJsonArray) {
               "]\n");
 }
 
+TEST(CliPattern, BounceAndPairsGiveTheirRows) {
+    struct Case {
+        QStringList args;
+        QStringList rows;  // time, loop and lamps of each row
+    };
+    const QString row = QStringLiteral(R"(  {"time": "%1", "loop": "%2", "lamps": [%3]})");
+    const Case cases[] = {
+        // There and back: a, b, c, b, looped.
+        {{"bounce", "--lamps", "1.0,1.1,1.2", "--time", "0.5", "--passes", "2"},
+         {row.arg("0,5", "S  1 / 2 x", "1, 0, 0, 0"), row.arg("0,5", "S  1 / 2 x", "2, 0, 0, 0"),
+          row.arg("0,5", "S  1 / 2 x", "4, 0, 0, 0"), row.arg("0,5", "S  1 / 2 x", "2, 0, 0, 0")}},
+        // Each lamp with its mirror lamp; the middle lamp alone.
+        {{"chase", "--lamps", "1.0,3.4,4.2", "--time", "1", "--order", "pairs"},
+         {row.arg("1", "", "1, 1, 0, 0"), row.arg("1", "", "0, 0, 16, 16"),
+          row.arg("1", "", "0, 0, 4, 4")}},
+        // Pairs take turns: the first and third against the second.
+        {{"alternate", "--lamps", "1.5,2.4,1.0", "--time", "0.2", "--order", "pairs"},
+         {row.arg("0,2", "", "33, 33, 0, 0"), row.arg("0,2", "", "16, 16, 0, 0")}},
+        {{"bounce", "--lamps", "2.0,2.1", "--time", "0.3", "--order", "pairs", "--passes", "3"},
+         {row.arg("0,3", "S  1 / 3 x", "1, 1, 0, 0"), row.arg("0,3", "S  1 / 3 x", "2, 2, 0, 0")}},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = runCli(QStringList{"pattern"} + c.args);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "[\n" + c.rows.join(",\n") + "\n]\n") << c.args.join(' ').toStdString();
+    }
+}
+
 TEST(CliPattern, UsageErrorsNameTheBadValue) {
     struct Case {
         QStringList args;

@@ -107,7 +107,7 @@ TEST(LanguageTable, ShortFileKeepsItsLinesAndBorrowsTheRestFromBuiltInGerman) {
     EXPECT_EQ(table.load(dir.path(), QStringLiteral("Kurz")), LanguageTable::Status::Short);
     EXPECT_EQ(table.entry(1), "File");
     EXPECT_EQ(table.entry(2), "");  // present in the file, though empty
-    EXPECT_EQ(table.entry(3), QStringLiteral("Öffnen"));
+    EXPECT_EQ(table.entry(3), QStringLiteral("Öffnen…"));
     EXPECT_EQ(table.entry(212), LanguageTable::builtIn().entry(212));
 }
 

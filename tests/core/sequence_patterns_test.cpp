@@ -6,6 +6,7 @@
 #include "sequence/pattern_command.h"
 #include "sequence/pattern_rows.h"
 #include "tests/core/sequence_fixtures.h"
+#include "tests/support/shipped_language.h"
 #include "text/text_ids.h"
 
 using namespace vireo;
@@ -70,10 +71,59 @@ TEST(LampPatterns, OnePassOfEachKind) {
         {PatternKind::Empty, {{1, 8, 16, 16}, {0, 8, 16, 16}, {0, 0, 16, 16}, {0, 0, 0, 0}}},
         {PatternKind::Blink, {{1, 8, 16, 16}, {0, 0, 0, 0}}},
         {PatternKind::Alternate, {{0, 8, 16, 16}, {1, 0, 0, 0}}},  // middle lamp on the left
+        {PatternKind::Bounce, {{1, 0, 0, 0}, {0, 8, 0, 0}, {0, 0, 16, 16}, {0, 8, 0, 0}}},
+    };
+    const QList<LampGroup> abc = lampGroups(lamps({"1.0", "2.3", "M"}), LampOrder::Picked);
+    for (const Case& c : cases) EXPECT_EQ(patternPass(c.kind, abc), c.steps) << int(c.kind);
+    EXPECT_TRUE(patternPass(PatternKind::Chase, QList<LampGroup>{}).isEmpty());
+}
+
+TEST(LampPatterns, BounceGoesThereAndBackWithoutDoublingItsEnds) {
+    struct Case {
+        QList<PatternLamp> picked;
+        QVector<LampBytes> steps;
+    };
+    const Case cases[] = {
+        {lamps({"1.0"}), {{1, 0, 0, 0}}},
+        {lamps({"1.0", "1.1"}), {{1, 0, 0, 0}, {2, 0, 0, 0}}},
+        {lamps({"1.0", "1.1", "1.2", "1.3"}),
+         {{1, 0, 0, 0}, {2, 0, 0, 0}, {4, 0, 0, 0}, {8, 0, 0, 0}, {4, 0, 0, 0}, {2, 0, 0, 0}}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(patternPass(c.kind, lamps({"1.0", "2.3", "M"})), c.steps) << int(c.kind);
-    EXPECT_TRUE(patternPass(PatternKind::Chase, {}).isEmpty());
+        EXPECT_EQ(patternPass(PatternKind::Bounce, lampGroups(c.picked, LampOrder::Picked)),
+                  c.steps)
+            << c.picked.size() << " lamps";
+}
+
+TEST(LampPatterns, InPairsEachLampGoesWithItsMirrorLamp) {
+    // Front right indicator, rear right ring, the middle lamp, then the front left indicator,
+    // which is already in the first pair.
+    const QList<PatternLamp> picked = lamps({"1.0", "4.2", "M", "2.0"});
+    const QList<LampGroup> pairs = lampGroups(picked, LampOrder::Pairs);
+    ASSERT_EQ(pairs.size(), 3);
+    EXPECT_EQ(names(pairs[0]), QStringList({"1.0", "2.0"}));
+    EXPECT_EQ(names(pairs[1]), QStringList({"4.2", "3.2"}));
+    EXPECT_EQ(names(pairs[2]), QStringList({"M"}));
+    struct Case {
+        PatternKind kind;
+        QVector<LampBytes> steps;
+    };
+    const Case cases[] = {
+        {PatternKind::Chase, {{1, 1, 0, 0}, {0, 0, 4, 4}, {0, 0, 16, 16}}},
+        {PatternKind::Fill, {{1, 1, 0, 0}, {1, 1, 4, 4}, {1, 1, 20, 20}}},
+        {PatternKind::Empty, {{1, 1, 20, 20}, {0, 0, 20, 20}, {0, 0, 16, 16}, {0, 0, 0, 0}}},
+        {PatternKind::Blink, {{1, 1, 20, 20}, {0, 0, 0, 0}}},
+        // Pairs have no side: the first and third pair take turns with the second.
+        {PatternKind::Alternate, {{1, 1, 16, 16}, {0, 0, 4, 4}}},
+        {PatternKind::Bounce, {{1, 1, 0, 0}, {0, 0, 4, 4}, {0, 0, 16, 16}, {0, 0, 4, 4}}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(patternPass(c.kind, pairs), c.steps) << int(c.kind);
+    // The order keeps the lamps as picked; only the groups differ.
+    EXPECT_EQ(names(orderedLamps(picked, LampOrder::Pairs)),
+              QStringList({"1.0", "4.2", "M", "2.0"}));
+    EXPECT_EQ(lampGroups(picked, LampOrder::Picked).size(), 4);
+    EXPECT_EQ(patternKindFromName("bounce"), PatternKind::Bounce);
+    EXPECT_EQ(lampOrderFromName("pairs"), LampOrder::Pairs);
 }
 
 TEST(LampPatterns, OrdersAcrossAndFromOrToTheMiddle) {
@@ -146,6 +196,58 @@ TEST_F(PatternInsert, GoesAfterTheSelectedRowsLoopOrAtTheEndAsANewLoop) {
         EXPECT_EQ(out->rows[first], (Step{"0,2", next, {2, 0, 0, 0}})) << c.name;
         EXPECT_EQ(out->rows[first + 1], (Step{"0,2", next, {1, 0, 0, 0}})) << c.name;
     }
+}
+
+TEST_F(PatternInsert, AfterAPlainRowItGoesRightAfterItNotAfterThePlainRowsThatFollow) {
+    const auto out = insertPattern(plainTable(4), positions({2}, 2), chase2, context);
+    ASSERT_TRUE(out);
+    const QString loop = loopMarker(1, 3);
+    EXPECT_EQ(times(out->rows), QStringList({"1", "2", "0,2", "0,2", "3", "4"}));
+    EXPECT_EQ(markers(out->rows), QStringList({"", "", loop, loop, "", ""}));
+    EXPECT_EQ(out->selection, positions({3, 4}, 3));
+    EXPECT_EQ(patternInsertionRow(plainTable(4), positions({2}, 2)), 2);
+}
+
+TEST_F(PatternInsert, ALoopEndingOnRow255StaysALoopOnePastItIsCopied) {
+    const QString loop = loopMarker(1, 3);
+    // 253 rows, then the two looped rows as rows 254 and 255.
+    const auto fits = insertPattern(plainTable(253), {}, chase2, context);
+    ASSERT_TRUE(fits);
+    EXPECT_EQ(fits->rows.size(), 255);
+    EXPECT_EQ(markers(fits->rows.mid(252)), QStringList({"", loop, loop}));
+    // One row more and the loop would end on row 256: six copied rows instead.
+    const auto copied = insertPattern(plainTable(254), {}, chase2, context);
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(copied->rows.size(), 260);
+    EXPECT_EQ(markers(copied->rows.mid(254)), QStringList({"", "", "", "", "", ""}));
+    EXPECT_EQ(
+        lampsOf(copied->rows.mid(254)),
+        (QVector<LampBytes>{
+            {2, 0, 0, 0}, {1, 0, 0, 0}, {2, 0, 0, 0}, {1, 0, 0, 0}, {2, 0, 0, 0}, {1, 0, 0, 0}}));
+}
+
+TEST(PatternPlace, TheDialogSaysWhereThePatternGoes) {
+    const LanguageTable& english = englishLanguage();
+    struct Case {
+        const char* name;
+        Sequence rows;
+        Selection selection;
+        const char* text;
+    };
+    // Rows 1-2 plain, rows 3-4 loop 2, row 5 plain.
+    const Sequence rows = table({"", "", B, B, ""});
+    const Case cases[] = {
+        {"empty table", {}, {}, "The pattern goes at the start."},
+        {"nothing selected", rows, {}, "The pattern goes at the end, after row 5."},
+        {"a plain row", rows, positions({1}, 1), "The pattern goes after row 1."},
+        {"a row inside a loop", rows, positions({3}, 3),
+         "The pattern goes after row 4, the end of loop 2."},
+        {"the last rows", rows, positions({4, 5}, 5), "The pattern goes after row 5."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(patternPlaceText(c.rows, c.selection, english), c.text) << c.name;
+    EXPECT_EQ(patternPlaceText(rows, positions({4}, 4), LanguageTable::builtIn()),
+              "Das Muster kommt nach Zeile 4, dem Ende von Schleife 2.");
 }
 
 TEST_F(PatternInsert, CopiesWhenTheTableHoldsNoMoreLoopsAndRefusesPast500Rows) {

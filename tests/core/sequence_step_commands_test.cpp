@@ -74,11 +74,37 @@ TEST_F(StepCommands, InsertInsideALoopGrowsItAndCutsItAt32RowsWithAWarning) {
     EXPECT_EQ(prompter.prompts[0].icon, PromptIcon::Warning);
 }
 
-TEST_F(StepCommands, InsertNeedsACurrentRowAndRoomInTheTable) {
-    EXPECT_FALSE(insertRow(plainTable(5), positions({3}), 10, context));
+TEST_F(StepCommands, InsertWithoutACurrentRowGoesAtTheEndAndNeedsRoomInTheTable) {
+    struct Case {
+        const char* name;
+        Sequence rows;
+        Selection selection;
+        QStringList times;
+        QStringList markers;
+    };
+    const Case cases[] = {
+        {"nothing selected", table({"", A, A}), {}, {"1", "2", "3", "1"}, {"", A, A, ""}},
+        {"an empty table", {}, {}, {"1"}, {""}},
+        // The last selected row lends its marker, as at the current row: the loop grows.
+        {"a loop's row selected, no current row",
+         table({"", A, A}),
+         positions({3}),
+         {"1", "2", "3", "1"},
+         {"", A, A, A}},
+    };
+    for (const Case& c : cases) {
+        const auto out = insertRow(c.rows, c.selection, 10, context);
+        ASSERT_TRUE(out) << c.name;
+        EXPECT_EQ(times(out->rows), c.times) << c.name;
+        EXPECT_EQ(markers(out->rows), c.markers) << c.name;
+        EXPECT_EQ(out->rows.last().lamps, LampBytes{}) << c.name;
+        EXPECT_EQ(out->selection.current, c.rows.size()) << c.name;  // the new row
+        EXPECT_EQ(out->selection.rows, c.selection.rows) << c.name;
+    }
     EXPECT_TRUE(prompter.prompts.empty());
     EXPECT_FALSE(insertRow(plainTable(kMaxRows), positions({3}, 3), 10, context));
-    EXPECT_EQ(prompter.texts(), QStringList{kTooManyRows});
+    EXPECT_FALSE(insertRow(plainTable(kMaxRows), {}, 10, context));
+    EXPECT_EQ(prompter.texts(), QStringList({kTooManyRows, kTooManyRows}));
 }
 
 TEST_F(StepCommands, DeleteAsksOnlyWhenRowsAreSelected) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "image/image_builder.h"
+#include "sequence/loop_numbering.h"
 #include "sequence/transforms.h"
+#include "simulation/loop_table.h"
 #include "simulation/playback_steps.h"
 #include "tests/core/sequence_fixtures.h"
 #include "text/text_ids.h"
@@ -64,7 +67,11 @@ TEST_F(Transforms, ReverseKeepsLoopsOverTheirRows) {
     };
     const QString a = A, b = B;
     const Case cases[] = {
-        {"whole table", {}, {"0,6", "0,5", "0,4", "0,3", "0,2", "0,1"}, {b, b, "", a, a, ""}},
+        // Loop B comes first now and becomes loop 1; loop A becomes loop 2.
+        {"whole table",
+         {},
+         {"0,6", "0,5", "0,4", "0,3", "0,2", "0,1"},
+         {loopMarker(1, 2), loopMarker(1, 2), "", loopMarker(2, 3), loopMarker(2, 3), ""}},
         {"rows 1-4 with loop A inside",
          positionRange(1, 4),
          {"0,4", "0,3", "0,2", "0,1", "0,5", "0,6"},
@@ -126,6 +133,76 @@ TEST_F(Transforms, ReversedTablePlaysTheOriginalBackwardsLoopsIncluded) {
     EXPECT_EQ(shownLamps(reverseRows(original, {}, context)->rows), forward);
 }
 
+// The image the module would get of a welcome sequence.
+static QByteArray imageOf(const Sequence& rows) {
+    Document d;
+    d.sequences[kWelcome] = rows;
+    const DataImage image = buildDataImage(d, VehicleOptions{}, 0, kImageSize - 1);
+    EXPECT_EQ(image.outcome, ImageOutcome::Ok);
+    return image.bytes.left(image.length + 1);
+}
+
+TEST_F(Transforms, ReverseAndGoodbyeNumberTheLoopsInRowOrderAndPlayAndBuildAsBefore) {
+    // Loops numbered 3, 1, 2 from the top, as a file may hold them.
+    const QString c3 = loopMarker(3, 4), a1 = loopMarker(1, 3), b2 = loopMarker(2, 2);
+    const Sequence rows = {Step{"0,1", c3, {1, 0, 0, 0}},  Step{"0,2", c3, {2, 0, 0, 0}},
+                           Step{"0,3", "", {4, 0, 0, 0}},  Step{"0,4", a1, {8, 0, 0, 0}},
+                           Step{"0,4", a1, {16, 0, 0, 0}}, Step{"0,5", b2, {0, 1, 0, 0}},
+                           Step{"0,6", b2, {0, 2, 0, 0}},  Step{"0,7", "", {0, 4, 0, 0}}};
+    Sequence backwards(rows.rbegin(), rows.rend());
+    Document doc;
+    doc.sequences[kWelcome] = rows;
+    struct Case {
+        const char* name;
+        std::optional<EditOutcome> out;
+        Sequence plain;  // the same rows with their old numbers
+        QStringList markers;
+    };
+    Sequence firstFour = rows;
+    std::reverse(firstFour.begin(), firstFour.begin() + 5);
+    const Case cases[] = {
+        {"whole table",
+         reverseRows(rows, {}, context),
+         backwards,
+         {"", loopMarker(1, 2), loopMarker(1, 2), loopMarker(2, 3), loopMarker(2, 3), "",
+          loopMarker(3, 4), loopMarker(3, 4)}},
+        {"rows 1-5",
+         reverseRows(rows, positionRange(1, 5), context),
+         firstFour,
+         {loopMarker(1, 3), loopMarker(1, 3), "", loopMarker(2, 4), loopMarker(2, 4),
+          loopMarker(3, 2), loopMarker(3, 2), ""}},
+        {"goodbye from welcome",
+         goodbyeFromWelcome(doc, context),
+         backwards,
+         {"", loopMarker(1, 2), loopMarker(1, 2), loopMarker(2, 3), loopMarker(2, 3), "",
+          loopMarker(3, 4), loopMarker(3, 4)}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.out) << c.name;
+        EXPECT_EQ(markers(c.out->rows), c.markers) << c.name;
+        EXPECT_EQ(times(c.out->rows), times(c.plain)) << c.name;
+        // The renumbering changes no byte of the image and nothing the playback shows.
+        EXPECT_EQ(imageOf(c.out->rows), imageOf(c.plain)) << c.name;
+        EXPECT_EQ(playbackSteps(c.out->rows, 0, 1000), playbackSteps(c.plain, 0, 1000)) << c.name;
+        EXPECT_EQ(buildLoopTable(c.out->rows), buildLoopTable(c.plain)) << c.name;
+    }
+}
+
+TEST(LoopNumbering, KeepsSharedNumbersAndLeavesMarkersItCannotRenumber) {
+    // Two runs under one number are one loop to the module: they keep sharing a number.
+    const Sequence shared = table({loopMarker(7, 2), loopMarker(7, 2), "", loopMarker(4, 3),
+                                   loopMarker(4, 3), loopMarker(7, 2), loopMarker(7, 2)});
+    EXPECT_EQ(markers(withLoopsInRowOrder(shared)),
+              QStringList({loopMarker(1, 2), loopMarker(1, 2), "", loopMarker(2, 3),
+                           loopMarker(2, 3), loopMarker(1, 2), loopMarker(1, 2)}));
+    EXPECT_EQ(imageOf(withLoopsInRowOrder(shared)), imageOf(shared));
+    EXPECT_EQ(playbackSteps(withLoopsInRowOrder(shared), 0, 1000), playbackSteps(shared, 0, 1000));
+    // A marker written by hand with its number out of place leaves the table as it is.
+    const Sequence odd = table({loopMarker(2, 2), loopMarker(2, 2), "S 1 / 3 x", "S 1 / 3 x"});
+    EXPECT_EQ(withLoopsInRowOrder(odd), odd);
+    EXPECT_EQ(withLoopsInRowOrder(table({"", ""})), table({"", ""}));
+}
+
 TEST(TransformsStretch, ScalesRoundsAndClampsTheOnTimes) {
     struct Case {
         const char* time;
@@ -156,7 +233,8 @@ TEST_F(Transforms, GoodbyeFromWelcomeAsksBeforeReplacingRows) {
     const auto fresh = goodbyeFromWelcome(doc, context);
     ASSERT_TRUE(fresh);
     EXPECT_EQ(times(fresh->rows), QStringList({"0,6", "0,5", "0,4", "0,3", "0,2", "0,1"}));
-    EXPECT_EQ(markers(fresh->rows), QStringList({B, B, "", A, A, ""}));
+    EXPECT_EQ(markers(fresh->rows), QStringList({loopMarker(1, 2), loopMarker(1, 2), "",
+                                                 loopMarker(2, 3), loopMarker(2, 3), ""}));
     EXPECT_TRUE(prompter.prompts.empty());
 
     doc.sequences[kGoodbye] = plainTable(2);

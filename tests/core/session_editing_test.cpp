@@ -161,7 +161,7 @@ TEST_F(EditingSessionTest, TransformsAndPatternsAreOneUndoStepEachAndUndoRestore
          [&] { session.stretchRows(); },  // "x" is refused, then 1,5
          {{"0,8", "", {1, 0, 0, 0}}, {"1,5", "", {0, 2, 4, 0}}},
          doc.sequences[1]},
-        {"Muster einfügen…",
+        {"Muster einfügen",
          [&] { session.insertPattern(blink); },
          {{"0,5", "", {1, 0, 0, 0}},
           {"1", "", {0, 2, 4, 0}},
@@ -187,6 +187,38 @@ TEST_F(EditingSessionTest, TransformsAndPatternsAreOneUndoStepEachAndUndoRestore
     EXPECT_EQ(session.activeSequence(), 1);  // the goodbye change and its undo show the goodbye
     EXPECT_EQ(prompter.count("input"), 2);
     EXPECT_EQ(prompter.count("question"), 1);
+}
+
+TEST_F(EditingSessionTest, ReverseNumbersTheLoopsInRowOrderInItsOwnUndoStep) {
+    const QString one = loopMarker(1, 3), two = loopMarker(2, 2);
+    Document doc;
+    doc.sequences[0] = {{"1", one, {1, 0, 0, 0}},
+                        {"1", one, {2, 0, 0, 0}},
+                        {"2", two, {4, 0, 0, 0}},
+                        {"2", two, {8, 0, 0, 0}}};
+    session.editor().reset(doc);
+    session.reverseRows();
+    const Sequence& rows = session.document().sequences[0];
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0].lamps, (LampBytes{8, 0, 0, 0}));
+    EXPECT_EQ(rows[0].loop, loopMarker(1, 2));
+    EXPECT_EQ(rows[3].loop, loopMarker(2, 3));
+    EXPECT_EQ(session.editor().undoStack()->count(), 1);
+    session.undo();
+    EXPECT_EQ(session.document().sequences[0], doc.sequences[0]);
+}
+
+TEST_F(EditingSessionTest, AfterReverseThePicturesShowTheSelectedRow) {
+    Document doc;
+    doc.sequences[0] = {{"1", "", {1, 0, 0, 0}}, {"1", "", {2, 0, 0, 0}}, {"1", "", {4, 0, 0, 0}}};
+    session.editor().reset(doc);
+    session.setSelection(0, Selection{{0, 1}, 0});
+    session.showStep();
+    EXPECT_EQ(session.lamps(), (LampBytes{1, 0, 0, 0}));
+    session.reverseRows();
+    EXPECT_EQ(session.document().sequences[0][0].lamps, (LampBytes{2, 0, 0, 0}));
+    EXPECT_EQ(session.lamps(), (LampBytes{2, 0, 0, 0}));
+    EXPECT_EQ(reports.positions.last(), "Position 1");
 }
 
 TEST_F(EditingSessionTest, PlaybackRunsToItsEndThroughTheTimer) {

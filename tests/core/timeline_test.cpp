@@ -7,8 +7,10 @@
 #include "sequence/loop_marker.h"
 #include "tests/core/image_fixtures.h"
 #include "tests/core/sequence_fixtures.h"
+#include "tests/support/shipped_language.h"
 #include "text/language.h"
 #include "timeline/lamp_rows.h"
+#include "timeline/loop_labels.h"
 #include "timeline/timeline_edits.h"
 #include "timeline/timeline_geometry.h"
 #include "timeline/timeline_painter.h"
@@ -119,6 +121,55 @@ TEST(TimelineGeometry, HitTestFindsStepAndLampRow) {
     EXPECT_EQ(g.stepsBetween(30, 61), std::make_pair(0, 2));
     EXPECT_EQ(g.stepsBetween(40, 60), std::make_pair(1, 1));
     EXPECT_EQ(g.xAtMs(1250), 50.0);
+}
+
+TEST(TimelineGeometry, TheMomentAtAnXIsTheInverseOfTheXOfAMoment) {
+    const G g(steps({"1", "0,5", "0", "2"}), 4.0);  // columns [0,40) [40,60) [60,63) [63,143)
+    EXPECT_EQ(g.msAtX(50.0), 1250.0);
+    EXPECT_EQ(g.msAtX(61.0), 1500.0);  // a step of no time is one moment
+    EXPECT_EQ(g.msAtX(103.0), 2500.0);
+    EXPECT_EQ(g.msAtX(-5.0), 0.0);
+    EXPECT_EQ(g.msAtX(500.0), 3500.0);
+    for (long long ms : {0, 1, 400, 999, 1000, 1250, 1499, 1500, 2700, 3499, 3500})
+        EXPECT_NEAR(g.msAtX(g.xAtMs(ms)), double(ms), 1e-6) << ms;
+}
+
+TEST(TimelineLoopLabels, ALabelThatDoesNotFitMovesRightOrIsDropped) {
+    struct Case {
+        const char* name;
+        QVector<BracketLabelInput> brackets;  // left, right, label width
+        QVector<BracketLabel> labels;         // x, shown
+    };
+    const Case cases[] = {
+        {"room for both", {{0, 100, 20}, {101, 200, 20}}, {{3, true}, {104, true}}},
+        {"the second moves past the first", {{0, 9, 20}, {10, 59, 20}}, {{3, true}, {27, true}}},
+        {"narrow loops drop what has no room",
+         {{0, 9, 20}, {10, 19, 20}, {20, 29, 20}, {30, 59, 20}},
+         {{3, true}, {27, false}, {27, false}, {33, true}}},
+        // The narrowest bracket keeps its label just inside its left end, running past it.
+        {"one narrow bracket", {{60, 62, 20}}, {{63, true}}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(placeBracketLabels(c.brackets), c.labels) << c.name;
+
+    // Many loops of one or two steps: no two labels shown overlap, each starts over its bracket.
+    QVector<BracketLabelInput> many;
+    for (int i = 0, x = 0; i < 200; ++i) {
+        const int width = 3 + (i * 7) % 40;
+        many.append({x, x + width - 1, 14 + (i % 3) * 6});
+        x += width + (i % 4 == 0 ? 5 : 0);
+    }
+    const QVector<BracketLabel> placed = placeBracketLabels(many);
+    int shown = 0, end = -1000;
+    for (int i = 0; i < many.size(); ++i) {
+        if (!placed[i].shown) continue;
+        ++shown;
+        EXPECT_GE(placed[i].x, end) << i;
+        EXPECT_GE(placed[i].x, many[i].left);
+        EXPECT_LE(placed[i].x, std::max(many[i].left + 3, many[i].right - 3)) << i;
+        end = placed[i].x + many[i].width;
+    }
+    EXPECT_GT(shown, 50);
+    EXPECT_LT(shown, 200);
 }
 
 TEST(TimelineGeometry, LoopSpansReadTheirMarkers) {
@@ -252,6 +303,28 @@ TEST(TimelinePainting, LitCellsShowTheLampColourAndTheImageHoldsEveryStep) {
     EXPECT_EQ(colourAt(1, 0), lampColour(lampRows()[0]).rgb());
     EXPECT_NE(colourAt(1, middle), lampColour(lampRows()[middle]).rgb());
     EXPECT_NE(colourAt(0, 0), lampColour(lampRows()[0]).rgb());
+}
+
+// The lamp names repeat on every corner ("Indicator_L" front and rear): each corner's rows are
+// headed by its name in the label band.
+TEST(TimelinePainting, EachCornersRowsAreHeadedByItsName) {
+    const TimelineTexts english = timelineTexts(englishLanguage());
+    EXPECT_EQ(english.cornerHeadings,
+              QStringList({"Front right", "Front left", "Rear left", "Rear right"}));
+    EXPECT_EQ(english.rowLabels[6], "Indicator_L");
+    EXPECT_EQ(english.rowLabels[12], "Indicator_L");
+    TimelineTexts unheaded = english;
+    unheaded.cornerHeadings = QStringList({"", "", "", ""});
+    const Sequence rows = steps({"1"});
+    const QImage headed = renderTimeline(rows, 4.0, english);
+    const QImage plain = renderTimeline(rows, 4.0, unheaded);
+    for (int first : {0, 6, 12, 18}) {
+        const QRect heading(4, G::rowTop(first), G::kCornerHeadingWidth - 2, 2 * G::kRowHeight);
+        EXPECT_NE(headed.copy(heading), plain.copy(heading)) << "row " << first;
+        // The lamp names beside it are the same.
+        const QRect names(4 + G::kCornerHeadingWidth, G::rowTop(first), 80, G::kRowHeight);
+        EXPECT_EQ(headed.copy(names), plain.copy(names)) << "row " << first;
+    }
 }
 
 // The strip under the steps: one pixel per byte from its bottom, red from the first step that

@@ -2,6 +2,7 @@
 // applies as one undo step; "Symmetrisch" is one setting for the check box, the Edit menu, the
 // pictures and the store; the transforms act from the table's menu.
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QUndoStack>
 
 #include "support/window_fixture.h"
+#include "ui/dialogs/frm_eigenschaften.h"
+#include "ui/dialogs/pattern_dialog.h"
 
 using namespace vireo;
 
@@ -112,4 +115,83 @@ TEST_F(ShowCommandsWindow, PatternAndEarlierVersionsOpenTheirDialogs) {
         dialog->reject();
         EXPECT_TRUE(w->editor().sequence(kWelcome).isEmpty()) << dialogName;
     }
+}
+
+TEST_F(ShowCommandsWindow, ThePatternDialogKeepsItsChoicesAndThePicturesShowTheNewRows) {
+    Document d;
+    d.sequences[kWelcome] = {Step{"1", QString(), {0, 0, 0, 8}},
+                             Step{"1", QString(), {0, 0, 8, 0}}};
+    w->editor().reset(d);
+    w->session().setSelection(kWelcome, Selection{{0}, 0});
+    w->session().setSymmetric(true);
+    w->show();
+    const auto openDialog = [this] {
+        // A dialog closed before is gone once its deletion has run.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        child<QAction>(*w, "MusterEinfuegen")->trigger();
+        return w->findChild<PatternDialog*>(QStringLiteral("patternDialog"));
+    };
+    PatternDialog* first = openDialog();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->symmetric());
+    EXPECT_EQ(first->findChild<QLabel*>(QStringLiteral("patternPlace"))->text(),
+              QStringLiteral("Das Muster kommt nach Zeile 1."));
+    const PatternChoice chosen{PatternKind::Bounce,
+                               {PatternLamp{1, 0}, PatternLamp{1, 1}, PatternLamp{1, 2}},
+                               LampOrder::Picked,
+                               3,
+                               2};
+    first->setChoice(chosen);
+    first->accept();
+    // Four rows of one looped pass after row 1, selected; the pictures show the first of them.
+    const Sequence rows = w->editor().sequence(kWelcome);
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(w->session().activeSelection(), (Selection{{1, 2, 3, 4}, 1}));
+    EXPECT_EQ(w->session().lamps(), (LampBytes{1, 0, 0, 0}));
+
+    // Opened again (and cancelled), it offers what was chosen.
+    PatternDialog* second = openDialog();
+    ASSERT_TRUE(second);
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->choice().lamps, chosen.lamps);
+    EXPECT_EQ(second->choice().kind, chosen.kind);
+    EXPECT_EQ(second->choice().tenths, chosen.tenths);
+    EXPECT_EQ(second->choice().passes, chosen.passes);
+    second->setChoice(
+        PatternChoice{PatternKind::Fill, {PatternLamp{2, 3}}, LampOrder::Pairs, 9, 5});
+    second->reject();
+    PatternDialog* third = openDialog();
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->choice().kind, PatternKind::Fill);
+    EXPECT_EQ(third->choice().order, LampOrder::Pairs);
+    EXPECT_EQ(third->choice().lamps, (QList<PatternLamp>{{2, 3}}));
+    third->reject();
+    EXPECT_EQ(w->editor().sequence(kWelcome), rows);
+}
+
+// A command that opens a dialog says so with "…", in both languages; the ports are one of many;
+// "Symmetrisch" explains itself.
+TEST_F(ShowCommandsWindow, DialogCommandsEndInAnEllipsisAndThePortsAreRadioItems) {
+    const char* const dialogCommands[] = {"Menu_2",           "Menu_4",     "Menu_5",
+                                          "Strecken",         "Verdichten", "MusterEinfuegen",
+                                          "FruehereVersionen"};
+    // German as started, then English, then German again.
+    for (const char* next : {"Auswahl_2", "Auswahl_1"}) {
+        for (const char* name : dialogCommands) {
+            const QString text = child<QAction>(*w, name)->text();
+            EXPECT_TRUE(text.endsWith(QChar(0x2026))) << name << ": " << text.toStdString();
+        }
+        EXPECT_FALSE(child<QCheckBox>(*w, "chkSymmetrisch")->toolTip().isEmpty()) << next;
+        w->findChild<QAction*>(QString::fromLatin1(next))->trigger();
+    }
+    EXPECT_EQ(child<QCheckBox>(*w, "chkSymmetrisch")->toolTip(),
+              QStringLiteral("Eine Lampe schaltet ihre Spiegellampe auf der anderen Seite mit"));
+    // The dialogs' titles have no ellipsis.
+    child<QAction>(*w, "Menu_5")->trigger();
+    EXPECT_EQ(w->frmEigenschaften()->windowTitle(), QStringLiteral("Eigenschaften"));
+
+    QAction* port2 = child<QAction>(*w, "Port_2");
+    ASSERT_TRUE(port2->actionGroup());
+    EXPECT_TRUE(port2->actionGroup()->isExclusive());
+    EXPECT_EQ(port2->actionGroup()->actions().size(), 20);
 }

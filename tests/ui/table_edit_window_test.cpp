@@ -256,3 +256,28 @@ TEST_F(TableEditWindow, EveryButtonRunsTheActionItsMenuItemAndShortcutShare) {
     child<QPushButton>(*w, "cmdLöschen")->click();
     EXPECT_EQ(deletes.count(), 1);
 }
+
+// With no rows there is nothing to delete; with no current row a new row goes at the end.
+TEST_F(TableEditWindow, DeleteIsOffOnAnEmptyListAndInsertWithoutARowAppends) {
+    auto* remove = child<QPushButton>(*w, "cmdLöschen");
+    auto* removeAction = child<QAction>(*w, "Zeilen_Loeschen");
+    EXPECT_TRUE(remove->isEnabled());
+    w->editor().reset(Document{});
+    EXPECT_FALSE(remove->isEnabled());
+    EXPECT_FALSE(removeAction->isEnabled());
+
+    QTest::mouseClick(child<QPushButton>(*w, "cmdEinfügen"), Qt::LeftButton);
+    ASSERT_EQ(w->editor().sequence(kWelcome).size(), 1);
+    EXPECT_TRUE(remove->isEnabled());
+
+    Document d;
+    d.sequences[kWelcome] = initial;
+    w->editor().reset(d);
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
+    ASSERT_EQ(w->session().activeSelection().current, -1);
+    QTest::mouseClick(child<QPushButton>(*w, "cmdEinfügen"), Qt::LeftButton);
+    EXPECT_EQ(origins(), QList<int>({1, 2, 3, 4, 5, 6, 0}));
+    EXPECT_TRUE(prompter.prompts.empty());
+    EXPECT_EQ(w->editor().undoStack()->count(), 1);
+}

@@ -4,12 +4,15 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QUndoStack>
+#include <QWheelEvent>
 
 #include "sequence/loop_marker.h"
 #include "support/window_fixture.h"
@@ -84,6 +87,8 @@ TEST_F(TimelineWindow, DragSetsTheLampAcrossStepsInOneUndoStep) {
                         {"1", "", {0, 0, 0, 0}}});
     auto* view = child<TimelineView>(*w, "timelineView");
     const int middle = rowOf(3, 4);
+    // The rear rows in view on the small test screen.
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
     QTest::mousePress(view->viewport(), Qt::LeftButton, {}, centre(view, 0, middle));
     QMouseEvent move(QEvent::MouseMove, centre(view, 2, middle),
                      view->viewport()->mapToGlobal(centre(view, 2, middle)), Qt::NoButton,
@@ -436,3 +441,69 @@ TEST_F(TimelineWindow, MeterFollowsTheHoldOptions) {
 }
 
 }  // namespace
+
+// On a screen too short for the editor part and every lamp row, the window opens with the first
+// eight rows and the cost strip in view; the editor part scrolls for them.
+TEST_F(TimelineWindow, OnAShortScreenTheWindowOpensWithEightRowsAndTheCostStrip) {
+    auto w = startWith({{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}});
+    auto* view = child<TimelineView>(*w, "timelineView");
+    auto* editorPart = child<QWidget>(*w, "editorScroll");
+    const int screen = w->screen()->availableGeometry().height();
+    // The screen is short: the editor part and the whole timeline do not fit on it together.
+    ASSERT_GT(editorPart->sizeHint().height() + view->sizeHint().height(), screen);
+    const QRect eighth = view->cellViewRect({0, 7});
+    EXPECT_TRUE(view->viewport()->rect().contains(eighth)) << eighth.bottom();
+    // The cost strip stands below the rows in view, with nothing scrolled: the step's bar is
+    // drawn at the bottom of the view.
+    EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+    const int strip = view->viewport()->height() - TimelineGeometry::footerHeight();
+    EXPECT_GE(strip, eighth.bottom());
+    const QImage shown = view->viewport()->grab().toImage();
+    const int barBottom =
+        strip + TimelineGeometry::kCostStripGap + TimelineGeometry::kCostStripHeight - 1;
+    EXPECT_EQ(shown.pixelColor(eighth.center().x(), barBottom), QColor(110, 120, 135));
+    EXPECT_LE(w->frameGeometry().height(), screen);
+}
+
+// The line above the timeline goes up to just below the editor part's first line, its status
+// line; the rest of the editor part then scrolls.
+TEST_F(TimelineWindow, TheTimelineCanTakeAllButTheEditorPartsFirstLine) {
+    auto w = startWith({{"1", "", {0, 0, 0, 0}}});
+    auto* splitter = child<QSplitter>(*w, "editorSplitter");
+    auto* editorPart = child<QScrollArea>(*w, "editorScroll");
+    auto* status = child<QWidget>(*w, "labInfo");
+    splitter->setSizes({0, splitter->height()});
+    QApplication::processEvents();
+    const int firstLine = status->mapTo(editorPart->widget(), QPoint(0, status->height())).y();
+    EXPECT_GE(editorPart->height(), firstLine);
+    EXPECT_LE(editorPart->height(), firstLine + 8);
+    EXPECT_GT(editorPart->verticalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(editorPart->verticalScrollBar()->isVisible());
+}
+
+// Ctrl and the wheel zoom about the moment under the mouse: it stays under the mouse.
+TEST(TimelineViewZoom, CtrlAndTheWheelKeepTheMomentUnderTheMouse) {
+    DocumentEditor editor;
+    Document doc;
+    for (int i = 0; i < 100; ++i) doc.sequences[0].append({i % 3 ? "1" : "0,3", "", {1, 0, 0, 0}});
+    editor.reset(doc);
+    TimelineView view(editor, LanguageTable::builtIn());
+    view.resize(900, 400);
+    view.show();
+    view.horizontalScrollBar()->setValue(1500);
+    const auto momentAt = [&view, &doc](int x) {
+        const TimelineGeometry g(doc.sequences[0], view.scale());
+        return g.msAtX(contentX(x, view.horizontalScrollBar()->value()));
+    };
+    const QPoint mouse(600, 100);
+    for (int delta : {120, 120, -120, -120, -120}) {
+        const double before = momentAt(mouse.x());
+        const double scale = view.scale();
+        QWheelEvent wheel(mouse, view.viewport()->mapToGlobal(mouse), {}, QPoint(0, delta),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view.viewport(), &wheel);
+        EXPECT_NE(view.scale(), scale);
+        // Within a pixel's worth of time at the finer of the two zooms.
+        EXPECT_NEAR(momentAt(mouse.x()), before, 100.0 / std::min(scale, view.scale())) << delta;
+    }
+}

@@ -38,7 +38,8 @@ std::optional<PatternChoice> parse(const QStringList& args) {
     const auto kind = patternKindFromName(word);
     if (!kind) {
         usageProblem(kCommand,
-                     QStringLiteral("unknown pattern %1 (chase, fill, empty, blink or alternate)")
+                     QStringLiteral("unknown pattern %1 (chase, fill, empty, blink, alternate or "
+                                    "bounce)")
                          .arg(word));
         return std::nullopt;
     }
@@ -80,7 +81,7 @@ std::optional<PatternChoice> parse(const QStringList& args) {
         const auto o = lampOrderFromName(parser.value(order));
         if (!o) {
             usageProblem(kCommand, QStringLiteral("--order: invalid value %1 (picked, across, "
-                                                  "outside-in or inside-out)")
+                                                  "outside-in, inside-out or pairs)")
                                        .arg(parser.value(order)));
             return std::nullopt;
         }

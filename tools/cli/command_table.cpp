@@ -113,11 +113,13 @@ const QList<CliCommand>& cliCommands() {
                             "written)\n"),
          transform},
         {QStringLiteral("pattern"),
-         QStringLiteral("chase|fill|empty|blink|alternate --lamps LIST --time S [options]"),
+         QStringLiteral("chase|fill|empty|blink|alternate|bounce --lamps LIST --time S [options]"),
          QStringLiteral("Print the rows of a lamp pattern as a JSON array."),
          QStringLiteral(
              "For lamps a, b, c: chase {a} {b} {c}; fill {a} {a,b} {a,b,c}; empty {a,b,c}\n"
-             "{b,c} {c} {}; blink {a,b,c} {}; alternate {left side} {right side}.\n\n"
+             "{b,c} {c} {}; blink {a,b,c} {}; alternate {left side} {right side};\n"
+             "bounce {a} {b} {c} {b}. In pairs, a, b, c are each lamp with its mirror lamp,\n"
+             "and alternate takes turns between pairs a, c and pairs b, d.\n\n"
              "Options:\n"
              "  --lamps LIST          lamps separated by commas: CORNER.BIT (corner 1-4 as\n"
              "                        in the file, bit 0-5) or M, the rear middle lamp\n"
@@ -125,7 +127,8 @@ const QList<CliCommand>& cliCommands() {
              "  --passes N            passes, 1 to 20 (default 1); a loop when that is\n"
              "                        smaller, copies otherwise\n"
              "  --order ORDER         picked (default), across (left to right),\n"
-             "                        outside-in or inside-out\n"
+             "                        outside-in, inside-out or pairs (each lamp with its\n"
+             "                        mirror lamp, in the order picked)\n"
              "\nOutput: a JSON array of rows as `show` prints them.\n\n"
              "Exit codes:\n  0  printed\n  2  bad usage\n"),
          pattern},

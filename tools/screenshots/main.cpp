@@ -191,11 +191,14 @@ int main(int argc, char** argv) {
         save(&compact, file("compact"));
     }
 
-    // "Muster einfügen…" filling three lamps of the front right corner, three passes, the
-    // preview on the last step of a pass so all three show lit.
+    // "Muster einfügen…" filling three lamps of the front right corner, three passes, after the
+    // fourth row of the blink, the preview on the last step of a pass so all three show lit.
     {
         vireo::PatternDialog pattern(window->texts(), window.get());
         pattern.showCar(window->session().setup());
+        pattern.setTarget({window->session().document(), vireo::kWelcome, vireo::Selection{{3}, 3},
+                           window->session().vehicle().options(),
+                           window->session().setup().modellnummer});
         for (const vireo::PatternLamp lamp :
              {vireo::PatternLamp{1, 0}, vireo::PatternLamp{1, 1}, vireo::PatternLamp{1, 2}})
             if (QTreeWidgetItem* item = pattern.lampItem(lamp)) item->setCheckState(0, Qt::Checked);

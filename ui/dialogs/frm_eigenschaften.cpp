@@ -7,6 +7,7 @@
 
 #include "config/startup_settings.h"
 #include "platform/settings_store.h"
+#include "sequence/edit_outcome.h"
 #include "text/language.h"
 #include "text/number_text.h"
 #include "text/text_ids.h"
@@ -82,7 +83,7 @@ void FrmEigenschaften::applyCaptions(const LanguageTable& table) {
     cmdOK_->setText(table.entry(text::Ok));
     chkAuto_->setText(table.entry(text::AutoAppendAtStart));
     chkAktivierung_->setText(table.entry(text::ShowActivationArea));
-    setWindowTitle(table.entry(text::Properties));
+    setWindowTitle(undoStepText(table, text::Properties));
 }
 
 }  // namespace vireo

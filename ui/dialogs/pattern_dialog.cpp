@@ -18,9 +18,10 @@
 #include "car/car_frame_hit.h"
 #include "car/lamp_model.h"
 #include "car/picture_store.h"
-#include "image/image_cost.h"
+#include "sequence/edit_limits.h"
 #include "sequence/edit_outcome.h"
 #include "sequence/pattern_rows.h"
+#include "text/count_text.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 
@@ -74,14 +75,14 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     kind_ = new QComboBox(this);
     kind_->setObjectName(QStringLiteral("patternKind"));
     for (int entry : {text::PatternChase, text::PatternFill, text::PatternEmpty, text::PatternBlink,
-                      text::PatternAlternate})
+                      text::PatternAlternate, text::PatternBounce})
         kind_->addItem(texts.entry(entry));
     kind_->setAccessibleName(texts.entry(text::PatternKindLabel));
 
     order_ = new QComboBox(this);
     order_->setObjectName(QStringLiteral("lampOrder"));
-    for (int entry :
-         {text::OrderPicked, text::OrderAcross, text::OrderOutsideIn, text::OrderInsideOut})
+    for (int entry : {text::OrderPicked, text::OrderAcross, text::OrderOutsideIn,
+                      text::OrderInsideOut, text::OrderPairs})
         order_->addItem(texts.entry(entry));
     order_->setAccessibleName(texts.entry(text::PatternOrderLabel));
 
@@ -99,8 +100,12 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     passes_->setRange(kMinPatternPasses, kMaxPatternPasses);
     passes_->setAccessibleName(texts.entry(text::PatternPasses));
 
+    place_ = new QLabel(this);
+    place_->setObjectName(QStringLiteral("patternPlace"));
+    place_->setWordWrap(true);
     cost_ = new QLabel(this);
     cost_->setObjectName(QStringLiteral("patternCost"));
+    cost_->setWordWrap(true);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons_->button(QDialogButtonBox::Ok)->setText(texts.entry(text::Ok));
@@ -113,6 +118,7 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     form->addRow(texts.entry(text::PatternOrderLabel), order_);
     form->addRow(texts.entry(text::OnTimeSliderName), onTime_);
     form->addRow(texts.entry(text::PatternPasses), passes_);
+    form->addRow(place_);
     form->addRow(cost_);
     car_ = new QLabel(this);
     car_->setObjectName(QStringLiteral("patternPreview"));
@@ -152,9 +158,16 @@ bool PatternDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == car_ && event->type() == QEvent::MouseButtonPress && renderer_) {
         const QPointF at = static_cast<QMouseEvent*>(event)->position();
         if (const auto hit = lampAtFramePoint(setup_.regions, renderer_->size().width(), at)) {
-            if (QTreeWidgetItem* item = lampItem({hit->corner, hit->bit}))
-                item->setCheckState(
-                    0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+            const PatternLamp lamp{hit->corner, hit->bit};
+            if (QTreeWidgetItem* item = lampItem(lamp)) {
+                const Qt::CheckState state =
+                    item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+                item->setCheckState(0, state);
+                // As on the main pictures, the mirror lamp follows the lamp clicked.
+                if (symmetric_)
+                    if (QTreeWidgetItem* mirror = lampItem(mirrorLamp(lamp)))
+                        mirror->setCheckState(0, state);
+            }
         }
         return true;
     }
@@ -207,11 +220,46 @@ PatternChoice PatternDialog::choice() const {
     return c;
 }
 
+void PatternDialog::setChoice(const PatternChoice& c) {
+    kind_->setCurrentIndex(static_cast<int>(c.kind));
+    order_->setCurrentIndex(static_cast<int>(c.order));
+    onTime_->setValue(c.tenths / 10.0);
+    passes_->setValue(c.passes);
+    for (int g = 0; g < lamps_->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = lamps_->topLevelItem(g);
+        for (int i = 0; i < group->childCount(); ++i)
+            group->child(i)->setCheckState(0, Qt::Unchecked);
+    }
+    // Ticked one after the other, so the picked order comes back too.
+    for (const PatternLamp& lamp : c.lamps)
+        if (QTreeWidgetItem* item = lampItem(lamp)) item->setCheckState(0, Qt::Checked);
+}
+
+void PatternDialog::setTarget(const PatternTarget& target) {
+    target_ = target;
+    updatePreview();
+}
+
 void PatternDialog::updatePreview() {
-    const Sequence rows = patternRowsFor(choice(), 1);
-    const int bytes = sequenceImageBytes(rows).value_or(0);
-    cost_->setText(texts_.entry(text::PatternCost).arg(rows.size()).arg(bytes));
-    buttons_->button(QDialogButtonBox::Ok)->setEnabled(!rows.isEmpty());
+    const PatternChoice chosen = choice();
+    const PatternPreview preview = previewPattern(target_, chosen);
+    const Sequence& table = target_.document.sequences[target_.sequence];
+    place_->setText(patternPlaceText(table, target_.selection, texts_));
+    // No rows: no lamps ticked yet, or a table without room for them.
+    const QString steps = countText(texts_, preview.rows.size(), text::OneStep, text::Steps);
+    const auto bytes = [this](int n) { return countText(texts_, n, text::OneByte, text::Bytes); };
+    if (chosen.lamps.isEmpty())
+        cost_->setText(texts_.entry(text::PatternAddedBytes).arg(steps, bytes(0)));
+    else if (preview.rows.isEmpty())
+        cost_->setText(limitText(EditLimit::TableFull, texts_));
+    else if (preview.addedBytes)
+        cost_->setText(
+            texts_.entry(text::PatternAddedBytes).arg(steps, bytes(*preview.addedBytes)));
+    else
+        cost_->setText(texts_.entry(text::PatternNoImage).arg(steps));
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(!preview.rows.isEmpty());
+    // The picture plays the pattern also where it cannot go.
+    const Sequence rows = preview.rows.isEmpty() ? patternRowsFor(chosen, 1) : preview.rows;
 
     // The preview starts again with every change.
     previewRows_ = rows;

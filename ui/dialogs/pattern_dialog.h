@@ -6,6 +6,7 @@
 
 #include "car/vehicle_catalogue.h"
 #include "sequence/pattern_command.h"
+#include "session/pattern_preview.h"
 #include "simulation/playback_steps.h"
 
 class QComboBox;
@@ -24,9 +25,9 @@ class LanguageTable;
 class PictureStore;
 
 // "Muster einfügen": the lamps ticked in a list grouped by corner, their order, the pattern,
-// the on-time of a step and the passes, with what the pattern costs in the module's memory.
-// The dialog only collects the choice; the caller inserts it through the session when the
-// dialog is accepted (open() and the accepted signal, no waiting).
+// the on-time of a step and the passes, with where the pattern goes and what it adds to the
+// module's memory image. The dialog only collects the choice; the caller inserts it through the
+// session when the dialog is accepted (open() and the accepted signal, no waiting).
 class PatternDialog : public QDialog {
     Q_OBJECT
   public:
@@ -41,8 +42,17 @@ class PatternDialog : public QDialog {
     int previewStep() const { return previewStep_; }
     void advancePreview();
 
+    // Where the pattern would go: the place and the cost follow it. Without one the dialog
+    // measures against an empty document.
+    void setTarget(const PatternTarget& target);
+    // "Symmetrisch": a click on a lamp of the picture ticks or clears its mirror lamp too.
+    void setSymmetric(bool on) { symmetric_ = on; }
+    bool symmetric() const { return symmetric_; }
+
     // The lamps in the order they were ticked, and the other choices.
     PatternChoice choice() const;
+    // Shows a choice made before: the lamps ticked in its order and the other choices.
+    void setChoice(const PatternChoice& choice);
     // The item of a lamp in the list (for tests and keyboard users); nullptr for no lamp.
     QTreeWidgetItem* lampItem(const PatternLamp& lamp) const;
 
@@ -55,12 +65,15 @@ class PatternDialog : public QDialog {
     void showPreviewStep();
 
     const LanguageTable& texts_;
+    PatternTarget target_;
+    bool symmetric_ = false;
     QList<PatternLamp> picked_;
     QTreeWidget* lamps_ = nullptr;
     QComboBox* order_ = nullptr;
     QComboBox* kind_ = nullptr;
     QDoubleSpinBox* onTime_ = nullptr;
     QSpinBox* passes_ = nullptr;
+    QLabel* place_ = nullptr;
     QLabel* cost_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
 
