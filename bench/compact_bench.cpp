@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "image/image_cost.h"
 #include "show/sequence_compaction.h"
 
 using namespace vireo;
@@ -20,7 +21,7 @@ Sequence copiedPhrases(int count) {
         Sequence phrase;
         const int length = 2 + int(random() % 5);
         for (int i = 0; i < length; ++i)
-            phrase << Step{QString::fromLatin1(times[random() % 5]), {}, palette[random() % 6]};
+            phrase << Step{OnTime(times[random() % 5]), {}, palette[random() % 6]};
         for (int copies = 1 + int(random() % 6); copies > 0 && rows.size() < count; --copies)
             for (int i = 0; i < phrase.size() && rows.size() < count; ++i) rows << phrase[i];
     }
@@ -31,7 +32,7 @@ void BM_Compact(benchmark::State& state) {
     const Sequence rows = copiedPhrases(int(state.range(0)));
     int after = 0;
     for (auto _ : state) after = compactSequence(rows).bytesAfter;
-    state.counters["bytes_before"] = sequenceImageBytes(rows);
+    state.counters["bytes_before"] = sequenceImageBytes(rows).value_or(-1);
     state.counters["bytes_after"] = after;
 }
 
@@ -40,22 +41,20 @@ void BM_Compact(benchmark::State& state) {
 void BM_CompactOneBlink(benchmark::State& state) {
     Sequence rows;
     while (rows.size() < state.range(0))
-        rows << Step{QStringLiteral("0,5"), {}, {1, 0, 0, 0}}
-             << Step{QStringLiteral("0,5"), {}, {}};
+        rows << Step{"0,5", {}, {1, 0, 0, 0}} << Step{"0,5", {}, {}};
     int after = 0;
     for (auto _ : state) after = compactSequence(rows).bytesAfter;
-    state.counters["bytes_before"] = sequenceImageBytes(rows);
+    state.counters["bytes_before"] = sequenceImageBytes(rows).value_or(-1);
     state.counters["bytes_after"] = after;
 }
 
 // A long hold built of short steps: many ways to merge them.
 void BM_CompactOneLamp(benchmark::State& state) {
     Sequence rows;
-    for (int i = 0; i < state.range(0); ++i)
-        rows << Step{i % 3 ? QStringLiteral("0,5") : QStringLiteral("0,2"), {}, {1, 0, 0, 0}};
+    for (int i = 0; i < state.range(0); ++i) rows << Step{i % 3 ? "0,5" : "0,2", {}, {1, 0, 0, 0}};
     int after = 0;
     for (auto _ : state) after = compactSequence(rows).bytesAfter;
-    state.counters["bytes_before"] = sequenceImageBytes(rows);
+    state.counters["bytes_before"] = sequenceImageBytes(rows).value_or(-1);
     state.counters["bytes_after"] = after;
 }
 

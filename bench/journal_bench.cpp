@@ -24,7 +24,7 @@ Document documentOf(int rows) {
     Document d;
     for (int s : {kWelcome, kGoodbye})
         for (int i = 0; i < rows; ++i)
-            d.sequences[s].append(Step{QStringLiteral("0,%1").arg(1 + i % 9),
+            d.sequences[s].append(Step{OnTime::ofTenths(1 + i % 9),
                                        QString(),
                                        {i % 64, (i * 3) % 64, (i * 5) % 64, (i * 7) % 64}});
     return d;

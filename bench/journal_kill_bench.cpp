@@ -37,7 +37,7 @@ int editOf(const LampBytes& lamps) {
                                           [&] { return !editor.document().isEmpty(); }},
                             systemClock());
     for (int n = 1;; ++n) {
-        editor.commit(kWelcome, {Step{QStringLiteral("0,1"), QString(), lampsOf(n)}}, {}, {},
+        editor.commit(kWelcome, {Step{OnTime::ofTenths(1), QString(), lampsOf(n)}}, {}, {},
                       QStringLiteral("edit"));
         journal.writeNow();  // what the queued call does before the next input
         std::printf("%d\n", n);

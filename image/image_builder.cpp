@@ -148,20 +148,7 @@ int appendHoldRecords(ImageWriter& out, const VehicleOptions& options, bool welc
 }
 
 UserMessage messageFor(const BuildStop& stop, const LanguageTable& texts) {
-    switch (stop.outcome) {
-        case ImageOutcome::Capacity:
-            return capacityMessage(texts);
-        case ImageOutcome::Overflow:
-            return overflowMessage(texts);
-        case ImageOutcome::TooManyLoops:
-            return tooManyLoopsMessage(texts, stop.sequence, kMaxLoopsPerSequence);
-        case ImageOutcome::TooManyRows:
-            return tooManyRowsMessage(texts, stop.sequence, kMaxRows);
-        case ImageOutcome::Ok:
-        case ImageOutcome::NothingToSend:
-            break;
-    }
-    return {};
+    return imageOutcomeMessage(stop.outcome, stop.sequence, texts);
 }
 
 int optionBits(const VehicleOptions& o) {
@@ -236,6 +223,23 @@ DataImage buildWithLayout(const Document& document, const VehicleOptions& option
 }
 
 }  // namespace
+
+UserMessage imageOutcomeMessage(ImageOutcome outcome, int sequence, const LanguageTable& texts) {
+    switch (outcome) {
+        case ImageOutcome::Capacity:
+            return capacityMessage(texts);
+        case ImageOutcome::Overflow:
+            return overflowMessage(texts);
+        case ImageOutcome::TooManyLoops:
+            return tooManyLoopsMessage(texts, sequence, kMaxLoopsPerSequence);
+        case ImageOutcome::TooManyRows:
+            return tooManyRowsMessage(texts, sequence, kMaxRows);
+        case ImageOutcome::Ok:
+        case ImageOutcome::NothingToSend:
+            break;
+    }
+    return {};
+}
 
 DataImage buildDataImage(const Document& document, const VehicleOptions& options, int moduleCode,
                          int capacity, const LanguageTable& texts) {

@@ -51,6 +51,11 @@ struct ImageLayout {
 // can tell what an image that does not fit would take. Never sent.
 constexpr int kUnlimitedCapacity = -1;
 
+// Why an image was not built, as a message; empty for Ok and NothingToSend. `sequence` is the
+// table the build stopped at.
+UserMessage imageOutcomeMessage(ImageOutcome outcome, int sequence,
+                                const LanguageTable& texts = LanguageTable::builtIn());
+
 // Builds the image of both sequences, their loops, the hold records and the option bits.
 // `moduleCode` is the vehicle model's module code (byte 5), `capacity` the module memory the
 // image may use (no byte may land above it). Every build starts from an all-zero image.

@@ -21,22 +21,19 @@ int ImageCost::firstRowBeyond(int sequence) const {
     return -1;
 }
 
-namespace {
-// A document of this sequence alone, no options: what its rows cost does not depend on the rest.
-ImageCost sequenceCost(const Sequence& rows) {
+ImageCost sequenceImageCost(const Sequence& rows) {
     Document document;
     document.sequences[kWelcome] = rows;
     return imageCost(document, VehicleOptions{}, 0, kImageSize - 1);
 }
-}  // namespace
 
 std::vector<RowBytes> sequenceRowBytes(const Sequence& rows) {
-    ImageCost cost = sequenceCost(rows);
+    ImageCost cost = sequenceImageCost(rows);
     return std::move(cost.rows[kWelcome]);
 }
 
 std::optional<int> sequenceImageBytes(const Sequence& rows) {
-    const ImageCost cost = sequenceCost(rows);
+    const ImageCost cost = sequenceImageCost(rows);
     if (!cost.hasFigures()) return std::nullopt;
     return cost.sequenceBytes(kWelcome);
 }

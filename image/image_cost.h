@@ -46,8 +46,10 @@ struct ImageCost {
 ImageCost imageCost(const Document& document, const VehicleOptions& options, int moduleCode,
                     int capacity, const LanguageTable& texts = LanguageTable::builtIn());
 
-// The bytes of each row of one sequence, from imageCost: they depend on its rows alone. Empty
-// when the rows have no image.
+// What the rows of one sequence cost standing alone (as the welcome sequence of a document with
+// no options): they depend on its rows alone.
+ImageCost sequenceImageCost(const Sequence& rows);
+// The bytes of each row of one sequence, from imageCost. Empty when the rows have no image.
 std::vector<RowBytes> sequenceRowBytes(const Sequence& rows);
 // Their sum: the bytes the rows of a sequence take in the image (its section, without the
 // header or hold records); nothing when the rows have no image.

@@ -1,5 +1,6 @@
 #include "image/image_memory_check.h"
 
+#include "image/image_cost.h"
 #include "text/number_text.h"
 
 namespace vireo {
@@ -13,11 +14,14 @@ std::optional<int> memoryPercent(int length, int capacity) {
 MemoryCheck checkMemory(const Document& document, const VehicleOptions& options, int moduleCode,
                         int capacity, const LanguageTable& texts) {
     MemoryCheck check;
+    // The upload's own build decides what is told; the figure is the one every other place
+    // shows, from the same count of bytes.
     check.image = buildDataImage(document, options, moduleCode, capacity, texts);
     switch (check.image.outcome) {
         case ImageOutcome::Ok:
             // An image that was built fits the capacity, so the capacity is above 0 here.
-            check.percent = memoryPercent(check.image.length, capacity);
+            check.percent = memoryPercent(
+                imageCost(document, options, moduleCode, capacity, texts).total, capacity);
             check.message = memoryCheckMessage(texts, check.percent.value_or(0));
             break;
         case ImageOutcome::NothingToSend:

@@ -376,8 +376,8 @@ TEXTS = [
           "Compacting stopped: the result did not play the same. Nothing was changed."),
     (302, "%1: bleibt, wie sie ist (die Wiedergabe endet nicht oder ist zu lang)",
           "%1: stays as it is (its playback does not end or is too long)"),
-    (303, "%1: bleibt, wie sie ist (kein Speicherabbild möglich)",
-          "%1: stays as it is (no memory image possible)"),
+    (303, "%1: bleibt, wie sie ist (kein Speicherabbild möglich: %2)",
+          "%1: stays as it is (no memory image possible: %2)"),
     # The cost of a step in the timeline's tool tip: %1 step, %2 bytes, %3 the parts
     (304, "Schritt %1: %2 Bytes: %3", "Step %1: %2 bytes: %3"),
     (305, "Steuerbyte", "control"),
@@ -456,6 +456,12 @@ TEXTS = [
     (360, "Reihenfolge", "Order"),
     (361, "Lampen", "Lamps"),
     # The pattern dialog: where the pattern goes (%1 the row it follows, %2 that row's loop)
+    # Compacting a sequence that has no memory image: what it needs compacted, and why it has none
+    (362, "%1: hat kein Speicherabbild (%2); verdichtet braucht sie %3 Bytes",
+          "%1: has no memory image (%2); compacted it needs %3 bytes"),
+    (363, "mehr als %1 Schleifen", "more than %1 loops"),
+    (364, "mehr als %1 Schritte", "more than %1 steps"),
+    (365, "ein Wert passt nicht in sein Byte", "a value does not fit its byte"),
     (420, "Das Muster kommt an den Anfang.", "The pattern goes at the start."),
     (421, "Das Muster kommt ans Ende, nach Zeile %1.", "The pattern goes at the end, after row %1."),
     (422, "Das Muster kommt nach Zeile %1.", "The pattern goes after row %1."),

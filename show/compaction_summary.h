@@ -17,4 +17,7 @@ struct CompactionSummary {
 
 CompactionSummary compactionSummary(const DocumentCompaction& plan, const LanguageTable& texts);
 
+// Why a sequence has no memory image, in a few words ("more than 20 loops").
+QString noImageReason(ImageOutcome outcome, const LanguageTable& texts);
+
 }  // namespace vireo

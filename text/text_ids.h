@@ -225,7 +225,6 @@ constexpr int TimelineToolTip = 244;         // step, on-time, loop, lamp
 constexpr int TimelineNoLoop = 245;          // the loop of a step outside every loop
 constexpr int MeterUsage = 246;              // percent, used bytes, capacity
 constexpr int MeterTooBig = 247;             // used bytes, capacity, bytes too many
-constexpr int MeterFarTooBig = 248;          // image size, bytes too many at least
 constexpr int TimelineUnreadableLoop = 249;  // bracket of a loop whose marker does not read
 constexpr int TimelineSeconds = 250;         // ruler mark: seconds
 constexpr int MeterNoImage = 251;            // why there is no image
@@ -306,8 +305,12 @@ constexpr int CompactStillTooLarge = 298;  // bytes too many
 constexpr int CompactQuestion = 299;
 constexpr int CompactNothingToWin = 300;
 constexpr int CompactCheckFailed = 301;
-constexpr int CompactEndless = 302;  // sequence name
-constexpr int CompactNoImage = 303;  // sequence name
+constexpr int CompactEndless = 302;        // sequence name
+constexpr int CompactNoImage = 303;        // sequence name, why
+constexpr int CompactMadeBuildable = 362;  // sequence name, why not before, bytes after
+constexpr int NoImageTooManyLoops = 363;   // most loops
+constexpr int NoImageTooManyRows = 364;    // most rows
+constexpr int NoImageOverflow = 365;
 
 // The bytes of a step and of the memory image
 constexpr int StepBytes = 304;  // step, bytes, parts

@@ -13,22 +13,21 @@ namespace vireo {
 // The memory the meter measures against: what the next upload may use.
 constexpr int kDefaultModuleCapacity = kUploadCapacity;
 
-// What the memory meter shows after a change: what the memory check would report for the
-// same document, options, model code and capacity, built by the same image builder.
+// What the memory meter shows after a change, all of it from one count of the image's bytes
+// (imageCost): the same figures the memory check, the cost strip and the headless tool give.
 struct MeterReading {
     enum class State {
         Fits,     // the image fits: percent, used of capacity
-        TooBig,   // the image does not fit: excess bytes too many (at least, when atLeast)
+        TooBig,   // the image does not fit: excess bytes too many
         NoImage,  // the image cannot be built (too many loops or rows, a value too large)
         NothingToSend,
     };
     State state = State::NothingToSend;
     int percent = 0;
-    int used = 0;  // image bytes; for TooBig the size the image would need (when known)
+    int used = 0;  // image bytes; for TooBig the size the image would need
     int capacity = 0;
     int excess = 0;
-    bool atLeast = false;  // the image would not even fit the largest image; excess is a floor
-    QString text;          // one line for the meter
+    QString text;  // one line for the meter
     // Which bytes belong to what, also above the capacity (no figures when there is no image),
     // and the meter's tool tip made of it.
     ImageCost cost;

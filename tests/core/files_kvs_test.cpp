@@ -12,14 +12,6 @@
 
 using namespace vireo;
 
-// Readable failure output: texts as UTF-8, bytes as hex.
-static void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-static void PrintTo(const QByteArray& bytes, std::ostream* os) {
-    *os << bytes.toHex(' ').toStdString();
-}
-
 namespace {
 
 const QByteArray kHeader = "Kelvor Vireo // erstellt mit Version 3.0.0\r\n";

@@ -7,6 +7,7 @@
 
 #include "sequence/document.h"
 #include "support/numbered_language.h"
+#include "support/printing.h"
 #include "text/language.h"
 
 namespace vireo::test {

@@ -10,13 +10,9 @@
 #include "sequence/loop_marker.h"
 #include "sequence/selection.h"
 #include "support/numbered_language.h"
+#include "support/printing.h"
 #include "tests/support/fakes.h"
 #include "text/language.h"
-
-// Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace vireo::test {
 

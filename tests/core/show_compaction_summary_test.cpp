@@ -7,11 +7,13 @@ using namespace vireo;
 
 namespace {
 
-CompactionResult result(CompactionResult::Status status, int before, int after) {
+CompactionResult result(CompactionResult::Status status, int before, int after,
+                        std::optional<ImageOutcome> noImage = std::nullopt) {
     CompactionResult r;
     r.status = status;
     r.bytesBefore = before;
     r.bytesAfter = after;
+    r.inputHasNoImage = noImage;
     return r;
 }
 
@@ -31,7 +33,13 @@ TEST(CompactionSummary, FiguresOrWhyNothingChanges) {
     DocumentCompaction nothing;
     nothing.sequences[kGoodbye] = result(Status::NothingWon, 7, 7);
     DocumentCompaction noImage;
-    noImage.sequences[kWelcome] = result(Status::CannotBuild, 0, 0);
+    noImage.sequences[kWelcome] = result(Status::CannotBuild, 0, 0, ImageOutcome::Overflow);
+    // More loops than the module holds: folding loops together gives the show an image.
+    DocumentCompaction madeBuildable;
+    madeBuildable.capacity = 510;
+    madeBuildable.sequences[kWelcome] =
+        result(Status::Compacted, 0, 161, ImageOutcome::TooManyLoops);
+    madeBuildable.imageAfter = 170;
     DocumentCompaction failed = won;
     failed.sequences[kGoodbye] = result(Status::CheckFailed, 40, 40);
 
@@ -61,11 +69,17 @@ TEST(CompactionSummary, FiguresOrWhyNothingChanges) {
          false,
          {"Schliessen: von 7 auf 7 Bytes",
           "Hier lässt sich nichts gewinnen: keine kleinere Fassung zeigt dasselbe."}},
-        {"no image",
+        {"no image, said once with why",
          noImage,
          false,
-         {"Öffnen: bleibt, wie sie ist (kein Speicherabbild möglich)",
-          "Hier lässt sich nichts gewinnen: keine kleinere Fassung zeigt dasselbe."}},
+         {"Öffnen: bleibt, wie sie ist (kein Speicherabbild möglich: ein Wert passt nicht in sein "
+          "Byte)"}},
+        {"no image, but one compacted",
+         madeBuildable,
+         true,
+         {"Öffnen: hat kein Speicherabbild (mehr als 20 Schleifen); verdichtet braucht sie 161 "
+          "Bytes",
+          "Verdichten? Die Wiedergabe bleibt genau gleich."}},
         {"check failed",
          failed,
          false,

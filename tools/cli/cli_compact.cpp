@@ -39,12 +39,25 @@ std::optional<CompactArguments> parse(const QString& command, const QStringList&
     return parsed;
 }
 
-QString whyUnchanged(CompactionResult::Status status) {
-    switch (status) {
+// Why a sequence has no image, in the words of the tool's other messages.
+QString noImageText(ImageOutcome outcome) {
+    switch (outcome) {
+        case ImageOutcome::TooManyLoops:
+            return QStringLiteral("more than %1 loops").arg(kMaxLoopsPerSequence);
+        case ImageOutcome::TooManyRows:
+            return QStringLiteral("more than %1 steps").arg(kMaxRows);
+        default:
+            return QStringLiteral("a value does not fit its byte");
+    }
+}
+
+QString whyUnchanged(const CompactionResult& result) {
+    switch (result.status) {
         case CompactionResult::Status::NothingWon:
             return QStringLiteral(" (nothing to win)");
         case CompactionResult::Status::CannotBuild:
-            return QStringLiteral(" (left as it is: the sequence has no image)");
+            return QStringLiteral(" (left as it is: no image possible, %1)")
+                .arg(noImageText(*result.inputHasNoImage));
         case CompactionResult::Status::Endless:
             return QStringLiteral(" (left as it is: its playback does not end or is too long)");
         case CompactionResult::Status::Compacted:
@@ -88,8 +101,12 @@ int compact(const QStringList& args) {
     for (int t = kWelcome; t <= kGoodbye; ++t) {
         if (!result.sequences[t]) continue;
         const CompactionResult& s = *result.sequences[t];
-        out << "sequence " << t << ": " << s.bytesBefore << " -> " << s.bytesAfter << " bytes"
-            << whyUnchanged(s.status);
+        out << "sequence " << t << ": ";
+        if (s.inputHasNoImage && s.changed())
+            out << "no image (" << noImageText(*s.inputHasNoImage) << ") -> " << s.bytesAfter
+                << " bytes";
+        else
+            out << s.bytesBefore << " -> " << s.bytesAfter << " bytes" << whyUnchanged(s);
         if (result.excessAfter() > 0)
             out << ", the image still " << result.excessAfter() << " bytes above "
                 << result.capacity;
