@@ -45,8 +45,8 @@ Document fullDocument(const MainWindow& w) {
     d.options = w.vehicleSettings().optionString();
     for (int r = 0; r < 83; ++r)
         d.sequences[kWelcome].append(
-            Step{r % 2 ? QStringLiteral("1") : QStringLiteral("2"), QString(), {1, 2, 3, 4}});
-    d.sequences[kWelcome].append(Step{QStringLiteral("0,5"), QString(), {7, 0, 0, 0}});
+            Step{OnTime::ofTenths(r % 2 ? 10 : 20), QString(), {1, 2, 3, 4}});
+    d.sequences[kWelcome].append(Step{OnTime::ofTenths(5), QString(), {7, 0, 0, 0}});
     return d;
 }
 

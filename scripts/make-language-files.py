@@ -15,7 +15,7 @@ Run from anywhere: python3 scripts/make-language-files.py
 
 from pathlib import Path
 
-HIGHEST_ENTRY = 432
+HIGHEST_ENTRY = 502
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -481,6 +481,30 @@ TEXTS = [
     # Tool tip of "Symmetrisch"
     (432, "Eine Lampe schaltet ihre Spiegellampe auf der anderen Seite mit",
           "A lamp switches its mirror lamp on the other side too"),
+    # "Passend machen": the command, the dialog's title and undo step; %1 %2 %3 bytes now,
+    # after, the memory; %1 %2 seconds in all, at most on one step; %1 sequence, %2 step,
+    # %3 %4 seconds old and new; %1 %2 bytes the steps alone need, the memory
+    (490, "Passend machen…", "Make it fit…"),
+    (491, "Passend machen", "Make it fit"),
+    (492, "Speicherabbild: jetzt %1, danach %2, Speicher %3",
+          "Memory image: now %1, after %2, memory %3"),
+    (493, "Änderung: %1 s insgesamt, höchstens %2 s an einem Schritt",
+          "Change: %1 s in all, at most %2 s on one step"),
+    (494, "%1, Schritt %2: %3 s -> %4 s", "%1, step %2: %3 s -> %4 s"),
+    (495, "%1, Schritt %2: %3 s, entfällt", "%1, step %2: %3 s, dropped"),
+    (496, "Mit Einschaltzeiten allein passt es nicht: die Schritte allein brauchen %1 Bytes, "
+          "der Speicher hat %2.",
+          "On-times alone cannot make it fit: the steps alone need %1 bytes, the memory has %2."),
+    (497, "&Schritte weglassen", "&Drop steps"),
+    (498, "Auch mit weggelassenen Schritten passt es nicht.",
+          "It does not fit even with steps dropped."),
+    (499, "Es passt schon: nichts zu ändern.", "It fits already: nothing to change."),
+    (500, '"Bearbeiten - Passend machen…" findet die kleinste Änderung, mit der es passt.',
+          '"Edit - Make it fit…" finds the smallest change that makes it fit.'),
+    (501, "&Übernehmen", "&Apply"),
+    (502, "Passend machen abgebrochen: das Ergebnis bestand seine Prüfung nicht. Nichts wurde "
+          "geändert.",
+          "Make it fit stopped: the result did not pass its check. Nothing was changed."),
 ]
 # fmt: on
 

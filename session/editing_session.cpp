@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "car/lamp_model.h"
+#include "image/image_cost.h"
 #include "module/upload_image.h"
 #include "platform/clock.h"
 #include "platform/settings_store.h"
@@ -190,6 +191,25 @@ bool EditingSession::applyCompaction(const DocumentCompaction& plan) {
     editor_.commitBoth(plan.document.sequences, selections_, {},
                        undoStepText(texts_, text::CompactSequence));
     return true;
+}
+
+ShowFit EditingSession::planFit(bool allowDrops) const {
+    return fitDocument(document(), vehicle_.options(), setup_.modellnummer, kUploadCapacity,
+                       allowDrops);
+}
+
+bool EditingSession::applyFit(const ShowFit& plan) {
+    if (!plan.changed() || document().sequences != plan.before.sequences) return false;
+    stopPlayback();
+    editor_.commitBoth(plan.document.sequences, selections_, {},
+                       undoStepText(texts_, text::MakeItFitTitle));
+    return true;
+}
+
+bool EditingSession::imageFits() const {
+    const ImageCost cost =
+        imageCost(document(), vehicle_.options(), setup_.modellnummer, kUploadCapacity, texts_);
+    return cost.hasFigures() && cost.total <= kUploadCapacity;
 }
 
 void EditingSession::copyRows() {

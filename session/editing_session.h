@@ -10,6 +10,7 @@
 #include "sequence/edit_outcome.h"
 #include "sequence/pattern_command.h"
 #include "show/document_compaction.h"
+#include "show/show_fit.h"
 #include "simulation/playback_machine.h"
 #include "vehicle/vehicle_settings.h"
 
@@ -95,6 +96,16 @@ class EditingSession : public QObject {
     // Applies a plan as one undoable step. Nothing changes when the plan wins nothing, failed its
     // check or was made for rows that have changed since; returns whether it applied.
     bool applyCompaction(const DocumentCompaction& plan);
+    // "Passend machen": the document nearest to this one (by its steps' on-times, and with
+    // `allowDrops` by dropping the shortest steps) whose image fits the upload's capacity, for
+    // the window to show before anything changes.
+    ShowFit planFit(bool allowDrops) const;
+    // Applies a fit as one undoable step, when it changed the document and was made for the
+    // rows as they are now; returns whether it applied.
+    bool applyFit(const ShowFit& plan);
+    // Whether the image of the document fits the upload's capacity (an image that cannot be
+    // built does not fit).
+    bool imageFits() const;
     // The transforms of the selected rows (all rows when none is selected), each one undo step.
     void mirrorRows();
     void reverseRows();

@@ -371,5 +371,23 @@ constexpr int PatternAddedBytes = 428;
 constexpr int PatternNoImage = 429;
 // Tool tip of "Symmetrisch"
 constexpr int ToolTipSymmetric = 432;
+// "Passend machen": the command, the dialog's title and undo step, its figures (bytes now,
+// after, the capacity; the change in all and the largest, in seconds), a change (sequence
+// name, step, old and new on-time; or the step dropped), what on-times alone cannot do (the
+// bytes the steps alone need, the capacity), the choice to drop steps and its failure, a show
+// that fits already, and the hint on the cost strip's red mark
+constexpr int MakeItFit = 490;
+constexpr int MakeItFitTitle = 491;
+constexpr int FitBytes = 492;
+constexpr int FitChangeSeconds = 493;
+constexpr int FitChangedStep = 494;
+constexpr int FitDroppedStep = 495;
+constexpr int FitStepsAloneNeed = 496;
+constexpr int FitDropSteps = 497;
+constexpr int FitNotEvenDropping = 498;
+constexpr int FitAlreadyFits = 499;
+constexpr int FitHintOnMark = 500;
+constexpr int FitApply = 501;
+constexpr int FitCheckFailed = 502;
 
 }  // namespace vireo::text

@@ -48,8 +48,8 @@ MainMenus::MainMenus(QMenuBar* bar, WindowCommands& c, QObject* parent)
     edit_->addSeparator();
     edit_->addActions({c.copy, c.cut, c.paste, c.deleteRows});
     edit_->addSeparator();
-    edit_->addActions(
-        {c.compact, c.mirror, c.reverse, c.stretch, c.goodbyeFromWelcome, c.insertPattern});
+    edit_->addActions({c.compact, c.makeItFit, c.mirror, c.reverse, c.stretch, c.goodbyeFromWelcome,
+                       c.insertPattern});
     edit_->addSeparator();
     edit_->addAction(c.symmetric);
 

@@ -5,6 +5,7 @@
 #include "session/editing_session.h"
 #include "show/compaction_summary.h"
 #include "ui/dialogs/compact_dialog.h"
+#include "ui/dialogs/fit_dialog.h"
 #include "ui/dialogs/pattern_dialog.h"
 #include "ui/window_commands.h"
 
@@ -14,6 +15,7 @@ ShowCommands::ShowCommands(EditingSession& session, const LanguageTable& texts,
                            WindowCommands& commands, QWidget* window)
     : QObject(window), session_(session), texts_(texts), window_(window) {
     connect(commands.compact, &QAction::triggered, this, &ShowCommands::compact);
+    connect(commands.makeItFit, &QAction::triggered, this, &ShowCommands::makeItFit);
     connect(commands.insertPattern, &QAction::triggered, this, &ShowCommands::insertPattern);
 }
 
@@ -23,6 +25,18 @@ void ShowCommands::compact() {
     auto* dialog = new CompactDialog(compactionSummary(plan, texts_), texts_, window_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, plan] { session_.applyCompaction(plan); });
+    dialog->open();
+}
+
+void ShowCommands::makeItFit() {
+    session_.stopPlayback();
+    auto* dialog = new FitDialog(texts_, session_.setup(), session_.activeSequence(), window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPlan(session_.planFit(false));
+    connect(dialog, &FitDialog::dropsWanted, dialog,
+            [this, dialog] { dialog->setPlan(session_.planFit(true)); });
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { session_.applyFit(dialog->plan()); });
     dialog->open();
 }
 

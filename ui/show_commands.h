@@ -14,9 +14,10 @@ class LanguageTable;
 class WindowCommands;
 
 // The commands that ask before they build: "Sequenz verdichten" shows what compacting would win
-// and applies it when the user agrees; "Muster einfügen…" inserts the pattern the user made and
-// offers the same choices again the next time. Both dialogs open without blocking, and the
-// session makes each change one undo step.
+// and applies it when the user agrees; "Passend machen…" shows the nearest show that fits (and,
+// when on-times alone cannot do it, offers to drop steps); "Muster einfügen…" inserts the pattern
+// the user made and offers the same choices again the next time. Both dialogs open without
+// blocking, and the session makes each change one undo step.
 class ShowCommands : public QObject {
     Q_OBJECT
   public:
@@ -25,6 +26,7 @@ class ShowCommands : public QObject {
 
   private:
     void compact();
+    void makeItFit();
     void insertPattern();
 
     EditingSession& session_;

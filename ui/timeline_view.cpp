@@ -463,7 +463,8 @@ QString TimelineView::toolTipAt(QPoint point) const {
     if (stepAt >= 0 && costs) {
         lines << stepBytesText(stepAt, (*costs)[stepAt], language_);
         if (stepAt == cost_.firstRowBeyond(sequence_))
-            lines << language_.entry(text::StepBeyondCapacity).arg(cost_.excess());
+            lines << language_.entry(text::StepBeyondCapacity).arg(cost_.excess())
+                  << language_.entry(text::FitHintOnMark);
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -50,6 +50,7 @@ WindowCommands::WindowCommands(EditingSession& session, const LanguageTable& tex
       lampsOff(command(this, "LampsOff")),
       showAreas(command(this, "Bereich", QStringLiteral("Bereiche anzeigen"))),
       compact(command(this, "Verdichten")),
+      makeItFit(command(this, "PassendMachen")),
       mirror(command(this, "Spiegeln")),
       reverse(command(this, "Umkehren")),
       stretch(command(this, "Strecken")),
@@ -162,6 +163,8 @@ void WindowCommands::refresh() {
     for (QAction* action : {compact, mirror, reverse, stretch})
         action->setEnabled(!session_.document().sequences[active].isEmpty());
     goodbyeFromWelcome->setEnabled(!session_.document().sequences[kWelcome].isEmpty());
+    // Only an image that does not fit needs fitting.
+    makeItFit->setEnabled(!session_.imageFits());
     // One exchange with the module at a time; the bootloader needs the port an exchange holds.
     for (QAction* action : {memoryCheck, send, readModuleType, update})
         action->setEnabled(!exchangeRunning_);
@@ -188,6 +191,7 @@ void WindowCommands::applyLanguage() {
 void WindowCommands::applyShowCaptions() {
     const std::pair<QAction*, int> captions[] = {{earlierVersions, text::EarlierVersions},
                                                  {compact, text::CompactSequence},
+                                                 {makeItFit, text::MakeItFit},
                                                  {mirror, text::MirrorRows},
                                                  {reverse, text::ReverseRows},
                                                  {stretch, text::StretchRows},

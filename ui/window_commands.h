@@ -56,6 +56,7 @@ class WindowCommands : public QObject {
     QAction* const showAreas;
     // Building a show: compact, the transforms of the selected rows, a pattern, symmetric lamps.
     QAction* const compact;
+    QAction* const makeItFit;
     QAction* const mirror;
     QAction* const reverse;
     QAction* const stretch;

@@ -278,7 +278,9 @@ TEST_F(TimelineWindow, TheCostStripAndTheMeterNameTheBytes) {
     // Step 84 ends at byte 9 + 84 * 6 = 513, the first past 510.
     EXPECT_EQ(tipAt(83),
               QStringLiteral("Schritt 84: 6 Bytes: Steuerbyte, Zeit, 4 Ecken\nAb diesem "
-                             "Schritt passt das Speicherabbild nicht mehr: 39 Bytes zu viel"));
+                             "Schritt passt das Speicherabbild nicht mehr: 39 Bytes zu viel\n"
+                             "\"Bearbeiten - Passend machen…\" findet die kleinste Änderung, "
+                             "mit der es passt."));
     EXPECT_EQ(tipAt(84), QStringLiteral("Schritt 85: 6 Bytes: Steuerbyte, Zeit, 4 Ecken"));
 
     // After an edit the strip follows the new rows.

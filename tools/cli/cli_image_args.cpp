@@ -13,7 +13,6 @@ namespace vireo::cli {
 namespace {
 
 constexpr int kMaxHold = 11;
-constexpr int kMaxCapacity = 65535;
 
 QCommandLineOption valueOption(const QString& name, const QString& valueName) {
     return QCommandLineOption(name, QString(), valueName);

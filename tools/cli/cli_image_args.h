@@ -12,6 +12,7 @@
 namespace vireo::cli {
 
 constexpr int kDefaultCapacity = 510;
+constexpr int kMaxCapacity = 65535;  // --capacity: the image's addresses are two bytes
 
 struct ImageArgs {
     QString file;

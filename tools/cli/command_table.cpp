@@ -83,6 +83,27 @@ const QList<CliCommand>& cliCommands() {
              QStringLiteral("     (2 also: OUT.kvs cannot be written, or the result did not play\n"
                             "     the same; nothing is written then)\n"),
          compact},
+        {QStringLiteral("fit"), QStringLiteral("FILE.kvs -o OUT.kvs [--capacity N] [--drop]"),
+         QStringLiteral("Write the file nearest to FILE whose image fits the memory."),
+         QStringLiteral(
+             "Options:\n"
+             "  -o, --output OUT.kvs  the file to write (also when FILE already fits)\n"
+             "  --capacity N          the memory in bytes (default 510)\n"
+             "  --drop                when on-times alone cannot make it fit, drop the shortest\n"
+             "                        steps, each giving its time to the step before it\n"
+             "\nThe steps of the playback keep their lamps and their order; their on-times\n"
+             "(tenths from 0.1 to 10 s) change as little as possible in all, counted over the\n"
+             "steps as shown (loops played out, equal neighbours as one step). The rows are\n"
+             "then written as compactly as Compact writes them.\n"
+             "\nOutput: one line per changed step, \"sequence N step K: OLD -> NEW\" (seconds)\n"
+             "or \"sequence N step K: OLD dropped\", then \"image: BEFORE -> AFTER bytes of\n"
+             "CAPACITY, changed by MS ms\".\n\n"
+             "Exit codes:\n  0  written (a file that fits already is written as it is)\n") +
+             kFileExits +
+             QStringLiteral("     (2 also: OUT.kvs cannot be written)\n"
+                            "  4  on-times alone cannot make it fit and --drop was not given,\n"
+                            "     or nothing makes it fit; nothing is written\n"),
+         fit},
         {QStringLiteral("play"), QStringLiteral("FILE.kvs [options]"),
          QStringLiteral("Print the playback of a sequence, one shown step per line."),
          QStringLiteral(

@@ -27,6 +27,8 @@ int image(const QStringList& args);
 int memory(const QStringList& args);
 // Rewrites sequences into the smallest rows that play the same and writes the result.
 int compact(const QStringList& args);
+// Writes the document nearest to the input (by on-times) whose image fits the memory.
+int fit(const QStringList& args);
 int identify(const QStringList& args);
 int upload(const QStringList& args);
 // Mirrors, reverses or stretches rows of a sequence file into a new file.

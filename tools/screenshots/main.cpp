@@ -1,8 +1,8 @@
 // Renders the program's windows headlessly into PNG files, for the manual and for checking the
 // look of a change: vireo-screenshots OUTPUT_FOLDER [LANGUAGE]
 // Writes main-window-XX.png, timeline-XX.png, options-XX.png, properties-XX.png, about-XX.png,
-// compact-XX.png, pattern-XX.png and recovery-XX.png, where XX is "de" for Deutsch and "en" for
-// any other language, and animation.gif, the sample's welcome sequence as "Animation
+// compact-XX.png, fit-XX.png, pattern-XX.png and recovery-XX.png, where XX is "de" for Deutsch and
+// "en" for any other language, and animation.gif, the sample's welcome sequence as "Animation
 // exportieren…" writes it (the same in every language).
 #include <QApplication>
 #include <QComboBox>
@@ -27,6 +27,7 @@
 #include "session/window_recovery.h"
 #include "show/compaction_summary.h"
 #include "ui/dialogs/compact_dialog.h"
+#include "ui/dialogs/fit_dialog.h"
 #include "ui/dialogs/frm_eigenschaften.h"
 #include "ui/dialogs/frm_info.h"
 #include "ui/dialogs/frm_parameter.h"
@@ -77,6 +78,20 @@ vireo::Document blinkCopiedFiveTimes() {
     for (int copy = 0; copy < 5; ++copy) {
         document.sequences[vireo::kWelcome].append(step(4, {}, {7, 7, 0, 0}));
         document.sequences[vireo::kWelcome].append(step(4, {}, {0, 0, 0, 0}));
+    }
+    return document;
+}
+
+// A blink of two lamp states and a pause, sixty passes, the lit steps typed 0,4 to 0,6 s: too
+// large for the memory until its passes are timed alike.
+vireo::Document unevenBlink() {
+    vireo::Document document;
+    for (int pass = 0; pass < 60; ++pass) {
+        const int typed = 4 + pass * 7 % 11 % 3;
+        document.sequences[vireo::kWelcome].append(step(typed, {}, {63, 63, 63, 63}));
+        document.sequences[vireo::kWelcome].append(
+            step(4 + pass * 5 % 13 % 3, {}, {21, 42, 21, 42}));
+        document.sequences[vireo::kWelcome].append(step(5, {}, {0, 0, 0, 0}));
     }
     return document;
 }
@@ -211,6 +226,15 @@ int main(int argc, char** argv) {
         // Taller than it opens, so the list shows the ticked lamps and more.
         pattern.resize(pattern.sizeHint().width() + 40, pattern.sizeHint().height() + 140);
         save(&pattern, file("pattern"));
+    }
+
+    // "Passend machen…" for that blink: the plan, the changes and the fitted show playing.
+    window->editor().reset(unevenBlink());
+    {
+        vireo::FitDialog fit(window->texts(), window->session().setup(), vireo::kWelcome,
+                             window.get());
+        fit.setPlan(window->session().planFit(false));
+        save(&fit, file("fit"));
     }
 
     // The offer at start after a crash: a named document newer than its file and an untitled
