@@ -49,7 +49,24 @@ void BM_FitTwoSequences(benchmark::State& state) {
     state.counters["fitted"] = fit.changed() ? 1 : 0;
 }
 
+// The hardest case for the loop blocks: blinks everywhere, so every period repeats, timed
+// unevenly, so that compacting alone does not fit them.
+void BM_FitTwoBlinks(benchmark::State& state) {
+    Document document;
+    for (int s : {kWelcome, kGoodbye})
+        for (int i = 0; i < state.range(0); ++i)
+            document.sequences[s] << Step{
+                OnTime::ofTenths(4 + (i * 7 + s) % 11 % 3), {}, {i % 2 ? 7 : 0, 0, 0, 0}};
+    ShowFit fit;
+    for (auto _ : state) fit = fitDocument(document, {}, 30, 510, false);
+    state.counters["bytes_before"] = fit.bytesBefore;
+    state.counters["bytes_after"] = fit.bytesAfter;
+    state.counters["change_ms"] = double(fit.changeMs);
+    state.counters["fitted"] = fit.changed() ? 1 : 0;
+}
+
 }  // namespace
 
+BENCHMARK(BM_FitTwoBlinks)->Arg(250)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FitTwoSequences)->Arg(100)->Arg(250)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -253,6 +253,7 @@ ShowFit fitDocument(const Document& document, const VehicleOptions& options, int
     const std::optional<int> alone = stepsAloneBytes(shows);
     if (!alone) return fit;
     fit.stepsAloneNeed = *fixed + *alone;
+    bool dropped = false;
     if (*alone > budget) {
         if (!allowDrops) {
             fit.status = ShowFit::Status::NeedsDrops;
@@ -277,6 +278,25 @@ ShowFit fitDocument(const Document& document, const VehicleOptions& options, int
         }
         while (low > 1 && fitsAfter(low - 1)) --low;
         dropFirst(shows, order, low);
+        dropped = true;
+    }
+
+    // Compact alone may be enough: nothing changes then.
+    if (!dropped) {
+        Document compacted = document;
+        int bytes = 0;
+        for (int s = kWelcome; s <= kGoodbye; ++s) {
+            const CompactionResult c = compactSequence(document.sequences[s]);
+            if (c.changed()) compacted.sequences[s] = c.rows;
+            bytes += sequenceImageBytes(compacted.sequences[s]).value_or(budget + 1);
+        }
+        const ImageCost after = imageCost(compacted, options, moduleCode, capacity);
+        if (bytes <= budget && after.outcome == ImageOutcome::Ok && after.total <= capacity) {
+            fit.status = ShowFit::Status::Fitted;
+            fit.document = compacted;
+            fit.bytesAfter = after.total;
+            return fit;
+        }
     }
 
     // The split of the budget between the two sequences that changes the show least; where the
