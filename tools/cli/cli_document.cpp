@@ -45,16 +45,7 @@ int write(const QStringList& args) {
         complain(command, QStringLiteral("standard input"), problem);
         return kUsage;
     }
-    problem = kvsWriteProblem(*document);
-    if (!problem.isEmpty()) {
-        complain(command, path, QStringLiteral("cannot store the document: ") + problem);
-        return kUsage;
-    }
-    if (!writeKvsFile(path, *document, &problem)) {
-        complain(command, path, QStringLiteral("cannot write the file: ") + problem);
-        return kUsage;
-    }
-    return kOk;
+    return storeKvsFile(command, path, *document);
 }
 
 }  // namespace vireo::cli

@@ -82,16 +82,9 @@ int fit(const QStringList& args) {
         case ShowFit::Status::Fitted:
             break;
     }
-    const QLocale form = onTimeFormOf(document);
-    QString problem = kvsWriteProblem(result.document, form);
-    if (!problem.isEmpty()) {
-        complain(command, a->out, QStringLiteral("cannot store the document: ") + problem);
-        return kUsage;
-    }
-    if (!writeKvsFile(a->out, result.document, &problem, form)) {
-        complain(command, a->out, QStringLiteral("cannot write the file: ") + problem);
-        return kUsage;
-    }
+    if (const int code = storeKvsFile(command, a->out, result.document, onTimeFormOf(document));
+        code != kOk)
+        return code;
 
     QTextStream out(stdout);
     for (const FitChange& c : result.changes) {

@@ -3,6 +3,7 @@
 #include <QTextStream>
 
 #include "files/kvs_reader.h"
+#include "files/kvs_writer.h"
 #include "tools/cli/commands.h"
 
 namespace vireo::cli {
@@ -25,6 +26,20 @@ int loadKvsFile(const QString& command, const QString& path, Document* document)
     }
     complain(command, path, QStringLiteral("the file is damaged: ") + read.problem);
     return kDamaged;
+}
+
+int storeKvsFile(const QString& command, const QString& path, const Document& document,
+                 const QLocale& form) {
+    QString problem = kvsWriteProblem(document, form);
+    if (!problem.isEmpty()) {
+        complain(command, path, QStringLiteral("cannot store the document: ") + problem);
+        return kUsage;
+    }
+    if (!writeKvsFile(path, document, &problem, form)) {
+        complain(command, path, QStringLiteral("cannot write the file: ") + problem);
+        return kUsage;
+    }
+    return kOk;
 }
 
 }  // namespace vireo::cli

@@ -142,17 +142,7 @@ int transform(const QStringList& args) {
     const QLocale form = onTimeFormOf(document);
     if (outcome) document.sequences[parsed->sequence] = outcome->rows;
 
-    const QString problem = kvsWriteProblem(document, form);
-    if (!problem.isEmpty()) {
-        complain(kCommand, parsed->output, QStringLiteral("cannot store the document: ") + problem);
-        return kUsage;
-    }
-    QString error;
-    if (!writeKvsFile(parsed->output, document, &error, form)) {
-        complain(kCommand, parsed->output, QStringLiteral("cannot write the file: ") + error);
-        return kUsage;
-    }
-    return kOk;
+    return storeKvsFile(kCommand, parsed->output, document, form);
 }
 
 }  // namespace vireo::cli
