@@ -372,4 +372,10 @@ constexpr int PatternNoImage = 429;
 // Tool tip of "Symmetrisch"
 constexpr int ToolTipSymmetric = 432;
 
+// File menu: the language list, the module update's two items, the settings reset
+constexpr int LanguageMenu = 460;
+constexpr int UpdateItem = 461;
+constexpr int UpdateHelpItem = 462;
+constexpr int ClearSettings = 463;
+
 }  // namespace vireo::text
