@@ -51,10 +51,9 @@ TEST_F(IdentificationTest, MerixReportListsItsExtrasAndHasTheSmallMemory) {
 
 TEST_F(IdentificationTest, TovanHasNoExtrasAndQuellAddsOne) {
     EXPECT_EQ(show(QStringLiteral("5.0"), QStringLiteral("2.4")), 1010);
-    EXPECT_EQ(shown().text,
-              standardLines() + QStringLiteral("E113 Vireo - Tovan\n"
-                                               "E1272.4  / E285 5.0\n"
-                                               "E288 1010\n\n"));
+    EXPECT_EQ(shown().text, standardLines() + QStringLiteral("E113 Vireo - Tovan\n"
+                                                             "E1272.4  / E285 5.0\n"
+                                                             "E288 1010\n\n"));
     prompter.prompts.clear();
     EXPECT_EQ(show(QStringLiteral("5.2"), QStringLiteral("3.0")), 1010);
     EXPECT_TRUE(

@@ -121,12 +121,9 @@ TEST_F(Loops, CreationLimitsRefuseBeforeAsking) {
         Selection selection;
         const char* text;
     } cases[] = {
-        {plainTable(260), positionRange(250, 256, 250),
-         "E221 255"},
-        {ninetyNine, positions({4, 5}, 4),
-         "E222 99"},
-        {twentyLoops, positions({41, 42}, 41),
-         "E219 20"},
+        {plainTable(260), positionRange(250, 256, 250), "E221 255"},
+        {ninetyNine, positions({4, 5}, 4), "E222 99"},
+        {twentyLoops, positions({41, 42}, 41), "E219 20"},
     };
     for (const auto& c : cases) {
         prompter.prompts.clear();
