@@ -52,6 +52,10 @@ std::unique_ptr<MainWindow> StartupFlow::start() {
     Prompter* prompter = context.prompter;
     window->load(splash, [main, shown = onShown, prompter] {
         main->show();
+        // The window takes the keyboard at once, so Alt and a menu's letter open it before any
+        // click (the splash had the keyboard, and no window manager hands it on by itself).
+        main->raise();
+        main->activateWindow();
         // The window holds its recovery as a child once it keeps a journal.
         if (auto* recovery = main->findChild<WindowRecovery*>())
             offerRecovery(*recovery, main->texts(), *prompter, main);

@@ -1,5 +1,6 @@
 #include "config/startup_settings.h"
 
+#include "module/port_names.h"
 #include "sequence/document.h"
 #include "text/language.h"
 #include "text/number_text.h"
@@ -28,7 +29,7 @@ std::optional<bool> tickValue(const QString& text) {
 }  // namespace
 
 std::optional<int> portNumberFromSetting(const QString& stored) {
-    return valueInRange(stored, 1, 20);
+    return valueInRange(stored, kFirstPortNumber, kLastPortNumber);
 }
 
 QString validOptionString(const QString& stored) {

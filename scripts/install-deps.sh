@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool fonts-dejavu-core
     shared-mime-info desktop-file-utils
     dpkg-dev file
+    python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -11,8 +11,15 @@ Leading and trailing blanks are part of the texts: the program joins several ent
 values into one message (for example entry 91, the port number and entry 92), so keep them.
 
 Run from anywhere: python3 scripts/make-language-files.py
+Given a folder (python3 scripts/make-language-files.py /tmp/out) it writes the files there, so a
+test can compare them with the committed ones.
+
+To add a text: add a row (next free number, German, English) to TEXTS, raise HIGHEST_ENTRY to
+that number, name the number in text/text_ids.h and run this script. The program takes the
+highest entry a complete file must hold from the German file it carries built in.
 """
 
+import sys
 from pathlib import Path
 
 HIGHEST_ENTRY = 502
@@ -22,43 +29,43 @@ SECOND_CUT_FILLER = "----"
 # fmt: off
 TEXTS = [
     # Main window: menus
-    (1, "Datei", "File"),
-    (2, "Neu", "New"),
-    (3, "Öffnen…", "Open…"),
-    (4, "Speichern", "Save"),
-    (5, "Speichern unter…", "Save as…"),
-    (6, "Eigenschaften…", "Properties…"),
-    (7, "Modul Update", "Module update"),
-    (8, "Verbindung", "Connection"),
-    (9, "Konfiguration", "Configuration"),
-    (10, "Info", "Info"),
-    (11, "Modul-Typ auslesen", "Read module type"),
-    (12, "About", "About"),
-    (13, "Hilfe", "Help"),
-    (14, "Hilfe starten", "Start help"),
-    (15, "Bereiche anzeigen", "Show areas"),
+    (1, "&Datei", "&File"),
+    (2, "N&eu", "&New"),
+    (3, "&Öffnen…", "&Open…"),
+    (4, "&Speichern", "&Save"),
+    (5, "Speichern &unter…", "Save &as…"),
+    (6, "E&igenschaften…", "&Properties…"),
+    (7, "&Modul Update", "Module &update"),
+    (8, "&Verbindung", "&Connection"),
+    (9, "&Konfiguration", "C&onfiguration"),
+    (10, "&Info", "&Info"),
+    (11, "&Modul-Typ auslesen", "&Read module type"),
+    (12, "&About", "&About"),
+    (13, "&Hilfe", "&Help"),
+    (14, "&Hilfe starten", "&Start help"),
+    (15, "Bereiche an&zeigen", "Sho&w areas"),
     # Context menu of the sequence list
-    (16, "Kopieren", "Copy"),
-    (17, "Ausschneiden", "Cut"),
-    (18, "Einfügen", "Paste"),
-    (19, "Einfügen an Tabellenende", "Paste at end of table"),
+    (16, "&Kopieren", "&Copy"),
+    (17, "&Ausschneiden", "Cu&t"),
+    (18, "Ein&fügen", "P&aste"),
+    (19, "Einfügen an &Tabellenende", "Paste at &end of table"),
     # Main window: buttons
     (20, "Simula&tion |>", "Simula&tion |>"),
-    (21, "Simulation >>", "Simulation >>"),
-    (22, "Alle Lampen &aus", "All lamps &off"),
-    (23, "&Ändern", "C&hange"),
-    (24, "Zeile &einfügen", "&Insert row"),
+    (21, "Simulati&on >>", "Si&mulation >>"),
+    (22, "Alle La&mpen aus", "All &lamps off"),
+    (23, "&Ändern", "Chan&ge"),
+    (24, "Zeile &einfügen", "I&nsert row"),
     (25, "Zeile(n) &löschen", "&Delete row(s)"),
-    (26, "Schleife erstellen", "Create loop"),
-    (27, "Schleife löschen", "Delete loop"),
-    (28, "Speicher&bedarf", "&Memory required"),
+    (26, "S&chleife erstellen", "C&reate loop"),
+    (27, "Schlei&fe löschen", "Delete loo&p"),
+    (28, "S&peicherbedarf", "Memory re&quired"),
     (29, "Daten &senden", "&Send data"),
-    (30, "Beenden", "Exit"),
-    (31, "        Speichern und weiter", "        Save and next"),
+    (30, "Bee&nden", "E&xit"),
+    (31, "        Speichern und &weiter", "        Save &and next"),
     # Properties dialog, shared OK, about box
     (32, "Dateiendung neu registrieren", "Register file extension again"),
-    (33, "OK", "OK"),
-    (34, "Schliessen", "Close"),
+    (33, "&OK", "&OK"),
+    (34, "&Schliessen", "&Close"),
     # Remote-control buttons: which sequence is edited
     (35, "Öffnen", "Unlock"),
     (36, "Schliessen", "Lock"),
@@ -71,7 +78,7 @@ TEXTS = [
     (48, "Clubman", "Clubman"),
     (49, "ohne Facelift", "without facelift"),
     (51, "mit Facelift", "with facelift"),
-    (56, "Autom.", "Auto"),
+    (56, "A&utom.", "A&uto"),
     (57, 'Funktion "Autom." beim Programmstart aktivieren',
          'Switch on "Auto" when the program starts'),
     (58, "Aktivierungsbereich anzeigen", "Show activation area"),
@@ -222,9 +229,9 @@ TEXTS = [
           "(File - Module update - Update)."),
     (212, "Dieses Programm benötigt mindestens", "This program needs at least"),
     # Main window: the edit menu with undo and redo
-    (213, "Bearbeiten", "Edit"),
-    (214, "Rückgängig", "Undo"),
-    (215, "Wiederholen", "Redo"),
+    (213, "&Bearbeiten", "&Edit"),
+    (214, "&Rückgängig", "&Undo"),
+    (215, "&Wiederholen", "R&edo"),
     # Refused table edits; %1 is the limit
     (216, "Die Sequenz ist voll: sie kann höchstens %1 Schritte enthalten.",
           "The sequence is full: it can hold at most %1 steps."),
@@ -277,8 +284,8 @@ TEXTS = [
     (239, "Gespeicherte Einstellungen waren ungültig und wurden ersetzt:",
           "Stored settings were not valid and have been replaced:"),
     # Lamp timeline and memory meter
-    (240, "Ansicht", "View"),
-    (241, "Zeitleiste", "Timeline"),
+    (240, "&Ansicht", "&View"),
+    (241, "&Zeitleiste", "&Timeline"),
     (242, "%1 in Schritt %2 schalten", "Switch %1 in step %2"),
     (243, "%1 in Schritten %2 bis %3 setzen", "Set %1 in steps %2 to %3"),
     (244, "Schritt %1, %2 s, Schleife: %3, Lampe: %4", "Step %1, %2 s, loop: %3, lamp: %4"),
@@ -301,7 +308,7 @@ TEXTS = [
     (255, "Es kann nur eine Datei auf einmal geöffnet werden.",
           "Only one file can be opened at a time."),
     # File menu: the examples and their titles
-    (256, "Beispiele", "Examples"),
+    (256, "&Beispiele", "Exa&mples"),
     (257, "Lauflicht über die Ringe", "Sweep across the rings"),
     (258, "Blinker laufen nach außen", "Indicators running outward"),
     (259, "Doppelblitz in der Schleife", "Double blink in a loop"),
@@ -310,12 +317,12 @@ TEXTS = [
     (262, "Wechselblinken links und rechts", "Alternating left and right"),
     (263, "Volles Programm: Begrüßung und Abschied", "The full show: welcome and goodbye"),
     # Export of the playback as an animated GIF (file menu)
-    (264, "Animation exportieren…", "Export animation…"),
+    (264, "&Animation exportieren…", "Expor&t animation…"),
     (265, "Animation exportieren", "Export animation"),
     (266, "GIF-Animation (*.gif)", "GIF animation (*.gif)"),
     (267, "Animation", "Animation"),
     (268, "Die Animation wird geschrieben …", "Writing the animation …"),
-    (269, "Abbrechen", "Cancel"),
+    (269, "&Abbrechen", "&Cancel"),
     # Followed by a line break, the file and the reason
     (270, "Die Animation konnte nicht geschrieben werden:", "The animation could not be written:"),
     (271, "Die Sequenz hat keine Schritte; es gibt nichts zu zeigen.",
@@ -328,8 +335,8 @@ TEXTS = [
     # Filter of the open and save dialogs
     (274, "Dateien (*.kvs)", "Sequence files (*.kvs)"),
     # Answer buttons of the questions
-    (275, "Ja", "Yes"),
-    (276, "Nein", "No"),
+    (275, "&Ja", "&Yes"),
+    (276, "&Nein", "&No"),
     # Tool tips of the main window's buttons
     (277, "( Space Taste )", "( Space key )"),
     (278, "Autoamtisch weiter mit linker Maustaste", "Append automatically with the left mouse button"),
@@ -362,7 +369,7 @@ TEXTS = [
     (294, "Einschaltzeit", "On-time"),
     # Compacting a sequence: the command, the figures it asks with (%1 sequence name, %2 and %3
     # bytes before and after; %1 and %2 image bytes before and after, %3 the capacity)
-    (295, "Sequenz verdichten…", "Compact sequence…"),
+    (295, "Sequenz &verdichten…", "C&ompact sequence…"),
     (296, "%1: von %2 auf %3 Bytes", "%1: from %2 to %3 bytes"),
     (297, "Ganzes Speicherabbild: von %1 auf %2 von %3 Bytes",
           "Whole memory image: from %1 to %2 of %3 bytes"),
@@ -414,7 +421,7 @@ TEXTS = [
     (327, "gleich der Datei", "same as the file"),
     (328, "nie gespeichert", "never saved"),
     # File menu item and title of the earlier versions dialog
-    (329, "Frühere Versionen…", "Earlier versions…"),
+    (329, "&Frühere Versionen…", "&Earlier versions…"),
     # %1 the file
     (330, "Frühere Versionen von %1:", "Earlier versions of %1:"),
     (331, "Als neues Dokument öffnen", "Open as a new document"),
@@ -427,14 +434,14 @@ TEXTS = [
     # Edit menu: transforms of the rows, the pattern generator and symmetric editing
     (335, "&Spiegeln (links/rechts)", "&Mirror (left/right)"),
     (336, "&Umkehren", "&Reverse"),
-    (337, "Zeiten &strecken…", "&Stretch times…"),
-    (338, "Schliessen aus Öffnen", "Goodbye from welcome"),
+    (337, "&Zeiten strecken…", "&Stretch times…"),
+    (338, "S&chliessen aus Öffnen", "&Goodbye from welcome"),
     (339, "Die Auswahl schneidet Schleife %1. Bitte die ganze Schleife oder keine ihrer Zeilen auswählen.",
           "The selection cuts through loop %1. Select the whole loop or none of its rows."),
     (340, "Die Sequenz \"Schliessen\" hat schon Zeilen. Durch die umgekehrte Sequenz \"Öffnen\" ersetzen?",
           "The goodbye sequence already has rows. Replace them with the welcome sequence reversed?"),
     (341, "Muster &einfügen…", "Insert &pattern…"),
-    (342, "Symmetrisch", "Symmetric"),
+    (342, "S&ymmetrisch", "S&ymmetric"),
     (343, "Faktor für die Einschaltzeiten (0,1 bis 10):", "Factor for the on-times (0.1 to 10):"),
     # The pattern generator: patterns, lamp orders, passes and the cost
     (344, "Lauflicht", "Chase"),
@@ -481,10 +488,16 @@ TEXTS = [
     # Tool tip of "Symmetrisch"
     (432, "Eine Lampe schaltet ihre Spiegellampe auf der anderen Seite mit",
           "A lamp switches its mirror lamp on the other side too"),
+    # File menu: the language list (named alike in every language), the module update's items,
+    # the settings reset of developer mode
+    (460, "&Language", "&Language"),
+    (461, "&Update", "&Update"),
+    (462, "&Help", "&Help"),
+    (463, "&Reg Löschen", "&Reg Löschen"),
     # "Passend machen": the command, the dialog's title and undo step; %1 %2 %3 bytes now,
     # after, the memory; %1 %2 seconds in all, at most on one step; %1 sequence, %2 step,
     # %3 %4 seconds old and new; %1 %2 bytes the steps alone need, the memory
-    (490, "Passend machen…", "Make it fit…"),
+    (490, "&Passend machen…", "Make it &fit…"),
     (491, "Passend machen", "Make it fit"),
     (492, "Speicherabbild: jetzt %1, danach %2, Speicher %3",
           "Memory image: now %1, after %2, memory %3"),
@@ -535,7 +548,11 @@ def write_language_file(path, lines):
 
 
 def main():
-    folder = Path(__file__).resolve().parent.parent / "resources" / "lang"
+    if len(sys.argv) > 1:
+        folder = Path(sys.argv[1])
+        folder.mkdir(parents=True, exist_ok=True)
+    else:
+        folder = Path(__file__).resolve().parent.parent / "resources" / "lang"
     write_language_file(folder / "Deutsch.kvl", language_lines(1))
     write_language_file(folder / "English.kvl", language_lines(2))
 

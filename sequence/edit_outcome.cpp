@@ -14,12 +14,16 @@ bool commitEdit(DocumentEditor& editor, int s, const Selection& selectionBefore,
     return true;
 }
 
-QString undoStepText(const LanguageTable& texts, int entry) {
-    QString text = texts.entry(entry);
+QString withoutAccessLetter(QString text) {
     // "&&" is a literal ampersand; a single "&" marks the accelerator.
     text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
     text.remove(QLatin1Char('&'));
     text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return text;
+}
+
+QString undoStepText(const LanguageTable& texts, int entry) {
+    QString text = withoutAccessLetter(texts.entry(entry));
     // The ellipsis of a menu item only says that a dialog follows.
     text = text.trimmed();
     if (text.endsWith(QChar(0x2026))) text.chop(1);

@@ -36,6 +36,8 @@ bool commitEdit(DocumentEditor& editor, int s, const Selection& selectionBefore,
 // A command's caption as the text of an undo step or of the dialog it opens: without its
 // accelerator marks, the ellipsis of its menu item and the blanks that place it on its button.
 QString undoStepText(const LanguageTable& texts, int entry);
+// A caption as plain text, for a title or a name: without its accelerator mark ("&&" stays "&").
+QString withoutAccessLetter(QString text);
 
 // The selected rows that exist in a table of rowCount rows, ascending.
 QList<int> validSelectedRows(const Selection& selection, int rowCount);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "sequence/edit_outcome.h"
 #include "sequence/loop_marker.h"
 #include "sequence/loop_numbering.h"
 #include "text/text_ids.h"
@@ -122,8 +123,9 @@ std::optional<EditOutcome> goodbyeFromWelcome(const Document& document, EditCont
     // Without a welcome sequence there is nothing to make a goodbye from.
     if (welcome.isEmpty()) return std::nullopt;
     if (!document.sequences[kGoodbye].isEmpty() &&
-        !context.prompter.question(context.language.entry(text::ReplaceGoodbyeQuestion),
-                                   context.language.entry(text::GoodbyeFromWelcome)))
+        !context.prompter.question(
+            context.language.entry(text::ReplaceGoodbyeQuestion),
+            withoutAccessLetter(context.language.entry(text::GoodbyeFromWelcome))))
         return std::nullopt;
     const Sequence reversed(welcome.rbegin(), welcome.rend());
     return EditOutcome{withLoopsInRowOrder(reversed), Selection{}, text::GoodbyeFromWelcome};

@@ -144,38 +144,44 @@ void EditingSession::runEdit(const Selection& before, const std::optional<EditOu
     if (outcome->lampsOff) lampsOff();
 }
 
-void EditingSession::appendStep() {
+std::optional<EditOutcome> EditingSession::editRows(const RowEdit& edit) {
     const Selection before = activeSelection();
     EditContext ctx = context();
-    runEdit(before, vireo::appendStep(activeRows(), before, onTime_, lamps_, ctx));
+    auto outcome = edit(activeRows(), before, ctx);
+    runEdit(before, outcome);
+    return outcome;
+}
+
+void EditingSession::appendStep() {
+    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
+        return vireo::appendStep(rows, before, onTime_, lamps_, ctx);
+    });
 }
 
 void EditingSession::changeRows() {
-    const Selection before = activeSelection();
-    runEdit(before, vireo::changeRows(activeRows(), before, onTime_, lamps_));
+    editRows([this](const Sequence& rows, const Selection& before, EditContext&) {
+        return vireo::changeRows(rows, before, onTime_, lamps_);
+    });
 }
 
 void EditingSession::insertRow() {
-    const Selection before = activeSelection();
-    EditContext ctx = context();
-    runEdit(before, vireo::insertRow(activeRows(), before, onTime_, ctx));
+    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
+        return vireo::insertRow(rows, before, onTime_, ctx);
+    });
 }
 
 void EditingSession::deleteRows() {
-    const Selection before = activeSelection();
-    EditContext ctx = context();
-    runEdit(before, vireo::deleteRows(activeRows(), before, ctx));
+    editRows(&vireo::deleteRows);
 }
 
 void EditingSession::createLoop() {
-    const Selection before = activeSelection();
-    EditContext ctx = context();
-    runEdit(before, vireo::createLoop(activeRows(), before, ctx));
+    editRows(&vireo::createLoop);
 }
 
 void EditingSession::deleteLoop() {
-    const Selection before = activeSelection();
-    runEdit(before, vireo::deleteLoop(activeRows(), before));
+    editRows([](const Sequence& rows, const Selection& before, EditContext&) {
+        return vireo::deleteLoop(rows, before);
+    });
 }
 
 DocumentCompaction EditingSession::planCompaction(bool bothSequences) const {
@@ -219,36 +225,33 @@ void EditingSession::copyRows() {
 }
 
 void EditingSession::cutRows() {
-    const Selection before = activeSelection();
-    EditContext ctx = context();
-    runEdit(before, vireo::cutRows(activeRows(), before, copyBuffer_, ctx));
+    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
+        return vireo::cutRows(rows, before, copyBuffer_, ctx);
+    });
     Q_EMIT copyBufferChanged();
 }
 
 void EditingSession::pasteRows() {
-    const Selection before = activeSelection();
-    EditContext ctx = context();
-    runEdit(before, vireo::pasteRows(activeRows(), before, copyBuffer_, ctx));
+    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
+        return vireo::pasteRows(rows, before, copyBuffer_, ctx);
+    });
 }
 
 void EditingSession::pasteRowsAtEnd() {
-    const Selection before = activeSelection();
-    EditContext ctx = context();
-    runEdit(before, vireo::pasteRowsAtEnd(activeRows(), before, copyBuffer_, ctx));
+    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
+        return vireo::pasteRowsAtEnd(rows, before, copyBuffer_, ctx);
+    });
 }
 
 void EditingSession::mirrorRows() {
-    const Selection before = activeSelection();
-    runEdit(before, vireo::mirrorRows(activeRows(), before));
+    editRows([](const Sequence& rows, const Selection& before, EditContext&) {
+        return vireo::mirrorRows(rows, before);
+    });
 }
 
 void EditingSession::reverseRows() {
-    const Selection before = activeSelection();
-    EditContext ctx = context();
-    const auto outcome = vireo::reverseRows(activeRows(), before, ctx);
-    runEdit(before, outcome);
     // Other rows stand under the selection now: the pictures show them.
-    if (outcome) showSelectedRow();
+    if (editRows(&vireo::reverseRows)) showSelectedRow();
 }
 
 void EditingSession::stretchRows() {
@@ -258,8 +261,9 @@ void EditingSession::stretchRows() {
 }
 
 void EditingSession::stretchRowsBy(double factor) {
-    const Selection before = activeSelection();
-    runEdit(before, vireo::stretchRows(activeRows(), before, factor));
+    editRows([factor](const Sequence& rows, const Selection& before, EditContext&) {
+        return vireo::stretchRows(rows, before, factor);
+    });
 }
 
 void EditingSession::goodbyeFromWelcome() {
@@ -271,10 +275,10 @@ void EditingSession::goodbyeFromWelcome() {
 }
 
 void EditingSession::insertPattern(const PatternChoice& choice) {
-    const Selection before = activeSelection();
-    EditContext ctx = context();
-    const auto outcome = vireo::insertPattern(activeRows(), before, choice, ctx);
-    runEdit(before, outcome);
+    const auto outcome =
+        editRows([&choice](const Sequence& rows, const Selection& before, EditContext& ctx) {
+            return vireo::insertPattern(rows, before, choice, ctx);
+        });
     // The new rows are selected: the pictures show the first of them.
     if (outcome) showSelectedRow();
 }

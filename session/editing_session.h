@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
+#include <optional>
 
 #include "car/lamp_editor.h"
 #include "car/vehicle_catalogue.h"
@@ -163,6 +165,11 @@ class EditingSession : public QObject {
   private:
     EditContext context();
     void runEdit(const Selection& before, const std::optional<EditOutcome>& outcome);
+    // Runs an edit of the active rows from their current selection as one undo step and
+    // returns its outcome (none when the edit did nothing).
+    using RowEdit = std::function<std::optional<EditOutcome>(
+        const Sequence& rows, const Selection& before, EditContext& context)>;
+    std::optional<EditOutcome> editRows(const RowEdit& edit);
     void runEditActions(const EditActions& actions);
     // The lamps of the first selected row, when a row is selected.
     void showSelectedRow();

@@ -13,6 +13,7 @@
 #include "recovery/recovery_entry.h"
 #include "recovery/recovery_journal.h"
 #include "sequence/document_editor.h"
+#include "sequence/edit_outcome.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 
@@ -92,7 +93,8 @@ FileMenu::FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTab
 
 QString FileMenu::documentName() const {
     // A new document is named in the current language.
-    return documentName_.isEmpty() ? language_.entry(text::New) : documentName_;
+    return documentName_.isEmpty() ? withoutAccessLetter(language_.entry(text::New))
+                                   : documentName_;
 }
 
 QString FileMenu::titleText() const {

@@ -58,19 +58,23 @@ PlaybackActions PlaybackMachine::start(const Sequence& rows, int startRow) {
             act(Kind::Pause, -1, kDarknessBeforePlaybackMs)};
 }
 
+// The buttons' captions while nothing plays, with their Alt letters.
+PlaybackAction PlaybackMachine::idleCaptions() const {
+    return captions(language_.entry(text::Simulation), language_.entry(text::SimulationOnward));
+}
+
 PlaybackActions PlaybackMachine::stop() {
     if (!running_) return {};
     running_ = timerOn_ = false;
-    return {captions(kPlayFromStartCaption, kPlayFromHereCaption), act(Kind::StopTimer),
-            act(Kind::LampsOff)};
+    return {idleCaptions(), act(Kind::StopTimer), act(Kind::LampsOff)};
 }
 
 PlaybackActions PlaybackMachine::tick() {
     if (!running_) return {};
     if (ended_) {
         running_ = timerOn_ = false;
-        return {act(Kind::StopTimer), act(Kind::DeselectRow, current_ - 1),
-                captions(kPlayFromStartEndedCaption, kPlayFromHereCaption), act(Kind::LampsOff)};
+        return {act(Kind::StopTimer), act(Kind::DeselectRow, current_ - 1), idleCaptions(),
+                act(Kind::LampsOff)};
     }
     return timerOn_ ? nextTick() : firstTick();
 }
@@ -109,9 +113,7 @@ PlaybackActions PlaybackMachine::firstTick() {
 
 PlaybackActions PlaybackMachine::endAfterLastRow() {
     running_ = timerOn_ = false;
-    return {act(Kind::StopTimer),
-            captions(language_.entry(text::Simulation), language_.entry(text::SimulationOnward)),
-            act(Kind::LampsOff)};
+    return {act(Kind::StopTimer), idleCaptions(), act(Kind::LampsOff)};
 }
 
 PlaybackActions PlaybackMachine::nextTick() {

@@ -10,10 +10,6 @@
 
 namespace vireo {
 
-// The captions of the two playback buttons.
-inline const QString kPlayFromStartCaption = QStringLiteral("Simula&tion |>");
-inline const QString kPlayFromStartEndedCaption = QStringLiteral("Simulation |>");
-inline const QString kPlayFromHereCaption = QStringLiteral("Simulation >>");
 constexpr int kDarknessBeforePlaybackMs = 500;
 
 // Plays a sequence back as a list of actions for the window, without a clock of its own: the
@@ -59,6 +55,7 @@ class PlaybackMachine {
     PlaybackActions nextTick();
     PlaybackActions endAfterLastRow();
     int intervalMs(int row1) const;
+    PlaybackAction idleCaptions() const;
     int currentLoopFor(int row1) const;
     const PlaybackLoop* loop(int index) const;
 

@@ -57,7 +57,7 @@ LanguageTable::Status LanguageTable::load(const QString& folder, const QString& 
         return status_ = Status::Unreadable;
     }
     parse(file.readAll());
-    return status_ = (size() <= kHighestEntry ? Status::Short : Status::Ok);
+    return status_ = (size() <= highestEntry() ? Status::Short : Status::Ok);
 }
 
 QString LanguageTable::entry(int n) const {
@@ -77,13 +77,17 @@ const LanguageTable& LanguageTable::builtIn() {
     return table;
 }
 
+int LanguageTable::highestEntry() {
+    return builtIn().size() - 1;
+}
+
 QString LanguageTable::problemText() const {
     const QString file = QDir::toNativeSeparators(path_);
     switch (status_) {
         case Status::Ok:
             return QString();
         case Status::Short:
-            return entry(text::LanguageShort).arg(file).arg(size() - 1).arg(kHighestEntry);
+            return entry(text::LanguageShort).arg(file).arg(size() - 1).arg(highestEntry());
         case Status::Missing:
         case Status::Unreadable:
             break;

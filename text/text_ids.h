@@ -390,4 +390,10 @@ constexpr int FitHintOnMark = 500;
 constexpr int FitApply = 501;
 constexpr int FitCheckFailed = 502;
 
+// File menu: the language list, the module update's two items, the settings reset
+constexpr int LanguageMenu = 460;
+constexpr int UpdateItem = 461;
+constexpr int UpdateHelpItem = 462;
+constexpr int ClearSettings = 463;
+
 }  // namespace vireo::text

@@ -6,6 +6,7 @@
 
 #include "car/car_layout.h"
 #include "car/lamp_model.h"
+#include "module/port_choice.h"
 #include "platform/app_info.h"
 #include "session/editing_session.h"
 #include "text/language.h"
@@ -30,9 +31,8 @@ CarPanel::CarPanel(EditingSession& session, const LanguageTable& texts,
     : QWidget(parent), session_(session), texts_(texts), editOptions_(std::move(editOptions)) {
     setObjectName(QStringLiteral("carPanel"));
     setFixedSize(carPanelSize());
-    labInfo_ = namedLabel(this, "labInfo", QStringLiteral(" Nicht verbunden mit Modul"),
-                          QRect(8, 6, 250, 20));
-    labPort_ = namedLabel(this, "labPort", QStringLiteral(" Port: 1"), QRect(262, 6, 70, 20));
+    labInfo_ = namedLabel(this, "labInfo", texts_.entry(text::NotConnected), QRect(8, 6, 250, 20));
+    labPort_ = namedLabel(this, "labPort", portLabelText(1), QRect(262, 6, 70, 20));
     labX_ = namedLabel(this, "labX", QStringLiteral("x"), QRect(334, 6, 30, 20));
     labY_ = namedLabel(this, "labY", QStringLiteral("y"), QRect(366, 6, 30, 20));
     showCoordinates(false);

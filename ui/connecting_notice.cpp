@@ -20,7 +20,7 @@ FrmVerbindung::FrmVerbindung(QWidget* parent)
     frame->setFrameShape(QFrame::Box);
     auto* inner = new QVBoxLayout(frame);
     inner->setContentsMargins(24, 16, 24, 16);
-    label_ = new QLabel(QStringLiteral("Verbindungsaufbau"), frame);
+    label_ = new QLabel(LanguageTable::builtIn().entry(text::Connecting), frame);
     label_->setObjectName(QStringLiteral("labVerbindungsaufbau"));
     label_->setAlignment(Qt::AlignCenter);
     inner->addWidget(label_);

@@ -10,13 +10,11 @@
 
 namespace vireo {
 
-DataPanel::DataPanel(WindowCommands& commands, QWidget* parent)
-    : QGroupBox(QStringLiteral(" Daten "), parent) {
+DataPanel::DataPanel(WindowCommands& commands, QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("Frame5"));
     auto* l = new QVBoxLayout(this);
-    cmdSpeicherbedarf_ =
-        namedButton(this, QStringLiteral("cmdSpeicherbedarf"), QStringLiteral("Speicher&bedarf"));
-    cmdDaten_ = namedButton(this, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"));
+    cmdSpeicherbedarf_ = namedButton(this, QStringLiteral("cmdSpeicherbedarf"), QString());
+    cmdDaten_ = namedButton(this, QStringLiteral("cmdDaten"), QString());
     sendProgress_ = new QProgressBar(this);
     sendProgress_->setObjectName(QStringLiteral("Send_Progress"));
     sendProgress_->setValue(0);
@@ -25,14 +23,12 @@ DataPanel::DataPanel(WindowCommands& commands, QWidget* parent)
     l->addWidget(cmdSpeicherbedarf_);
     l->addWidget(cmdDaten_);
     l->addWidget(sendProgress_);
-    WindowCommands::bind(cmdSpeicherbedarf_, commands.memoryCheck);
-    WindowCommands::bind(cmdDaten_, commands.send);
+    commands.bindButtons(this);
+    applyLanguage(LanguageTable::builtIn());
 }
 
 void DataPanel::applyLanguage(const LanguageTable& texts) {
     setTitle(texts.entry(text::FrameTitleFirst + 4));
-    cmdSpeicherbedarf_->setText(texts.entry(text::MemoryRequired));
-    cmdDaten_->setText(texts.entry(text::SendData));
 }
 
 void DataPanel::showProgress(int value, int maximum) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "text/language.h"
 #include "text/menu_mnemonics.h"
@@ -21,57 +22,84 @@ QMenu* namedMenu(QWidget* parent, const char* name, const QString& title) {
 
 }  // namespace
 
+namespace {
+
+// The items of one menu that are no commands (submenus, separators, the place of the recent
+// files), each at its position among the commands' positions in the table.
+struct MenuPiece {
+    int position;
+    QAction* item;  // nullptr: a separator
+};
+
+// Adds the items to `menu` in the order of their positions; returns the separators in order.
+QList<QAction*> addInOrder(QMenu* menu, QList<MenuPiece> pieces) {
+    std::stable_sort(pieces.begin(), pieces.end(), [](const MenuPiece& a, const MenuPiece& b) {
+        return a.position < b.position;
+    });
+    QList<QAction*> separators;
+    for (const MenuPiece& piece : pieces) {
+        if (piece.item)
+            menu->addAction(piece.item);
+        else
+            separators << menu->addSeparator();
+    }
+    return separators;
+}
+
+// The table's commands for `place` at their positions, with the other pieces of that menu.
+QList<MenuPiece> menuOf(CommandMenu place, const WindowCommands& c, QList<MenuPiece> pieces = {}) {
+    for (const CommandSpec& spec : commandTable())
+        if (spec.menu == place) pieces.append({spec.menuPosition, c.action(spec.id)});
+    return pieces;
+}
+
+}  // namespace
+
 MainMenus::MainMenus(QMenuBar* bar, WindowCommands& c, QObject* parent)
     : QObject(parent), bar_(bar) {
-    file_ = namedMenu(bar, "Datei", QStringLiteral("Datei"));
+    file_ = namedMenu(bar, "Datei", QString());
     bar->addMenu(file_);
     examples_ = namedMenu(file_, "Beispiele", QString());
-    languages_ = new QMenu(QStringLiteral("Language"), file_);
+    languages_ = new QMenu(file_);
     languages_->menuAction()->setObjectName(QStringLiteral("Menu_6"));
-    moduleUpdate_ = new QMenu(QStringLiteral("Modul Update"), file_);
+    moduleUpdate_ = new QMenu(file_);
     moduleUpdate_->menuAction()->setObjectName(QStringLiteral("Menu_8"));
-    moduleUpdate_->addActions({c.update, c.updateHelp});
-    file_->addActions(
-        {c.newDocument, c.open, c.save, c.saveAs, c.earlierVersions, c.exportAnimation});
-    file_->addMenu(examples_);
-    file_->addActions(
-        {c.properties, languages_->menuAction(), c.clearSettings, moduleUpdate_->menuAction()});
-    file_->addSeparator();
-    // The recent files stand here, between two separators, above "Beenden".
-    recentEnd_ = file_->addSeparator();
-    file_->addAction(c.exit);
+    addInOrder(moduleUpdate_, menuOf(CommandMenu::ModuleUpdate, c));
+    // The recent files stand between two separators, above "Beenden".
+    recentEnd_ = addInOrder(file_, menuOf(CommandMenu::File, c,
+                                          {{70, examples_->menuAction()},
+                                           {90, languages_->menuAction()},
+                                           {110, moduleUpdate_->menuAction()},
+                                           {120, nullptr},
+                                           {130, nullptr}}))
+                     .last();
     c.clearSettings->setVisible(false);  // developer mode only
 
     edit_ = namedMenu(bar, "Bearbeiten", QString());
     bar->addMenu(edit_);
-    edit_->addActions({c.undo, c.redo});
-    edit_->addSeparator();
-    edit_->addActions({c.copy, c.cut, c.paste, c.deleteRows});
-    edit_->addSeparator();
-    edit_->addActions({c.compact, c.makeItFit, c.mirror, c.reverse, c.stretch, c.goodbyeFromWelcome,
-                       c.insertPattern});
-    edit_->addSeparator();
-    edit_->addAction(c.symmetric);
+    addInOrder(edit_, menuOf(CommandMenu::Edit, c, {{30, nullptr}, {80, nullptr}, {150, nullptr}}));
 
-    connection_ = namedMenu(bar, "Connect", QStringLiteral("Verbindung"));
+    connection_ = namedMenu(bar, "Connect", QString());
     bar->addMenu(connection_);
-    for (int i = 1; i <= 20; ++i) connection_->addAction(c.ports[i]);
-    configure_ = c.configure;
-    bar->addAction(c.configure);
+    for (int i = 1; i <= kLastPortNumber; ++i) connection_->addAction(c.ports[i]);
+    for (const CommandSpec& spec : commandTable())
+        if (spec.menu == CommandMenu::Bar) bar->addAction(c.action(spec.id));
 
-    info_ = namedMenu(bar, "Info", QStringLiteral("Info"));
+    info_ = namedMenu(bar, "Info", QString());
     bar->addMenu(info_);
-    info_->addActions({c.readModuleType, c.about});
+    addInOrder(info_, menuOf(CommandMenu::Info, c));
 
-    help_ = namedMenu(bar, "Help_Menu", QStringLiteral("Hilfe"));
+    help_ = namedMenu(bar, "Help_Menu", QString());
     bar->addMenu(help_);
-    help_->addActions({c.help, c.showAreas});
+    addInOrder(help_, menuOf(CommandMenu::Help, c));
 
     // The table's context menu is not part of the menu bar.
-    table_ = namedMenu(bar, "Tabelle", QStringLiteral("List"));
-    table_->addActions({c.copy, c.cut, c.paste, c.pasteAtEnd});
-    table_->addSeparator();
-    table_->addActions({c.compact, c.mirror, c.reverse, c.stretch, c.insertPattern});
+    table_ = namedMenu(bar, "Tabelle", QString());
+    QList<MenuPiece> tableItems = {{50, nullptr}};
+    for (const CommandSpec& spec : commandTable())
+        if (spec.tableMenuPosition > 0)
+            tableItems.append({spec.tableMenuPosition, c.action(spec.id)});
+    addInOrder(table_, tableItems);
 }
 
 void MainMenus::setLanguages(const QStringList& names, const QString& current) {
@@ -94,16 +122,15 @@ void MainMenus::insertMenu(QMenu* menu) {
     bar_->insertMenu(connection_->menuAction(), menu);
 }
 
-void MainMenus::applyLanguage(const LanguageTable& t, bool itemsToo) {
+void MainMenus::applyLanguage(const LanguageTable& t) {
     edit_->setTitle(t.entry(text::EditMenu));
     examples_->setTitle(t.entry(text::ExamplesMenu));
-    if (itemsToo) {
-        file_->setTitle(t.entry(text::FileMenu));
-        moduleUpdate_->setTitle(t.entry(text::ModuleUpdate));
-        connection_->setTitle(t.entry(text::ConnectionMenu));
-        info_->setTitle(t.entry(text::InfoMenu));
-        help_->setTitle(t.entry(text::HelpMenu));
-    }
+    file_->setTitle(t.entry(text::FileMenu));
+    languages_->setTitle(t.entry(text::LanguageMenu));
+    moduleUpdate_->setTitle(t.entry(text::ModuleUpdate));
+    connection_->setTitle(t.entry(text::ConnectionMenu));
+    info_->setTitle(t.entry(text::InfoMenu));
+    help_->setTitle(t.entry(text::HelpMenu));
     applyMnemonics();
 }
 

@@ -22,9 +22,8 @@ class MainMenus : public QObject {
 
     // One check item per language file; choosing one reports its name.
     void setLanguages(const QStringList& names, const QString& current);
-    // Titles in the current language; with `itemsToo` false only those the German captions
-    // built in do not already carry.
-    void applyLanguage(const LanguageTable& texts, bool itemsToo);
+    // Titles in the current language.
+    void applyLanguage(const LanguageTable& texts);
     // A menu of its own placed before "Verbindung" (the timeline's "View").
     void insertMenu(QMenu* menu);
 
@@ -52,7 +51,6 @@ class MainMenus : public QObject {
     QMenu* moduleUpdate_ = nullptr;
     QMenu* edit_ = nullptr;
     QMenu* connection_ = nullptr;
-    QAction* configure_ = nullptr;
     QMenu* info_ = nullptr;
     QMenu* help_ = nullptr;
     QMenu* table_ = nullptr;

@@ -175,7 +175,7 @@ void MainWindow::load(QWidget* splash, std::function<void()> ready) {
 
     menus_->setLanguages(listLanguages(programFolder()), sprache_);
     if (sprache_.isEmpty()) sprache_ = kGerman;
-    applyLanguage(true);
+    applyLanguage();
 
     const StartupSettings settings = loadStartupSettings(*context_.settings);
     applyStartupSettings(settings);
@@ -221,11 +221,11 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
 void MainWindow::chooseLanguage(const QString& name) {
     context_.settings->write(k::kLanguage, name);
     sprache_ = name;
-    applyLanguage(false);
+    applyLanguage();
     sequence_->updateOnTimeLabel();
 }
 
-void MainWindow::applyLanguage(bool startup) {
+void MainWindow::applyLanguage() {
     // Missing entries fall back to the built-in German texts; say once what is wrong.
     if (texts_.load(programFolder(), sprache_) != LanguageTable::Status::Ok &&
         !languageProblemReported_) {
@@ -238,21 +238,18 @@ void MainWindow::applyLanguage(bool startup) {
     // The answer buttons of every box follow the language, the German one too.
     context_.prompter->setAnswerCaptions({texts_.entry(text::Yes), texts_.entry(text::No),
                                           texts_.entry(text::Ok), texts_.entry(text::Cancel)});
-    // At a German start the captions built in are those of the German file.
-    const bool builtInCaptions = sprache_ == kGerman && startup;
-    if (!builtInCaptions) {
-        const LanguageTable& t = texts_;
-        commands_->applyLanguage();
-        animationExport_->applyLanguage();
-        sequence_->applyLanguage();
-        data_->applyLanguage(t);
-        program_->applyLanguage(t);
-        car_->applyLanguage();
-        frmEigenschaften_->applyCaptions(t);
-        frmParameter_->applyCaptions(t);
-        updateVehicleChoiceText();
-    }
-    menus_->applyLanguage(texts_, !builtInCaptions);
+    // Every caption comes from the table, at every start and every change of language.
+    const LanguageTable& t = texts_;
+    commands_->applyLanguage();
+    animationExport_->applyLanguage();
+    sequence_->applyLanguage();
+    data_->applyLanguage(t);
+    program_->applyLanguage(t);
+    car_->applyLanguage();
+    frmEigenschaften_->applyCaptions(t);
+    frmParameter_->applyCaptions(t);
+    updateVehicleChoiceText();
+    menus_->applyLanguage(t);
 }
 
 void MainWindow::updateVehicleChoiceText() {

@@ -35,7 +35,7 @@ class MainWindow : public QMainWindow {
     // Form_Load: loads settings, language and a command-line file. The splash (when given)
     // closes once its minimum time is over, then `ready` runs; a failed load ends at once.
     void load(QWidget* splash, std::function<void()> ready = {});
-    void applyLanguage(bool startup);
+    void applyLanguage();
 
     // What the window shows, for the dialogs and the tests.
     void lichtAus() { session_->lampsOff(); }

@@ -9,24 +9,21 @@
 
 namespace vireo {
 
-ProgramPanel::ProgramPanel(WindowCommands& commands, QWidget* parent)
-    : QGroupBox(QStringLiteral(" Programm"), parent) {
+ProgramPanel::ProgramPanel(WindowCommands& commands, QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("Frame6"));
     auto* l = new QVBoxLayout(this);
-    cmdExit_ = namedButton(this, QStringLiteral("cmdExit"), QStringLiteral("Beenden"));
-    cmdBereiche_ =
-        namedButton(this, QStringLiteral("cmdBereiche"), QStringLiteral("Bereiche anzeigen"));
+    cmdExit_ = namedButton(this, QStringLiteral("cmdExit"), QString());
+    cmdBereiche_ = namedButton(this, QStringLiteral("cmdBereiche"), QString());
     cmdBereiche_->setVisible(false);
     l->addWidget(cmdExit_);
     l->addWidget(cmdBereiche_);
     l->addStretch();
-    WindowCommands::bind(cmdExit_, commands.exit);
-    WindowCommands::bind(cmdBereiche_, commands.showAreas);
+    commands.bindButtons(this);
+    applyLanguage(LanguageTable::builtIn());
 }
 
 void ProgramPanel::applyLanguage(const LanguageTable& texts) {
     setTitle(texts.entry(text::FrameTitleFirst + 5));
-    cmdExit_->setText(texts.entry(text::Exit));
 }
 
 void ProgramPanel::showDeveloperButtons(bool shown) {

@@ -29,8 +29,7 @@ SequencePanel::SequencePanel(EditingSession& session, const LanguageTable& texts
     setObjectName(QStringLiteral("sequencePanel"));
     buildWidgets();
     connectSession(commands);
-    holdSimulationFrameWidth();
-    applyAccessibleNames();
+    applyLanguage();
     setFocusProxy(optAufZu_[0]);
 }
 
@@ -40,11 +39,10 @@ void SequencePanel::buildWidgets() {
     auto* side = new QVBoxLayout(this);
     side->setContentsMargins(0, 8, 0, 0);
 
-    frames_[4] = namedFrame(this, "Frame4", QStringLiteral(" Fernbedienung"));
+    frames_[4] = namedFrame(this, "Frame4", QString());
     auto* remote = new QHBoxLayout(frames_[4]);
-    const QString remoteCaptions[2] = {QStringLiteral("Öffnen"), QStringLiteral("Schliessen")};
     for (int s = 0; s < 2; ++s) {
-        optAufZu_[s] = new QRadioButton(remoteCaptions[s], frames_[4]);
+        optAufZu_[s] = new QRadioButton(frames_[4]);
         optAufZu_[s]->setObjectName(QStringLiteral("optAuf_Zu_%1").arg(s));
         remote->addWidget(optAufZu_[s]);
     }
@@ -56,7 +54,6 @@ void SequencePanel::buildWidgets() {
         auto* list = new QTreeWidget(lists_);
         list->setObjectName(QStringLiteral("List1_%1").arg(s));
         list->setColumnCount(2);
-        list->setHeaderLabels({texts_.entry(text::IntervalColumn), texts_.entry(text::LoopColumn)});
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -78,7 +75,7 @@ void SequencePanel::buildWidgets() {
     sliderZeitein_->setRange(1, 100);
     sliderZeitein_->setSingleStep(1);
     sliderZeitein_->setPageStep(5);
-    labZeitein_ = new QLabel(QStringLiteral(" Sec ein/aus"), this);
+    labZeitein_ = new QLabel(this);
     labZeitein_->setObjectName(QStringLiteral("labZeitein"));
     labZeitein_->setMinimumWidth(110);
     timeRow->addWidget(sliderZeitein_, 1);
@@ -86,61 +83,44 @@ void SequencePanel::buildWidgets() {
     side->addLayout(timeRow);
 
     auto* appendRow = new QHBoxLayout;
-    cmdWeiter_ = namedButton(this, QStringLiteral("cmdWeiter"),
-                             QStringLiteral("        Speichern und weiter"));
-    cmdWeiter_->setToolTip(QStringLiteral("( Space Taste )"));
-    chkAutomatichWeiter_ = new QCheckBox(QStringLiteral("Autom."), this);
+    cmdWeiter_ = namedButton(this, QStringLiteral("cmdWeiter"), QString());
+    chkAutomatichWeiter_ = new QCheckBox(this);
     chkAutomatichWeiter_->setObjectName(QStringLiteral("chkAutomatichWeiter"));
-    chkAutomatichWeiter_->setToolTip(QStringLiteral("Autoamtisch weiter mit linker Maustaste"));
     updateAutoColour();
     appendRow->addWidget(cmdWeiter_, 1);
     appendRow->addWidget(chkAutomatichWeiter_);
     // Symmetric: a lamp switched on the pictures or in the timeline switches its mirror lamp too.
-    chkSymmetrisch_ = new QCheckBox(texts_.entry(text::SymmetricEditing), this);
+    chkSymmetrisch_ = new QCheckBox(this);
     chkSymmetrisch_->setObjectName(QStringLiteral("chkSymmetrisch"));
-    chkSymmetrisch_->setToolTip(texts_.entry(text::ToolTipSymmetric));
     appendRow->addWidget(chkSymmetrisch_);
     side->addLayout(appendRow);
 
     frameGrid_ = new QGridLayout;
-    frames_[2] = namedFrame(this, "Frame2", QStringLiteral(" Bearbeiten "));
+    frames_[2] = namedFrame(this, "Frame2", QString());
     {
         auto* l = new QVBoxLayout(frames_[2]);
-        cmdAendern_ =
-            namedButton(frames_[2], QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"));
-        cmdAendern_->setToolTip(QStringLiteral("Werte in der Tabelle überschreiben"));
-        cmdEinfuegen_ = namedButton(frames_[2], QStringLiteral("cmdEinfügen"),
-                                    QStringLiteral("Zeile &einfügen"));
-        cmdLoeschen_ = namedButton(frames_[2], QStringLiteral("cmdLöschen"),
-                                   QStringLiteral("Zeile(n) &löschen"));
+        cmdAendern_ = namedButton(frames_[2], QStringLiteral("cmdÄndern"), QString());
+        cmdEinfuegen_ = namedButton(frames_[2], QStringLiteral("cmdEinfügen"), QString());
+        cmdLoeschen_ = namedButton(frames_[2], QStringLiteral("cmdLöschen"), QString());
         l->addWidget(cmdAendern_);
         l->addWidget(cmdEinfuegen_);
         l->addWidget(cmdLoeschen_);
     }
-    frames_[3] = namedFrame(this, "Frame3", QStringLiteral(" Schleife"));
+    frames_[3] = namedFrame(this, "Frame3", QString());
     {
         auto* l = new QVBoxLayout(frames_[3]);
-        cmdSchleife_ = namedButton(frames_[3], QStringLiteral("cmdSchleife"),
-                                   QStringLiteral("Schleife erstellen"));
-        cmdSchleife_->setToolTip(QStringLiteral("Erstellt eine Schleife auf die makierten Zeilen"));
-        cmdSchleifeL_ = namedButton(frames_[3], QStringLiteral("cmdSchleife_L"),
-                                    QStringLiteral("Schleife löschen"));
-        cmdSchleifeL_->setToolTip(QStringLiteral("Löscht eine Schleife"));
+        cmdSchleife_ = namedButton(frames_[3], QStringLiteral("cmdSchleife"), QString());
+        cmdSchleifeL_ = namedButton(frames_[3], QStringLiteral("cmdSchleife_L"), QString());
         l->addWidget(cmdSchleife_);
         l->addWidget(cmdSchleifeL_);
         l->addStretch();
     }
-    frames_[1] = namedFrame(this, "Frame1", QStringLiteral(" Simulation "));
+    frames_[1] = namedFrame(this, "Frame1", QString());
     {
         auto* l = new QVBoxLayout(frames_[1]);
-        cmdSilulation_ = namedButton(frames_[1], QStringLiteral("cmdSilulation"),
-                                     QStringLiteral("Simula&tion |>"));
-        cmdSilulation_->setToolTip(QStringLiteral("Starte von vorne"));
-        cmdSimWeiter_ = namedButton(frames_[1], QStringLiteral("cmdSimWeiter"),
-                                    QStringLiteral("Simulation >>"));
-        cmdSimWeiter_->setToolTip(QStringLiteral("Start von Aktueller Position"));
-        cmdLichtaus_ = namedButton(frames_[1], QStringLiteral("cmdLichtaus"),
-                                   QStringLiteral("Alle Lampen &aus"));
+        cmdSilulation_ = namedButton(frames_[1], QStringLiteral("cmdSilulation"), QString());
+        cmdSimWeiter_ = namedButton(frames_[1], QStringLiteral("cmdSimWeiter"), QString());
+        cmdLichtaus_ = namedButton(frames_[1], QStringLiteral("cmdLichtaus"), QString());
         l->addWidget(cmdSilulation_);
         l->addWidget(cmdSimWeiter_);
         l->addWidget(cmdLichtaus_);
@@ -197,21 +177,9 @@ void SequencePanel::connectSession(WindowCommands& commands) {
         });
     }
 
-    // The buttons run the window's actions: "Ändern" on every activation (a click, Space or
-    // Enter on the focused button, or its Alt letter), like the others.
-    const std::pair<QPushButton*, QAction*> buttons[] = {{cmdWeiter_, commands.append},
-                                                         {cmdAendern_, commands.changeRows},
-                                                         {cmdEinfuegen_, commands.insertRow},
-                                                         {cmdLoeschen_, commands.deleteRows},
-                                                         {cmdSchleife_, commands.createLoop},
-                                                         {cmdSchleifeL_, commands.deleteLoop},
-                                                         {cmdSilulation_, commands.playFromStart},
-                                                         {cmdSimWeiter_, commands.playFromHere},
-                                                         {cmdLichtaus_, commands.lampsOff}};
-    for (const auto& [button, action] : buttons) WindowCommands::bind(button, action);
-    chkSymmetrisch_->setChecked(commands.symmetric->isChecked());
-    connect(chkSymmetrisch_, &QCheckBox::toggled, commands.symmetric, &QAction::setChecked);
-    connect(commands.symmetric, &QAction::toggled, chkSymmetrisch_, &QCheckBox::setChecked);
+    // The buttons and "Symmetrisch" run the window's actions: "Ändern" on every activation (a
+    // click, Space or Enter on the focused button, or its Alt letter), like the others.
+    commands.bindButtons(this);
 }
 
 void SequencePanel::applyStartupSettings(const StartupSettings& settings) {
@@ -283,29 +251,13 @@ void SequencePanel::applyAccessibleNames() {
 void SequencePanel::applyLanguage() {
     const LanguageTable& t = texts_;
     applyAccessibleNames();
-    cmdSilulation_->setText(t.entry(text::Simulation));
-    cmdSimWeiter_->setText(t.entry(text::SimulationOnward));
-    cmdLichtaus_->setText(t.entry(text::AllLampsOff));
-    cmdAendern_->setText(t.entry(text::Change));
-    cmdEinfuegen_->setText(t.entry(text::InsertRow));
-    cmdLoeschen_->setText(t.entry(text::DeleteRows));
-    cmdSchleife_->setText(t.entry(text::CreateLoop));
-    cmdSchleifeL_->setText(t.entry(text::DeleteLoop));
-    cmdWeiter_->setText(t.entry(text::SaveAndNext));
     optAufZu_[0]->setText(t.entry(text::RemoteUnlock));
     optAufZu_[1]->setText(t.entry(text::RemoteLock));
     chkAutomatichWeiter_->setText(t.entry(text::AutoAppend));
-    chkSymmetrisch_->setText(t.entry(text::SymmetricEditing));
     for (int i = 1; i <= 4; ++i) frames_[i]->setTitle(t.entry(text::FrameTitleFirst + i - 1));
     for (QTreeWidget* list : list1_)
         list->setHeaderLabels({t.entry(text::IntervalColumn), t.entry(text::LoopColumn)});
-    // The panel carries the German tool tips built in; other languages replace them here.
-    const std::pair<QWidget*, int> toolTips[] = {
-        {cmdWeiter_, text::ToolTipSaveAndNext},    {chkAutomatichWeiter_, text::ToolTipAutoAppend},
-        {chkSymmetrisch_, text::ToolTipSymmetric}, {cmdAendern_, text::ToolTipChange},
-        {cmdSchleife_, text::ToolTipCreateLoop},   {cmdSchleifeL_, text::ToolTipDeleteLoop},
-        {cmdSilulation_, text::ToolTipSimulation}, {cmdSimWeiter_, text::ToolTipSimulationOnward}};
-    for (const auto& [widget, entry] : toolTips) widget->setToolTip(t.entry(entry));
+    chkAutomatichWeiter_->setToolTip(t.entry(text::ToolTipAutoAppend));
     updateOnTimeLabel();
     holdSimulationFrameWidth();
 }

@@ -11,6 +11,7 @@
 #include "module/upload_image.h"
 #include "platform/settings_store.h"
 #include "sequence/document_editor.h"
+#include "sequence/edit_outcome.h"
 #include "session/editing_session.h"
 #include "text/language.h"
 #include "text/text_ids.h"
@@ -64,7 +65,7 @@ TimelinePanel::TimelinePanel(DocumentEditor& editor, const LanguageTable& texts,
 void TimelinePanel::applyLanguage() {
     viewMenu_->setTitle(texts_.entry(text::ViewMenu));
     showAction_->setText(texts_.entry(text::TimelineAction));
-    view_->setAccessibleName(texts_.entry(text::TimelineAction));
+    view_->setAccessibleName(withoutAccessLetter(texts_.entry(text::TimelineAction)));
     view_->applyLanguage();
     meter_->refresh();
 }

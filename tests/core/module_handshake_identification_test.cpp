@@ -42,8 +42,8 @@ TEST_F(IdentificationTest, MerixReportListsItsExtrasAndHasTheSmallMemory) {
     EXPECT_EQ(show(QStringLiteral("6.1"), QStringLiteral("2.5")), 510);
     EXPECT_EQ(shown().text,
               standardLines() + QStringLiteral("  - E61\n  - E198\n  - E197\n  - E200\n  - E201\n\n"
-                                               "E113 Vireo - Merix\nE1272.5  / Typ 6.1\n"
-                                               "Speicher des Moduls: 510 Bytes\n\n"));
+                                               "E113 Vireo - Merix\nE1272.5  / E285 6.1\n"
+                                               "E288 510\n\n"));
     EXPECT_EQ(shown().title, QStringLiteral("E114"));
     EXPECT_EQ(shown().icon, PromptIcon::Information);
     EXPECT_FALSE(port.isOpen());
@@ -51,10 +51,9 @@ TEST_F(IdentificationTest, MerixReportListsItsExtrasAndHasTheSmallMemory) {
 
 TEST_F(IdentificationTest, TovanHasNoExtrasAndQuellAddsOne) {
     EXPECT_EQ(show(QStringLiteral("5.0"), QStringLiteral("2.4")), 1010);
-    EXPECT_EQ(shown().text,
-              standardLines() + QStringLiteral("E113 Vireo - Tovan\n"
-                                               "E1272.4  / Typ 5.0\n"
-                                               "Speicher des Moduls: 1010 Bytes\n\n"));
+    EXPECT_EQ(shown().text, standardLines() + QStringLiteral("E113 Vireo - Tovan\n"
+                                                             "E1272.4  / E285 5.0\n"
+                                                             "E288 1010\n\n"));
     prompter.prompts.clear();
     EXPECT_EQ(show(QStringLiteral("5.2"), QStringLiteral("3.0")), 1010);
     EXPECT_TRUE(
@@ -63,7 +62,7 @@ TEST_F(IdentificationTest, TovanHasNoExtrasAndQuellAddsOne) {
 
 TEST_F(IdentificationTest, OldFirmwareGetsTheUpdateRequestAndThePortIsClosed) {
     EXPECT_EQ(show(QStringLiteral("5.1"), QStringLiteral("2.3")), 1010);
-    EXPECT_EQ(shown().text, QStringLiteral("E211\n\nE212 E127 2.4\n\nE1272.3  / Typ 5.1"));
+    EXPECT_EQ(shown().text, QStringLiteral("E211\n\nE212 E127 2.4\n\nE1272.3  / E285 5.1"));
     EXPECT_EQ(shown().title, kTitle);
     EXPECT_EQ(shown().icon, PromptIcon::Warning);
     EXPECT_FALSE(port.isOpen());
@@ -79,14 +78,12 @@ TEST_F(IdentificationTest, UnknownTypeWarnsWithEntry163) {
 TEST_F(IdentificationTest, DeveloperReportEndsWithDateAndCodedModel) {
     show(QStringLiteral("6.0"), QStringLiteral("2.5"), QStringLiteral("24.12.2009"), 0);
     EXPECT_TRUE(shown().text.endsWith(
-        QStringLiteral("E1272.5  / Typ 6.0\nSpeicher des Moduls: 510 Bytes\n\n"
-                       "Software Compiler Datum: 24.12.2009\n"
-                       "Codiert für das Modell: Uncodiert\n")));
+        QStringLiteral("E1272.5  / E285 6.0\nE288 510\n\nE28624.12.2009\nE287Uncodiert\n")));
     // Shown again, the block is built afresh rather than wrapped a second time.
     prompter.prompts.clear();
     show(QStringLiteral("6.0"), QStringLiteral("2.5"), QStringLiteral("24.12.2009"), 30);
-    EXPECT_EQ(shown().text.count(QStringLiteral("Software Compiler Datum")), 1);
-    EXPECT_TRUE(shown().text.contains(QStringLiteral("Codiert für das Modell: Model 30")));
+    EXPECT_EQ(shown().text.count(QStringLiteral("E286")), 1);
+    EXPECT_TRUE(shown().text.contains(QStringLiteral("E287Model 30")));
 }
 
 // The words of the status line and the report come from the language in use.

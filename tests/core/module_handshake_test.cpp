@@ -37,7 +37,7 @@ TEST_F(HandshakeTest, SixByteReplyConnectsAndLeavesThePortOpen) {
     EXPECT_TRUE(identity.connected);
     EXPECT_EQ(identity.type, QStringLiteral("5.1"));
     EXPECT_EQ(identity.version, QStringLiteral("1.3"));
-    EXPECT_EQ(infoLabel, QStringLiteral("Kelvor Vireo Ver. 1.3 / Typ 5.1"));
+    EXPECT_EQ(infoLabel, QStringLiteral("Kelvor Vireo Ver. 1.3 / E285 5.1"));
     EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(noticeClosed, 1);
     EXPECT_TRUE(prompter.prompts.empty());

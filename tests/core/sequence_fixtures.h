@@ -63,11 +63,9 @@ inline const QString A = loopMarker(1, 3);
 inline const QString B = loopMarker(2, 2);
 inline const QString C = loopMarker(3, 5);
 
-// The refusals of table edits, as the built-in German table words them.
-inline const QString kTooManyRows = QString::fromUtf8(
-    "Die Sequenz kann höchstens 500 Schritte enthalten. Die Zeilen wurden nicht eingefügt.");
-inline const QString kTooManyToCopy = QString::fromUtf8(
-    "Es können höchstens 51 Zeilen auf einmal kopiert oder ausgeschnitten werden.");
+// The refusals of table edits in the numbered language: the entry and the limit it names.
+inline const QString kTooManyRows = QStringLiteral("E217 500");
+inline const QString kTooManyToCopy = QStringLiteral("E218 51");
 
 struct EditFixture {
     FakePrompter prompter;

@@ -108,10 +108,7 @@ TEST_F(Transforms, ReverseRefusesASelectionThatCutsALoopAndNamesIt) {
         prompter.prompts.clear();
         EXPECT_FALSE(reverseRows(loopedTable(), c.selection, context));
         ASSERT_EQ(prompter.count("message"), 1);
-        EXPECT_EQ(prompter.prompts[0].text,
-                  QString("Die Auswahl schneidet Schleife %1. Bitte die ganze Schleife oder "
-                          "keine ihrer Zeilen auswählen.")
-                      .arg(c.loop));
+        EXPECT_EQ(prompter.prompts[0].text, QStringLiteral("E339 %1").arg(c.loop));
     }
 }
 

@@ -13,7 +13,6 @@
 #include "session/file_menu.h"
 #include "session/window_recovery.h"
 #include "tests/support/fakes.h"
-#include "tests/support/numbered_language.h"
 
 using namespace vireo;
 
@@ -49,7 +48,7 @@ struct WindowFixture {
     MemorySettingsStore settings;
     test::FakePrompter prompter;
     test::FakeClock clock;
-    const LanguageTable& texts = test::numberedLanguage();
+    const LanguageTable& texts = LanguageTable::builtIn();  // the tests read the German wording
     EditingSession session{settings, prompter, texts, clock};
     FakeHost host;
     FileMenu menu{session.editor(), prompter, texts, host};

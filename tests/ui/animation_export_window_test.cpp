@@ -118,7 +118,7 @@ TEST_F(AnimationExportWindowTest, TheCaptionFollowsTheLanguage) {
     store.write(settings_keys::kLanguage, QStringLiteral("English"));
     auto w = startWindow();
     EXPECT_EQ(w->findChild<QAction*>(QStringLiteral("AnimationExportieren"))->text(),
-              QStringLiteral("Export animation…"));
+              QStringLiteral("Expor&t animation…"));
 }
 
 // Closing the window while an export runs ends the export and leaves no file behind.

@@ -85,8 +85,8 @@ TEST_F(CarTableWindow, PlaybackRunsToTheEndAndSwitchesAllLampsOff) {
     EXPECT_TRUE(w->session().playbackRunning());
     EXPECT_EQ(play->text(), "Anhalten");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w->session().playbackRunning(); }, 5000));
-    EXPECT_EQ(play->text(), "Simulation |>");
-    EXPECT_EQ(child<QPushButton>(*w, "cmdSimWeiter")->text(), "Simulation >>");
+    EXPECT_EQ(play->text(), "Simula&tion |>");
+    EXPECT_EQ(child<QPushButton>(*w, "cmdSimWeiter")->text(), "Simulati&on >>");
     EXPECT_EQ(w->session().lamps(), (LampBytes{0, 0, 0, 0}));
     EXPECT_TRUE(child<QTreeWidget>(*w, "List1_0")->selectedItems().isEmpty());
     // The fake clock saw the half second of darkness before the first row.

@@ -164,10 +164,10 @@ TEST(CompactDialog, AsksWithTheFiguresOrOnlyTellsWhyNothingChanges) {
     EXPECT_EQ(ask.findChild<QLabel*>(QStringLiteral("compactText"))->text(),
               QStringLiteral("a: 16 -> 6\nquestion"));
     auto* ok = ask.findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_EQ(ok->text(), QStringLiteral("&OK"));
     auto* cancel = ask.findChild<QPushButton*>(QStringLiteral("cmdCancel"));
     ASSERT_NE(cancel, nullptr);
-    EXPECT_EQ(cancel->text(), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(cancel->text(), QStringLiteral("&Abbrechen"));
     ok->click();
     EXPECT_EQ(ask.result(), QDialog::Accepted);
 

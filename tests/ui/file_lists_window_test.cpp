@@ -137,14 +137,14 @@ TEST_F(FileListsWindowTest, TheExamplesAreListedByTitleAndOpenAsANewDocument) {
     ASSERT_TRUE(w);
     auto* menu = w->findChild<QMenu*>(QStringLiteral("Beispiele"));
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->title(), QStringLiteral("Beispiele"));
+    EXPECT_EQ(menu->title(), QStringLiteral("&Beispiele"));
     ASSERT_EQ(menu->actions().size(), exampleSequences().size());
     EXPECT_EQ(menu->actions()[0]->text(), w->texts().entry(exampleSequences()[0].titleEntry));
 
     // The titles follow the language.
     w->findChild<QAction*>(QStringLiteral("Auswahl_2"))->trigger();  // English
     showFileMenu(*w);
-    EXPECT_EQ(menu->title(), QStringLiteral("Examples"));
+    EXPECT_EQ(menu->title(), QStringLiteral("Exa&mples"));
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Sweep across the rings"));
 
     menu->actions()[0]->trigger();

@@ -15,7 +15,6 @@
 #include "session/file_menu.h"
 #include "session/window_recovery.h"
 #include "tests/support/fakes.h"
-#include "tests/support/numbered_language.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
 #include "ui/dialogs/recovery_dialog.h"
 
@@ -43,7 +42,7 @@ struct Fixture {
     MemorySettingsStore settings;
     test::FakePrompter prompter;
     test::FakeClock clock;
-    const LanguageTable& texts = test::numberedLanguage();
+    const LanguageTable& texts = LanguageTable::builtIn();  // the tests read the German wording
     EditingSession session{settings, prompter, texts, clock};
     QuietHost host;
     FileMenu menu{session.editor(), prompter, texts, host};

@@ -63,7 +63,7 @@ TEST_F(TimelineWindow, ClickingACellSwitchesTheLampRedrawsThePictureAndUndoResto
     ASSERT_EQ(list->selectedItems().size(), 1);
     EXPECT_EQ(list->indexOfTopLevelItem(list->selectedItems()[0]), 1);
     EXPECT_EQ(child<QAction>(*w, "Undo")->text(),
-              QStringLiteral("Rückgängig Blinker_R in Schritt 2 schalten"));
+              QStringLiteral("&Rückgängig Blinker_R in Schritt 2 schalten"));
 
     // The cell's tool tip names step, on-time, loop and lamp.
     const QPoint cell = centre(view, 1, rowOf(1, 0));

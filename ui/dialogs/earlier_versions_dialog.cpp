@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "sequence/edit_outcome.h"
 #include "session/window_recovery.h"
 #include "text/language.h"
 #include "text/text_ids.h"
@@ -17,7 +18,7 @@ EarlierVersionsDialog::EarlierVersionsDialog(WindowRecovery& recovery, const Lan
     : QDialog(parent), recovery_(recovery), versions_(recovery.earlierVersions()) {
     setObjectName(QStringLiteral("frmEarlierVersions"));
     // The menu item's text without its ellipsis.
-    QString title = texts.entry(text::EarlierVersions);
+    QString title = withoutAccessLetter(texts.entry(text::EarlierVersions));
     if (title.endsWith(QChar(0x2026))) title.chop(1);
     setWindowTitle(title);
     setModal(true);

@@ -26,19 +26,17 @@ FrmEigenschaften::FrmEigenschaften(SettingsStore& settings, RegisterCallback reg
                                    QWidget* parent)
     : QDialog(parent), settings_(settings), registerFileType_(std::move(registerFileType)) {
     setObjectName(QStringLiteral("frmEigenschaften"));
-    setWindowTitle(QStringLiteral("Eigenschaften"));
     setModal(true);
 
-    chkAuto_ =
-        new QCheckBox(QStringLiteral("Funktion \"Autom.\" beim Programmstart aktivieren"), this);
+    chkAuto_ = new QCheckBox(this);
     chkAuto_->setObjectName(QStringLiteral("chkAuto"));
-    chkAktivierung_ = new QCheckBox(QStringLiteral("Aktivierungsbereich anzeigen"), this);
+    chkAktivierung_ = new QCheckBox(this);
     chkAktivierung_->setObjectName(QStringLiteral("chkAktivierung"));
     chkAktivierung_->setChecked(true);
-    cmdRegistry_ = new QPushButton(QStringLiteral("Dateiendung neu registrieren"), this);
+    cmdRegistry_ = new QPushButton(this);
     cmdRegistry_->setObjectName(QStringLiteral("cmdRegistry"));
     cmdRegistry_->setAutoDefault(false);
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
     cmdOK_->setMinimumWidth(96);
@@ -54,6 +52,7 @@ FrmEigenschaften::FrmEigenschaften(SettingsStore& settings, RegisterCallback reg
     page->addSpacing(8);
     page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);
+    applyCaptions(LanguageTable::builtIn());
 
     connect(chkAuto_, &QCheckBox::toggled, this, [this](bool on) {
         if (!loading_) settings_.write(settings_keys::kAutoProperty, settingText(on));

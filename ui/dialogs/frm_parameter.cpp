@@ -23,23 +23,19 @@ namespace {
 struct BoxSpec {
     OptionBoxId id;
     const char* name;
-    const char* caption;
 };
 
-// Object names and built-in captions, in the order of kOptionBoxes.
+// Object names, in the order of kOptionBoxes.
 const BoxSpec kBoxSpecs[] = {
-    {OptionBoxId::Abbiegelicht, "chk_Abbiegelicht", "Abbiegelicht"},
-    {OptionBoxId::Tagfahrlicht, "chkTagfahrlicht", "Tagfahrlicht US"},
-    {OptionBoxId::StandlichtUs, "chkStandlicht_US", "Standlicht US"},
-    {OptionBoxId::TagfahrlichtStandlicht, "chkTagfahrlicht_Standlicht",
-     "Tagfahrlicht über Standlicht"},
-    {OptionBoxId::ComingHomeAuf, "chkCommingHome_Auf", "Begrüßungslicht"},
-    {OptionBoxId::ComingHomeZu, "chkCommingHome_Zu", "Verabschiedungslicht"},
-    {OptionBoxId::SpiegelKurz, "chkSpiegel_Kurz",
-     "Spiegel ein und ausklappen, FFB 1x kurz betätigt"},
-    {OptionBoxId::SpiegelLang, "chkSpiegel_Lang",
-     "Spiegel ein und ausklappen, FFB 1x lang betätigt"},
-    {OptionBoxId::SoftEin, "chkSoft_Ein", "Soft ein"},
+    {OptionBoxId::Abbiegelicht, "chk_Abbiegelicht"},
+    {OptionBoxId::Tagfahrlicht, "chkTagfahrlicht"},
+    {OptionBoxId::StandlichtUs, "chkStandlicht_US"},
+    {OptionBoxId::TagfahrlichtStandlicht, "chkTagfahrlicht_Standlicht"},
+    {OptionBoxId::ComingHomeAuf, "chkCommingHome_Auf"},
+    {OptionBoxId::ComingHomeZu, "chkCommingHome_Zu"},
+    {OptionBoxId::SpiegelKurz, "chkSpiegel_Kurz"},
+    {OptionBoxId::SpiegelLang, "chkSpiegel_Lang"},
+    {OptionBoxId::SoftEin, "chkSoft_Ein"},
 };
 
 int boxSlot(OptionBoxId id) {
@@ -60,8 +56,7 @@ QLabel* heading(const QString& name, const QString& text, QWidget* parent) {
 QComboBox* holdTimeList(const QString& name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
-    for (int i = 1; i <= kHoldTimeCount; ++i)
-        combo->addItem(QString::number(i * 10) + QStringLiteral(" Sek."));
+    for (int i = 1; i <= kHoldTimeCount; ++i) combo->addItem(QString());
     combo->setCurrentIndex(kDefaultHoldTime);
     return combo;
 }
@@ -82,9 +77,9 @@ void showSelection(QButtonGroup* group, const QVector<QRadioButton*>& buttons, i
 FrmParameter::FrmParameter(VehicleSettings& vehicle, QWidget* parent)
     : QDialog(parent), vehicle_(vehicle) {
     setObjectName(QStringLiteral("frmParameter"));
-    setWindowTitle(QStringLiteral("Fahrzeugtyp - Auswahl und Einstellungen"));
     setModal(true);
     buildWidgets();
+    applyCaptions(LanguageTable::builtIn());
     render();
     connect(&vehicle_, &VehicleSettings::changed, this, &FrmParameter::render);
 }
@@ -92,18 +87,17 @@ FrmParameter::FrmParameter(VehicleSettings& vehicle, QWidget* parent)
 void FrmParameter::buildWidgets() {
     auto* choiceRow = new QHBoxLayout;
     choiceRow->setSpacing(12);
-    auto makeGroup = [&](int labelIndex, const QString& title, const QString& arrayName,
-                         const QStringList& captions, QVector<QRadioButton*>& buttons,
-                         QButtonGroup*& group) {
+    auto makeGroup = [&](int labelIndex, const QString& arrayName, int choices,
+                         QVector<QRadioButton*>& buttons, QButtonGroup*& group) {
         auto* panel = new QFrame(this);
         panel->setFrameShape(QFrame::StyledPanel);
         auto* column = new QVBoxLayout(panel);
-        auto* label = heading(QStringLiteral("labParameter_%1").arg(labelIndex), title, panel);
+        auto* label = heading(QStringLiteral("labParameter_%1").arg(labelIndex), QString(), panel);
         labParameter_.append(label);
         column->addWidget(label);
         group = new QButtonGroup(this);
-        for (int i = 0; i < captions.size(); ++i) {
-            auto* button = new QRadioButton(captions[i], panel);
+        for (int i = 0; i < choices; ++i) {
+            auto* button = new QRadioButton(panel);
             button->setObjectName(QStringLiteral("%1_%2").arg(arrayName).arg(i + 1));
             group->addButton(button, i + 1);
             buttons.append(button);
@@ -112,20 +106,13 @@ void FrmParameter::buildWidgets() {
         column->addStretch(1);
         choiceRow->addWidget(panel, 1);
     };
-    makeGroup(1, QStringLiteral("Fahrzeugtyp"), QStringLiteral("optType"),
-              {QStringLiteral("BMW 7er")}, optType_, typeGroup_);
-    makeGroup(2, QStringLiteral("Karosserieform"), QStringLiteral("optBauform"),
-              {QStringLiteral("Limousine"), QStringLiteral("Touring"), QStringLiteral("Coupé"),
-               QStringLiteral("Cabrio"), QStringLiteral("Clubman")},
-              optBauform_, bodyGroup_);
-    makeGroup(3, QStringLiteral("Baujahr - Facelift"), QStringLiteral("optBaujahr"),
-              {QStringLiteral("ohne Facelift"), QStringLiteral("mit Facelift"),
-               QStringLiteral("Modell ab 10.2006")},
-              optBaujahr_, yearGroup_);
+    makeGroup(1, QStringLiteral("optType"), 1, optType_, typeGroup_);
+    makeGroup(2, QStringLiteral("optBauform"), 5, optBauform_, bodyGroup_);
+    makeGroup(3, QStringLiteral("optBaujahr"), 3, optBaujahr_, yearGroup_);
     optType_[0]->setToolTip(QStringLiteral("E65, E66"));
 
     for (const BoxSpec& spec : kBoxSpecs) {
-        auto* check = new QCheckBox(QString::fromUtf8(spec.caption), this);
+        auto* check = new QCheckBox(this);
         check->setObjectName(QString::fromUtf8(spec.name));
         boxes_[boxSlot(spec.id)] = check;
         const OptionBoxId id = spec.id;
@@ -136,7 +123,7 @@ void FrmParameter::buildWidgets() {
     combBegruessung_ = holdTimeList(QStringLiteral("combBegrüßung"), this);
     combVerabschiedung_ = holdTimeList(QStringLiteral("combVerabschiedung"), this);
 
-    frame7_ = new QGroupBox(QStringLiteral(" Lichtfunktionen "), this);
+    frame7_ = new QGroupBox(this);
     frame7_->setObjectName(QStringLiteral("Frame7"));
     auto* lights = new QGridLayout(frame7_);
     lights->setColumnStretch(0, 1);
@@ -148,8 +135,7 @@ void FrmParameter::buildWidgets() {
     lights->addWidget(combBegruessung_, 4, 1);
     lights->addWidget(box(OptionBoxId::ComingHomeZu), 5, 0);
     lights->addWidget(combVerabschiedung_, 5, 1);
-    auto* headlights =
-        new QLabel(QStringLiteral("Fernlichtscheinwerfer und Standlichtringe"), frame7_);
+    auto* headlights = new QLabel(frame7_);
     headlights->setObjectName(QStringLiteral("labParameter_4"));
     labParameter_.append(headlights);
     lights->addWidget(headlights, 6, 0, 1, 2);
@@ -158,17 +144,17 @@ void FrmParameter::buildWidgets() {
     softRow->addWidget(box(OptionBoxId::SoftEin));
     lights->addLayout(softRow, 7, 0, 1, 2);
 
-    frame4_ = new QGroupBox(QStringLiteral(" Fahrzeugfunktionen "), this);
+    frame4_ = new QGroupBox(this);
     frame4_->setObjectName(QStringLiteral("Frame4"));
     auto* vehicle = new QVBoxLayout(frame4_);
     vehicle->addWidget(box(OptionBoxId::SpiegelKurz));
     vehicle->addWidget(box(OptionBoxId::SpiegelLang));
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
     cmdOK_->setMinimumWidth(96);
-    cmdCancel_ = new QPushButton(LanguageTable::builtIn().entry(text::Cancel), this);
+    cmdCancel_ = new QPushButton(this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setMinimumWidth(96);
     auto* buttons = new QHBoxLayout;

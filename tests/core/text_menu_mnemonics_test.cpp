@@ -1,6 +1,6 @@
-#include "text/menu_mnemonics.h"
-
 #include <gtest/gtest.h>
+
+#include "text/menu_mnemonics.h"
 
 using namespace vireo;
 

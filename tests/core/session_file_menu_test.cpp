@@ -212,14 +212,13 @@ TEST_F(FileMenuTest, SaveRefusesADocumentTheFileCouldNotKeep) {
         std::function<void(Document&)> spoil;
         QString message;
     };
-    const QString start = QStringLiteral("Die Datei wurde nicht gespeichert: ");
-    const QString end = QStringLiteral(" kann nicht in einer Sequenzdatei stehen.");
+    // The refusal (233) names the field: the option string (235), the model (234), or a step
+    // (236) by its number, its sequence (201) and its column (230).
     const std::vector<Case> cases = {
-        {"option string", [](Document& d) { d.options = "1110000000000000000P"; },
-         start + "die Optionszeichenfolge" + end},
-        {"model", [](Document& d) { d.model = "1F2"; }, start + "der Fahrzeugcode" + end},
+        {"option string", [](Document& d) { d.options = "1110000000000000000P"; }, "E233 E235"},
+        {"model", [](Document& d) { d.model = "1F2"; }, "E233 E234"},
         {"time of a goodbye step", [](Document& d) { d.sequences[1][0].time = "1Z5"; },
-         start + "Schritt 1 der Sequenz \"E201\" (Intervall)" + end},
+         "E233 E236 1 E201 E230"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,9 +1,8 @@
-#include "config/startup_settings.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "config/startup_settings.h"
 #include "text/language.h"
 
 using namespace vireo;

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <utility>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "text/language.h"
 
@@ -11,54 +14,17 @@ namespace {
 
 const QString kLanguageFolder = QStringLiteral(VIREO_LANG_DIR);
 
-// Every entry a window or message of the program shows.
-const int kUsedEntries[] = {
-    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,
-    18,  19,  20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  33,  34,
-    35,  36,  37,  44,  45,  46,  47,  48,  49,  51,  56,  57,  58,  61,  62,  63,  64,
-    65,  66,  67,  68,  69,  70,  71,  72,  73,  74,  75,  76,  78,  79,  80,  81,  82,
-    83,  84,  85,  86,  87,  88,  89,  90,  91,  92,  93,  94,  95,  96,  97,  98,  99,
-    100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116,
-    117, 118, 119, 120, 122, 124, 125, 126, 127, 152, 155, 156, 163, 177, 186, 187, 188,
-    189, 190, 193, 194, 195, 197, 198, 199, 200, 201, 203, 207, 208, 209, 211, 212,
-};
-
-// The German captions the windows carry built in; the German file must hold exactly these.
-const std::pair<int, const char*> kGermanCaptions[] = {
-    {1, "Datei"},
-    {7, "Modul Update"},
-    {19, "Einfügen an Tabellenende"},
-    {20, "Simula&tion |>"},
-    {21, "Simulation >>"},
-    {23, "&Ändern"},
-    {25, "Zeile(n) &löschen"},
-    {28, "Speicher&bedarf"},
-    {31, "        Speichern und weiter"},
-    {32, "Dateiendung neu registrieren"},
-    {35, "Öffnen"},
-    {36, "Schliessen"},
-    {46, "Coupé"},
-    {57, "Funktion \"Autom.\" beim Programmstart aktivieren"},
-    {62, " Simulation "},
-    {63, " Bearbeiten "},
-    {64, " Schleife"},
-    {65, " Fernbedienung"},
-    {66, " Daten "},
-    {67, " Programm"},
-    {68, " Lichtfunktionen "},
-    {72, "Fernlichtscheinwerfer und Standlichtringe"},
-    {75, "Fahrzeugtyp - Auswahl und Einstellungen"},
-    {76, " Sec ein/aus"},
-    {78, " Nicht verbunden mit Modul"},
-    {152, " Fahrzeugfunktionen "},
-    {155, "FFB 1x kurz betätigt"},
-    {156, "FFB 1x lang betätigt"},
-    {177, "Spiegel ein und ausklappen"},
-    {199, "Tagfahrlicht über Standlicht"},
-    {200, "Begrüßungslicht"},
-    {207, "Modell ab 10.2006"},
-    {208, "Soft ein"},
-};
+// Every entry the program names in text/text_ids.h, by its name.
+QMap<int, QString> namedEntries() {
+    QFile file(QStringLiteral(VIREO_SOURCE_DIR "/text/text_ids.h"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QString source = QString::fromUtf8(file.readAll());
+    static const QRegularExpression id(QStringLiteral(R"(constexpr int (\w+) =\s*(\d+);)"));
+    QMap<int, QString> names;
+    for (const QRegularExpressionMatch& m : id.globalMatch(source))
+        names.insert(m.captured(2).toInt(), m.captured(1));
+    return names;
+}
 
 class ShippedLanguageFile : public ::testing::TestWithParam<const char*> {};
 
@@ -69,7 +35,7 @@ TEST_P(ShippedLanguageFile, HasCrLfLinesWithNumberPrefixes) {
     ASSERT_TRUE(bytes.endsWith("\r\n"));
     QList<QByteArray> lines = bytes.split('\n');
     lines.removeLast();  // after the last line break
-    ASSERT_GE(lines.size(), LanguageTable::kHighestEntry);
+    ASSERT_EQ(lines.size(), LanguageTable::highestEntry());
     for (int n = 1; n <= lines.size(); ++n) {
         const QByteArray& line = lines[n - 1];
         ASSERT_TRUE(line.endsWith('\r')) << "line " << n << " does not end in CR LF";
@@ -77,25 +43,51 @@ TEST_P(ShippedLanguageFile, HasCrLfLinesWithNumberPrefixes) {
     }
 }
 
-TEST_P(ShippedLanguageFile, HoldsATextForEveryUsedEntry) {
+TEST_P(ShippedLanguageFile, HoldsATextForEveryNamedEntry) {
     LanguageTable table;
     ASSERT_EQ(table.load(kLanguageFolder, QString::fromLatin1(GetParam())),
               LanguageTable::Status::Ok);
-    for (int n : kUsedEntries) EXPECT_FALSE(table.entry(n).trimmed().isEmpty()) << "entry " << n;
+    const QMap<int, QString> named = namedEntries();
+    ASSERT_GT(named.size(), 200);  // the header was read
+    EXPECT_LE(named.lastKey(), LanguageTable::highestEntry()) << qPrintable(named.last());
+    for (auto it = named.cbegin(); it != named.cend(); ++it)
+        EXPECT_FALSE(table.entry(it.key()).trimmed().isEmpty())
+            << "entry " << it.key() << " (" << qPrintable(it.value()) << ")";
+}
+
+// The committed files are exactly what scripts/make-language-files.py writes from its table.
+TEST_P(ShippedLanguageFile, IsWhatTheScriptWrites) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess script;
+    script.start(QStringLiteral(VIREO_PYTHON3),
+                 {QStringLiteral(VIREO_SOURCE_DIR "/scripts/make-language-files.py"), out.path()});
+    ASSERT_TRUE(script.waitForFinished(60000));
+    ASSERT_EQ(script.exitCode(), 0) << script.readAllStandardError().toStdString();
+    const QString name = QLatin1String(GetParam()) + QStringLiteral(".kvl");
+    QFile written(out.filePath(name));
+    QFile committed(kLanguageFolder + QLatin1Char('/') + name);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(committed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll() == committed.readAll())
+        << "run python3 scripts/make-language-files.py";
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguageFile, ::testing::Values("Deutsch", "English"));
 
-TEST(ShippedLanguageFiles, GermanFileHoldsTheBuiltInCaptions) {
+// The built-in texts are the German file itself: every entry reads the same.
+TEST(ShippedLanguageFiles, BuiltInTableIsTheGermanFile) {
     LanguageTable german;
     ASSERT_EQ(german.load(kLanguageFolder, QStringLiteral("Deutsch")), LanguageTable::Status::Ok);
-    for (const auto& [n, caption] : kGermanCaptions)
-        EXPECT_EQ(german.entry(n), QString::fromUtf8(caption)) << "entry " << n;
+    const LanguageTable& builtIn = LanguageTable::builtIn();
+    ASSERT_EQ(builtIn.size(), german.size());
+    for (int n = 1; n < german.size(); ++n)
+        EXPECT_EQ(builtIn.entry(n), german.entry(n)) << "entry " << n;
 }
 
 TEST(ShippedLanguageFiles, BuiltInTableHoldsTheGermanTexts) {
     const LanguageTable& builtIn = LanguageTable::builtIn();
-    EXPECT_EQ(builtIn.entry(1), "Datei");
+    EXPECT_EQ(builtIn.entry(1), "&Datei");
     EXPECT_EQ(builtIn.entry(83),
               QString::fromUtf8(
                   "Die Sequenzen wurden geändert. Sollen die Änderungen gespeichert werden?"));
