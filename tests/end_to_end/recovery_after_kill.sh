@@ -79,12 +79,20 @@ poll() {
 
 # Everything runs on a virtual X server of its own. It picks a free display itself and names it
 # once it takes connections (xvfb-run -a can pick the same display for two tests started at once).
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb=$!
-poll 10 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$(cat "$scratch/display")
-# The pointer waits in the screen's far corner, off every window, so no tool tip shows.
-xdotool mousemove 1279 1023
+x_server_answers() { xdotool getdisplaygeometry >/dev/null 2>&1; }
+start_x() {
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    : >"$scratch/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+        2>"$scratch/xvfb.log" &
+    xvfb=$!
+    poll 30 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+    export DISPLAY=:$(cat "$scratch/display")
+    poll 30 x_server_answers || fail "the X server on $DISPLAY does not answer"
+    # The pointer waits in the screen's far corner, off every window, so no tool tip shows.
+    xdotool mousemove 1279 1023
+}
+start_x
 
 runs=0
 start_vireo() {
@@ -107,6 +115,21 @@ has_no_recovery_offer() { ! has_recovery_offer; }
 question_box() { window_named '^Vireo$'; }
 has_question_box() { [ -n "$(question_box)" ]; }
 has_ended() { ! kill -0 "$pid" 2>/dev/null; }
+shown_or_ended() { has_main_window || has_ended; }
+# Starts the editor and waits until its main window shows, or it ended. An X server that went
+# away meanwhile (its display no longer answers) is started again, and the editor with it, once.
+start_vireo_shown() {
+    local attempt
+    for attempt in 1 2; do
+        x_server_answers || start_x
+        start_vireo
+        poll 120 shown_or_ended || fail "the main window did not show"
+        has_main_window && return 0
+        wait "$pid" 2>/dev/null || true
+        x_server_answers && break
+    done
+    fail "the editor ended at its start"
+}
 
 # Keys to the window, after giving it the keyboard focus.
 keys_to() {
@@ -154,8 +177,7 @@ step() {
     keys_to "$(main_window)" $keys
     poll 60 entry_is_expected || fail "after $keys the entry holds $(entry_document || echo nothing)"
 }
-start_vireo
-poll 60 has_main_window || fail "the main window did not show"
+start_vireo_shown
 # Shift+Tab takes the focus from the table side to the lamps; Space switches the first lamp on,
 # and "Autom." appends it, switches the lamps off and leaves the focus on "Weiter".
 step "shift+Tab space" 1,0,0,0
@@ -174,7 +196,7 @@ killed_entry=$(recovery_entries | cut -f 1)
 [ "$(entry_document)" = "$expected" ] || fail "entry after the kill holds $(entry_document)"
 
 # (b) the next start offers it; Return restores it (the default button)
-start_vireo
+start_vireo_shown
 poll 60 has_recovery_offer || fail "no recovery was offered"
 press_until 60 has_no_recovery_offer recovery_offer Return || fail "the recovery dialog stayed open"
 # The restored document is this window's now: its own entry holds it and the old one is gone.
@@ -190,8 +212,7 @@ pid=""
 [ -z "$(recovery_entries)" ] || fail "a clean end left $(recovery_entries)"
 
 # (c) and the start after that offers nothing
-start_vireo
-poll 60 has_main_window || fail "the main window did not show on the third start"
+start_vireo_shown
 # The offer would come with the main window; give it a second to show.
 if poll 1 has_recovery_offer; then fail "a recovery was offered after the clean end"; fi
 [ -z "$("$bin/vireo-cli" recover --list)" ] || fail "listed: $("$bin/vireo-cli" recover --list)"
