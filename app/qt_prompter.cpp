@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "platform/app_info.h"
 
@@ -70,6 +71,26 @@ QuestionAnswer QtPrompter::questionWithCancel(const QString& text, const QString
     }
 }
 
+int QtPrompter::choose(const QString& text, const QString& title, const QStringList& answers,
+                       int escapeAnswer) {
+    QMessageBox box(QMessageBox::Question, titleOrDefault(title), text, QMessageBox::NoButton,
+                    parent_);
+    QList<QPushButton*> buttons;
+    for (int i = 0; i < answers.size(); ++i) {
+        const QMessageBox::ButtonRole role =
+            i == escapeAnswer ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        buttons << box.addButton(answers[i], role);
+    }
+    // The answer that changes nothing is also the default: Enter alone never overwrites.
+    if (escapeAnswer >= 0 && escapeAnswer < buttons.size()) {
+        box.setEscapeButton(buttons[escapeAnswer]);
+        box.setDefaultButton(buttons[escapeAnswer]);
+    }
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? escapeAnswer : int(chosen);
+}
+
 std::optional<QString> QtPrompter::input(const QString& prompt, const QString& title,
                                          const QString& defaultText) {
     QInputDialog dialog(parent_);
@@ -83,7 +104,12 @@ std::optional<QString> QtPrompter::input(const QString& prompt, const QString& t
 }
 
 QString QtPrompter::openFileName(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+    return openFileNameIn(title, filter, QString());
+}
+
+QString QtPrompter::openFileNameIn(const QString& title, const QString& filter,
+                                   const QString& folder) {
+    return QFileDialog::getOpenFileName(parent_, title, folder, filter);
 }
 
 QString QtPrompter::saveFileName(const QString& title, const QString& filter,

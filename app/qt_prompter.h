@@ -16,9 +16,13 @@ class QtPrompter : public Prompter {
     void message(const QString& text, const QString& title, PromptIcon icon) override;
     bool question(const QString& text, const QString& title) override;
     QuestionAnswer questionWithCancel(const QString& text, const QString& title) override;
+    int choose(const QString& text, const QString& title, const QStringList& answers,
+               int escapeAnswer) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
     QString openFileName(const QString& title, const QString& filter) override;
+    QString openFileNameIn(const QString& title, const QString& filter,
+                           const QString& folder) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override;
     QString saveFileNameProposing(const QString& title, const QString& filter,

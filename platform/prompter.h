@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace vireo {
@@ -33,11 +34,28 @@ class Prompter {
     virtual QuestionAnswer questionWithCancel(const QString& text, const QString& title) {
         return question(text, title) ? QuestionAnswer::Yes : QuestionAnswer::No;
     }
+    // A question answered by one of `answers` (their captions, in the order shown): the index of
+    // the answer taken. `escapeAnswer` is the Escape answer, and what prompters without a user
+    // answer, so it must be the answer that changes nothing.
+    virtual int choose(const QString& text, const QString& title, const QStringList& answers,
+                       int escapeAnswer) {
+        Q_UNUSED(text);
+        Q_UNUSED(title);
+        Q_UNUSED(answers);
+        return escapeAnswer;
+    }
     // An input box; nullopt when the user cancels.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& defaultText) = 0;
     // File dialogs; an empty result means the user cancelled.
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
+    // An open dialog that starts in `folder`. Prompters that cannot choose the folder show the
+    // plain open dialog.
+    virtual QString openFileNameIn(const QString& title, const QString& filter,
+                                   const QString& folder) {
+        Q_UNUSED(folder);
+        return openFileName(title, filter);
+    }
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& defaultSuffix) = 0;
     // A save dialog that starts on a proposed file (folder and name). Prompters that cannot

@@ -48,6 +48,8 @@ inline const QString kWelcomeHold = QStringLiteral("Time_Kommen");
 inline const QString kGoodbyeHold = QStringLiteral("Time_Gehen");
 inline const QString kVehicleType = QStringLiteral("Fahrzeug_Type");
 inline const QString kSymmetric = QStringLiteral("Symmetrisch");  // "1" on, else off
+// The folder of the file last opened or saved: where file dialogs start for an untitled document.
+inline const QString kLastFolder = QStringLiteral("Letzter_Ordner");
 }  // namespace settings_keys
 
 }  // namespace vireo

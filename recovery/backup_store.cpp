@@ -28,7 +28,7 @@ QString BackupStore::prefixOf(const QString& path) const {
     return info.completeBaseName() + QLatin1Char('-') + QString::fromLatin1(hash);
 }
 
-bool BackupStore::keep(const QString& path, const QDateTime& now, QString* error) const {
+bool BackupStore::keep(const QString& path, QString* error) const {
     QFile original(path);
     if (!original.exists()) return true;
     const auto fail = [&](const QString& reason) {
@@ -49,8 +49,10 @@ bool BackupStore::keep(const QString& path, const QDateTime& now, QString* error
         !writeFileSafely(index, QFileInfo(path).absoluteFilePath().toUtf8(), DiskSync::Now,
                          &reason))
         return fail(reason);
-    // Two saves within one millisecond still keep two versions.
-    QDateTime time = now.toUTC();
+    // The version is what was saved at its file's time, not at the time it is replaced. Two
+    // versions of one millisecond still both stay.
+    QDateTime time = QFileInfo(original).lastModified().toUTC();
+    if (!time.isValid()) time = QDateTime::currentDateTimeUtc();
     while (dir.exists(prefix + QLatin1Char('-') + time.toString(kTimeFormat) + kBackupSuffix))
         time = time.addMSecs(1);
     const QString target =

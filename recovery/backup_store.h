@@ -11,7 +11,7 @@ struct Backup {
     QString name;      // its file name without ".kvs"
     QString file;      // where the backup is
     QString original;  // the file it is an earlier version of
-    QDateTime time;    // when the save replaced it (UTC)
+    QDateTime time;    // when it was saved: the file's modification time as it was kept (UTC)
     qint64 size = 0;
 };
 
@@ -27,9 +27,10 @@ class BackupStore {
     const QString& folder() const { return folder_; }
 
     // Keeps `path` as it is on the disk, before a save replaces it (through the safe writer),
-    // and lets the oldest versions beyond kKept go. A path with no file keeps nothing: true.
-    // False with the reason in `error` when the copy cannot be written.
-    bool keep(const QString& path, const QDateTime& now, QString* error = nullptr) const;
+    // under the time it was saved (its modification time), and lets the oldest versions beyond
+    // kKept go. A path with no file keeps nothing: true. False with the reason in `error` when
+    // the copy cannot be written.
+    bool keep(const QString& path, QString* error = nullptr) const;
     // The versions of one file, newest first.
     QList<Backup> versionsOf(const QString& path) const;
     // The versions of every file, newest first.

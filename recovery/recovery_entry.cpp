@@ -10,6 +10,8 @@ namespace {
 const QString kPath = QStringLiteral("path");
 const QString kSequence = QStringLiteral("sequence");
 const QString kChanged = QStringLiteral("changed");
+const QString kFileSize = QStringLiteral("fileSize");
+const QString kFileSha256 = QStringLiteral("fileSha256");
 }  // namespace
 
 QByteArray sidecarJson(const RecoveryEntry& entry) {
@@ -17,6 +19,10 @@ QByteArray sidecarJson(const RecoveryEntry& entry) {
     object.insert(kPath, entry.path.isEmpty() ? QJsonValue() : QJsonValue(entry.path));
     object.insert(kSequence, entry.activeSequence);
     object.insert(kChanged, entry.changed.toUTC().toString(Qt::ISODateWithMs));
+    if (entry.fileStamp) {
+        object.insert(kFileSize, entry.fileStamp->size);
+        object.insert(kFileSha256, QString::fromLatin1(entry.fileStamp->sha256));
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -36,6 +42,16 @@ bool readSidecarJson(const QByteArray& json, RecoveryEntry* entry) {
     entry->path = path.toString();
     entry->activeSequence = s;
     entry->changed = changed;
+    // The stamp is a later addition: a sidecar without it (or with a broken one) is still whole.
+    entry->fileStamp.reset();
+    const QJsonValue size = object.value(kFileSize);
+    const QJsonValue sha256 = object.value(kFileSha256);
+    if (size.isDouble() && sha256.isString() && !sha256.toString().isEmpty()) {
+        FileStamp stamp;
+        stamp.size = qint64(size.toDouble());
+        stamp.sha256 = sha256.toString().toLatin1();
+        entry->fileStamp = stamp;
+    }
     return true;
 }
 

@@ -33,6 +33,7 @@ bool RecoveryJournal::write(QString* error) {
     entry.activeSequence = source_.activeSequence();
     entry.changed = changed_;
     entry.document = editor_.document();
+    if (source_.fileStamp) entry.fileStamp = source_.fileStamp();
     if (!entry_.write(std::move(entry), error)) return false;
     sync_.add(entry_.files());
     return true;

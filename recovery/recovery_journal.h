@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QObject>
 #include <functional>
+#include <optional>
 
+#include "files/file_stamp.h"
 #include "recovery/batched_disk_sync.h"
 #include "recovery/own_recovery_entry.h"
 
@@ -18,6 +20,8 @@ struct JournalSource {
     std::function<QString()> path;            // its file; empty when untitled
     std::function<int()> activeSequence;      // the sequence the window shows
     std::function<bool()> hasUnsavedChanges;  // false when it equals its file
+    // Its file as last opened or saved; none when unknown (or no function given).
+    std::function<std::optional<FileStamp>()> fileStamp;
 };
 
 // Keeps this window's recovery entry equal to the document. Every change the editor reports

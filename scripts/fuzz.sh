@@ -9,7 +9,7 @@ build=${VIREO_FUZZ_BUILD:-$root/build-fuzz}
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DVIREO_FUZZ=ON -DVIREO_BUILD_GUI=OFF -DVIREO_BUILD_TESTS=OFF \
     >/dev/null
-cmake --build "$build" --target kvs_fuzz
+cmake --build "$build" --target kvs_fuzz --parallel "${VIREO_FUZZ_JOBS:-$(nproc)}"
 mkdir -p "$build/kvs-corpus" "$build/findings"
 cp -n "$root"/tests/data/*.kvs "$build/kvs-corpus/" 2>/dev/null || true
 ASAN_OPTIONS=detect_leaks=0 "$build/bin/kvs_fuzz" -max_total_time="$seconds" -max_len=4096 \

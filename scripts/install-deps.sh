@@ -8,6 +8,7 @@ packages=(
     libgif-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
+    g++-mingw-w64-x86-64-posix
     xvfb xauth xdotool fonts-dejavu-core
     shared-mime-info desktop-file-utils
     dpkg-dev file

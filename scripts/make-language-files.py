@@ -488,6 +488,19 @@ TEXTS = [
     # Tool tip of "Symmetrisch"
     (432, "Eine Lampe schaltet ihre Spiegellampe auf der anderen Seite mit",
           "A lamp switches its mirror lamp on the other side too"),
+    # Saving over a file that another window or program changed since it was opened or saved:
+    # the question (%1 the file) and its answers; the third answer is "Abbrechen"
+    (440, "Die Datei %1 wurde seit dem Öffnen oder letzten Speichern verändert, von einem anderen "
+          "Fenster oder Programm. Überschreiben, unter anderem Namen speichern oder abbrechen?",
+          "The file %1 was changed since it was opened or last saved, by another window or "
+          "program. Overwrite it, save under another name, or cancel?"),
+    (441, "&Überschreiben", "&Overwrite"),
+    (442, "Unter anderem &Namen…", "Save under another &name…"),
+    # The newest of the earlier versions: %1 the time it was saved, %2 its size in bytes
+    (443, "%1   (%2 Bytes), die neueste", "%1   (%2 bytes), the newest"),
+    # A save went ahead without keeping the file it replaced: %1 the file, %2 the system's reason
+    (444, "Gespeichert, aber die vorige Fassung von %1 wurde nicht aufbewahrt: %2",
+          "Saved, but the previous version of %1 was not kept: %2"),
     # File menu: the language list (named alike in every language), the module update's items,
     # the settings reset of developer mode
     (460, "&Language", "&Language"),

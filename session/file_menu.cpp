@@ -9,6 +9,7 @@
 #include "files/kvs_writer.h"
 #include "files/recent_files.h"
 #include "platform/prompter.h"
+#include "platform/settings_store.h"
 #include "recovery/backup_store.h"
 #include "recovery/recovery_entry.h"
 #include "recovery/recovery_journal.h"
@@ -133,6 +134,7 @@ bool FileMenu::settleUnsavedChanges() {
 
 void FileMenu::resetToNew() {
     path_.clear();
+    stamp_.reset();
     example_.reset();
     Document empty;
     empty.model = editor_.document().model;
@@ -156,7 +158,8 @@ bool FileMenu::open() {
 
 bool FileMenu::openFlow() {
     if (!settleUnsavedChanges()) return false;
-    const QString chosen = prompter_.openFileName(dialogTitle(), language_.entry(text::FileFilter));
+    const QString chosen =
+        prompter_.openFileNameIn(dialogTitle(), language_.entry(text::FileFilter), startFolder());
     if (chosen.isEmpty()) return false;
     return takeOver(chosen);
 }
@@ -178,6 +181,7 @@ bool FileMenu::takeOver(const QString& chosen) {
     if (!document) return false;
     editor_.reset(*document);
     path_ = chosen;
+    stamp_ = stampFile(chosen);
     example_.reset();
     host_.applyLoadedVehicle(document->model, document->options);
     documentName_ = chosen;
@@ -188,6 +192,35 @@ bool FileMenu::takeOver(const QString& chosen) {
 
 void FileMenu::remember(const QString& path) {
     if (recent_) recent_->add(path);
+    noteFolder(path);
+}
+
+void FileMenu::noteFolder(const QString& file) {
+    if (settings_) settings_->write(settings_keys::kLastFolder, QFileInfo(file).absolutePath());
+}
+
+QString FileMenu::startFolder() const {
+    if (!path_.isEmpty()) {
+        const QFileInfo file(path_);
+        if (file.absoluteDir().exists()) return file.absolutePath();
+    }
+    if (settings_) {
+        const QString last = settings_->read(settings_keys::kLastFolder);
+        if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+    }
+    return QDir::homePath();
+}
+
+QString FileMenu::askForName(const QString& proposal) {
+    return prompter_.saveFileNameProposing(dialogTitle(), language_.entry(text::FileFilter),
+                                           kSuffix, proposal);
+}
+
+// True when the save would write over the document's own file and that file is no longer what
+// this document last read or wrote there.
+bool FileMenu::changedByOthers(const QString& target) const {
+    if (path_.isEmpty() || !stamp_ || QFileInfo(target) != QFileInfo(path_)) return false;
+    return QFileInfo(target).isFile() && fileChangedSince(target, *stamp_);
 }
 
 bool FileMenu::openPath(const QString& path) {
@@ -263,14 +296,39 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
     if (!alwaysAsk && !path_.isEmpty() && fileExistsExactly(path_)) {
         target = path_;
     } else {
-        target = prompter_.saveFileName(dialogTitle(), language_.entry(text::FileFilter), kSuffix);
+        // The dialog starts on the document's own file, so that Enter saves over it.
+        target = askForName(path_.isEmpty() ? startFolder() : path_);
         if (target.isEmpty()) return SaveOutcome::Cancelled;
+    }
+
+    if (changedByOthers(target)) {
+        enum { Overwrite, SaveElsewhere, Cancel };
+        const QStringList answers{language_.entry(text::OverwriteAnswer),
+                                  language_.entry(text::SaveElsewhereAnswer),
+                                  language_.entry(text::Cancel)};
+        const int answer = prompter_.choose(
+            language_.entry(text::FileChangedQuestion).arg(QDir::toNativeSeparators(target)),
+            dialogTitle(), answers, Cancel);
+        if (answer == SaveElsewhere) {
+            // Chosen in the dialog, even the same file again, is a choice made knowingly.
+            target = askForName(startFolder());
+            if (target.isEmpty()) return SaveOutcome::Cancelled;
+        } else if (answer != Overwrite) {
+            return SaveOutcome::Cancelled;
+        }
     }
 
     // The file as it was stays among the earlier versions (a failure to keep it leaves the
     // save to go on: the user asked for the save, not for the copy).
-    if (backups_ && QFileInfo(target).isFile())
-        backups_->keep(target, QDateTime::currentDateTimeUtc());
+    if (backups_ && QFileInfo(target).isFile()) {
+        QString why;
+        const bool kept = backups_->keep(target, &why);
+        // Said once, not at every save, until a version can be kept again.
+        if (!kept && !keepFailureNoted_)
+            host_.showNote(
+                language_.entry(text::VersionNotKept).arg(QDir::toNativeSeparators(target), why));
+        keepFailureNoted_ = !kept;
+    }
     QString reason;
     if (!writeKvsFile(target, editor_.document(), &reason)) {
         prompter_.message(language_.entry(text::LoadWarning) + QStringLiteral("\n\n") + target +
@@ -279,6 +337,7 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
         return SaveOutcome::Failed;
     }
     path_ = target;
+    stamp_ = stampFile(target);
     example_.reset();
     documentName_ = target.left(std::max<qsizetype>(0, target.size() - 4));
     refreshTitle();
@@ -312,6 +371,9 @@ bool FileMenu::restoreRecovered(const RecoveryEntry& entry) {
     if (!settleUnsavedChanges()) return false;
     editor_.reset(entry.document);
     path_ = entry.path;
+    // Entries from before file stamps were kept take the file as it is now.
+    stamp_ = entry.fileStamp ? entry.fileStamp : stampFile(entry.path);
+    if (entry.path.isEmpty()) stamp_.reset();
     example_.reset();
     host_.applyLoadedVehicle(entry.document.model, entry.document.options);
     documentName_ = entry.path;
@@ -339,6 +401,7 @@ KvsReadResult FileMenu::openAtStart(const QString& path) {
     read.document = withOnTimeValuesOnly(std::move(read.document));
     editor_.reset(read.document);
     path_ = path;
+    stamp_ = stampFile(path);
     documentName_ = path;
     remember(path);
     return read;

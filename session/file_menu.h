@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <optional>
 
+#include "files/file_stamp.h"
 #include "files/kvs_reader.h"
 #include "session/file_menu_host.h"
 
@@ -22,6 +23,7 @@ class LanguageTable;
 class Prompter;
 class RecentFiles;
 class RecoveryJournal;
+class SettingsStore;
 struct RecoveryEntry;
 
 // The commands of the "Datei" menu that create, open and save the document, the window title
@@ -62,8 +64,13 @@ class FileMenu {
     // message naming the field, before any dialog; the document and its path stay. Otherwise
     // writes to the path without a dialog when a file of exactly that name is
     // there; otherwise as "Speichern unter". Returns true when the file was written.
+    //
+    // Every save over the document's own file first checks that the file is still what it was
+    // when opened or last saved (fileStamp). When someone else changed it meanwhile, the user
+    // chooses: overwrite, save under another name (the save dialog), or cancel (the Escape
+    // answer, which keeps the file and the document as they are).
     bool save();
-    // "Speichern unter": always the save dialog.
+    // "Speichern unter": always the save dialog, starting on the document's own file.
     bool saveAs();
     // The file side of closing the main window: with unsaved changes asks text::SaveQuestion and on
     // Yes runs "Speichern unter". Returns false when the window must stay open: the user cancelled
@@ -84,17 +91,28 @@ class FileMenu {
     // it has no unsaved changes.
     bool openExample(const QString& path);
 
+    // The file as it was when opened or last saved; none for an untitled document.
+    const std::optional<FileStamp>& fileStamp() const { return stamp_; }
+    // Where the file dialogs start: the document's folder, else the folder of the file last
+    // opened or saved (kept in `settings`), else the user's home folder; never the working
+    // folder of the process.
+    QString startFolder() const;
+    // The store that keeps the last folder across runs; none when null.
+    void setSettings(SettingsStore* settings) { settings_ = settings; }
+
     // The list that every file opened or saved joins; none when null.
     void setRecentFiles(RecentFiles* recent) { recent_ = recent; }
     // Where a save over an existing file first keeps the old file; nothing is kept when null.
-    // A version that cannot be kept does not stop the save.
+    // A version that cannot be kept does not stop the save; the host is told once
+    // (text::VersionNotKept), and again only after a version could be kept in between.
     void setBackups(const BackupStore* backups) { backups_ = backups; }
     // The window's recovery journal: it ends with the window's clean close (askOnClose true).
     void setJournal(RecoveryJournal* journal) { journal_ = journal; }
 
     // A document a crash left: after the question about unsaved changes it becomes the document
     // with its original path (none for an untitled one) and its vehicle, unsaved, so "Speichern"
-    // writes it there. Returns true when it was taken over.
+    // writes it there. The file counts as it was when the entry's window last opened or saved it,
+    // so a file changed since is asked about at the save. Returns true when it was taken over.
     bool restoreRecovered(const RecoveryEntry& entry);
     // An earlier version of a file (or any .kvs file) opens as a new, untitled document with its
     // vehicle: looked at, compared, or saved under a name; its file is never written. Asks about
@@ -113,6 +131,9 @@ class FileMenu {
 
     bool settleUnsavedChanges();
     SaveOutcome saveFlow(bool alwaysAsk);
+    QString askForName(const QString& proposal);
+    bool changedByOthers(const QString& target) const;
+    void noteFolder(const QString& file);
     bool openFlow();
     std::optional<Document> readForOpen(const QString& path);
     bool takeOver(const QString& path);
@@ -127,7 +148,10 @@ class FileMenu {
     RecentFiles* recent_ = nullptr;
     const BackupStore* backups_ = nullptr;
     RecoveryJournal* journal_ = nullptr;
+    SettingsStore* settings_ = nullptr;
     QString path_;
+    std::optional<FileStamp> stamp_;
+    bool keepFailureNoted_ = false;
     QString documentName_;
     std::optional<Document> example_;  // an untitled document's content as the example gave it
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace vireo {
 
@@ -19,6 +20,9 @@ class FileMenuHost {
     virtual void setWindowTitle(const QString& title) = 0;
     // labPos, the label of the current position in the sequence table.
     virtual void setPositionLabel(const QString& text) = 0;
+    // A passing note for the user that asks nothing (the window shows it where notes never take
+    // room from the editor).
+    virtual void showNote(const QString& text) { Q_UNUSED(text); }
 };
 
 }  // namespace vireo

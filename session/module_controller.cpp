@@ -171,6 +171,12 @@ void ModuleController::sendData(int portNumber, const Document& document,
               // The port closes before the report, so the module is free while it is read.
               port.close();
               emit reports->connectingNoticeClosed();
+              // A module that stopped answering half-way is no longer connected, as after a
+              // failed identification; an image that was not built sent nothing and changes
+              // nothing about the module.
+              const TransferOutcome outcome = result.transfer.outcome;
+              if (outcome == TransferOutcome::EchoError || outcome == TransferOutcome::NoReply)
+                  emit reports->statusText(texts.entry(text::NoModuleConnected));
               reportMessage(*reports, result.message);
           });
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include "recovery/recovery_difference.h"
 #include "session/editing_session.h"
@@ -18,6 +19,16 @@ QString localTime(const QDateTime& time) {
     return QLocale().toString(time.toLocalTime(), QLocale::ShortFormat);
 }
 
+// The user's short date and the time with its seconds, without a time zone.
+QString localTimeWithSeconds(const QDateTime& time) {
+    const QLocale locale;
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    const QDateTime local = time.toLocalTime();
+    return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(local.time(), timeFormat.trimmed());
+}
+
 }  // namespace
 
 WindowRecovery::WindowRecovery(const QString& dataFolder, EditingSession& session, FileMenu& menu,
@@ -31,7 +42,8 @@ WindowRecovery::WindowRecovery(const QString& dataFolder, EditingSession& sessio
       journal_(store_, session.editor(),
                JournalSource{[&menu] { return menu.path(); },
                              [&session] { return session.activeSequence(); },
-                             [&menu] { return menu.hasUnsavedChanges(); }},
+                             [&menu] { return menu.hasUnsavedChanges(); },
+                             [&menu] { return menu.fileStamp(); }},
                clock, this) {
     menu_.setBackups(&backups_);
     menu_.setJournal(&journal_);
@@ -96,9 +108,9 @@ QList<Backup> WindowRecovery::earlierVersions() const {
     return backups_.versionsOf(menu_.path());
 }
 
-QString WindowRecovery::versionLine(const Backup& backup) const {
-    return texts_.entry(text::EarlierVersionLine)
-        .arg(localTime(backup.time), QLocale().toString(backup.size));
+QString WindowRecovery::versionLine(const Backup& backup, bool newest) const {
+    return texts_.entry(newest ? text::NewestVersionLine : text::EarlierVersionLine)
+        .arg(localTimeWithSeconds(backup.time), QLocale().toString(backup.size));
 }
 
 QString WindowRecovery::earlierVersionsHeading() const {

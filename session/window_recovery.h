@@ -47,7 +47,9 @@ class WindowRecovery : public QObject {
     // --- "Datei - Frühere Versionen…"
     // The earlier versions of the document's file, newest first (none for an untitled one).
     QList<Backup> earlierVersions() const;
-    QString versionLine(const Backup& backup) const;
+    // A version's line: the time it was saved, to the second (versions a few seconds apart are
+    // told apart), its size, and for the newest version a mark saying so.
+    QString versionLine(const Backup& backup, bool newest = false) const;
     // The dialog's heading: the versions of the document's file, or that there are none.
     QString earlierVersionsHeading() const;
     bool openEarlierVersion(const Backup& backup);

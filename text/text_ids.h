@@ -371,6 +371,12 @@ constexpr int PatternAddedBytes = 428;
 constexpr int PatternNoImage = 429;
 // Tool tip of "Symmetrisch"
 constexpr int ToolTipSymmetric = 432;
+// Saving over a file changed since it was opened or saved: the question, its first two answers
+constexpr int FileChangedQuestion = 440;
+constexpr int OverwriteAnswer = 441;
+constexpr int SaveElsewhereAnswer = 442;
+constexpr int NewestVersionLine = 443;  // as EarlierVersionLine, for the newest version
+constexpr int VersionNotKept = 444;     // %1 the file, %2 the reason
 // "Passend machen": the command, the dialog's title and undo step, its figures (bytes now,
 // after, the capacity; the change in all and the largest, in seconds), a change (sequence
 // name, step, old and new on-time; or the step dropped), what on-times alone cannot do (the

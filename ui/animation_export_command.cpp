@@ -64,8 +64,10 @@ void AnimationExportCommand::applyLanguage() {
 QString AnimationExportCommand::proposedPath() const {
     const QString document = documentPath_();
     const QString gif = QStringLiteral(".gif");
-    if (document.isEmpty())
-        return QDir::home().filePath(texts_.entry(text::AnimationFileName) + gif);
+    if (document.isEmpty()) {
+        const QString folder = startFolder_ ? startFolder_() : QDir::homePath();
+        return QDir(folder).filePath(texts_.entry(text::AnimationFileName) + gif);
+    }
     const QFileInfo info(document);
     return info.dir().filePath(info.completeBaseName() + gif);
 }

@@ -35,6 +35,9 @@ class AnimationExportCommand : public QObject {
     // Cancels a running export and waits for its thread.
     ~AnimationExportCommand() override;
 
+    // The folder an untitled document's export starts in (the file dialogs' start folder); the
+    // home folder when none is given. A document with a file starts beside it.
+    void setStartFolder(std::function<QString()> folder) { startFolder_ = std::move(folder); }
     // The menu caption in the window's language.
     void applyLanguage();
     void run();
@@ -58,6 +61,7 @@ class AnimationExportCommand : public QObject {
     EditingSession& session_;
     const LanguageTable& texts_;
     std::function<QString()> documentPath_;
+    std::function<QString()> startFolder_;
     Prompter& prompter_;
     QAction& action_;
     QWidget* window_;

@@ -37,6 +37,7 @@ FileCommands::FileCommands(const AppContext& context, EditingSession& session,
           new WindowRecovery(context.dataFolder.isEmpty() ? userDataFolder() : context.dataFolder,
                              session, menu_, texts, *context.clock, window_.widget)) {
     menu_.setRecentFiles(recent_.get());
+    menu_.setSettings(context.settings);
     connect(recovery_, &WindowRecovery::statusText, this,
             [this](const QString& text) { showPassingNote(*window_.widget, text); });
     connect(commands.earlierVersions, &QAction::triggered, this, [this] {
@@ -68,6 +69,10 @@ void FileCommands::lampsOff() {
 void FileCommands::applyLoadedVehicle(const QString& model, const QString& options) {
     session_.vehicle().restore(model, options);
     session_.applyModel();
+}
+
+void FileCommands::showNote(const QString& text) {
+    showPassingNote(*window_.widget, text);
 }
 
 void FileCommands::setWindowTitle(const QString& title) {

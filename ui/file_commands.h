@@ -50,6 +50,7 @@ class FileCommands : public QObject, public FileMenuHost {
     QString vehicleChoiceText() const override { return window_.vehicleChoiceText(); }
     void setWindowTitle(const QString& title) override;
     void setPositionLabel(const QString& text) override { window_.showPosition(text); }
+    void showNote(const QString& text) override;
 
   protected:
     // Files dropped on the window open as "Öffnen" would; any file is taken, so that a refused

@@ -71,6 +71,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     animationExport_ = new AnimationExportCommand(
         *session_, texts_, [this] { return dateiPfad(); }, *context_.prompter,
         *commands_->exportAnimation, this);
+    animationExport_->setStartFolder([this] { return files_->menu().startFolder(); });
     connectCommands();
     lichtAus();
 }

@@ -6,8 +6,12 @@ class QMainWindow;
 
 namespace vireo {
 
-// A passing note in the window's status bar (a file written); it goes after a few seconds. The
-// status bar shows only while it has something to say, so the face keeps its height.
+// A passing note at the foot of the window (a file written, recovery off or on again); it goes
+// after a few seconds. It lies over the window's face rather than in its layout, so showing it
+// never moves, narrows or shortens the editor: no panel gains a scroll bar for it.
 void showPassingNote(QMainWindow& window, const QString& text);
+
+// The note shown now; empty when none is.
+QString passingNoteText(const QMainWindow& window);
 
 }  // namespace vireo

@@ -6,7 +6,9 @@
 
 #include "files/kvs_writer.h"
 #include "recovery/backup_store.h"
+#include "recovery/own_recovery_entry.h"
 #include "recovery/recovery_store.h"
+#include "tests/support/file_times.h"
 #include "tests/support/processes.h"
 
 using namespace vireo;
@@ -64,7 +66,9 @@ TEST(CliRecover, ListsEntriesAndEarlierVersionsAndWritesOneOut) {
     f.leaveEntry("20261210-083105-42-1", documentWith(2), "/shows/a b.kvs", morning.addSecs(60));
     const QString file = f.home.filePath("show.kvs");
     ASSERT_TRUE(writeKvsFile(file, documentWith(3)));
-    ASSERT_TRUE(BackupStore(f.data).keep(file, morning.addSecs(120)));
+    // An earlier version is listed with the time it was saved.
+    ASSERT_TRUE(test::setModified(file, morning.addSecs(120)));
+    ASSERT_TRUE(BackupStore(f.data).keep(file));
     const QString backupName = BackupStore(f.data).all().first().name;
 
     const CliRun listed = f.run({"--list"});
@@ -105,4 +109,27 @@ TEST(CliRecover, ListsEntriesAndEarlierVersionsAndWritesOneOut) {
     EXPECT_TRUE(afterDamage.err.contains("20261210-083005-41-1")) << afterDamage.err.toStdString();
     EXPECT_FALSE(afterDamage.out.contains("20261210-083005-41-1"));
     EXPECT_TRUE(QFile::exists(RecoveryStore(f.data).damagedFolder() + "/20261210-083005-41-1.kvs"));
+}
+
+// A running window's entry caught half-written is listed or left out, never moved aside: the
+// window finishes it a moment later.
+TEST(CliRecover, ListingLeavesARunningWindowsHalfWrittenEntryInPlace) {
+    RecoverFixture f;
+    const RecoveryStore store(f.data);
+    OwnRecoveryEntry running(store);  // this test's process is the running window
+    RecoveryEntry entry;
+    entry.document = documentWith(4);
+    entry.changed = QDateTime(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC);
+    QString error;
+    ASSERT_TRUE(running.write(entry, &error)) << error.toStdString();
+    const QString document = running.files().first();
+    QFile cut(document);
+    ASSERT_TRUE(cut.resize(10));
+
+    const CliRun listed = f.run({"--list"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_FALSE(listed.err.contains(running.name())) << listed.err.toStdString();
+    EXPECT_TRUE(QFile::exists(document));
+    EXPECT_FALSE(QDir(store.damagedFolder()).exists());
+    running.remove();
 }

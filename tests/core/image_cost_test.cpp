@@ -116,6 +116,46 @@ TEST(ImageCost, AboveTheCapacityTheTotalIsWhatTheImageWouldNeed) {
     EXPECT_EQ(small.firstRowBeyond(kGoodbye), 3);
 }
 
+// A row whose last byte is the memory's last byte fits; one byte less and it is the first beyond.
+TEST(ImageCost, ARowEndingOnTheLastByteFits) {
+    const Document d = documentOf(sixByteRows(80));  // 9 + 480 = 489 bytes
+    const ImageCost exact = costOf(d, {}, 489);
+    EXPECT_EQ(exact.total, 489);
+    EXPECT_EQ(exact.firstRowBeyond(kWelcome), -1);
+    EXPECT_EQ(exact.excess(), 0);
+    EXPECT_EQ(exact.freeBytes(), 0);
+    const ImageCost short1 = costOf(d, {}, 488);
+    EXPECT_EQ(short1.firstRowBeyond(kWelcome), 79);
+    EXPECT_EQ(short1.excess(), 1);
+}
+
+// The welcome hold record lies between the welcome and the goodbye rows; the goodbye hold comes
+// after them. Each is read from its own setting.
+TEST(ImageCost, TheWelcomeHoldRecordComesBeforeTheGoodbyeRows) {
+    const Document d = documentOf(sixByteRows(80), sixByteRows(10));
+    const struct {
+        const char* name;
+        VehicleOptions options;
+        int welcomeHold, goodbyeHold, firstGoodbyeRowBeyond;
+    } cases[] = {
+        // 9 + 480 + 2 = 491: goodbye row 3 ends at 515.
+        {"welcome hold at 0", holds(true, 0, false, 0), 2, 0, 3},
+        // 9 + 480 + 13 = 502: goodbye row 0 ends at 508, row 1 at 514.
+        {"welcome hold at 11", holds(true, 11, false, 0), 13, 0, 1},
+        // 9 + 480 = 489: goodbye row 3 ends at 513; the goodbye hold follows the rows.
+        {"goodbye hold at 11", holds(false, 0, true, 11), 0, 13, 3},
+        {"both", holds(true, 11, true, 4), 13, 6, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImageCost cost = costOf(d, c.options);
+        EXPECT_EQ(cost.welcomeHold, c.welcomeHold);
+        EXPECT_EQ(cost.goodbyeHold, c.goodbyeHold);
+        EXPECT_EQ(cost.firstRowBeyond(kWelcome), -1);
+        EXPECT_EQ(cost.firstRowBeyond(kGoodbye), c.firstGoodbyeRowBeyond);
+    }
+}
+
 TEST(ImageCost, NoFiguresWhenTheImageCannotBeBuilt) {
     const ImageCost tooLong = costOf(documentOf({row("30", {1, 0, 0, 0})}));
     EXPECT_EQ(tooLong.outcome, ImageOutcome::Overflow);

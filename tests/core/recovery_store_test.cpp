@@ -11,6 +11,7 @@
 #include "recovery/backup_store.h"
 #include "recovery/own_recovery_entry.h"
 #include "recovery/recovery_difference.h"
+#include "tests/support/file_times.h"
 
 using namespace vireo;
 
@@ -85,6 +86,32 @@ TEST(RecoveryStore, OffersEntriesOfEndedProgramsButNotOfRunningOnes) {
     EXPECT_EQ(names(store.scan(true).entries), (QStringList{"unlocked", running.name()}));
     running.remove();
     EXPECT_EQ(names(store.scan(true).entries), (QStringList{"unlocked"}));
+}
+
+// A live window's lock stays live however old it is: where no native file lock guards it (a
+// shared or network data folder), only the program named in it decides.
+TEST(RecoveryStore, AnOldLockOfARunningProgramIsStillLive) {
+    QTemporaryDir data;
+    const RecoveryStore store(data.path());
+    OwnRecoveryEntry running(store);
+    RecoveryEntry own;
+    own.document = documentWith(7);
+    own.changed = QDateTime::currentDateTimeUtc();
+    QString error;
+    ASSERT_TRUE(running.write(own, &error)) << error.toStdString();
+
+    const QString old = QStringLiteral("old");
+    ASSERT_TRUE(QFile::copy(store.lockFile(running.name()), store.lockFile(old)));
+    writeBytes(store.documentFile(old), kvsBytes(documentWith(3)));
+    writeBytes(store.sidecarFile(old), sidecarJson(own));
+    ASSERT_TRUE(
+        test::setModified(store.lockFile(old), QDateTime::currentDateTimeUtc().addSecs(-3600)));
+
+    EXPECT_TRUE(store.isLive(old));
+    EXPECT_EQ(store.scan().entries.size(), 0);
+    EXPECT_FALSE(store.discard(old));
+    EXPECT_TRUE(QFile::exists(store.lockFile(old)));
+    EXPECT_TRUE(store.contains(old));
 }
 
 TEST(RecoveryStore, DamagedEntriesAreMovedAsideByName) {
@@ -185,15 +212,17 @@ TEST(BackupStore, KeepsTheLastTenVersionsOfEachFile) {
     const QString b = folderB.filePath("show.kvs");  // same name, another file
     const QDateTime start(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC);
 
-    EXPECT_TRUE(backups.keep(a, start));  // no file yet: nothing to keep
+    EXPECT_TRUE(backups.keep(a));  // no file yet: nothing to keep
     EXPECT_TRUE(backups.all().isEmpty());
     for (int version = 1; version <= 12; ++version) {
         writeBytes(a, "version " + QByteArray::number(version));
-        ASSERT_TRUE(backups.keep(a, start.addSecs(version)));
+        ASSERT_TRUE(test::setModified(a, start.addSecs(version)));
+        ASSERT_TRUE(backups.keep(a));
     }
     writeBytes(b, "other file");
-    ASSERT_TRUE(backups.keep(b, start));
-    ASSERT_TRUE(backups.keep(b, start));  // the same millisecond keeps a second version
+    ASSERT_TRUE(test::setModified(b, start));
+    ASSERT_TRUE(backups.keep(b));
+    ASSERT_TRUE(backups.keep(b));  // the same millisecond keeps a second version
 
     const QList<Backup> ofA = backups.versionsOf(a);
     ASSERT_EQ(ofA.size(), 10);

@@ -1,17 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
+#include "platform/settings_store.h"
+#include "recovery/backup_store.h"
 #include "sequence/document_editor.h"
 #include "session/file_menu.h"
 #include "tests/support/fakes.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/numbered_language.h"
 #include "text/language.h"
+#include "text/text_ids.h"
 
 using namespace vireo;
 
@@ -26,8 +30,10 @@ class FakeHost : public FileMenuHost {
     QString vehicleChoiceText() const override { return QStringLiteral("Mini R56"); }
     void setWindowTitle(const QString& t) override { title = t; }
     void setPositionLabel(const QString& text) override { position = text; }
+    void showNote(const QString& text) override { notes << text; }
 
     int lampsOffCalls = 0;
+    QStringList notes;
     QStringList applied;
     QString title;
     QString position;
@@ -268,6 +274,7 @@ TEST_F(FileMenuTest, CloseQuestionSavesUnderANewNameEvenWithAPath) {
     ASSERT_EQ(prompter.prompts.size(), 2u);
     EXPECT_EQ(prompter.prompts[0].text, "E83");
     EXPECT_EQ(prompter.prompts[1].kind, "save");
+    EXPECT_EQ(prompter.lastSaveProposal, path);  // Enter would save over its own file
     EXPECT_EQ(readKvsFile(target).document, editor.document());
     EXPECT_EQ(readKvsFile(path).document, fileDocument);
 }
@@ -302,6 +309,152 @@ TEST_F(FileMenuTest, CloseQuestionKeepsTheWindowOpenWhenTheSaveDoesNotHappen) {
         EXPECT_TRUE(menu.hasUnsavedChanges());
     }
     EXPECT_EQ(readKvsFile(path).document, fileDocument);
+}
+
+// Two windows on one file: the second save must not wipe out the first one's without asking.
+TEST_F(FileMenuTest, SaveAsksWhenAnotherWindowSavedTheFileMeanwhile) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    DocumentEditor otherEditor;
+    test::FakePrompter otherPrompter;
+    FakeHost otherHost;
+    FileMenu other{otherEditor, otherPrompter, language, otherHost};
+    ASSERT_TRUE(other.openPath(path));
+    // Window B deletes a row and saves; nothing had changed its file, so nothing is asked.
+    Sequence rows = otherEditor.sequence(0);
+    rows.removeLast();
+    otherEditor.commit(0, rows, {}, {}, QStringLiteral("delete"));
+    ASSERT_TRUE(other.save());
+    EXPECT_TRUE(otherPrompter.prompts.empty());
+    const Document saved = otherEditor.document();
+
+    // Window A inserts a row and saves: asked, and Escape keeps B's file and A's document.
+    addRow();
+    const Document mine = editor.document();
+    EXPECT_FALSE(menu.save());
+    ASSERT_EQ(prompter.prompts.size(), 1u);
+    EXPECT_EQ(prompter.prompts[0].kind, "choice");
+    EXPECT_EQ(prompter.prompts[0].text,
+              language.entry(text::FileChangedQuestion).arg(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(prompter.lastChoiceAnswers, (QStringList{language.entry(text::OverwriteAnswer),
+                                                       language.entry(text::SaveElsewhereAnswer),
+                                                       language.entry(text::Cancel)}));
+    EXPECT_EQ(readKvsFile(path).document, saved);
+    EXPECT_EQ(editor.document(), mine);
+    EXPECT_EQ(menu.path(), path);
+
+    // Overwrite: written, and the next save of A has nothing to ask.
+    prompter.choices = {0};
+    ASSERT_TRUE(menu.save());
+    EXPECT_EQ(readKvsFile(path).document, mine);
+    prompter.prompts.clear();
+    addRow(1);
+    ASSERT_TRUE(menu.save());
+    EXPECT_TRUE(prompter.prompts.empty());
+    // Now B is the one behind.
+    otherEditor.commit(1, {}, {}, {}, QStringLiteral("clear"));
+    EXPECT_FALSE(other.save());
+    EXPECT_EQ(otherPrompter.count("choice"), 1);
+}
+
+TEST_F(FileMenuTest, SaveAsksWhenTheFileWasChangedByHand) {
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    addRow();
+    const QByteArray byHand = readAll(path) + "x";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(byHand);
+    }
+    // Save under another name: the dialog, starting in the document's folder.
+    const QString elsewhere = dir.filePath("mine.kvs");
+    prompter.choices = {1};
+    prompter.fileAnswers = {elsewhere};
+    ASSERT_TRUE(menu.save());
+    EXPECT_EQ(prompter.count("choice"), 1);
+    EXPECT_EQ(prompter.count("save"), 1);
+    EXPECT_EQ(prompter.lastSaveProposal, dir.path());
+    EXPECT_EQ(readAll(path), byHand);
+    EXPECT_EQ(readKvsFile(elsewhere).document, editor.document());
+    EXPECT_EQ(menu.path(), elsewhere);
+
+    // A file whose time alone moved holds what was saved: nothing to ask.
+    prompter.prompts.clear();
+    addRow();
+    QFile touched(elsewhere);
+    ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(touched.setFileTime(QDateTime::currentDateTime().addSecs(3600),
+                                    QFileDevice::FileModificationTime));
+    touched.close();
+    ASSERT_TRUE(menu.save());
+    EXPECT_TRUE(prompter.prompts.empty());
+
+    // The close question's save asks too, and cancelling keeps the window open.
+    addRow();
+    ASSERT_TRUE(writeKvsFile(elsewhere, fileDocument));
+    prompter.questionAnswers = {true};
+    prompter.fileAnswers = {elsewhere};
+    prompter.choices = {2};
+    EXPECT_FALSE(menu.askOnClose());
+    EXPECT_EQ(prompter.count("choice"), 1);
+    EXPECT_EQ(readKvsFile(elsewhere).document, fileDocument);
+}
+
+// A full or read-only data folder does not stop the save, and is said once rather than at every
+// save.
+TEST_F(FileMenuTest, ASaveThatCannotKeepTheEarlierVersionSaysSoOnce) {
+    const QString blocked = dir.filePath("data");
+    {
+        QFile f(blocked);  // a file where the folder would be
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const BackupStore backups(blocked);
+    menu.setBackups(&backups);
+    const QString path = openFile(writeFile("seq.kvs", fileDocument));
+    for (int save = 0; save < 3; ++save) {
+        addRow();
+        ASSERT_TRUE(menu.save());
+        EXPECT_EQ(readKvsFile(path).document, editor.document());
+    }
+    ASSERT_EQ(host.notes.size(), 1);
+    EXPECT_TRUE(host.notes[0].startsWith(
+        language.entry(text::VersionNotKept).section(QStringLiteral("%1"), 0, 0)));
+    EXPECT_TRUE(host.notes[0].contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(prompter.prompts.empty());  // a note, not a message to answer
+}
+
+// File dialogs start in the document's folder, else the folder last used, else the home folder;
+// never in the process's working folder.
+TEST_F(FileMenuTest, FileDialogsStartInTheDocumentsOrTheLastFolder) {
+    MemorySettingsStore settings;
+    menu.setSettings(&settings);
+    QTemporaryDir working;
+    ASSERT_TRUE(QDir::setCurrent(working.path()));
+    EXPECT_FALSE(menu.open());  // cancelled
+    EXPECT_EQ(prompter.lastOpenFolder, QDir::homePath());
+
+    QDir(dir.path()).mkpath("shows");
+    const QString path = openFile(writeFile("shows/seq.kvs", fileDocument));
+    EXPECT_EQ(settings.read(settings_keys::kLastFolder), dir.filePath("shows"));
+    EXPECT_FALSE(menu.open());
+    EXPECT_EQ(prompter.lastOpenFolder, dir.filePath("shows"));
+    EXPECT_FALSE(menu.saveAs());
+    EXPECT_EQ(prompter.lastSaveProposal, path);
+
+    // A new document: the folder last used, also in the next run of the program.
+    menu.newDocument();
+    FileMenu nextRun{editor, prompter, language, host};
+    nextRun.setSettings(&settings);
+    for (FileMenu* m : {&menu, &nextRun}) {
+        EXPECT_FALSE(m->open());
+        EXPECT_EQ(prompter.lastOpenFolder, dir.filePath("shows"));
+        EXPECT_FALSE(m->saveAs());
+        EXPECT_EQ(prompter.lastSaveProposal, dir.filePath("shows"));
+    }
+    // A last folder that is gone is passed over.
+    ASSERT_TRUE(QDir(dir.filePath("shows")).removeRecursively());
+    EXPECT_FALSE(menu.open());
+    EXPECT_EQ(prompter.lastOpenFolder, QDir::homePath());
+    QDir::setCurrent(QDir::tempPath());
 }
 
 TEST_F(FileMenuTest, CommandLineFileAtStart) {

@@ -184,6 +184,26 @@ TEST_F(ModuleControllerTest, ASilentModuleLeavesTheIdentityAsItWas) {
     EXPECT_EQ(controller->memorySize(), 0);
 }
 
+// A module that falls silent during the upload is not connected any more: the status says so at
+// once, as after a failed identification, not only at the next attempt.
+TEST_F(ModuleControllerTest, AnUploadCutOffHalfWaySaysNoModuleIsConnected) {
+    const auto module = startModule({QStringLiteral("--silent-after"), QStringLiteral("6")});
+    const auto controller = makeController();
+    Reports reports(*controller);
+    const Document d = oneWelcomeRow();
+
+    controller->sendData(1, d, usParkingLights(d), d.options, 30, false);
+    ASSERT_TRUE(waitForEnd(*controller, 60000));
+
+    const qsizetype connected = reports.events.indexOf("status Kelvor Vireo Ver. 2.5 / Typ 5.1");
+    const qsizetype cut = reports.events.indexOf("status " + texts.entry(103));
+    ASSERT_GE(connected, 0) << reports.events.join(" | ").toStdString();
+    EXPECT_GT(cut, connected) << reports.events.join(" | ").toStdString();
+    ASSERT_EQ(reports.messages.size(), 1u);
+    EXPECT_NE(reports.messages[0].icon, PromptIcon::Information);  // not the success
+    EXPECT_EQ(reports.events.last(), "running 0");
+}
+
 TEST_F(ModuleControllerTest, AMissingPortIsReportedAndTheChoiceIsStored) {
     const auto controller = makeController();
     Reports reports(*controller);

@@ -42,7 +42,37 @@ TEST(CostTexts, TheMeterToolTipBreaksTheImageDown) {
     EXPECT_EQ(tooBig.cost.excess(), 1209 - 510);
     EXPECT_EQ(tooBig.cost.firstRowBeyond(kWelcome), 83);
 
-    // No image: no breakdown.
+    // No image, or nothing to send: no breakdown, whatever figures the cost holds.
     EXPECT_TRUE(
         readMemoryMeter(documentOf({row("30", {1, 0, 0, 0})}), {}, 30, 510).toolTip.isEmpty());
+    const MeterReading nothing = readMemoryMeter(documentOf({}), {}, 30, 510);
+    EXPECT_EQ(nothing.state, MeterReading::State::NothingToSend);
+    EXPECT_TRUE(nothing.toolTip.isEmpty());
+}
+
+// The hold line of the breakdown counts the welcome hold from the welcome setting and the
+// goodbye hold from the goodbye setting.
+TEST(CostTexts, TheHoldLineReadsEachHoldFromItsOwnSetting) {
+    const Document d = documentOf({row("1", {1, 2, 0, 0})}, {row("2", {0, 0, 16, 16})});
+    const struct {
+        bool welcomeOn;
+        int welcome;
+        bool goodbyeOn;
+        int goodbye;
+        const char* holdLine;
+    } cases[] = {
+        {true, 11, false, 0, "Haltezeiten: 13 Bytes"},
+        {false, 11, true, 0, "Haltezeiten: 2 Bytes"},
+        {true, 0, true, 5, "Haltezeiten: 9 Bytes"},
+    };
+    for (const auto& c : cases) {
+        VehicleOptions o;
+        o.comingHomeAuf.ticked = c.welcomeOn;
+        o.welcomeHold = c.welcome;
+        o.comingHomeZu.ticked = c.goodbyeOn;
+        o.goodbyeHold = c.goodbye;
+        const QStringList lines = readMemoryMeter(d, o, 30, 510).toolTip.split('\n');
+        ASSERT_EQ(lines.size(), 5);
+        EXPECT_EQ(lines[3], QString::fromUtf8(c.holdLine));
+    }
 }

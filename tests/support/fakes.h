@@ -19,7 +19,7 @@ namespace vireo::test {
 class FakePrompter : public Prompter {
   public:
     struct Prompt {
-        QString kind;  // "message", "question", "input", "open", "save", "beep"
+        QString kind;  // "message", "question", "choice", "input", "open", "save", "beep"
         QString text;
         QString title;
         PromptIcon icon = PromptIcon::None;
@@ -44,6 +44,16 @@ class FakePrompter : public Prompter {
         choiceAnswers.pop_front();
         return a;
     }
+    // Takes a queued answer index; the Escape answer when none is queued.
+    int choose(const QString& text, const QString& title, const QStringList& answers,
+               int escapeAnswer) override {
+        prompts.push_back({QStringLiteral("choice"), text, title, PromptIcon::Question});
+        lastChoiceAnswers = answers;
+        if (choices.empty()) return escapeAnswer;
+        const int a = choices.front();
+        choices.pop_front();
+        return a;
+    }
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
         prompts.push_back({QStringLiteral("input"), prompt, title, PromptIcon::None});
@@ -57,6 +67,11 @@ class FakePrompter : public Prompter {
     QString openFileName(const QString& title, const QString& filter) override {
         prompts.push_back({QStringLiteral("open"), filter, title, PromptIcon::None});
         return takeFile();
+    }
+    QString openFileNameIn(const QString& title, const QString& filter,
+                           const QString& folder) override {
+        lastOpenFolder = folder;
+        return openFileName(title, filter);
     }
     QString saveFileName(const QString& title, const QString& filter, const QString&) override {
         prompts.push_back({QStringLiteral("save"), filter, title, PromptIcon::None});
@@ -85,10 +100,13 @@ class FakePrompter : public Prompter {
     std::vector<Prompt> prompts;
     std::deque<bool> questionAnswers;
     std::deque<QuestionAnswer> choiceAnswers;  // answers of questionWithCancel, taken first
+    std::deque<int> choices;                   // answers of choose(), as indexes
+    QStringList lastChoiceAnswers;
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<QString> fileAnswers;
     QString lastInputDefault;
     QString lastSaveProposal;
+    QString lastOpenFolder;
 
   private:
     QString takeFile() {

@@ -6,12 +6,13 @@
 #include <QImageReader>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QStatusBar>
 
 #include "files/kvs_writer.h"
 #include "support/window_fixture.h"
+#include "text/text_ids.h"
 #include "ui/animation_export_command.h"
 #include "ui/main_window.h"
+#include "ui/passing_note.h"
 
 using namespace vireo;
 
@@ -72,9 +73,8 @@ TEST_F(AnimationExportWindowTest, WritesTheSequenceShownUnderTheProposedName) {
     EXPECT_EQ(prompter.prompts.back().title, w->texts().entry(265));
     EXPECT_EQ(prompter.count("message"), 0);
     EXPECT_EQ(frameCount(target), 1 + 2);  // darkness and two rows
-    // The status bar names the file written.
-    EXPECT_EQ(w->statusBar()->currentMessage(),
-              w->texts().entry(290).arg(QDir::toNativeSeparators(target)));
+    // The passing note names the file written.
+    EXPECT_EQ(passingNoteText(*w), w->texts().entry(290).arg(QDir::toNativeSeparators(target)));
 
     // "Schliessen" shown: its sequence is written.
     w->findChild<QRadioButton*>(QStringLiteral("optAuf_Zu_1"))->click();
@@ -83,6 +83,19 @@ TEST_F(AnimationExportWindowTest, WritesTheSequenceShownUnderTheProposedName) {
     EXPECT_EQ(exportAnimation(*w), AnimationOutcome::Status::Written);
     EXPECT_EQ(frameCount(target), 1 + 1);
     EXPECT_TRUE(w->findChild<QAction*>(QStringLiteral("AnimationExportieren"))->isEnabled());
+}
+
+// An untitled document's export starts in the folder last used, not in the working folder.
+TEST_F(AnimationExportWindowTest, AnUntitledExportStartsInTheLastFolderUsed) {
+    const QString last = folder.filePath(QStringLiteral("shows"));
+    ASSERT_TRUE(QDir().mkpath(last));
+    store.write(settings_keys::kLastFolder, last);
+    auto w = startWindow();
+    ASSERT_TRUE(w);
+    w->editor().commit(kWelcome, document.sequences[kWelcome], {}, {}, QStringLiteral("rows"));
+    EXPECT_EQ(exportAnimation(*w), std::nullopt);  // the dialog is cancelled
+    EXPECT_EQ(prompter.lastSaveProposal,
+              QDir(last).filePath(w->texts().entry(text::AnimationFileName) + ".gif"));
 }
 
 TEST_F(AnimationExportWindowTest, AFailedWriteSaysWhyAndLeavesNoFile) {

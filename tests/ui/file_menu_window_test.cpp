@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -12,8 +13,11 @@
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/program_folder.h"
+#include "session/window_recovery.h"
 #include "support/window_fixture.h"
+#include "text/text_ids.h"
 #include "ui/main_window.h"
+#include "ui/passing_note.h"
 
 using namespace vireo;
 namespace k = vireo::settings_keys;
@@ -244,3 +248,28 @@ TEST_F(FileMenuWindowTest, CancelAtTheSaveQuestionKeepsTheWindowAndTheDocument) 
 }
 
 }  // namespace
+
+// The note that recovery is off lies over the window: the editor keeps its size, so no panel
+// gains a scroll bar and the timeline keeps its rows.
+TEST_F(FileMenuWindowTest, TheRecoveryOffNoteTakesNoRoomFromTheEditor) {
+    auto w = start();
+    w->resize(1366, 740);
+    w->show();
+    QApplication::processEvents();
+    const QRect face = w->centralWidget()->geometry();
+    EXPECT_EQ(passingNoteText(*w), QString());
+
+    auto* recovery = w->findChild<WindowRecovery*>();
+    ASSERT_TRUE(recovery);
+    const QString off = w->texts().entry(text::RecoveryOff).arg("No space left on device");
+    emit recovery->statusText(off);  // as the journal's failing write reports it
+    QApplication::processEvents();
+    EXPECT_EQ(passingNoteText(*w), off);
+    EXPECT_EQ(w->centralWidget()->geometry(), face);
+    const auto* bar = w->findChild<QStatusBar*>();
+    EXPECT_TRUE(bar == nullptr || bar->isHidden());
+    // Along the window's foot, inside it.
+    const auto* note = w->findChild<QLabel*>("PassingNote");
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->geometry().bottom(), w->height() - 1);
+}

@@ -94,6 +94,29 @@ TEST(QtPrompterTest, EscapeAtTheThreeWayQuestionCancels) {
               QuestionAnswer::No);
 }
 
+// A question with answers of its own: each is a button, Escape (and Enter) give the answer that
+// changes nothing, a click gives its own.
+TEST(QtPrompterTest, AChoiceShowsItsAnswersAndEscapeTakesTheEscapeAnswer) {
+    QtPrompter prompter;
+    const QStringList answers{QStringLiteral("Überschreiben"), QStringLiteral("Anders"),
+                              QStringLiteral("Abbrechen")};
+    QStringList seen;
+    whenShown([&](QWidget* box) {
+        seen = buttonTexts(box);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(prompter.choose(QStringLiteral("Geändert"), QString(), answers, 2), 2);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("Anders"),
+                                 QStringLiteral("Überschreiben")}));
+
+    whenShown([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(prompter.choose(QStringLiteral("Geändert"), QString(), answers, 2), 2);
+    whenShown([](QWidget* box) { buttonNamed(box, QStringLiteral("Überschreiben"))->click(); });
+    EXPECT_EQ(prompter.choose(QStringLiteral("Geändert"), QString(), answers, 2), 0);
+    whenShown([](QWidget* box) { buttonNamed(box, QStringLiteral("Anders"))->click(); });
+    EXPECT_EQ(prompter.choose(QStringLiteral("Geändert"), QString(), answers, 2), 1);
+}
+
 // Without captions (before any language is applied) the platform's own buttons stay.
 TEST(QtPrompterTest, WithoutCaptionsThePlatformButtonsStay) {
     QtPrompter prompter;

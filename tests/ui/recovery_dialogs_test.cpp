@@ -124,7 +124,9 @@ TEST(EarlierVersionsDialog, OpensTheChosenVersionAsANewDocument) {
     EarlierVersionsDialog dialog(f.recovery, f.texts);
     auto* list = child<QListWidget>(dialog, "lstVersions");
     ASSERT_EQ(list->count(), 1);
-    EXPECT_TRUE(list->item(0)->text().endsWith(QStringLiteral(" Bytes)")));
+    // The only version is the newest, and marked so.
+    EXPECT_TRUE(list->item(0)->text().endsWith(QStringLiteral(" Bytes), die neueste")))
+        << list->item(0)->text().toStdString();
     child<QPushButton>(dialog, "cmdOpen")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(f.session.document(), documentWith(1));

@@ -29,7 +29,9 @@ EarlierVersionsDialog::EarlierVersionsDialog(WindowRecovery& recovery, const Lan
     lstVersions_ = new QListWidget(this);
     lstVersions_->setObjectName(QStringLiteral("lstVersions"));
     lstVersions_->setMinimumWidth(420);
-    for (const Backup& backup : versions_) lstVersions_->addItem(recovery_.versionLine(backup));
+    // Newest first: the first line is marked as the newest.
+    for (qsizetype i = 0; i < versions_.size(); ++i)
+        lstVersions_->addItem(recovery_.versionLine(versions_[i], i == 0));
     lstVersions_->setCurrentRow(versions_.isEmpty() ? -1 : 0);
 
     auto* buttons = new QDialogButtonBox(this);
