@@ -142,3 +142,12 @@ TEST_F(CopyPaste, InsertAndPasteLeaveNoLoopOfOneRow) {
     EXPECT_EQ(markers(pasted->rows), QStringList({"", B, B, ""}));
     EXPECT_TRUE(prompter.prompts.empty());
 }
+
+// The tidy passes leave a marker alone on the last row after one unmarked row; cut clears it.
+TEST_F(CopyPaste, CutLeavesNoLoopOfOneRowOnTheLastRow) {
+    const Sequence rows = table({A, A, "", B, B});
+    EXPECT_EQ(markers(tidyMarkers(tidyMarkers(table({A, A, "", B})))), QStringList({A, A, "", B}));
+    const auto out = cutRows(rows, positions({5}, 5), buffer, context);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(markers(out->rows), QStringList({A, A, "", ""}));
+}
