@@ -316,7 +316,8 @@ QString runEditLine(EditingSession& session, ScriptPrompter& prompter, const Edi
         case Command::Select: {
             if (!line.rows.isEmpty() && line.rows.last() > rowCount)
                 return noSuchRow(line.rows.last());
-            Selection selection;
+            // Nothing selected leaves the list's current row where it was.
+            Selection selection{{}, session.activeSelection().current};
             for (int r : line.rows) selection.rows << r - 1;
             if (!selection.rows.isEmpty()) selection.current = selection.rows.first();
             session.setSelection(session.activeSequence(), selection);

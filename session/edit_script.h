@@ -22,7 +22,8 @@ class LanguageTable;
 //
 //   sequence 0|1            the active sequence
 //   select ROWS|none        a click in the list: rows 1-based ("2-4,7"); the first is the
-//                           current row and its step is shown on the pictures
+//                           current row and its step is shown on the pictures (none keeps the
+//                           current row, as the list does)
 //   current ROW             the current row alone; the selection stays
 //   lamps A B C D           the lamps shown on the pictures, 0-63 each
 //   slider N                the slider, in tenths of a second, 1-100

@@ -493,6 +493,10 @@ TEST(SessionRandomWalk, KeepsTheDocumentSoundThroughSeededIntents) {
             return;
         }
         done += count;
+        // A long run tells how far it got.
+        if (done % 50000 == 0)
+            std::cout << "random walk: " << done << " intents from seed " << seed << " in "
+                      << timer.elapsed() << " ms" << std::endl;
     }
     std::cout << "random walk: " << done << " intents from seed " << seed << " in "
               << timer.elapsed() << " ms\n";
