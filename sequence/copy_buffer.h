@@ -36,7 +36,8 @@ TableMenuState tableMenuState(int rowCount, const CopyBuffer& buffer);
 bool copyRows(const Sequence& rows, const Selection& selection, CopyBuffer& buffer,
               EditContext& context);
 
-// "Ausschneiden": fills the buffer, removes the rows and tidies the markers left behind.
+// "Ausschneiden": fills the buffer, removes the rows and tidies the markers left behind: no loop
+// of one row remains.
 std::optional<EditOutcome> cutRows(const Sequence& rows, const Selection& selection,
                                    CopyBuffer& buffer, EditContext& context);
 

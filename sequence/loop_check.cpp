@@ -4,6 +4,16 @@
 
 namespace vireo {
 
+Sequence clearSingleRowLoops(Sequence rows) {
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString& marker = rows[i].loop;
+        const bool alone = !marker.isEmpty() && (i == 0 || rows[i - 1].loop != marker) &&
+                           (i + 1 == rows.size() || rows[i + 1].loop != marker);
+        if (alone) rows[i].loop.clear();
+    }
+    return rows;
+}
+
 LoopCheckResult checkLoops(Sequence rows) {
     LoopCheckResult result;
     const int n = rows.size();
@@ -41,7 +51,8 @@ LoopCheckResult checkLoops(Sequence rows) {
         if (marker.isEmpty()) continue;
         for (int j = start; j < n && rows[j].loop == marker; ++j) rows[j].loop.clear();
     }
-    result.rows = std::move(rows);
+    // Rows put between the rows of a loop, or a single marked row pasted, leave runs of one row.
+    result.rows = clearSingleRowLoops(std::move(rows));
     return result;
 }
 

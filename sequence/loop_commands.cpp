@@ -1,6 +1,9 @@
 #include "sequence/loop_commands.h"
 
+#include <algorithm>
+
 #include "sequence/edit_limits.h"
+#include "sequence/loop_check.h"
 #include "sequence/loop_marker.h"
 #include "text/text_ids.h"
 
@@ -88,18 +91,24 @@ std::optional<EditOutcome> createLoop(const Sequence& rows, const Selection& sel
         return out;
     }
     for (int r = run.first; r <= run.last; ++r) out.rows[r].loop = loopMarker(number, *count);
+    // The new loop takes its rows from any loop it overlaps: what is left of that loop stays a
+    // loop when it is one run of two rows or more; a second run or a single row loses its marker.
+    LoopCheckResult rest = checkLoops(out.rows);
+    if (!rest.refusal) out.rows = std::move(rest.rows);
     return out;
 }
 
 std::optional<EditOutcome> deleteLoop(const Sequence& rows, const Selection& selection) {
-    const Run sel = firstSelectedRun(rows.size(), selection);
+    Run sel = firstSelectedRun(rows.size(), selection);
     if (sel.first < 0) return std::nullopt;
     const QString marker = rows[sel.first].loop;
-    Run loop;
-    for (int r = 0; r < rows.size() && loop.first < 0; ++r)
-        if (rows[r].loop == marker) loop.first = r;
-    loop.last = loop.first;
+    // A first selected row outside any loop has no loop to clear.
+    if (marker.isEmpty()) return std::nullopt;
+    Run loop{sel.first, sel.first};
+    while (loop.first > 0 && rows[loop.first - 1].loop == marker) --loop.first;
     while (loop.last + 1 < rows.size() && rows[loop.last + 1].loop == marker) ++loop.last;
+    // Selected rows past the loop's end belong to no loop or to another one: they stay.
+    sel.last = std::min(sel.last, loop.last);
 
     const bool strictlyInside = sel.first > loop.first && sel.last < loop.last;
     const bool oneRowLeft = (loop.last - loop.first) - (sel.last - sel.first) == 1;

@@ -54,6 +54,8 @@ std::optional<EditOutcome> deleteRows(const Sequence& rows, const Selection& sel
     EditOutcome out{{}, {}, 25, true};  // "Zeile(n) &löschen"
     for (int i = 0; i < rows.size(); ++i)
         if (!selected.contains(i)) out.rows.append(rows[i]);
+    // A loop left with one row is no loop any more.
+    out.rows = clearSingleRowLoops(std::move(out.rows));
     out.selection = selectionAfterRemoval(selected, out.rows.size());
     return out;
 }

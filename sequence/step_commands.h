@@ -21,7 +21,8 @@ std::optional<EditOutcome> changeRows(const Sequence& rows, const Selection& sel
 std::optional<EditOutcome> insertRow(const Sequence& rows, const Selection& selection,
                                      int sliderValue, EditContext& context);
 
-// "Zeile(n) löschen": asks text::DeleteRowsQuestion when rows are selected and removes them on Yes.
+// "Zeile(n) löschen": asks text::DeleteRowsQuestion when rows are selected and removes them on Yes;
+// a loop left with one row loses its marker.
 std::optional<EditOutcome> deleteRows(const Sequence& rows, const Selection& selection,
                                       EditContext& context);
 

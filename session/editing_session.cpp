@@ -77,6 +77,12 @@ void EditingSession::lampsOff() {
     lampEditor_.forgetArea();
 }
 
+void EditingSession::setLamps(const LampBytes& lamps) {
+    lamps_ = lamps;
+    Q_EMIT cornersChanged(QList<int>(kLichtAusOrder.begin(), kLichtAusOrder.end()));
+    lampEditor_.forgetArea();
+}
+
 void EditingSession::applyModel() {
     vireo::modellauswahl(vehicle_.model(), setup_);
     Q_EMIT setupChanged();

@@ -70,6 +70,8 @@ class EditingSession : public QObject {
     void setSelection(int s, const Selection& selection);
     // Licht_Aus: all lamps off.
     void lampsOff();
+    // The pictures show these lamps, as clicks on them would have set them.
+    void setLamps(const LampBytes& lamps);
     // Modellauswahl: applies the vehicle's model code to the pictures and regions.
     void applyModel();
     // Turns symmetric editing on or off and remembers it in the settings.

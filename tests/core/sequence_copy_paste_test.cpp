@@ -3,6 +3,7 @@
 #include "sequence/copy_buffer.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_check.h"
+#include "sequence/step_commands.h"
 #include "tests/core/sequence_fixtures.h"
 
 using namespace vireo;
@@ -109,9 +110,9 @@ TEST(LoopCheck, RefusesMoreThan20RunsOrMoreThan5SecondRuns) {
     EXPECT_EQ(checkLoops(more).refusal, EditLimit::TooManyLoops);
 
     Sequence split;  // A, then five more separate runs of A
-    for (int i = 0; i < 6; ++i) split << Step{"1", A, {}} << Step{"1", "", {}};
+    for (int i = 0; i < 6; ++i) split << Step{"1", A, {}} << Step{"1", A, {}} << Step{"1", "", {}};
     EXPECT_FALSE(checkLoops(split).refusal);
-    EXPECT_EQ(markers(checkLoops(split).rows).count(A), 1);
+    EXPECT_EQ(markers(checkLoops(split).rows).count(A), 2);
     split << Step{"1", A, {}};
     EXPECT_EQ(checkLoops(split).refusal, EditLimit::TooManySplitRuns);
 }
@@ -125,4 +126,28 @@ TEST(TableMenu, PasteNeedsABufferAndTheMenuNeedsRows) {
     buffer.set(plainTable(1));
     s = tableMenuState(3, buffer);
     EXPECT_TRUE(s.pasteEnabled && s.pasteAtEndEnabled);
+}
+
+// A row put into a loop, or one marked row pasted, leaves no loop of one row behind.
+TEST_F(CopyPaste, InsertAndPasteLeaveNoLoopOfOneRow) {
+    // Rows 1-2 are a loop; a row inserted between them (no row selected, row 2 current) splits it.
+    const auto inserted = insertRow(table({A, A, ""}), positions({}, 2), 10, context);
+    ASSERT_TRUE(inserted);
+    EXPECT_EQ(markers(inserted->rows), QStringList({"", "", "", ""}));
+
+    // One row of a loop, pasted into a table without that loop.
+    ASSERT_TRUE(copyRows(table({A, A}), positions({2}, 2), buffer, context));
+    const auto pasted = pasteRowsAtEnd(table({"", B, B}), positions({1}, 1), buffer, context);
+    ASSERT_TRUE(pasted);
+    EXPECT_EQ(markers(pasted->rows), QStringList({"", B, B, ""}));
+    EXPECT_TRUE(prompter.prompts.empty());
+}
+
+// The tidy passes leave a marker alone on the last row after one unmarked row; cut clears it.
+TEST_F(CopyPaste, CutLeavesNoLoopOfOneRowOnTheLastRow) {
+    const Sequence rows = table({A, A, "", B, B});
+    EXPECT_EQ(markers(tidyMarkers(tidyMarkers(table({A, A, "", B})))), QStringList({A, A, "", B}));
+    const auto out = cutRows(rows, positions({5}, 5), buffer, context);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(markers(out->rows), QStringList({A, A, "", ""}));
 }

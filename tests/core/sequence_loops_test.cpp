@@ -160,3 +160,49 @@ TEST(LoopDelete, ClearsTheWholeLoopOrExactlyTheSelectedEnd) {
     EXPECT_FALSE(deleteLoop(rows, {}));
     EXPECT_FALSE(deleteLoop({}, positions({1})));
 }
+
+// A new loop over part of a loop takes those rows; the rest stays a loop only as one run of
+// two rows or more.
+TEST_F(Loops, ANewLoopOverPartOfALoopLeavesNoBrokenRest) {
+    const QString N = loopMarker(2, 4);
+    const struct {
+        std::initializer_list<QString> before;
+        int first, last;
+        QStringList after;
+    } cases[] = {
+        {{A, A, A}, 1, 2, {N, N, ""}},                         // one row left
+        {{"", A, A, A, A, ""}, 3, 4, {"", "", N, N, "", ""}},  // split: the second part goes
+        {{A, A, A, A, ""}, 3, 5, {A, A, N, N, N}},             // two rows left
+        {{A, A, B, B, B}, 2, 3, {"", loopMarker(3, 4), loopMarker(3, 4), B, B}},
+    };
+    for (const auto& c : cases) {
+        prompter.inputAnswers = {QString("4")};
+        const auto out =
+            createLoop(table(c.before), positionRange(c.first, c.last, c.first), context);
+        ASSERT_TRUE(out);
+        EXPECT_EQ(markers(out->rows), c.after) << c.first << "-" << c.last;
+    }
+}
+
+// Selected rows past the loop's end are not the loop's: they keep their markers, and the loop
+// keeps at least two rows or goes whole.
+TEST(LoopDelete, OnlyTheLoopOfTheFirstSelectedRowIsCleared) {
+    const QString L = loopMarker(1, 2);
+    const QString M = loopMarker(2, 3);
+    const Sequence rows = table({"", L, L, L, L, M, M, ""});
+    const struct {
+        int first, last;
+        QStringList after;
+    } cases[] = {
+        {4, 7, {"", L, L, "", "", M, M, ""}},    // the end of L from row 4; M stays
+        {3, 8, {"", "", "", "", "", M, M, ""}},  // one row of L would be left: all of L
+        {2, 6, {"", "", "", "", "", M, M, ""}},
+    };
+    for (const auto& c : cases) {
+        const auto out = deleteLoop(rows, positionRange(c.first, c.last, c.first));
+        ASSERT_TRUE(out);
+        EXPECT_EQ(markers(out->rows), c.after) << c.first << "-" << c.last;
+    }
+    // A first selected row outside every loop clears nothing, not the loop after it.
+    EXPECT_FALSE(deleteLoop(rows, positionRange(1, 3, 1)));
+}

@@ -121,3 +121,27 @@ TEST_F(StepCommands, DeleteAsksOnlyWhenRowsAreSelected) {
     EXPECT_TRUE(out->selection.rows.isEmpty());
     EXPECT_EQ(out->selection.current, 1);
 }
+
+// Deleting all rows of a loop but one leaves no loop of one row behind; longer rests stay loops.
+TEST_F(StepCommands, DeleteLeavesNoLoopOfOneRow) {
+    const struct {
+        std::initializer_list<QString> before;
+        std::initializer_list<int> deleted;
+        QStringList after;
+    } cases[] = {
+        {{A, A, ""}, {1}, {"", ""}},
+        {{"", A, A, A}, {3, 4}, {"", ""}},
+        {{A, A, B, B, B}, {2, 3}, {"", B, B}},
+        {{A, A, A, ""}, {2}, {A, A, ""}},
+    };
+    for (const auto& c : cases) {
+        prompter.questionAnswers = {true};
+        QList<int> deleted(c.deleted);
+        Selection selection;
+        for (int p : deleted) selection.rows << p - 1;
+        selection.current = selection.rows.first();
+        const auto out = deleteRows(table(c.before), selection, context);
+        ASSERT_TRUE(out);
+        EXPECT_EQ(markers(out->rows), c.after);
+    }
+}

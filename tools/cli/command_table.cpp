@@ -133,6 +133,46 @@ const QList<CliCommand>& cliCommands() {
              QStringLiteral("     (2 also: rows that cut through a loop, or the file cannot be "
                             "written)\n"),
          transform},
+        {QStringLiteral("edit"), QStringLiteral("FILE.kvs -o OUT.kvs --script SCRIPT"),
+         QStringLiteral("Run table commands from a script as the editor's window would."),
+         QStringLiteral(
+             "Options:\n"
+             "  -o, --output OUT.kvs  the file to write, only when the whole script ran\n"
+             "  --script SCRIPT       the script, a file or - for standard input\n") +
+             languageOptionHelp(24) +
+             QStringLiteral(
+                 "\nThe script has one command per line; blank lines and lines starting with #\n"
+                 "are ignored. Rows are 1-based.\n"
+                 "  sequence 0|1          the active sequence (0 at the start); the copy buffer\n"
+                 "                        is shared by both\n"
+                 "  select ROWS|none      a click in the list, such as select 2-4,7: the first\n"
+                 "                        row is the current row and its lamps are shown\n"
+                 "  current ROW           the current row alone; the selection stays\n"
+                 "  lamps A B C D         the lamps shown on the pictures, 0-63 each\n"
+                 "  slider N              the on-time slider in tenths of a second, 1-100\n"
+                 "  append                \"Speichern und weiter\"\n"
+                 "  change, insert, delete, copy, cut, paste, paste-end\n"
+                 "                        the table commands; delete answers Yes\n"
+                 "  loop [ANSWER]         \"Schleife erstellen\", ANSWER typed as the repeat\n"
+                 "                        count (none cancels; a rejected one warns, then\n"
+                 "                        cancels)\n"
+                 "  unloop                \"Schleife l\u00f6schen\"\n"
+                 "  mirror, reverse, stretch F, goodbye-from-welcome, compact\n"
+                 "                        the show commands on the selection (all rows when\n"
+                 "                        none is selected); questions answer Yes, compact\n"
+                 "                        applies what its dialog shows\n"
+                 "  fit, fit-drop         \"Passend machen\": Apply on what its dialog shows;\n"
+                 "                        fit-drop after \"Schritte weglassen\"\n"
+                 "  pattern KIND LAMPS TIME PASSES [ORDER]\n"
+                 "                        \"Muster einf\u00fcgen\", as `pattern` takes them\n"
+                 "  undo, redo            as Ctrl+Z and Ctrl+Y\n"
+                 "\nOutput: one line \"message N\" per message box the window would show, N its\n"
+                 "language entry (the repeat-count and factor inputs are none).\n\n"
+                 "Exit codes:\n  0  written\n") +
+             kFileExits +
+             QStringLiteral("     (2 also: a bad script line, named by its number, or OUT.kvs\n"
+                            "     cannot be written; nothing is written then)\n"),
+         edit},
         {QStringLiteral("pattern"),
          QStringLiteral("chase|fill|empty|blink|alternate|bounce --lamps LIST --time S [options]"),
          QStringLiteral("Print the rows of a lamp pattern as a JSON array."),

@@ -33,6 +33,8 @@ int identify(const QStringList& args);
 int upload(const QStringList& args);
 // Mirrors, reverses or stretches rows of a sequence file into a new file.
 int transform(const QStringList& args);
+// Runs table commands from a script on a sequence file as the window would and writes the result.
+int edit(const QStringList& args);
 // Prints the rows of a lamp pattern as a JSON array.
 int pattern(const QStringList& args);
 // Draws the lamp timeline of a sequence into a PNG; needs a QGuiApplication (fonts).
