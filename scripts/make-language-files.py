@@ -22,7 +22,7 @@ highest entry a complete file must hold from the German file it carries built in
 import sys
 from pathlib import Path
 
-HIGHEST_ENTRY = 502
+HIGHEST_ENTRY = 400
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -469,66 +469,66 @@ TEXTS = [
     (363, "mehr als %1 Schleifen", "more than %1 loops"),
     (364, "mehr als %1 Schritte", "more than %1 steps"),
     (365, "ein Wert passt nicht in sein Byte", "a value does not fit its byte"),
-    (420, "Das Muster kommt an den Anfang.", "The pattern goes at the start."),
-    (421, "Das Muster kommt ans Ende, nach Zeile %1.", "The pattern goes at the end, after row %1."),
-    (422, "Das Muster kommt nach Zeile %1.", "The pattern goes after row %1."),
-    (423, "Das Muster kommt nach Zeile %1, dem Ende von Schleife %2.",
+    (366, "Das Muster kommt an den Anfang.", "The pattern goes at the start."),
+    (367, "Das Muster kommt ans Ende, nach Zeile %1.", "The pattern goes at the end, after row %1."),
+    (368, "Das Muster kommt nach Zeile %1.", "The pattern goes after row %1."),
+    (369, "Das Muster kommt nach Zeile %1, dem Ende von Schleife %2.",
           "The pattern goes after row %1, the end of loop %2."),
     # Counts: one of a thing, or %1 of them
-    (424, "1 Schritt", "1 step"),
-    (425, "%1 Schritte", "%1 steps"),
-    (426, "1 Byte", "1 byte"),
-    (427, "%1 Bytes", "%1 bytes"),
+    (370, "1 Schritt", "1 step"),
+    (371, "%1 Schritte", "%1 steps"),
+    (372, "1 Byte", "1 byte"),
+    (373, "%1 Bytes", "%1 bytes"),
     # What the pattern adds: %1 the steps (424 or 425), %2 the bytes (426 or 427)
-    (428, "%1, %2 mehr im Speicherabbild", "%1, %2 more in the memory image"),
-    (429, "%1, kein Speicherabbild möglich", "%1, no memory image possible"),
+    (374, "%1, %2 mehr im Speicherabbild", "%1, %2 more in the memory image"),
+    (375, "%1, kein Speicherabbild möglich", "%1, no memory image possible"),
     # The pattern there and back, the lamps with their mirror lamps
-    (430, "Hin und zurück", "Bounce"),
-    (431, "Paarweise", "In pairs"),
+    (376, "Hin und zurück", "Bounce"),
+    (377, "Paarweise", "In pairs"),
     # Tool tip of "Symmetrisch"
-    (432, "Eine Lampe schaltet ihre Spiegellampe auf der anderen Seite mit",
+    (378, "Eine Lampe schaltet ihre Spiegellampe auf der anderen Seite mit",
           "A lamp switches its mirror lamp on the other side too"),
     # Saving over a file that another window or program changed since it was opened or saved:
     # the question (%1 the file) and its answers; the third answer is "Abbrechen"
-    (440, "Die Datei %1 wurde seit dem Öffnen oder letzten Speichern verändert, von einem anderen "
+    (379, "Die Datei %1 wurde seit dem Öffnen oder letzten Speichern verändert, von einem anderen "
           "Fenster oder Programm. Überschreiben, unter anderem Namen speichern oder abbrechen?",
           "The file %1 was changed since it was opened or last saved, by another window or "
           "program. Overwrite it, save under another name, or cancel?"),
-    (441, "&Überschreiben", "&Overwrite"),
-    (442, "Unter anderem &Namen…", "Save under another &name…"),
+    (380, "&Überschreiben", "&Overwrite"),
+    (381, "Unter anderem &Namen…", "Save under another &name…"),
     # The newest of the earlier versions: %1 the time it was saved, %2 its size in bytes
-    (443, "%1   (%2 Bytes), die neueste", "%1   (%2 bytes), the newest"),
+    (382, "%1   (%2 Bytes), die neueste", "%1   (%2 bytes), the newest"),
     # A save went ahead without keeping the file it replaced: %1 the file, %2 the system's reason
-    (444, "Gespeichert, aber die vorige Fassung von %1 wurde nicht aufbewahrt: %2",
+    (383, "Gespeichert, aber die vorige Fassung von %1 wurde nicht aufbewahrt: %2",
           "Saved, but the previous version of %1 was not kept: %2"),
     # File menu: the language list (named alike in every language), the module update's items,
     # the settings reset of developer mode
-    (460, "&Language", "&Language"),
-    (461, "&Update", "&Update"),
-    (462, "&Help", "&Help"),
-    (463, "&Reg Löschen", "&Reg Löschen"),
+    (384, "&Language", "&Language"),
+    (385, "&Update", "&Update"),
+    (386, "&Help", "&Help"),
+    (387, "&Reg Löschen", "&Reg Löschen"),
     # "Passend machen": the command, the dialog's title and undo step; %1 %2 %3 bytes now,
     # after, the memory; %1 %2 seconds in all, at most on one step; %1 sequence, %2 step,
     # %3 %4 seconds old and new; %1 %2 bytes the steps alone need, the memory
-    (490, "&Passend machen…", "Make it &fit…"),
-    (491, "Passend machen", "Make it fit"),
-    (492, "Speicherabbild: jetzt %1, danach %2, Speicher %3",
+    (388, "&Passend machen…", "Make it &fit…"),
+    (389, "Passend machen", "Make it fit"),
+    (390, "Speicherabbild: jetzt %1, danach %2, Speicher %3",
           "Memory image: now %1, after %2, memory %3"),
-    (493, "Änderung: %1 s insgesamt, höchstens %2 s an einem Schritt",
+    (391, "Änderung: %1 s insgesamt, höchstens %2 s an einem Schritt",
           "Change: %1 s in all, at most %2 s on one step"),
-    (494, "%1, Schritt %2: %3 s -> %4 s", "%1, step %2: %3 s -> %4 s"),
-    (495, "%1, Schritt %2: %3 s, entfällt", "%1, step %2: %3 s, dropped"),
-    (496, "Mit Einschaltzeiten allein passt es nicht: die Schritte allein brauchen %1 Bytes, "
+    (392, "%1, Schritt %2: %3 s -> %4 s", "%1, step %2: %3 s -> %4 s"),
+    (393, "%1, Schritt %2: %3 s, entfällt", "%1, step %2: %3 s, dropped"),
+    (394, "Mit Einschaltzeiten allein passt es nicht: die Schritte allein brauchen %1 Bytes, "
           "der Speicher hat %2.",
           "On-times alone cannot make it fit: the steps alone need %1 bytes, the memory has %2."),
-    (497, "&Schritte weglassen", "&Drop steps"),
-    (498, "Auch mit weggelassenen Schritten passt es nicht.",
+    (395, "&Schritte weglassen", "&Drop steps"),
+    (396, "Auch mit weggelassenen Schritten passt es nicht.",
           "It does not fit even with steps dropped."),
-    (499, "Es passt schon: nichts zu ändern.", "It fits already: nothing to change."),
-    (500, '"Bearbeiten - Passend machen…" findet die kleinste Änderung, mit der es passt.',
+    (397, "Es passt schon: nichts zu ändern.", "It fits already: nothing to change."),
+    (398, '"Bearbeiten - Passend machen…" findet die kleinste Änderung, mit der es passt.',
           '"Edit - Make it fit…" finds the smallest change that makes it fit.'),
-    (501, "&Übernehmen", "&Apply"),
-    (502, "Passend machen abgebrochen: das Ergebnis bestand seine Prüfung nicht. Nichts wurde "
+    (399, "&Übernehmen", "&Apply"),
+    (400, "Passend machen abgebrochen: das Ergebnis bestand seine Prüfung nicht. Nichts wurde "
           "geändert.",
           "Make it fit stopped: the result did not pass its check. Nothing was changed."),
 ]

@@ -346,8 +346,8 @@ constexpr int OrderAcross = 350;
 constexpr int OrderOutsideIn = 351;
 constexpr int OrderInsideOut = 352;
 constexpr int PatternPasses = 353;
-constexpr int PatternBounce = 430;
-constexpr int OrderPairs = 431;
+constexpr int PatternBounce = 376;
+constexpr int OrderPairs = 377;
 
 // The pattern dialog: corner names in the file's corner order, its labels, the lamp list's head
 constexpr int CornerNameFirst =
@@ -357,49 +357,49 @@ constexpr int PatternOrderLabel = 360;
 constexpr int PatternLampsHead = 361;
 // Where the pattern goes: in an empty table, at the end (the last row), after a row (the row),
 // after a loop (its last row, its number)
-constexpr int PatternPlaceStart = 420;
-constexpr int PatternPlaceEnd = 421;
-constexpr int PatternPlaceAfterRow = 422;
-constexpr int PatternPlaceAfterLoop = 423;
+constexpr int PatternPlaceStart = 366;
+constexpr int PatternPlaceEnd = 367;
+constexpr int PatternPlaceAfterRow = 368;
+constexpr int PatternPlaceAfterLoop = 369;
 // Counts that agree with their number: one, or %1 of them
-constexpr int OneStep = 424;
-constexpr int Steps = 425;
-constexpr int OneByte = 426;
-constexpr int Bytes = 427;
+constexpr int OneStep = 370;
+constexpr int Steps = 371;
+constexpr int OneByte = 372;
+constexpr int Bytes = 373;
 // What inserting the pattern adds to the image: the steps, the bytes; the steps alone
-constexpr int PatternAddedBytes = 428;
-constexpr int PatternNoImage = 429;
+constexpr int PatternAddedBytes = 374;
+constexpr int PatternNoImage = 375;
 // Tool tip of "Symmetrisch"
-constexpr int ToolTipSymmetric = 432;
+constexpr int ToolTipSymmetric = 378;
 // Saving over a file changed since it was opened or saved: the question, its first two answers
-constexpr int FileChangedQuestion = 440;
-constexpr int OverwriteAnswer = 441;
-constexpr int SaveElsewhereAnswer = 442;
-constexpr int NewestVersionLine = 443;  // as EarlierVersionLine, for the newest version
-constexpr int VersionNotKept = 444;     // %1 the file, %2 the reason
+constexpr int FileChangedQuestion = 379;
+constexpr int OverwriteAnswer = 380;
+constexpr int SaveElsewhereAnswer = 381;
+constexpr int NewestVersionLine = 382;  // as EarlierVersionLine, for the newest version
+constexpr int VersionNotKept = 383;     // %1 the file, %2 the reason
 // "Passend machen": the command, the dialog's title and undo step, its figures (bytes now,
 // after, the capacity; the change in all and the largest, in seconds), a change (sequence
 // name, step, old and new on-time; or the step dropped), what on-times alone cannot do (the
 // bytes the steps alone need, the capacity), the choice to drop steps and its failure, a show
 // that fits already, and the hint on the cost strip's red mark
-constexpr int MakeItFit = 490;
-constexpr int MakeItFitTitle = 491;
-constexpr int FitBytes = 492;
-constexpr int FitChangeSeconds = 493;
-constexpr int FitChangedStep = 494;
-constexpr int FitDroppedStep = 495;
-constexpr int FitStepsAloneNeed = 496;
-constexpr int FitDropSteps = 497;
-constexpr int FitNotEvenDropping = 498;
-constexpr int FitAlreadyFits = 499;
-constexpr int FitHintOnMark = 500;
-constexpr int FitApply = 501;
-constexpr int FitCheckFailed = 502;
+constexpr int MakeItFit = 388;
+constexpr int MakeItFitTitle = 389;
+constexpr int FitBytes = 390;
+constexpr int FitChangeSeconds = 391;
+constexpr int FitChangedStep = 392;
+constexpr int FitDroppedStep = 393;
+constexpr int FitStepsAloneNeed = 394;
+constexpr int FitDropSteps = 395;
+constexpr int FitNotEvenDropping = 396;
+constexpr int FitAlreadyFits = 397;
+constexpr int FitHintOnMark = 398;
+constexpr int FitApply = 399;
+constexpr int FitCheckFailed = 400;
 
 // File menu: the language list, the module update's two items, the settings reset
-constexpr int LanguageMenu = 460;
-constexpr int UpdateItem = 461;
-constexpr int UpdateHelpItem = 462;
-constexpr int ClearSettings = 463;
+constexpr int LanguageMenu = 384;
+constexpr int UpdateItem = 385;
+constexpr int UpdateHelpItem = 386;
+constexpr int ClearSettings = 387;
 
 }  // namespace vireo::text
