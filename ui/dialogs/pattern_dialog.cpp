@@ -6,33 +6,27 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "car/car_frame.h"
 #include "car/car_frame_hit.h"
 #include "car/lamp_model.h"
-#include "car/picture_store.h"
 #include "sequence/edit_limits.h"
 #include "sequence/edit_outcome.h"
 #include "sequence/pattern_rows.h"
 #include "text/count_text.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/dialogs/show_preview.h"
 
 namespace vireo {
 
 namespace {
 
 constexpr int kLampRole = Qt::UserRole;
-constexpr int kCarWidth = 200;
-constexpr int kDarkMs = 500;
-constexpr int kMaxPreviewSteps = 1000;
 
 int encoded(const PatternLamp& lamp) {
     return lamp.corner * 10 + lamp.bit;
@@ -120,13 +114,9 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     form->addRow(texts.entry(text::PatternPasses), passes_);
     form->addRow(place_);
     form->addRow(cost_);
-    car_ = new QLabel(this);
+    car_ = new ShowPreview(this);
     car_->setObjectName(QStringLiteral("patternPreview"));
     car_->setAccessibleName(windowTitle());
-    car_->hide();
-    previewTimer_ = new QTimer(this);
-    previewTimer_->setSingleShot(true);
-    connect(previewTimer_, &QTimer::timeout, this, &PatternDialog::advancePreview);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(car_, 0, Qt::AlignHCenter);
@@ -145,19 +135,15 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
 PatternDialog::~PatternDialog() = default;
 
 void PatternDialog::showCar(const VehicleSetup& setup) {
-    if (!store_) store_ = std::make_unique<PictureStore>();
-    renderer_ = std::make_unique<CarFrameRenderer>(*store_, setup, kCarWidth);
-    setup_ = setup;
-    car_->setFixedSize(renderer_->size());
+    car_->showCar(setup);
     car_->installEventFilter(this);
-    car_->show();
     updatePreview();
 }
 
 bool PatternDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == car_ && event->type() == QEvent::MouseButtonPress && renderer_) {
+    if (watched == car_ && event->type() == QEvent::MouseButtonPress && car_->frameWidth() > 0) {
         const QPointF at = static_cast<QMouseEvent*>(event)->position();
-        if (const auto hit = lampAtFramePoint(setup_.regions, renderer_->size().width(), at)) {
+        if (const auto hit = lampAtFramePoint(car_->setup().regions, car_->frameWidth(), at)) {
             const PatternLamp lamp{hit->corner, hit->bit};
             if (QTreeWidgetItem* item = lampItem(lamp)) {
                 const Qt::CheckState state =
@@ -174,20 +160,12 @@ bool PatternDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void PatternDialog::advancePreview() {
-    if (previewSteps_.isEmpty()) return;
-    previewStep_ = (previewStep_ + 1) % int(previewSteps_.size() + 1);
-    showPreviewStep();
+int PatternDialog::previewStep() const {
+    return car_->step();
 }
 
-void PatternDialog::showPreviewStep() {
-    if (!renderer_) return;
-    const bool dark = previewStep_ >= previewSteps_.size();
-    const LampBytes lamps =
-        dark ? LampBytes{} : previewRows_[previewSteps_[previewStep_].row].lamps;
-    car_->setPixmap(QPixmap::fromImage(renderer_->frame(lamps)));
-    if (!previewSteps_.isEmpty())
-        previewTimer_->start(dark ? kDarkMs : previewSteps_[previewStep_].ms);
+void PatternDialog::advancePreview() {
+    car_->advance();
 }
 
 QTreeWidgetItem* PatternDialog::lampItem(const PatternLamp& lamp) const {
@@ -262,11 +240,7 @@ void PatternDialog::updatePreview() {
     const Sequence rows = preview.rows.isEmpty() ? patternRowsFor(chosen, 1) : preview.rows;
 
     // The preview starts again with every change.
-    previewRows_ = rows;
-    previewSteps_ = playbackSteps(rows, 0, kMaxPreviewSteps);
-    previewStep_ = 0;
-    previewTimer_->stop();
-    showPreviewStep();
+    car_->play(rows);
 }
 
 }  // namespace vireo

@@ -2,27 +2,23 @@
 
 #include <QDialog>
 #include <QList>
-#include <memory>
 
 #include "car/vehicle_catalogue.h"
 #include "sequence/pattern_command.h"
 #include "session/pattern_preview.h"
-#include "simulation/playback_steps.h"
 
 class QComboBox;
 class QDialogButtonBox;
 class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
-class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vireo {
 
-class CarFrameRenderer;
 class LanguageTable;
-class PictureStore;
+class ShowPreview;
 
 // "Muster einfügen": the lamps ticked in a list grouped by corner, their order, the pattern,
 // the on-time of a step and the passes, with where the pattern goes and what it adds to the
@@ -39,7 +35,7 @@ class PatternDialog : public QDialog {
     // picture ticks or clears it in the list.
     void showCar(const VehicleSetup& setup);
     // The shown step of the preview (an index into its playback), and the next one now.
-    int previewStep() const { return previewStep_; }
+    int previewStep() const;
     void advancePreview();
 
     // Where the pattern would go: the place and the cost follow it. Without one the dialog
@@ -62,7 +58,6 @@ class PatternDialog : public QDialog {
   private:
     void lampTicked(QTreeWidgetItem* item);
     void updatePreview();
-    void showPreviewStep();
 
     const LanguageTable& texts_;
     PatternTarget target_;
@@ -77,14 +72,7 @@ class PatternDialog : public QDialog {
     QLabel* cost_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
 
-    std::unique_ptr<PictureStore> store_;
-    std::unique_ptr<CarFrameRenderer> renderer_;
-    VehicleSetup setup_;
-    QLabel* car_ = nullptr;
-    QTimer* previewTimer_ = nullptr;
-    Sequence previewRows_;
-    QVector<ShownStep> previewSteps_;
-    int previewStep_ = 0;  // previewSteps_.size() is the darkness before the next round
+    ShowPreview* car_ = nullptr;
 };
 
 }  // namespace vireo
