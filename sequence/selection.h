@@ -12,7 +12,12 @@ struct Selection {
     int current = -1;  // the row that holds the list's focus; -1 when none
 
     bool isSelected(int row) const { return std::binary_search(rows.begin(), rows.end(), row); }
-    bool operator==(const Selection&) const = default;
+    // Compared element by element: QList's own comparison hands memcmp a null pointer when one
+    // list was never filled, which the sanitizers report.
+    bool operator==(const Selection& other) const {
+        return current == other.current &&
+               std::equal(rows.begin(), rows.end(), other.rows.begin(), other.rows.end());
+    }
 };
 
 }  // namespace vireo
