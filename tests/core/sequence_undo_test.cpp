@@ -100,3 +100,19 @@ TEST(SequenceUndo, StepsAreNamedInTheCurrentLanguage) {
     ASSERT_TRUE(commitEdit(editor, kWelcome, none, *out, english));
     EXPECT_EQ(editor.undoStack()->undoText(), QStringLiteral("Save and next"));
 }
+
+// A selection whose list was never filled equals one whose list was filled and emptied again
+// (the undo history compares them), without QList handing memcmp a null pointer.
+TEST(Selection, EqualWhetherOrNotItsListWasEverFilled) {
+    Selection never;
+    Selection emptied;
+    emptied.rows = {1, 2};
+    emptied.rows.clear();
+    EXPECT_EQ(never, emptied);
+    EXPECT_EQ(emptied, never);
+    emptied.rows = {3};
+    EXPECT_FALSE(never == emptied);
+    emptied.rows = {};
+    emptied.current = 0;
+    EXPECT_FALSE(never == emptied);
+}

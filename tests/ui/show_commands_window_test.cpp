@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -142,6 +143,7 @@ TEST_F(ShowCommandsWindow, ThePatternDialogKeepsItsChoicesAndThePicturesShowTheN
                                3,
                                2};
     first->setChoice(chosen);
+    const QPointer<PatternDialog> firstOpen = first;
     first->accept();
     // Four rows of one looped pass after row 1, selected; the pictures show the first of them.
     const Sequence rows = w->editor().sequence(kWelcome);
@@ -152,7 +154,8 @@ TEST_F(ShowCommandsWindow, ThePatternDialogKeepsItsChoicesAndThePicturesShowTheN
     // Opened again (and cancelled), it offers what was chosen.
     PatternDialog* second = openDialog();
     ASSERT_TRUE(second);
-    ASSERT_NE(second, first);
+    // A new dialog: the first one is gone (its memory may hold the second one now) or another.
+    ASSERT_TRUE(firstOpen.isNull() || second != firstOpen.data());
     EXPECT_EQ(second->choice().lamps, chosen.lamps);
     EXPECT_EQ(second->choice().kind, chosen.kind);
     EXPECT_EQ(second->choice().tenths, chosen.tenths);
