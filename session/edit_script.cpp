@@ -233,9 +233,8 @@ QString editLineText(const EditLine& line) {
                 if (lampOrderFromName(o) == p.order) order = o;
             return QStringLiteral("pattern %1 %2 %3 %4 %5")
                 .arg(kind, lamps.join(QLatin1Char(',')),
-                     QString::number(p.tenths / 10) + QLatin1Char('.') +
-                         QString::number(p.tenths % 10),
-                     QString::number(p.passes), order);
+                     OnTime::ofTenths(p.tenths).text(QLocale::c()), QString::number(p.passes),
+                     order);
         }
         default:
             for (const auto& [name, command] : plainCommands())
