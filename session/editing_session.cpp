@@ -1,6 +1,5 @@
 #include "session/editing_session.h"
 
-#include <QTimer>
 #include <algorithm>
 
 #include "car/lamp_model.h"
@@ -39,16 +38,15 @@ EditingSession::EditingSession(SettingsStore& settings, Prompter& prompter,
     connect(&editor_, &DocumentEditor::rowsChanged, this, &EditingSession::onRowsChanged);
     connect(&editor_, &DocumentEditor::documentReset, this, &EditingSession::onDocumentReset);
 
-    timerE_ = new QTimer(this);
-    timerE_->setObjectName(QStringLiteral("TimerE"));
-    timerE_->setTimerType(Qt::PreciseTimer);
-    connect(timerE_, &QTimer::timeout, this, [this] {
+    stepTimer_ = clock_.makeTimer(this, [this] {
         // The moment before an automatic append holds the sequence still: a step that falls due
         // then does not replace the lamps about to be appended (the append ends playback).
         if (appendPending_) return;
         runPlayback(playback_.tick());
     });
 }
+
+EditingSession::~EditingSession() = default;
 
 EditContext EditingSession::context() {
     return EditContext{prompter_, texts_};
@@ -391,10 +389,10 @@ void EditingSession::runPlayback(const PlaybackActions& actions) {
                 showRow(a.row);
                 break;
             case PlaybackAction::Kind::StartTimer:
-                timerE_->start(a.ms);
+                stepTimer_->start(a.ms);
                 break;
             case PlaybackAction::Kind::StopTimer:
-                timerE_->stop();
+                stepTimer_->stop();
                 break;
         }
     }

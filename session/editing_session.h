@@ -3,6 +3,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "car/lamp_editor.h"
@@ -16,13 +17,12 @@
 #include "simulation/playback_machine.h"
 #include "vehicle/vehicle_settings.h"
 
-class QTimer;
-
 namespace vireo {
 
 class Clock;
 class LanguageTable;
 class Prompter;
+class RepeatingTimer;
 class SettingsStore;
 
 // The editing state of one window, without any widget: the document and its history, the
@@ -32,12 +32,13 @@ class SettingsStore;
 // live in the core functions it calls.
 //
 // Nothing here waits: the 500 ms of darkness before playback and the 200 ms before an automatic
-// append are timers of the clock, and playback steps come from TimerE.
+// append are timers of the clock, and playback steps come from a repeating timer of the clock.
 class EditingSession : public QObject {
     Q_OBJECT
   public:
     EditingSession(SettingsStore& settings, Prompter& prompter, const LanguageTable& texts,
                    Clock& clock, QObject* parent = nullptr);
+    ~EditingSession() override;
 
     DocumentEditor& editor() { return editor_; }
     const Document& document() const { return editor_.document(); }
@@ -57,7 +58,6 @@ class EditingSession : public QObject {
     // The row playback shows; -1 when it does not run.
     int playbackRow() const { return playback_.isRunning() ? playback_.currentRow() : -1; }
     bool autoAppendPending() const { return appendPending_; }
-    QTimer* playbackTimer() const { return timerE_; }
     // "Symmetrisch": switching a lamp on the pictures (or, through the timeline's edit, in the
     // timeline) also sets its mirror lamp.
     bool symmetric() const { return symmetric_; }
@@ -196,7 +196,8 @@ class EditingSession : public QObject {
     LampEditor lampEditor_;
     int onTime_ = 1;
     PlaybackMachine playback_;
-    QTimer* timerE_ = nullptr;
+    // TimerE: the steps of a running playback.
+    std::unique_ptr<RepeatingTimer> stepTimer_;
     bool appendPending_ = false;
     int appendTicket_ = 0;
     bool symmetric_ = false;

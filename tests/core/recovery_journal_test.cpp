@@ -26,6 +26,11 @@ class ManualClock : public Clock {
     void singleShot(int ms, QObject*, std::function<void()> then) override {
         timers.emplace(now + ms, std::move(then));
     }
+    // Nothing here plays back: a repeating timer is the real one.
+    std::unique_ptr<RepeatingTimer> makeTimer(QObject* context,
+                                              std::function<void()> tick) override {
+        return systemClock().makeTimer(context, std::move(tick));
+    }
     void advance(int ms) {
         now += ms;
         while (!timers.empty() && timers.begin()->first <= now) {

@@ -221,23 +221,34 @@ TEST_F(EditingSessionTest, AfterReverseThePicturesShowTheSelectedRow) {
     EXPECT_EQ(reports.positions.last(), "Position 1");
 }
 
-TEST_F(EditingSessionTest, PlaybackRunsToItsEndThroughTheTimer) {
+// Each row stays for its on-time after the half second of darkness; the step after the last
+// row ends playback dark and deselected.
+TEST_F(EditingSessionTest, PlaybackStepsAtTheRowsOnTimes) {
     Document doc;
-    doc.sequences[0] = {{"0,1", "", {1, 0, 0, 0}}, {"0,1", "", {0, 2, 0, 0}}};
+    doc.sequences[0] = {{"0,1", "", {1, 0, 0, 0}}, {"0,2", "", {0, 2, 0, 0}}};
     session.editor().reset(doc);
+    QList<std::pair<qint64, int>> steps;  // (time, row shown) at every change of the row
+    QObject::connect(&session, &EditingSession::playbackStep, [&](int row) {
+        if (steps.isEmpty() || steps.last().second != row) steps.append({clock.now, row});
+    });
     session.playFromStart();
     EXPECT_TRUE(session.playbackRunning());
     EXPECT_EQ(clock.waits.back(), 500);  // darkness before the first row, as a timer
     EXPECT_EQ(session.lamps(), (LampBytes{1, 0, 0, 0}));
-    const QDeadlineTimer deadline(5000);
-    while (session.playbackRunning() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    clock.advance(99);
+    EXPECT_EQ(session.lamps(), (LampBytes{1, 0, 0, 0}));
+    clock.advance(1000);
     EXPECT_FALSE(session.playbackRunning());
+    EXPECT_FALSE(clock.timerActive());
+    const QList<std::pair<qint64, int>> expected = {{500, 0}, {600, 1}, {800, -1}};
+    EXPECT_EQ(steps, expected);
     EXPECT_EQ(session.lamps(), (LampBytes{0, 0, 0, 0}));
-    EXPECT_TRUE(reports.playbackSteps.contains(0));
-    EXPECT_TRUE(reports.playbackSteps.contains(1));
-    EXPECT_EQ(reports.playbackSteps.last(), -1);
     EXPECT_TRUE(session.activeSelection().rows.isEmpty());
+
+    // A stop ends the steps at once.
+    session.playFromStart();
+    session.stopPlayback();
+    EXPECT_FALSE(clock.timerActive());
 }
 
 // A real timer: the automatic append waits its moment without blocking, and a playback step
@@ -258,6 +269,27 @@ TEST(EditingSessionTimers, TheAutomaticAppendWaitsWithoutBlocking) {
     EXPECT_EQ(reports.appendsFinished, 1);
     ASSERT_EQ(session.document().sequences[0].size(), 1);
     EXPECT_EQ(session.document().sequences[0][0].lamps, (LampBytes{0, 1, 0, 0}));
+}
+
+// The playback on the real clock's timer: it steps through the rows and ends by itself.
+TEST(EditingSessionTimers, PlaybackRunsToItsEndOnTheRealTimer) {
+    MemorySettingsStore store;
+    test::FakePrompter prompter;
+    EditingSession session(store, prompter, LanguageTable::builtIn(), systemClock());
+    Reports reports(session);
+    Document doc;
+    doc.sequences[0] = {{"0,1", "", {1, 0, 0, 0}}, {"0,1", "", {0, 2, 0, 0}}};
+    session.editor().reset(doc);
+    session.playFromStart();
+    EXPECT_TRUE(session.playbackRunning());
+    const QDeadlineTimer deadline(5000);
+    while (session.playbackRunning() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_FALSE(session.playbackRunning());
+    EXPECT_TRUE(reports.playbackSteps.contains(0));
+    EXPECT_TRUE(reports.playbackSteps.contains(1));
+    EXPECT_EQ(reports.playbackSteps.last(), -1);
+    EXPECT_EQ(session.lamps(), (LampBytes{0, 0, 0, 0}));
 }
 
 }  // namespace

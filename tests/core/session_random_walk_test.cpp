@@ -340,7 +340,7 @@ Failure replay(std::vector<Intent>& intents, int period, Walk* walk = nullptr, i
                 break;
             case Intent::Kind::Tick:
                 if (s.playbackRunning()) {
-                    QMetaObject::invokeMethod(s.playbackTimer(), "timeout");
+                    w.clock.tickNext();
                     comment(QStringLiteral("a step of the playback"));
                 }
                 break;

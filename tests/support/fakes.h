@@ -3,8 +3,11 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <limits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -138,13 +141,80 @@ class FakeClock : public Clock {
     }
     void followRealTime() { real_.start(); }
 
+    // A repeating timer of the fake clock ticks only when the test moves the time on by
+    // advance(); a timer started with 0 ms ticks every millisecond.
+    std::unique_ptr<RepeatingTimer> makeTimer(QObject*, std::function<void()> tick) override {
+        auto timer = std::make_unique<Timer>(*this, std::move(tick));
+        timers_.push_back(timer->state);
+        return timer;
+    }
+    // Moves the time on by ms. Every repeating timer that falls due meanwhile ticks at its
+    // moment, in the order of those moments (timers due at the same moment in the order they
+    // were made), and may stop or start timers as it does; no wait is recorded.
+    void advance(qint64 ms) {
+        const qint64 end = now + ms;
+        while (tickNext(end)) {
+        }
+        now = end;
+    }
+    // Moves the time on to the next tick of a running repeating timer, no later than `until`,
+    // and runs that tick; false (the time unmoved) when no timer falls due by then.
+    bool tickNext(qint64 until = std::numeric_limits<qint64>::max()) {
+        std::erase_if(timers_, [](const auto& t) { return t.expired(); });
+        std::shared_ptr<TimerState> next;
+        for (const auto& t : timers_) {
+            const auto timer = t.lock();
+            if (timer && timer->active && timer->due <= until && (!next || timer->due < next->due))
+                next = timer;
+        }
+        if (!next) return false;
+        now = next->due;
+        next->due += std::max(1, next->interval);
+        // The tick may destroy its timer: it runs from a copy.
+        const auto tick = next->tick;
+        tick();
+        return true;
+    }
+    // Whether a repeating timer of this clock is running.
+    bool timerActive() const {
+        return std::any_of(timers_.begin(), timers_.end(), [](const auto& t) {
+            const auto timer = t.lock();
+            return timer && timer->active;
+        });
+    }
+
     qint64 now = 0;
     std::vector<int> waits;
     // Runs at the end of every wait, as the user's input during it would.
     std::function<void(int ms)> onWait;
 
   private:
+    struct TimerState {
+        std::function<void()> tick;
+        int interval = 0;
+        qint64 due = 0;
+        bool active = false;
+    };
+    class Timer : public RepeatingTimer {
+      public:
+        Timer(FakeClock& clock, std::function<void()> tick)
+            : clock_(clock), state(std::make_shared<TimerState>()) {
+            state->tick = std::move(tick);
+        }
+        void start(int ms) override {
+            state->interval = ms;
+            state->due = clock_.now + std::max(1, ms);
+            state->active = true;
+        }
+        void stop() override { state->active = false; }
+        bool isActive() const override { return state->active; }
+
+        FakeClock& clock_;
+        std::shared_ptr<TimerState> state;
+    };
+
     QElapsedTimer real_;
+    std::vector<std::weak_ptr<TimerState>> timers_;
 };
 
 }  // namespace vireo::test

@@ -47,6 +47,11 @@ class InstantClock : public vireo::Clock {
         now_ += ms;
         then();
     }
+    // No screenshot plays back: a repeating timer is the real one.
+    std::unique_ptr<vireo::RepeatingTimer> makeTimer(QObject* context,
+                                                     std::function<void()> tick) override {
+        return vireo::systemClock().makeTimer(context, std::move(tick));
+    }
 
   private:
     qint64 now_ = 0;
