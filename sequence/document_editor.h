@@ -20,6 +20,7 @@ class DocumentEditor : public QObject {
     const Document& document() const { return document_; }
     const Sequence& sequence(int s) const { return document_.sequences[s]; }
     QUndoStack* undoStack() { return &undo_; }
+    const QUndoStack* undoStack() const { return &undo_; }
 
     // Replaces the whole document (new, open); not undoable, clears the history.
     void reset(const Document& document);

@@ -337,6 +337,12 @@ void EditingSession::onDocumentReset() {
     }
 }
 
+void EditingSession::silence() {
+    blockSignals(true);
+    editor_.undoStack()->blockSignals(true);
+    vehicle_.blockSignals(true);
+}
+
 void EditingSession::playFromStart() {
     runPlayback(playback_.pressPlayFromStart(activeRows()));
 }

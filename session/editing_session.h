@@ -40,8 +40,14 @@ class EditingSession : public QObject {
                    Clock& clock, QObject* parent = nullptr);
     ~EditingSession() override;
 
-    DocumentEditor& editor() { return editor_; }
+    // The document with its history, and the vehicle settings, to read (and follow by their
+    // signals); they change through the intents below.
+    const DocumentEditor& documentEditor() const { return editor_; }
     const Document& document() const { return editor_.document(); }
+    const VehicleSettings& vehicleSettings() const { return vehicle_; }
+    // The owners themselves, for the file side alone (the file menu and the window's file
+    // commands, the recovery journal, the command-line edit), which loads documents into them.
+    DocumentEditor& editor() { return editor_; }
     VehicleSettings& vehicle() { return vehicle_; }
     const CopyBuffer& copyBuffer() const { return copyBuffer_; }
     int activeSequence() const { return active_; }
@@ -130,6 +136,27 @@ class EditingSession : public QObject {
     void showStep();
     // Shows the lamps and position of a row of the active sequence.
     void showRow(int row);
+
+    // The vehicle settings, each change through its rule in VehicleSettings.
+    void restoreVehicle(const QString& model, const QString& optionString) {
+        vehicle_.restore(model, optionString);
+    }
+    void setHoldTimes(int welcome, int goodbye) { vehicle_.setHoldTimes(welcome, goodbye); }
+    // An identified module restricts the options to what its type supports.
+    void setModuleType(const QString& moduleType) { vehicle_.setModuleType(moduleType); }
+    // The clicks of the options dialog, its OK (which returns the model code it applied) and its
+    // Cancel (back to the settings of when it opened).
+    void tickOption(OptionBoxId id, bool ticked) { vehicle_.setTick(id, ticked); }
+    void clickVehicleType(int index) { vehicle_.clickType(index); }
+    void clickVehicleBody(int index) { vehicle_.clickBody(index); }
+    void clickVehicleYear(int index) { vehicle_.clickYear(index); }
+    void chooseHold(bool welcome, int position) { vehicle_.chooseHold(welcome, position); }
+    QString acceptVehicle() { return vehicle_.accept(); }
+    void revertVehicle(const VehicleSettings::Snapshot& opened) { vehicle_.revert(opened); }
+
+    // The window goes: nothing the session owns reports to it any more (the session goes after
+    // the window's members).
+    void silence();
 
     // "Simula&tion |>" and "Simulation >>": start, or stop a running playback.
     void playFromStart();

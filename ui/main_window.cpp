@@ -53,11 +53,8 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
 
     placePanels();
     // The dialogs live as long as the window and keep their state between showings.
-    frmParameter_ = new FrmParameter(session_->vehicle(), this);
-    frmParameter_->setAcceptedCallback([this](const QString&) {
-        modellauswahl();
-        lichtAus();
-    });
+    frmParameter_ = new FrmParameter(session_->vehicleSettings(), this);
+    connectOptionsDialog();
     frmEigenschaften_ = new FrmEigenschaften(
         *context_.settings, [this] { registerFileType(); }, this);
 
@@ -78,9 +75,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
 
 MainWindow::~MainWindow() {
     // The session goes with the window's children, after its members: it must not reach them.
-    session_->blockSignals(true);
-    editor().undoStack()->blockSignals(true);
-    vehicleSettings().blockSignals(true);
+    session_->silence();
 }
 
 void MainWindow::placePanels() {
@@ -118,11 +113,29 @@ void MainWindow::placePanels() {
     sequence_->addFrames(data_, program_);
     resize(860, 640);
 
-    timeline_ = new TimelinePanel(editor(), texts_, *context_.settings, central);
+    timeline_ = new TimelinePanel(session_->editor(), texts_, *context_.settings, central);
     timeline_->placeIn(splitter);
     timeline_->follow(*session_, *commands_);
     sequence_->setFocus();  // the table side has the focus at the start, not the lamps
     menus_->insertMenu(timeline_->viewMenu());
+}
+
+void MainWindow::connectOptionsDialog() {
+    // Every click of the options dialog goes to the session, where the option rules run; the
+    // dialog shows the settings again from their `changed`.
+    FrmParameter* d = frmParameter_;
+    EditingSession* s = session_;
+    connect(d, &FrmParameter::boxTicked, s, &EditingSession::tickOption);
+    connect(d, &FrmParameter::typeClicked, s, &EditingSession::clickVehicleType);
+    connect(d, &FrmParameter::bodyClicked, s, &EditingSession::clickVehicleBody);
+    connect(d, &FrmParameter::yearClicked, s, &EditingSession::clickVehicleYear);
+    connect(d, &FrmParameter::holdChosen, s, &EditingSession::chooseHold);
+    connect(d, &FrmParameter::cancelled, s, &EditingSession::revertVehicle);
+    connect(d, &FrmParameter::confirmed, this, [this] {
+        session_->acceptVehicle();
+        modellauswahl();
+        lichtAus();
+    });
 }
 
 void MainWindow::connectCommands() {
@@ -186,9 +199,9 @@ void MainWindow::load(QWidget* splash, std::function<void()> ready) {
     const QString path = context_.commandLine;
     const KvsReadResult read = path.isEmpty() ? KvsReadResult{} : files_->menu().openAtStart(path);
     const bool opened = !path.isEmpty() && read.verdict == KvsVerdict::Loaded;
-    const Document& document = editor().document();
-    vehicleSettings().restore(opened ? document.model : settings.model,
-                              opened ? document.options : settings.options);
+    const Document& document = session_->document();
+    session_->restoreVehicle(opened ? document.model : settings.model,
+                             opened ? document.options : settings.options);
     modellauswahl();
     lichtAus();
     if (!path.isEmpty() && read.verdict == KvsVerdict::Damaged) {
@@ -211,7 +224,7 @@ void MainWindow::applyStartupSettings(const StartupSettings& s) {
     module_->applyStartupSettings(s);
     sequence_->applyStartupSettings(s);
     frmEigenschaften_->showSettings(s);
-    vehicleSettings().setHoldTimes(s.welcomeHold.value_or(-1), s.goodbyeHold.value_or(-1));
+    session_->setHoldTimes(s.welcomeHold.value_or(-1), s.goodbyeHold.value_or(-1));
     erststart_ = s.firstStart;
     // Stored values that could not be used are replaced in the store too, so the user hears of
     // them once.

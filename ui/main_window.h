@@ -45,9 +45,9 @@ class MainWindow : public QMainWindow {
     bool developerMode() const { return developerMode_; }
     bool firstStart() const { return erststart_; }
     int splashMinimumMs() const { return developerMode_ ? 1000 : 3000; }
-    VehicleSettings& vehicleSettings() const { return session_->vehicle(); }
+    const VehicleSettings& vehicleSettings() const { return session_->vehicleSettings(); }
     QString dateiPfad() const;  // the document's file; empty for a new document
-    DocumentEditor& editor() { return session_->editor(); }
+    const DocumentEditor& editor() const { return session_->documentEditor(); }
     EditingSession& session() { return *session_; }
     QString fahrzeugAuswahl() const { return fahrzeugAuswahl_; }
     FrmParameter* frmParameter() const { return frmParameter_; }
@@ -61,6 +61,7 @@ class MainWindow : public QMainWindow {
   private:
     void placePanels();
     void connectCommands();
+    void connectOptionsDialog();
     void applyStartupSettings(const StartupSettings& settings);
     void chooseLanguage(const QString& name);
     // Fahrzeug_Auswahl from the options dialog's choices, in the current language; then the title.

@@ -39,7 +39,7 @@ ModuleCommands::ModuleCommands(SettingsStore& settings, Prompter& prompter,
       connectingNotice_(new FrmVerbindung(window)) {
     ModuleController* m = module_;
     connect(m, &ModuleController::identityChanged, this,
-            [&session](const QString& type) { session.vehicle().setModuleType(type); });
+            [&session](const QString& type) { session.setModuleType(type); });
     connect(m, &ModuleController::statusTextChanged, &car, &CarPanel::setStatusText);
     connect(m, &ModuleController::progressChanged, &data, &DataPanel::showProgress);
     connect(m, &ModuleController::connectingNoticeChanged, this, [this](bool shown) {
@@ -71,12 +71,12 @@ ModuleCommands::ModuleCommands(SettingsStore& settings, Prompter& prompter,
             [this] { module_->startBootloader(programFolder()); });
     // The image is built from the document, the options and the model as they are now.
     connect(commands.send, &QAction::triggered, this, [this, &session] {
-        const VehicleSettings& vehicle = session.vehicle();
+        const VehicleSettings& vehicle = session.vehicleSettings();
         module_->sendData(port_, session.document(), vehicle.options(), vehicle.optionString(),
                           session.setup().modellnummer, developerMode_);
     });
     connect(commands.memoryCheck, &QAction::triggered, this, [this, &session] {
-        module_->checkMemory(session.document(), session.vehicle().options(),
+        module_->checkMemory(session.document(), session.vehicleSettings().options(),
                              session.setup().modellnummer);
     });
     refreshPortCaptions();

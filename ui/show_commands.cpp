@@ -47,9 +47,9 @@ void ShowCommands::insertPattern() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->showCar(session_.setup());
     dialog->setSymmetric(session_.symmetric());
-    dialog->setTarget(PatternTarget{session_.document(), session_.activeSequence(),
-                                    session_.activeSelection(), session_.vehicle().options(),
-                                    session_.setup().modellnummer});
+    dialog->setTarget(
+        PatternTarget{session_.document(), session_.activeSequence(), session_.activeSelection(),
+                      session_.vehicleSettings().options(), session_.setup().modellnummer});
     if (lastPattern_) dialog->setChoice(*lastPattern_);
     // The choices come back the next time, whether the pattern was inserted or not.
     connect(dialog, &QDialog::finished, this, [this, dialog] { lastPattern_ = dialog->choice(); });

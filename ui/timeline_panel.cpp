@@ -150,10 +150,11 @@ void TimelinePanel::follow(EditingSession& session, WindowCommands& commands) {
     // The one place the meter's inputs come from; besides every edit (followed above) it
     // follows the vehicle settings (an identified module restricts the options) and the model.
     meter_->setProvider([&session] {
-        return MeterInputs{session.document(), session.vehicle().options(),
+        return MeterInputs{session.document(), session.vehicleSettings().options(),
                            session.setup().modellnummer, kUploadCapacity};
     });
-    connect(&session.vehicle(), &VehicleSettings::changed, meter_, &MemoryMeterWidget::refresh);
+    connect(&session.vehicleSettings(), &VehicleSettings::changed, meter_,
+            &MemoryMeterWidget::refresh);
     connect(&session, &EditingSession::setupChanged, meter_, &MemoryMeterWidget::refresh);
 
     EditingSession* s = &session;

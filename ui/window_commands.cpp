@@ -92,11 +92,12 @@ WindowCommands::WindowCommands(EditingSession& session, const LanguageTable& tex
     applyLanguage();
 
     // Whether a command can run follows everything it depends on.
-    QUndoStack* stack = session.editor().undoStack();
+    const QUndoStack* stack = session.documentEditor().undoStack();
     connect(stack, &QUndoStack::indexChanged, this, &WindowCommands::refresh);
     connect(stack, &QUndoStack::cleanChanged, this, &WindowCommands::refresh);
     connect(s, &EditingSession::rowsChanged, this, &WindowCommands::refresh);
-    connect(&session.editor(), &DocumentEditor::documentReset, this, &WindowCommands::refresh);
+    connect(&session.documentEditor(), &DocumentEditor::documentReset, this,
+            &WindowCommands::refresh);
     connect(s, &EditingSession::activeSequenceChanged, this, &WindowCommands::refresh);
     connect(s, &EditingSession::copyBufferChanged, this, &WindowCommands::refresh);
     refresh();
@@ -139,7 +140,7 @@ void WindowCommands::setExchangeRunning(bool running) {
 }
 
 void WindowCommands::refresh() {
-    const QUndoStack* stack = session_.editor().undoStack();
+    const QUndoStack* stack = session_.documentEditor().undoStack();
     const int active = session_.activeSequence();
     CommandState state;
     state.table = session_.tableMenuState();

@@ -92,7 +92,8 @@ TEST_F(AnimationExportWindowTest, AnUntitledExportStartsInTheLastFolderUsed) {
     store.write(settings_keys::kLastFolder, last);
     auto w = startWindow();
     ASSERT_TRUE(w);
-    w->editor().commit(kWelcome, document.sequences[kWelcome], {}, {}, QStringLiteral("rows"));
+    w->session().editor().commit(kWelcome, document.sequences[kWelcome], {}, {},
+                                 QStringLiteral("rows"));
     EXPECT_EQ(exportAnimation(*w), std::nullopt);  // the dialog is cancelled
     EXPECT_EQ(prompter.lastSaveProposal,
               QDir(last).filePath(w->texts().entry(text::AnimationFileName) + ".gif"));
@@ -140,7 +141,7 @@ TEST_F(AnimationExportWindowTest, ClosingDuringAnExportCancelsIt) {
     Sequence rows;
     for (int i = 0; i < 300; ++i)
         rows << Step{"0,2", {}, {i % 64, (i * 7) % 64, (i * 3) % 64, 63 - i % 64}};
-    w->editor().commit(kWelcome, rows, {}, {}, QStringLiteral("rows"));
+    w->session().editor().commit(kWelcome, rows, {}, {}, QStringLiteral("rows"));
     const QString target = folder.filePath(QStringLiteral("lang.gif"));
     prompter.fileAnswers = {target};
     w->findChild<QAction*>(QStringLiteral("AnimationExportieren"))->trigger();

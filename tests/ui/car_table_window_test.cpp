@@ -78,7 +78,7 @@ TEST_F(CarTableWindow, PlaybackRunsToTheEndAndSwitchesAllLampsOff) {
     Document doc;
     doc.sequences[0] = {
         {"0,1", "", {1, 0, 0, 0}}, {"0,1", "", {0, 2, 0, 0}}, {"0,1", "", {0, 0, 4, 0}}};
-    w->editor().reset(doc);
+    w->session().editor().reset(doc);
     auto* play = child<QPushButton>(*w, "cmdSilulation");
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_TRUE(w->session().playbackRunning());
@@ -97,7 +97,7 @@ TEST_F(CarTableWindow, ChangingTheRowsStopsPlayback) {
     auto w = startWindow();
     Document doc;
     doc.sequences[0] = {{"10", "", {1, 0, 0, 0}}, {"10", "", {0, 2, 0, 0}}};
-    w->editor().reset(doc);
+    w->session().editor().reset(doc);
     QTest::mouseClick(child<QPushButton>(*w, "cmdSilulation"), Qt::LeftButton);
     ASSERT_TRUE(w->session().playbackRunning());
     QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
@@ -194,7 +194,7 @@ TEST_F(CarTableWindow, APlaybackStepDuringTheAutomaticAppendDoesNotChangeTheAppe
     auto w = startWindow();
     Document doc;
     doc.sequences[0] = {{"10", "", {0, 0, 4, 0}}, {"10", "", {0, 0, 0, 8}}};
-    w->editor().reset(doc);
+    w->session().editor().reset(doc);
     child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
     child<QPushButton>(*w, "cmdSilulation")->click();
     ASSERT_TRUE(w->session().playbackRunning());
@@ -244,7 +244,7 @@ TEST_F(CarTableWindow, PlaybackStartedAgainDuringItsDarknessStartsAtTheFirstRow)
     auto w = startWindow();
     Document doc;
     doc.sequences[0] = {{"10", "", {1, 0, 0, 0}}, {"10", "", {0, 2, 0, 0}}};
-    w->editor().reset(doc);
+    w->session().editor().reset(doc);
     auto* play = child<QPushButton>(*w, "cmdSilulation");
     bool restarted = false;
     clock.onWait = [&](int ms) {

@@ -36,7 +36,7 @@ class FileListsWindowTest : public test::WindowFixture {
         Sequence rows = w.editor().sequence(kWelcome);
         rows.append({"0,1", QString(), {1, 1, 1, 1}});
         const int last = int(rows.size()) - 1;
-        w.editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
+        w.session().editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
     }
     // Drags the files over the window and drops them, as the window system delivers it, then
     // lets the window take them. The drop itself asks nothing: the program the files come from

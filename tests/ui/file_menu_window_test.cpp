@@ -55,7 +55,7 @@ class FileMenuWindowTest : public test::WindowFixture {
         Sequence rows = w.editor().sequence(kWelcome);
         rows.append({"0,1", QString(), {1, 1, 1, 1}});
         const int last = int(rows.size()) - 1;
-        w.editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
+        w.session().editor().commit(kWelcome, rows, {}, {{last}, last}, QStringLiteral("append"));
     }
 
     Document saved;

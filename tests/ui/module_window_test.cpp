@@ -127,7 +127,7 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
     const auto module = startModule();
     auto w = start();
     const LanguageTable& t = w->texts();
-    w->editor().reset(oneWelcomeRow(*w));
+    w->session().editor().reset(oneWelcomeRow(*w));
 
     // Before any identification the check measures against the 510 bytes an upload may use:
     // 16 of 510 bytes, 3,1 % shows as 3 %.
@@ -176,7 +176,7 @@ TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
     const auto module = startModule();
     auto w = start();
     const LanguageTable& t = w->texts();
-    w->editor().reset(oneWelcomeRow(*w));
+    w->session().editor().reset(oneWelcomeRow(*w));
     auto* progress = child<QProgressBar>(*w, "Send_Progress");
     auto* mType = child<QAction>(*w, "M_Type");
     auto* send = child<QPushButton>(*w, "cmdDaten");
@@ -240,7 +240,7 @@ TEST_F(ModuleWindowTest, TheModulesEditionDecidesTheOptionBitsSent) {
         QFile::remove(dumpPath());
         const auto module = startModule({QStringLiteral("--type"), QString::fromLatin1(c.type)});
         auto w = start();
-        w->editor().reset(oneWelcomeRow(*w));
+        w->session().editor().reset(oneWelcomeRow(*w));
         for (const char* box : c.ticked) {
             auto* check = child<QCheckBox>(*w->frmParameter(), box);
             ASSERT_TRUE(check && check->isEnabled()) << box;
@@ -261,7 +261,7 @@ TEST_F(ModuleWindowTest, AModuleThatFallsSilentEndsTheUploadWithTheNoReplyMessag
     const auto module = startModule({QStringLiteral("--silent-after"), QStringLiteral("3")});
     auto w = start();
     const LanguageTable& t = w->texts();
-    w->editor().reset(oneWelcomeRow(*w));
+    w->session().editor().reset(oneWelcomeRow(*w));
     const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
@@ -278,7 +278,7 @@ TEST_F(ModuleWindowTest, AWrongEchoEndsTheUploadWithTheEchoMessage) {
                                      QStringLiteral("--corrupt-address"), QStringLiteral("2")});
     auto w = start();
     const LanguageTable& t = w->texts();
-    w->editor().reset(oneWelcomeRow(*w));
+    w->session().editor().reset(oneWelcomeRow(*w));
     const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
@@ -300,7 +300,7 @@ TEST_F(ModuleWindowTest, AnImageBeyondTheModulesMemoryIsNotSent) {
     d.sequences[kWelcome].clear();
     for (int r = 0; r < 100; ++r)
         d.sequences[kWelcome].append(Step{r % 2 ? "1" : "2", QString(), {1, 2, 3, 4}});
-    w->editor().reset(d);
+    w->session().editor().reset(d);
     const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
@@ -445,7 +445,7 @@ TEST_F(ModuleWindowTest, ClosingTheWindowDuringAnUploadEndsItWithThePortClosed) 
     const auto module = startModule();
     auto w = start();
     w->show();
-    w->editor().reset(oneWelcomeRow(*w));
+    w->session().editor().reset(oneWelcomeRow(*w));
     auto* progress = child<QProgressBar>(*w, "Send_Progress");
     QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
         if (value == 2) w->close();
@@ -467,7 +467,7 @@ TEST_F(ModuleWindowTest, ClosingDuringAnUploadLetsItFinishFirst) {
     const auto module = startModule();
     auto w = start();
     w->show();
-    w->editor().reset(oneWelcomeRow(*w));
+    w->session().editor().reset(oneWelcomeRow(*w));
     bool openAfterClose = false;
     QString statusAfterClose;
     QObject::connect(child<QProgressBar>(*w, "Send_Progress"), &QProgressBar::valueChanged,

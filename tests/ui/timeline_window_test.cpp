@@ -33,7 +33,7 @@ class TimelineWindow : public test::WindowFixture {
         auto w = startWindow();
         Document doc;
         doc.sequences[0] = welcome;
-        w->editor().reset(doc);
+        w->session().editor().reset(doc);
         w->show();
         QApplication::processEvents();
         return w;
@@ -233,7 +233,7 @@ TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {
     EXPECT_TRUE(text->text().endsWith(QStringLiteral("von 510 Bytes)")));
     Document big;
     big.sequences[0] = many;
-    w->editor().reset(big);
+    w->session().editor().reset(big);
     EXPECT_EQ(panel->meter()->reading().state, MeterReading::State::TooBig);
     EXPECT_TRUE(text->text().startsWith(QStringLiteral("Passt nicht")));
     EXPECT_TRUE(prompter.prompts.empty());  // the meter never shows a box
@@ -287,7 +287,7 @@ TEST_F(TimelineWindow, TheCostStripAndTheMeterNameTheBytes) {
     EXPECT_EQ(tipAt(84), QStringLiteral("Schritt 85: 6 Bytes: Steuerbyte, Zeit, 4 Ecken"));
 
     // After an edit the strip follows the new rows.
-    w->editor().commit(0, many.mid(0, 3), {}, {}, QStringLiteral("cut"));
+    w->session().editor().commit(0, many.mid(0, 3), {}, {}, QStringLiteral("cut"));
     EXPECT_EQ(tipAt(2), QStringLiteral("Schritt 3: 6 Bytes: Steuerbyte, Zeit, 4 Ecken"));
     EXPECT_EQ(meter->toolTip(), QStringLiteral("Kopf: 9 Bytes\nÖffnen: 18 Bytes\nSchliessen: 0 "
                                                "Bytes\nHaltezeiten: 0 Bytes\nFrei: 483 Bytes"));
@@ -439,9 +439,9 @@ TEST_F(TimelineWindow, MeterFollowsTheHoldOptions) {
     child<QComboBox>(*w->frmParameter(), "combBegrüßung")->setCurrentIndex(11);
     EXPECT_EQ(meter->reading().used, 25);
     // The goodbye hold through the settings owner, as a file or the program sets it.
-    w->vehicleSettings().setTick(OptionBoxId::ComingHomeZu, true);
+    w->session().tickOption(OptionBoxId::ComingHomeZu, true);
     EXPECT_EQ(meter->reading().used, 29);
-    w->vehicleSettings().setTick(OptionBoxId::ComingHomeAuf, false);
+    w->session().tickOption(OptionBoxId::ComingHomeAuf, false);
     EXPECT_EQ(meter->reading().used, 16);
 }
 

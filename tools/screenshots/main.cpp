@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
     flow.chooseLanguage = [](const QStringList&) { return std::optional<QString>(); };
     auto window = flow.start();
     if (!window) return 1;
-    window->editor().reset(sampleDocument());
+    window->session().editor().reset(sampleDocument());
     // The loop's rows are selected and the first of them is shown on the pictures, as after a
     // click on that row.
     window->session().setSelection(vireo::kWelcome, vireo::Selection{{2, 3}, 2});
@@ -202,7 +202,7 @@ int main(int argc, char** argv) {
     about.hide();
 
     // "Sequenz verdichten" before it applies, for a blink copied five times.
-    window->editor().reset(blinkCopiedFiveTimes());
+    window->session().editor().reset(blinkCopiedFiveTimes());
     window->session().setSelection(vireo::kWelcome, vireo::Selection{});
     {
         vireo::CompactDialog compact(
@@ -217,7 +217,7 @@ int main(int argc, char** argv) {
         vireo::PatternDialog pattern(window->texts(), window.get());
         pattern.showCar(window->session().setup());
         pattern.setTarget({window->session().document(), vireo::kWelcome, vireo::Selection{{3}, 3},
-                           window->session().vehicle().options(),
+                           window->session().vehicleSettings().options(),
                            window->session().setup().modellnummer});
         for (const vireo::PatternLamp lamp :
              {vireo::PatternLamp{1, 0}, vireo::PatternLamp{1, 1}, vireo::PatternLamp{1, 2}})
@@ -234,7 +234,7 @@ int main(int argc, char** argv) {
     }
 
     // "Passend machen…" for that blink: the plan, the changes and the fitted show playing.
-    window->editor().reset(unevenBlink());
+    window->session().editor().reset(unevenBlink());
     {
         vireo::FitDialog fit(window->texts(), window->session().setup(), vireo::kWelcome,
                              window.get());

@@ -74,7 +74,7 @@ void showSelection(QButtonGroup* group, const QVector<QRadioButton*>& buttons, i
 
 }  // namespace
 
-FrmParameter::FrmParameter(VehicleSettings& vehicle, QWidget* parent)
+FrmParameter::FrmParameter(const VehicleSettings& vehicle, QWidget* parent)
     : QDialog(parent), vehicle_(vehicle) {
     setObjectName(QStringLiteral("frmParameter"));
     setModal(true);
@@ -117,7 +117,7 @@ void FrmParameter::buildWidgets() {
         boxes_[boxSlot(spec.id)] = check;
         const OptionBoxId id = spec.id;
         connect(check, &QCheckBox::toggled, this, [this, id](bool on) {
-            if (!rendering_) vehicle_.setTick(id, on);
+            if (!rendering_) Q_EMIT boxTicked(id, on);
         });
     }
     combBegruessung_ = holdTimeList(QStringLiteral("combBegrüßung"), this);
@@ -173,24 +173,24 @@ void FrmParameter::buildWidgets() {
 
     for (int i = 0; i < optType_.size(); ++i) {
         connect(optType_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (!rendering_ && on) vehicle_.clickType(i + 1);
+            if (!rendering_ && on) Q_EMIT typeClicked(i + 1);
         });
     }
     for (int i = 0; i < optBauform_.size(); ++i) {
         connect(optBauform_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (!rendering_ && on) vehicle_.clickBody(i + 1);
+            if (!rendering_ && on) Q_EMIT bodyClicked(i + 1);
         });
     }
     for (int i = 0; i < optBaujahr_.size(); ++i) {
         connect(optBaujahr_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (!rendering_ && on) vehicle_.clickYear(i + 1);
+            if (!rendering_ && on) Q_EMIT yearClicked(i + 1);
         });
     }
     connect(combBegruessung_, &QComboBox::currentIndexChanged, this, [this](int position) {
-        if (!rendering_) vehicle_.chooseHold(true, position);
+        if (!rendering_) Q_EMIT holdChosen(true, position);
     });
     connect(combVerabschiedung_, &QComboBox::currentIndexChanged, this, [this](int position) {
-        if (!rendering_) vehicle_.chooseHold(false, position);
+        if (!rendering_) Q_EMIT holdChosen(false, position);
     });
     connect(cmdOK_, &QPushButton::clicked, this, &FrmParameter::onOk);
     connect(cmdCancel_, &QPushButton::clicked, this, &FrmParameter::reject);
@@ -202,7 +202,7 @@ void FrmParameter::showEvent(QShowEvent* event) {
 }
 
 void FrmParameter::reject() {
-    vehicle_.revert(opened_);
+    Q_EMIT cancelled(opened_);
     QDialog::reject();
 }
 
@@ -211,8 +211,7 @@ QCheckBox* FrmParameter::box(OptionBoxId id) const {
 }
 
 void FrmParameter::onOk() {
-    const QString model = vehicle_.accept();
-    if (accepted_) accepted_(model);
+    Q_EMIT confirmed();
     accept();  // hides the dialog; its state stays for the rest of the run
 }
 

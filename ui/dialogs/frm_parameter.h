@@ -4,7 +4,6 @@
 #include <QString>
 #include <QVector>
 #include <array>
-#include <functional>
 
 #include "vehicle/option_rules.h"
 #include "vehicle/vehicle_options.h"
@@ -24,18 +23,14 @@ class LanguageTable;
 class VehicleSettings;
 
 // The vehicle options dialog: type, body and model year of the car, the light and vehicle
-// functions and the two hold times. A view of the vehicle settings: every click goes to them
-// (where the rules run) and the widgets are redrawn from them whenever they change, whoever
-// changed them. OK stores the model code and option string and hands the model code to the
-// main window; Cancel (and Escape) puts the settings back as they were when it opened.
+// functions and the two hold times. A view of the vehicle settings: every click is reported
+// (the owner of the settings runs its rule) and the widgets are redrawn from the settings
+// whenever they change, whoever changed them. OK asks for the model code and option string to
+// be stored and applied; Cancel (and Escape) asks for the settings as they were when it opened.
 class FrmParameter : public QDialog {
     Q_OBJECT
 
   public:
-    // Called by OK after storing, with the composed model code: the main window applies the
-    // model (Modellauswahl) and switches the lamps off (Licht_Aus).
-    using AcceptedCallback = std::function<void(const QString& model)>;
-
     // The caption, selection and enabled state of one type, body or year option.
     struct Choice {
         QString caption;
@@ -43,11 +38,7 @@ class FrmParameter : public QDialog {
         bool enabled = true;
     };
 
-    explicit FrmParameter(VehicleSettings& vehicle, QWidget* parent = nullptr);
-
-    void setAcceptedCallback(AcceptedCallback callback) { accepted_ = std::move(callback); }
-
-    VehicleSettings& vehicle() const { return vehicle_; }
+    explicit FrmParameter(const VehicleSettings& vehicle, QWidget* parent = nullptr);
 
     // The option buttons as the title of the main window reads them (index 1 first).
     QVector<Choice> typeChoices() const;
@@ -61,8 +52,22 @@ class FrmParameter : public QDialog {
     // Only the tool tip of chkTagfahrlicht (text::DaytimeLightUsToolTip).
     void applyToolTip(const LanguageTable& table);
 
-    // Escape and Cancel: the vehicle settings go back to what they were when the dialog opened.
+    // Escape and Cancel: reports `cancelled`, then hides.
     void reject() override;
+
+  Q_SIGNALS:
+    // The user's clicks, as VehicleSettings takes them (setTick, clickType, clickBody, clickYear,
+    // chooseHold).
+    void boxTicked(vireo::OptionBoxId id, bool ticked);
+    void typeClicked(int index);
+    void bodyClicked(int index);
+    void yearClicked(int index);
+    void holdChosen(bool welcome, int position);
+    // OK, before the dialog hides: the settings are to be accepted (stored, the composed model
+    // code applied), the model shown (Modellauswahl) and the lamps switched off (Licht_Aus).
+    void confirmed();
+    // Escape and Cancel: the settings are to go back to these, taken when the dialog opened.
+    void cancelled(const vireo::VehicleSettings::Snapshot& opened);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -74,8 +79,7 @@ class FrmParameter : public QDialog {
     void render();
     static QVector<Choice> choicesOf(const QVector<QRadioButton*>& buttons);
 
-    VehicleSettings& vehicle_;
-    AcceptedCallback accepted_;
+    const VehicleSettings& vehicle_;
     bool rendering_ = false;  // widgets are being set from the state, not clicked
 
     QVector<QLabel*> labParameter_;  // 1..4 at 0..3
