@@ -26,3 +26,14 @@ if [ -n "$hits" ]; then
     exit 1
 fi
 echo "layering: sequence/ prices rows through image/, which reads only the document's types"
+
+# The window changes the document and the vehicle settings only through the session's intents:
+# the session's own editor() and vehicle() serve the file side, which loads documents into them.
+hits=$(grep -rnE '(session_?|session\(\))(\.|->)(editor|vehicle)\(\)' --include='*.h' \
+    --include='*.cpp' ui app | grep -v '^ui/file_commands\.cpp:' || true)
+if [ -n "$hits" ]; then
+    echo "The window reaches the session's document or vehicle settings to change them:" >&2
+    echo "$hits" >&2
+    exit 1
+fi
+echo "layering: the window changes the document and vehicle through the session's intents"

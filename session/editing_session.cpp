@@ -13,6 +13,7 @@
 #include "sequence/transforms.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "timeline/timeline_edits.h"
 
 namespace vireo {
 
@@ -285,6 +286,10 @@ void EditingSession::insertPattern(const PatternChoice& choice) {
         });
     // The new rows are selected: the pictures show the first of them.
     if (outcome) showSelectedRow();
+}
+
+void EditingSession::switchLamps(int s, TimelineCell anchor, int endStep) {
+    switchLampRun(editor_, s, anchor, endStep, selections_[s], texts_, symmetric_);
 }
 
 TableMenuState EditingSession::tableMenuState() const {

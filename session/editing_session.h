@@ -15,6 +15,7 @@
 #include "show/document_compaction.h"
 #include "show/show_fit.h"
 #include "simulation/playback_machine.h"
+#include "timeline/timeline_geometry.h"
 #include "vehicle/vehicle_settings.h"
 
 namespace vireo {
@@ -127,6 +128,10 @@ class EditingSession : public QObject {
     void goodbyeFromWelcome();
     // "Muster einfügen": the pattern's rows after the selected row or at the end.
     void insertPattern(const PatternChoice& choice);
+    // A click or a drag on the timeline of sequence s: the lamp of the first cell switches in
+    // steps anchor.step .. endStep (its mirror lamp too while symmetric editing is on), as one
+    // undo step that selects the first cell's step.
+    void switchLamps(int s, TimelineCell anchor, int endStep);
     // What the context menu offers now for the active sequence.
     TableMenuState tableMenuState() const;
     void undo();
@@ -188,7 +193,7 @@ class EditingSession : public QObject {
     void autoAppendFinished();
     // Rows were copied or cut: what can be pasted changed.
     void copyBufferChanged();
-    // Symmetric editing was turned on or off (the timeline follows it).
+    // Symmetric editing was turned on or off (the menu item follows it).
     void symmetricChanged(bool on);
 
   private:

@@ -113,7 +113,7 @@ void MainWindow::placePanels() {
     sequence_->addFrames(data_, program_);
     resize(860, 640);
 
-    timeline_ = new TimelinePanel(session_->editor(), texts_, *context_.settings, central);
+    timeline_ = new TimelinePanel(*session_, texts_, *context_.settings, central);
     timeline_->placeIn(splitter);
     timeline_->follow(*session_, *commands_);
     sequence_->setFocus();  // the table side has the focus at the start, not the lamps

@@ -30,19 +30,20 @@ constexpr int kWindowFrameRoom = 40;
 constexpr int kRowsKept = 8;
 }  // namespace
 
-TimelinePanel::TimelinePanel(DocumentEditor& editor, const LanguageTable& texts,
+TimelinePanel::TimelinePanel(const EditingSession& session, const LanguageTable& texts,
                              SettingsStore& settings, QWidget* parent)
     : QWidget(parent), texts_(texts), settings_(settings) {
     setObjectName(QStringLiteral("timelinePanel"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(8, 0, 8, 4);
     column->setSpacing(2);
-    view_ = new TimelineView(editor, texts, this);
+    view_ = new TimelineView(session, texts, this);
     meter_ = new MemoryMeterWidget(texts, this);
     column->addWidget(view_);
     column->addWidget(meter_);
 
     // The meter follows every change of the rows, also by undo and redo.
+    const DocumentEditor& editor = session.documentEditor();
     connect(&editor, &DocumentEditor::rowsChanged, meter_, &MemoryMeterWidget::refresh);
     connect(&editor, &DocumentEditor::documentReset, meter_, &MemoryMeterWidget::refresh);
     // The timeline shows what each step costs, as the meter last measured it.
@@ -171,14 +172,14 @@ void TimelinePanel::follow(EditingSession& session, WindowCommands& commands) {
         s->showStep();
     });
     connect(view_, &TimelineView::showStepRequested, s, &EditingSession::showRow);
+    // A lamp switched in the timeline is an edit of the session (with the mirror lamp while
+    // symmetric editing is on).
+    connect(view_, &TimelineView::lampsSwitched, s, &EditingSession::switchLamps);
     // Delete, copy, cut and paste act on the shared selection as the table's commands do.
     connect(view_, &TimelineView::deleteRequested, commands.deleteRows, &QAction::trigger);
     connect(view_, &TimelineView::copyRequested, commands.copy, &QAction::trigger);
     connect(view_, &TimelineView::cutRequested, commands.cut, &QAction::trigger);
     connect(view_, &TimelineView::pasteRequested, commands.paste, &QAction::trigger);
-    // A lamp switched in the timeline switches its mirror lamp too while symmetric editing is on.
-    view_->setSymmetric(s->symmetric());
-    connect(s, &EditingSession::symmetricChanged, view_, &TimelineView::setSymmetric);
     // The playback cursor follows the step the simulation shows.
     connect(s, &EditingSession::playbackStep, view_, &TimelineView::setPlaybackStep);
 }

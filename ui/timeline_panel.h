@@ -21,8 +21,8 @@ class WindowCommands;
 class TimelinePanel : public QWidget {
     Q_OBJECT
   public:
-    TimelinePanel(DocumentEditor& editor, const LanguageTable& texts, SettingsStore& settings,
-                  QWidget* parent = nullptr);
+    TimelinePanel(const EditingSession& session, const LanguageTable& texts,
+                  SettingsStore& settings, QWidget* parent = nullptr);
 
     TimelineView* view() const { return view_; }
     MemoryMeterWidget* meter() const { return meter_; }
@@ -30,7 +30,7 @@ class TimelinePanel : public QWidget {
     QMenu* viewMenu() const { return viewMenu_; }
     QAction* showAction() const { return showAction_; }
     // Follows the session: the active sequence, its selection and the playback; the user's
-    // choices go to it, and the row commands to the window's actions.
+    // choices and lamp edits go to it, and the row commands to the window's actions.
     void follow(EditingSession& session, WindowCommands& commands);
     // Captions in the current language.
     void applyLanguage();

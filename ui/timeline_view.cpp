@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "sequence/document_editor.h"
+#include "session/editing_session.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 #include "timeline/cost_texts.h"
@@ -33,8 +34,9 @@ bool sameExceptLamps(const Sequence& a, const Sequence& b) {
 }
 }  // namespace
 
-TimelineView::TimelineView(DocumentEditor& editor, const LanguageTable& texts, QWidget* parent)
-    : QAbstractScrollArea(parent), editor_(editor), language_(texts) {
+TimelineView::TimelineView(const EditingSession& session, const LanguageTable& texts,
+                           QWidget* parent)
+    : QAbstractScrollArea(parent), session_(session), language_(texts) {
     setObjectName(QStringLiteral("timelineView"));
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -43,8 +45,9 @@ TimelineView::TimelineView(DocumentEditor& editor, const LanguageTable& texts, Q
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     texts_ = timelineTexts(language_);
-    connect(&editor_, &DocumentEditor::rowsChanged, this, &TimelineView::onRowsChanged);
-    connect(&editor_, &DocumentEditor::documentReset, this, [this] {
+    const DocumentEditor& editor = session_.documentEditor();
+    connect(&editor, &DocumentEditor::rowsChanged, this, &TimelineView::onRowsChanged);
+    connect(&editor, &DocumentEditor::documentReset, this, [this] {
         selection_ = {};
         cursorStep_ = -1;
         focus_.reset();
@@ -77,7 +80,7 @@ int TimelineView::footerTop() const {
 }
 
 const Sequence& TimelineView::rows() const {
-    return dragAnchor_ ? preview_ : editor_.sequence(sequence_);
+    return dragAnchor_ ? preview_ : session_.document().sequences[sequence_];
 }
 
 TimelineMarks TimelineView::marks() const {
@@ -145,7 +148,7 @@ void TimelineView::zoomAt(double pxPerTenth, int anchorViewX) {
 }
 
 void TimelineView::rebuild() {
-    shown_ = editor_.sequence(sequence_);
+    shown_ = session_.document().sequences[sequence_];
     geometry_ = TimelineGeometry(shown_, scale_);
     loops_ = loopSpans(shown_);
     updateScrollRange();
@@ -169,7 +172,7 @@ void TimelineView::onRowsChanged(int s, const Selection& selection) {
     // A drag in progress was drawn over the old rows; it ends without an edit.
     dragAnchor_.reset();
     preview_.clear();
-    const Sequence& now = editor_.sequence(s);
+    const Sequence& now = session_.document().sequences[s];
     const bool selectionMoved = selection != selection_;
     selection_ = selection;
     if (focus_ && focus_->step >= now.size()) focus_.reset();
@@ -344,7 +347,8 @@ void TimelineView::mousePressEvent(QMouseEvent* event) {
     focus_ = cell;
     dragAnchor_ = cell;
     dragEnd_ = cell->step;
-    preview_ = lampRunPreview(editor_.sequence(sequence_), *cell, dragEnd_, symmetric_);
+    preview_ = lampRunPreview(session_.document().sequences[sequence_], *cell, dragEnd_,
+                              session_.symmetric());
     updateColumns(cell->step, cell->step);
 }
 
@@ -355,7 +359,8 @@ void TimelineView::mouseMoveEvent(QMouseEvent* event) {
     if (step < 0 || step == dragEnd_) return;
     const int oldEnd = dragEnd_;
     dragEnd_ = step;
-    preview_ = lampRunPreview(editor_.sequence(sequence_), *dragAnchor_, dragEnd_, symmetric_);
+    preview_ = lampRunPreview(session_.document().sequences[sequence_], *dragAnchor_, dragEnd_,
+                              session_.symmetric());
     ensureStepVisible(step);
     updateColumns(std::min({oldEnd, step, dragAnchor_->step}),
                   std::max({oldEnd, step, dragAnchor_->step}));
@@ -371,7 +376,7 @@ void TimelineView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TimelineView::switchAt(TimelineCell anchor, int endStep) {
-    switchLampRun(editor_, sequence_, anchor, endStep, selection_, language_, symmetric_);
+    Q_EMIT lampsSwitched(sequence_, anchor, endStep);
 }
 
 void TimelineView::wheelEvent(QWheelEvent* event) {

@@ -11,17 +11,18 @@
 
 namespace vireo {
 
-class DocumentEditor;
+class EditingSession;
 class LanguageTable;
 
 // The lamp timeline of one sequence: a grid of the 23 lamps against the steps, drawn by the
-// core's timeline painter. It shows what the document editor holds, edits only through it (one
-// undo step per click or drag) and reports step selections, so the window can keep the table
-// and the pictures in step with it.
+// core's timeline painter. It shows the session's document and follows the session's symmetric
+// editing; its edits (a click or a drag, each one undo step) and step selections are reported
+// for the session, so the window keeps the table and the pictures in step with it.
 class TimelineView : public QAbstractScrollArea {
     Q_OBJECT
   public:
-    TimelineView(DocumentEditor& editor, const LanguageTable& texts, QWidget* parent = nullptr);
+    TimelineView(const EditingSession& session, const LanguageTable& texts,
+                 QWidget* parent = nullptr);
 
     // The sequence shown (0 welcome, 1 goodbye).
     void setSequence(int s);
@@ -37,10 +38,6 @@ class TimelineView : public QAbstractScrollArea {
     void setImageCost(const ImageCost& cost);
     // Re-reads the texts after a language change.
     void applyLanguage();
-    // "Symmetrisch": a switched lamp sets its mirror lamp in the same steps too.
-    void setSymmetric(bool on) { symmetric_ = on; }
-    bool symmetric() const { return symmetric_; }
-
     double scale() const { return scale_; }
     // Zooms keeping the moment at the left edge of the steps where it is; zoomAt keeps the one
     // at a viewport x (the mouse's, for Ctrl and the wheel).
@@ -64,6 +61,9 @@ class TimelineView : public QAbstractScrollArea {
   Q_SIGNALS:
     // The user selected steps in the timeline.
     void selectionChosen(const vireo::Selection& selection);
+    // A click or a drag on the lamps of sequence s: the lamp of the first cell switches, and
+    // every cell of that lamp dragged over (steps anchor.step .. endStep) takes its new state.
+    void lampsSwitched(int s, vireo::TimelineCell anchor, int endStep);
     // A change of lamps only (a click, a drag, their undo) touched the current step: the pictures
     // should show it.
     void showStepRequested(int step);
@@ -103,11 +103,10 @@ class TimelineView : public QAbstractScrollArea {
     // The bytes of the shown sequence's steps when they belong to the rows shown; else none.
     const std::vector<RowBytes>* stepCosts() const;
 
-    DocumentEditor& editor_;
+    const EditingSession& session_;
     const LanguageTable& language_;
     TimelineTexts texts_;
     int sequence_ = 0;
-    bool symmetric_ = false;
     double scale_ = TimelineGeometry::kDefaultScale;
     TimelineGeometry geometry_;
     QVector<LoopSpan> loops_;

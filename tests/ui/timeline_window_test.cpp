@@ -102,26 +102,41 @@ TEST_F(TimelineWindow, DragSetsTheLampAcrossStepsInOneUndoStep) {
     EXPECT_EQ(w->editor().undoStack()->count(), 1);
 }
 
+// A timeline without a window, on a session of its own that takes its edits.
+struct LoneTimeline {
+    MemorySettingsStore store;
+    test::FakePrompter prompter;
+    test::FakeClock clock;
+    EditingSession session{store, prompter, LanguageTable::builtIn(), clock};
+    TimelineView view{session, LanguageTable::builtIn()};
+
+    explicit LoneTimeline(const Document& doc) {
+        session.editor().reset(doc);
+        QObject::connect(&view, &TimelineView::lampsSwitched, &session,
+                         &EditingSession::switchLamps);
+    }
+    const Sequence& rows() const { return session.document().sequences[0]; }
+};
+
 TEST(TimelineViewSymmetric, AClickAndTheSpaceKeySwitchTheMirrorLampToo) {
-    DocumentEditor editor;
     Document doc;
     doc.sequences[0] = {{"1", "", {0, 0, 0, 0}}, {"1", "", {0, 0, 0, 0}}};
-    editor.reset(doc);
-    TimelineView view(editor, LanguageTable::builtIn());
+    LoneTimeline t(doc);
+    TimelineView& view = t.view;
     view.resize(600, 500);
-    view.setSymmetric(true);
+    t.session.setSymmetric(true);
     view.show();
     int ring = -1;
     for (int r = 0; r < kLampRowCount; ++r)
         if (lampRows()[r].corner == 4 && lampRows()[r].bit == 3) ring = r;
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.cellViewRect({1, ring}).center());
-    EXPECT_EQ(editor.sequence(0)[1].lamps, (LampBytes{0, 0, 8, 8}));
-    EXPECT_EQ(editor.undoStack()->count(), 1);
+    EXPECT_EQ(t.rows()[1].lamps, (LampBytes{0, 0, 8, 8}));
+    EXPECT_EQ(t.session.documentEditor().undoStack()->count(), 1);
     QTest::keyClick(view.viewport(), Qt::Key_Space);  // the focused cell, switched back
-    EXPECT_EQ(editor.sequence(0)[1].lamps, (LampBytes{0, 0, 0, 0}));
-    view.setSymmetric(false);
+    EXPECT_EQ(t.rows()[1].lamps, (LampBytes{0, 0, 0, 0}));
+    t.session.setSymmetric(false);
     QTest::keyClick(view.viewport(), Qt::Key_Space);
-    EXPECT_EQ(editor.sequence(0)[1].lamps, (LampBytes{0, 0, 0, 8}));
+    EXPECT_EQ(t.rows()[1].lamps, (LampBytes{0, 0, 0, 8}));
 }
 
 TEST_F(TimelineWindow, SelectionIsSharedWithTheTableAndDeleteActsOnIt) {
@@ -488,11 +503,10 @@ TEST_F(TimelineWindow, TheTimelineCanTakeAllButTheEditorPartsFirstLine) {
 
 // Ctrl and the wheel zoom about the moment under the mouse: it stays under the mouse.
 TEST(TimelineViewZoom, CtrlAndTheWheelKeepTheMomentUnderTheMouse) {
-    DocumentEditor editor;
     Document doc;
     for (int i = 0; i < 100; ++i) doc.sequences[0].append({i % 3 ? "1" : "0,3", "", {1, 0, 0, 0}});
-    editor.reset(doc);
-    TimelineView view(editor, LanguageTable::builtIn());
+    LoneTimeline t(doc);
+    TimelineView& view = t.view;
     view.resize(900, 400);
     view.show();
     view.horizontalScrollBar()->setValue(1500);
