@@ -28,6 +28,7 @@ EditingSession::EditingSession(SettingsStore& settings, Prompter& prompter,
       prompter_(prompter),
       texts_(texts),
       clock_(clock),
+      context_{prompter, texts},
       vehicle_(settings),
       playback_(texts),
       symmetric_(settings.read(settings_keys::kSymmetric) == QLatin1String("1")) {
@@ -48,10 +49,6 @@ EditingSession::EditingSession(SettingsStore& settings, Prompter& prompter,
 }
 
 EditingSession::~EditingSession() = default;
-
-EditContext EditingSession::context() {
-    return EditContext{prompter_, texts_};
-}
 
 void EditingSession::chooseSequence(int s) {
     stopPlayback();
@@ -149,44 +146,36 @@ void EditingSession::runEdit(const Selection& before, const std::optional<EditOu
     if (outcome->lampsOff) lampsOff();
 }
 
-std::optional<EditOutcome> EditingSession::editRows(const RowEdit& edit) {
+template <typename Edit, typename... Args>
+std::optional<EditOutcome> EditingSession::editRows(Edit edit, Args&&... args) {
     const Selection before = activeSelection();
-    EditContext ctx = context();
-    auto outcome = edit(activeRows(), before, ctx);
+    auto outcome = edit(activeRows(), before, std::forward<Args>(args)...);
     runEdit(before, outcome);
     return outcome;
 }
 
 void EditingSession::appendStep() {
-    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
-        return vireo::appendStep(rows, before, onTime_, lamps_, ctx);
-    });
+    editRows(&vireo::appendStep, onTime_, lamps_, context_);
 }
 
 void EditingSession::changeRows() {
-    editRows([this](const Sequence& rows, const Selection& before, EditContext&) {
-        return vireo::changeRows(rows, before, onTime_, lamps_);
-    });
+    editRows(&vireo::changeRows, onTime_, lamps_);
 }
 
 void EditingSession::insertRow() {
-    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
-        return vireo::insertRow(rows, before, onTime_, ctx);
-    });
+    editRows(&vireo::insertRow, onTime_, context_);
 }
 
 void EditingSession::deleteRows() {
-    editRows(&vireo::deleteRows);
+    editRows(&vireo::deleteRows, context_);
 }
 
 void EditingSession::createLoop() {
-    editRows(&vireo::createLoop);
+    editRows(&vireo::createLoop, context_);
 }
 
 void EditingSession::deleteLoop() {
-    editRows([](const Sequence& rows, const Selection& before, EditContext&) {
-        return vireo::deleteLoop(rows, before);
-    });
+    editRows(&vireo::deleteLoop);
 }
 
 DocumentCompaction EditingSession::planCompaction(bool bothSequences) const {
@@ -224,66 +213,50 @@ bool EditingSession::imageFits() const {
 }
 
 void EditingSession::copyRows() {
-    EditContext ctx = context();
-    if (vireo::copyRows(activeRows(), activeSelection(), copyBuffer_, ctx))
+    if (vireo::copyRows(activeRows(), activeSelection(), copyBuffer_, context_))
         Q_EMIT copyBufferChanged();
 }
 
 void EditingSession::cutRows() {
-    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
-        return vireo::cutRows(rows, before, copyBuffer_, ctx);
-    });
+    editRows(&vireo::cutRows, copyBuffer_, context_);
     Q_EMIT copyBufferChanged();
 }
 
 void EditingSession::pasteRows() {
-    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
-        return vireo::pasteRows(rows, before, copyBuffer_, ctx);
-    });
+    editRows(&vireo::pasteRows, copyBuffer_, context_);
 }
 
 void EditingSession::pasteRowsAtEnd() {
-    editRows([this](const Sequence& rows, const Selection& before, EditContext& ctx) {
-        return vireo::pasteRowsAtEnd(rows, before, copyBuffer_, ctx);
-    });
+    editRows(&vireo::pasteRowsAtEnd, copyBuffer_, context_);
 }
 
 void EditingSession::mirrorRows() {
-    editRows([](const Sequence& rows, const Selection& before, EditContext&) {
-        return vireo::mirrorRows(rows, before);
-    });
+    editRows(&vireo::mirrorRows);
 }
 
 void EditingSession::reverseRows() {
     // Other rows stand under the selection now: the pictures show them.
-    if (editRows(&vireo::reverseRows)) showSelectedRow();
+    if (editRows(&vireo::reverseRows, context_)) showSelectedRow();
 }
 
 void EditingSession::stretchRows() {
     if (activeRows().isEmpty()) return;
-    EditContext ctx = context();
-    if (const auto factor = askStretchFactor(ctx)) stretchRowsBy(*factor);
+    if (const auto factor = askStretchFactor(context_)) stretchRowsBy(*factor);
 }
 
 void EditingSession::stretchRowsBy(double factor) {
-    editRows([factor](const Sequence& rows, const Selection& before, EditContext&) {
-        return vireo::stretchRows(rows, before, factor);
-    });
+    editRows(&vireo::stretchRows, factor);
 }
 
 void EditingSession::goodbyeFromWelcome() {
-    EditContext ctx = context();
-    const auto outcome = vireo::goodbyeFromWelcome(document(), ctx);
+    const auto outcome = vireo::goodbyeFromWelcome(document(), context_);
     if (!outcome) return;
     // The change shows the goodbye sequence (the editor reports a change of the other one).
     commitEdit(editor_, kGoodbye, selections_[kGoodbye], *outcome, texts_);
 }
 
 void EditingSession::insertPattern(const PatternChoice& choice) {
-    const auto outcome =
-        editRows([&choice](const Sequence& rows, const Selection& before, EditContext& ctx) {
-            return vireo::insertPattern(rows, before, choice, ctx);
-        });
+    const auto outcome = editRows(&vireo::insertPattern, choice, context_);
     // The new rows are selected: the pictures show the first of them.
     if (outcome) showSelectedRow();
 }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -197,13 +196,12 @@ class EditingSession : public QObject {
     void symmetricChanged(bool on);
 
   private:
-    EditContext context();
     void runEdit(const Selection& before, const std::optional<EditOutcome>& outcome);
-    // Runs an edit of the active rows from their current selection as one undo step and
-    // returns its outcome (none when the edit did nothing).
-    using RowEdit = std::function<std::optional<EditOutcome>(
-        const Sequence& rows, const Selection& before, EditContext& context)>;
-    std::optional<EditOutcome> editRows(const RowEdit& edit);
+    // Runs a row command of the core on the active rows and their current selection (then
+    // `args`, the command's own arguments) as one undo step and returns its outcome (none when
+    // the command did nothing).
+    template <typename Edit, typename... Args>
+    std::optional<EditOutcome> editRows(Edit edit, Args&&... args);
     void runEditActions(const EditActions& actions);
     // The lamps of the first selected row, when a row is selected.
     void showSelectedRow();
@@ -218,6 +216,8 @@ class EditingSession : public QObject {
     Prompter& prompter_;
     const LanguageTable& texts_;
     Clock& clock_;
+    // What the row commands ask the user through, in the session's language.
+    EditContext context_;
     DocumentEditor editor_;
     VehicleSettings vehicle_;
     CopyBuffer copyBuffer_;
