@@ -43,7 +43,9 @@ std::unique_ptr<MainWindow> StartupFlow::start() {
 
     // The splash lives until its minimum time is over, painted by the event loop meanwhile; the
     // main window shows after it.
-    auto* splash = new SplashWindow(context.language);
+    LanguageTable splashTexts;
+    splashTexts.load(programFolder(), context.language);
+    auto* splash = new SplashWindow(splashTexts);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
 

@@ -314,7 +314,7 @@ void EditingSession::showSelectedRow() {
 void EditingSession::showRow(int row) {
     const Sequence& rows = activeRows();
     if (row < 0 || row >= rows.size()) return;
-    Q_EMIT positionChanged(positionText(row));
+    Q_EMIT positionChanged(positionText(row, texts_));
     lamps_ = rows[row].lamps;
     Q_EMIT cornersChanged(QList<int>(kLichtAusOrder.begin(), kLichtAusOrder.end()));
     lampEditor_.forgetArea();

@@ -15,6 +15,7 @@
 #include "recovery/recovery_journal.h"
 #include "sequence/document_editor.h"
 #include "sequence/edit_outcome.h"
+#include "sequence/step_table.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 
@@ -142,7 +143,7 @@ void FileMenu::resetToNew() {
     editor_.reset(empty);
     documentName_.clear();
     refreshTitle();
-    host_.setPositionLabel(QStringLiteral("Position 0"));
+    host_.setPositionLabel(positionText(-1, language_));
 }
 
 void FileMenu::newDocument() {

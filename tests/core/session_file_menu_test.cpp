@@ -86,7 +86,7 @@ TEST_F(FileMenuTest, NewAsksOnlyWithUnsavedChanges) {
     menu.newDocument();
     EXPECT_EQ(prompter.count("question"), 0);
     EXPECT_EQ(host.title, language.entry(2) + gap + "Mini R56");  // "Neu"
-    EXPECT_EQ(host.position, "Position 0");
+    EXPECT_EQ(host.position, "E407 0");                           // "Position 0"
     EXPECT_EQ(host.lampsOffCalls, 1);
 
     editor.setModel("203");

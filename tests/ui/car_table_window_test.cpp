@@ -83,7 +83,8 @@ TEST_F(CarTableWindow, PlaybackRunsToTheEndAndSwitchesAllLampsOff) {
     auto* play = child<QPushButton>(*w, "cmdSilulation");
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_TRUE(w->session().playbackRunning());
-    EXPECT_EQ(play->text(), "Anhalten");
+    EXPECT_EQ(play->text(), "Anhal&ten");
+    EXPECT_EQ(child<QPushButton>(*w, "cmdSimWeiter")->text(), "Anhalten");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w->session().playbackRunning(); }, 5000));
     EXPECT_EQ(play->text(), "Simula&tion |>");
     EXPECT_EQ(child<QPushButton>(*w, "cmdSimWeiter")->text(), "Simulati&on >>");

@@ -7,10 +7,22 @@
 #include <QPushButton>
 #include <QSet>
 
+#include "session/editing_session.h"
+#include "session/window_recovery.h"
+#include "show/compaction_summary.h"
 #include "support/window_fixture.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 #include "ui/command_table.h"
+#include "ui/dialogs/compact_dialog.h"
+#include "ui/dialogs/earlier_versions_dialog.h"
+#include "ui/dialogs/fit_dialog.h"
+#include "ui/dialogs/frm_eigenschaften.h"
+#include "ui/dialogs/frm_info.h"
+#include "ui/dialogs/frm_parameter.h"
+#include "ui/dialogs/pattern_dialog.h"
+#include "ui/dialogs/recovery_dialog.h"
 #include "ui/window_commands.h"
 
 namespace vireo {
@@ -143,6 +155,47 @@ TEST_P(CommandTableWindow, AltLettersDoNotClash) {
             if (item->menu()) menus << item->menu();
         }
     }
+}
+
+// Every button, check box, radio button and field label of each dialog has a letter of its own
+// there.
+TEST_P(CommandTableWindow, DialogLettersDoNotClash) {
+    auto w = start();
+    const LanguageTable& t = w->texts();
+    auto* recovery = w->findChild<WindowRecovery*>();
+    ASSERT_NE(recovery, nullptr);
+    const auto check = [](QDialog& dialog) {
+        QMap<QChar, QString> taken;
+        const QList<QWidget*> controls = captionedControls(dialog);
+        EXPECT_FALSE(controls.isEmpty()) << qPrintable(dialog.objectName());
+        for (const QWidget* control : controls) {
+            const QString caption = captionOf(control);
+            const QChar letter = accessLetter(caption);
+            EXPECT_FALSE(letter.isNull())
+                << qPrintable(dialog.objectName()) << ": no letter: " << qPrintable(caption);
+            if (letter.isNull()) continue;
+            EXPECT_FALSE(taken.contains(letter))
+                << qPrintable(dialog.objectName()) << ": " << qPrintable(caption)
+                << " takes the letter of " << qPrintable(taken.value(letter));
+            taken.insert(letter, caption);
+        }
+    };
+    check(*w->frmParameter());
+    check(*w->frmEigenschaften());
+    FrmInfo about(
+        t, [](const QString&) {}, clock, w.get());
+    check(about);
+    CompactDialog compact(compactionSummary(w->session().planCompaction(false), t), t, w.get());
+    check(compact);
+    FitDialog fit(t, w->session().setup(), 0, w.get());
+    fit.setPlan(w->session().planFit(false));
+    check(fit);
+    PatternDialog pattern(t, w.get());
+    check(pattern);
+    RecoveryDialog offer(*recovery, {}, t, prompter, w.get());
+    check(offer);
+    EarlierVersionsDialog versions(*recovery, t, w.get());
+    check(versions);
 }
 
 // The answers of every question box carry their letters: Alt+N answers "Nein" / "No".

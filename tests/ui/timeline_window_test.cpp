@@ -214,7 +214,7 @@ TEST_F(TimelineWindow, PlaybackCaptionsDoNotMoveTheControls) {
     ASSERT_TRUE(edit);
     const QRect before = edit->geometry();
     QTest::mouseClick(play, Qt::LeftButton);
-    ASSERT_EQ(play->text(), QStringLiteral("Stop"));
+    ASSERT_EQ(play->text(), QStringLiteral("S&top"));
     QApplication::processEvents();
     EXPECT_EQ(edit->geometry(), before);
     QTest::mouseClick(play, Qt::LeftButton);  // stop

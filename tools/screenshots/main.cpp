@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
     window->frmEigenschaften()->hide();
 
     vireo::FrmInfo about(
-        window->sprache(), window->texts(), [](const QString&) {}, clock, window.get());
+        window->texts(), [](const QString&) {}, clock, window.get());
     about.show();
     about.runAnimation();
     save(&about, file("about"));

@@ -11,6 +11,7 @@
 #include "text/language.h"
 #include "text/number_text.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 
 namespace vireo {
 
@@ -83,6 +84,7 @@ void FrmEigenschaften::applyCaptions(const LanguageTable& table) {
     chkAuto_->setText(table.entry(text::AutoAppendAtStart));
     chkAktivierung_->setText(table.entry(text::ShowActivationArea));
     setWindowTitle(undoStepText(table, text::Properties));
+    markAccessLetters(*this);
 }
 
 }  // namespace vireo
