@@ -15,6 +15,7 @@
 #include "recovery/data_folder.h"
 #include "session/editing_session.h"
 #include "session/window_recovery.h"
+#include "text/menu_mnemonics.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
 #include "ui/main_menus.h"
 #include "ui/passing_note.h"
@@ -112,8 +113,13 @@ void FileCommands::refreshExamples() {
     QMenu* examples = menus_.examples();
     examples->clear();
     const QList<ExampleChoice> choices = availableExamples(programFolder(), texts_);
-    for (const ExampleChoice& example : choices) {
-        QAction* item = examples->addAction(example.title);
+    QStringList titles;
+    for (const ExampleChoice& example : choices) titles << example.title;
+    // Each example its own Alt letter, as far as the letters go.
+    titles = withMnemonics(titles);
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        const ExampleChoice& example = choices[i];
+        QAction* item = examples->addAction(titles[i]);
         item->setObjectName(QFileInfo(example.path).completeBaseName());
         const QString path = example.path;
         connect(item, &QAction::triggered, this, [this, path] { menu_.openExample(path); });

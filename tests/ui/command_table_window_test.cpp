@@ -128,9 +128,10 @@ TEST_P(CommandTableWindow, EveryMenuItemAndButtonComesFromTheTable) {
 TEST_P(CommandTableWindow, AltLettersDoNotClash) {
     auto w = start();
     QMap<QChar, QString> windowLetters;
-    const auto take = [&](QMap<QChar, QString>& taken, const QString& caption) {
+    // A list (examples, languages, ports) may hold more items than there are letters.
+    const auto take = [&](QMap<QChar, QString>& taken, const QString& caption, bool list = false) {
         const QChar letter = accessLetter(caption);
-        EXPECT_FALSE(letter.isNull()) << "no letter: " << qPrintable(caption);
+        EXPECT_TRUE(!letter.isNull() || list) << "no letter: " << qPrintable(caption);
         if (letter.isNull()) return;
         EXPECT_FALSE(taken.contains(letter))
             << qPrintable(caption) << " takes the letter of " << qPrintable(taken.value(letter));
@@ -148,12 +149,16 @@ TEST_P(CommandTableWindow, AltLettersDoNotClash) {
     }
     while (!menus.isEmpty()) {
         QMenu* menu = menus.takeFirst();
-        if (isList(menu)) continue;
+        Q_EMIT menu->aboutToShow();  // the lists fill as their menus open
         QMap<QChar, QString> menuLetters;
         for (QAction* item : items(menu)) {
-            take(menuLetters, item->text());
+            take(menuLetters, item->text(), isList(menu));
             if (item->menu()) menus << item->menu();
         }
+        // The ports are named by their numbers; the examples and languages take letters.
+        if (isList(menu) && !items(menu).isEmpty() &&
+            menu->objectName() != QLatin1String("Connect"))
+            EXPECT_FALSE(menuLetters.isEmpty()) << qPrintable(menu->objectName());
     }
 }
 
