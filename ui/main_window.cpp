@@ -45,7 +45,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
       session_(
           new EditingSession(*context.settings, *context.prompter, texts_, *context.clock, this)) {
     setObjectName(QStringLiteral("frmVireo"));
-    setWindowTitle(QStringLiteral("Kelvor "));
+    setWindowTitle(kCompany + QLatin1Char(' '));
     sprache_ = context_.language;
     if (!context_.execDialog) context_.execDialog = [](QDialog& dialog) { return dialog.exec(); };
     commands_ = new WindowCommands(*session_, texts_, this);
