@@ -10,6 +10,7 @@
 #include "app/language_chooser.h"
 #include "app/qt_prompter.h"
 #include "app/splash_window.h"
+#include "config/settings_keys.h"
 #include "platform/app_info.h"
 #include "platform/embedded_resources.h"
 #include "platform/program_folder.h"

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "car/lamp_model.h"
+#include "config/settings_keys.h"
 #include "image/image_cost.h"
 #include "module/upload_image.h"
 #include "platform/clock.h"

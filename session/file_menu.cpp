@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "config/settings_keys.h"
 #include "files/kvs_comparison.h"
 #include "files/kvs_writer.h"
 #include "files/recent_files.h"

@@ -9,6 +9,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "config/settings_keys.h"
 #include "desktop/register_file_type.h"
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
@@ -167,7 +168,7 @@ void MainWindow::load(QWidget* splash, std::function<void()> ready) {
     // Developer mode shows the coordinate labels, the region button and the settings reset,
     // and shortens the splash.
     Clock& clock = *context_.clock;
-    developerMode_ = context_.settings->read(k::kDeveloper) == QLatin1String("Wahr");
+    developerMode_ = context_.settings->read(k::kDeveloper) == k::kTrue;
     const qint64 splashEnd = clock.nowMs() + splashMinimumMs();
     car_->showCoordinates(developerMode_);
     program_->showDeveloperButtons(developerMode_);

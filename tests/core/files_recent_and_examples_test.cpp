@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "config/settings_keys.h"
 #include "files/document_json.h"
 #include "files/examples.h"
 #include "files/kvs_reader.h"

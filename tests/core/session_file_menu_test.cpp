@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "config/settings_keys.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/settings_store.h"

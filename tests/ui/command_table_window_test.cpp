@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSet>
 
+#include "config/settings_keys.h"
 #include "support/window_fixture.h"
 #include "text/language.h"
 #include "text/text_ids.h"

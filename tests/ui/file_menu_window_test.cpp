@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/program_folder.h"

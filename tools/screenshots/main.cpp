@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "files/animation_export.h"
 #include "files/kvs_writer.h"
 #include "platform/settings_store.h"
