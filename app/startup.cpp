@@ -57,9 +57,7 @@ std::unique_ptr<MainWindow> StartupFlow::start() {
         // click (the splash had the keyboard, and no window manager hands it on by itself).
         main->raise();
         main->activateWindow();
-        // The window holds its recovery as a child once it keeps a journal.
-        if (auto* recovery = main->findChild<WindowRecovery*>())
-            offerRecovery(*recovery, main->texts(), *prompter, main);
+        offerRecovery(main->recovery(), main->texts(), *prompter, main);
         if (shown) shown(*main);
     });
     return window;

@@ -89,6 +89,15 @@ void EditingSession::applyModel() {
     Q_EMIT setupChanged();
 }
 
+void EditingSession::resetDocument(const Document& document) {
+    editor_.reset(document);
+}
+
+void EditingSession::applyVehicle(const QString& model, const QString& options) {
+    vehicle_.restore(model, options);
+    applyModel();
+}
+
 void EditingSession::setSymmetric(bool on) {
     symmetric_ = on;
     settings_.write(settings_keys::kSymmetric, on ? QStringLiteral("1") : QStringLiteral("0"));
