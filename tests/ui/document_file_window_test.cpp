@@ -25,8 +25,8 @@ namespace k = vireo::settings_keys;
 
 namespace {
 
-// The file menu as the main window wires it: the command line at start, the menu entries and
-// the question on closing.
+// The document's file as the main window wires it: the command line at start, the entries of
+// the "Datei" menu, the title and the question on closing.
 class DocumentFileWindowTest : public test::WindowFixture {
   protected:
     void SetUp() override {
