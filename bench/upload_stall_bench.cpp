@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "platform/program_folder.h"
 #include "platform/silent_prompter.h"
 #include "ui/main_window.h"

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "car/lamp_model.h"
+#include "config/settings_keys.h"
 #include "image/image_cost.h"
 #include "module/upload_image.h"
 #include "platform/clock.h"
@@ -86,6 +87,15 @@ void EditingSession::setLamps(const LampBytes& lamps) {
 void EditingSession::applyModel() {
     vireo::modellauswahl(vehicle_.model(), setup_);
     Q_EMIT setupChanged();
+}
+
+void EditingSession::resetDocument(const Document& document) {
+    editor_.reset(document);
+}
+
+void EditingSession::applyVehicle(const QString& model, const QString& options) {
+    vehicle_.restore(model, options);
+    applyModel();
 }
 
 void EditingSession::setSymmetric(bool on) {

@@ -74,6 +74,11 @@ class EditingSession : public QObject {
     void setLamps(const LampBytes& lamps);
     // Modellauswahl: applies the vehicle's model code to the pictures and regions.
     void applyModel();
+    // The document becomes this one, with a history of its own (a file opened, a new document).
+    void resetDocument(const Document& document);
+    // The vehicle of a document read from a file: its model and option string run the restore
+    // rules (as showing them in the options dialog does), then the model is applied.
+    void applyVehicle(const QString& model, const QString& options);
     // Turns symmetric editing on or off and remembers it in the settings.
     void setSymmetric(bool on);
     // A mouse move (button 0) or press on the picture of a corner, in twips; the session's

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSet>
 
+#include "config/settings_keys.h"
 #include "session/editing_session.h"
 #include "session/window_recovery.h"
 #include "show/compaction_summary.h"
@@ -167,8 +168,7 @@ TEST_P(CommandTableWindow, AltLettersDoNotClash) {
 TEST_P(CommandTableWindow, DialogLettersDoNotClash) {
     auto w = start();
     const LanguageTable& t = w->texts();
-    auto* recovery = w->findChild<WindowRecovery*>();
-    ASSERT_NE(recovery, nullptr);
+    WindowRecovery& recovery = w->recovery();
     const auto check = [](QDialog& dialog) {
         QMap<QChar, QString> taken;
         const QList<QWidget*> controls = captionedControls(dialog);
@@ -197,9 +197,9 @@ TEST_P(CommandTableWindow, DialogLettersDoNotClash) {
     check(fit);
     PatternDialog pattern(t, w.get());
     check(pattern);
-    RecoveryDialog offer(*recovery, {}, t, prompter, w.get());
+    RecoveryDialog offer(recovery, {}, t, prompter, w.get());
     check(offer);
-    EarlierVersionsDialog versions(*recovery, t, w.get());
+    EarlierVersionsDialog versions(recovery, t, w.get());
     check(versions);
 }
 

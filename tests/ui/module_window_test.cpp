@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "files/kvs_reader.h"
 #include "platform/program_folder.h"
 #include "support/processes.h"

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QtTest/QTest>
 
+#include "config/settings_keys.h"
 #include "platform/settings_store.h"
 #include "sequence/edit_outcome.h"
 #include "tests/support/numbered_language.h"

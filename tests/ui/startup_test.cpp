@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include "car/vehicle_catalogue.h"
+#include "config/settings_keys.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/program_folder.h"

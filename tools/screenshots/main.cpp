@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "files/animation_export.h"
 #include "files/kvs_writer.h"
 #include "platform/settings_store.h"
@@ -239,7 +240,8 @@ int main(int argc, char** argv) {
 
     // The offer at start after a crash: a named document newer than its file and an untitled
     // one. The named one's file lies in a folder of the tool's own, removed again.
-    if (auto* recovery = window->findChild<vireo::WindowRecovery*>()) {
+    {
+        vireo::WindowRecovery* recovery = &window->recovery();
         QDir shows(QDir::temp().filePath(QStringLiteral("vireo-shows")));
         shows.mkpath(QStringLiteral("."));
         const QString named = shows.filePath(QStringLiteral("Willkommen.kvs"));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "config/settings_keys.h"
 #include "config/startup_settings.h"
 #include "platform/settings_store.h"
 #include "sequence/edit_outcome.h"
