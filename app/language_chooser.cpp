@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "platform/app_info.h"
+#include "text/language.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 
@@ -13,14 +15,16 @@ LanguageChooser::LanguageChooser(const QStringList& languages, QWidget* parent) 
     setObjectName(QStringLiteral("frmLanguage"));
     setWindowTitle(kAppTitle);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("Please select your Language"), this);
+    // No language is chosen yet: the built-in table's texts.
+    const LanguageTable& texts = LanguageTable::builtIn();
+    auto* label = new QLabel(texts.entry(text::ChooseLanguage), this);
     comLanguage_ = new QComboBox(this);
     comLanguage_->setObjectName(QStringLiteral("comLanguage"));
     comLanguage_->addItems(languages);
     // The text reads "Deutsch" until the user picks another language.
     const int german = languages.indexOf(QStringLiteral("Deutsch"));
     if (german >= 0) comLanguage_->setCurrentIndex(german);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(texts.entry(text::Ok), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

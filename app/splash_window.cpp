@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "platform/app_info.h"
+#include "text/language.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 
@@ -30,7 +32,7 @@ QPixmap logoPixmap() {
 }
 }  // namespace
 
-SplashWindow::SplashWindow(const QString& language, QWidget* parent)
+SplashWindow::SplashWindow(const LanguageTable& texts, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmStart"));
     setWindowTitle(kAppTitle);
@@ -52,12 +54,9 @@ SplashWindow::SplashWindow(const QString& language, QWidget* parent)
     product->setFont(big);
     auto* company = new QLabel(kCompany, frame);
     company->setObjectName(QStringLiteral("lblCompanyProduct"));
-    auto* version = new QLabel(QStringLiteral("Version ") + versionText(), frame);
+    auto* version = new QLabel(texts.entry(text::VersionLine).arg(versionText()), frame);
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* info = new QLabel(language == QLatin1String("Deutsch")
-                                ? QStringLiteral("Programm und Einstellungen werden geladen .....")
-                                : QStringLiteral("Loading program and settings ....."),
-                            frame);
+    auto* info = new QLabel(texts.entry(text::LoadingProgram), frame);
     info->setObjectName(QStringLiteral("labInfo"));
 
     auto* top = new QHBoxLayout;

@@ -4,11 +4,13 @@
 
 namespace vireo {
 
-// frmStart: the splash window shown while the main window loads.
+class LanguageTable;
+
+// frmStart: the splash window shown while the main window loads, in the chosen language.
 class SplashWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit SplashWindow(const QString& language, QWidget* parent = nullptr);
+    explicit SplashWindow(const LanguageTable& texts, QWidget* parent = nullptr);
 };
 
 }  // namespace vireo

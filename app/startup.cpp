@@ -10,6 +10,7 @@
 #include "app/language_chooser.h"
 #include "app/qt_prompter.h"
 #include "app/splash_window.h"
+#include "config/settings_keys.h"
 #include "platform/app_info.h"
 #include "platform/embedded_resources.h"
 #include "platform/program_folder.h"
@@ -43,7 +44,9 @@ std::unique_ptr<MainWindow> StartupFlow::start() {
 
     // The splash lives until its minimum time is over, painted by the event loop meanwhile; the
     // main window shows after it.
-    auto* splash = new SplashWindow(context.language);
+    LanguageTable splashTexts;
+    splashTexts.load(programFolder(), context.language);
+    auto* splash = new SplashWindow(splashTexts);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
 
@@ -56,9 +59,7 @@ std::unique_ptr<MainWindow> StartupFlow::start() {
         // click (the splash had the keyboard, and no window manager hands it on by itself).
         main->raise();
         main->activateWindow();
-        // The window holds its recovery as a child once it keeps a journal.
-        if (auto* recovery = main->findChild<WindowRecovery*>())
-            offerRecovery(*recovery, main->texts(), *prompter, main);
+        offerRecovery(main->recovery(), main->texts(), *prompter, main);
         if (shown) shown(*main);
     });
     return window;

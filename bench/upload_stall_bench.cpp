@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "platform/program_folder.h"
 #include "platform/silent_prompter.h"
 #include "ui/main_window.h"
@@ -119,7 +120,7 @@ int main(int argc, char** argv) {
     flow.context.execDialog = [](QDialog&) { return 1; };
     std::unique_ptr<MainWindow> window = flow.start();
     QApplication::processEvents();
-    window->session().editor().reset(fullDocument(*window));
+    window->session().resetDocument(fullDocument(*window));
 
     std::vector<qint64> stalls;
     for (int run = 1; run <= runs; ++run) {
@@ -137,7 +138,7 @@ int main(int argc, char** argv) {
     out << "longest GUI stall: median " << stalls[stalls.size() / 2] << " ms, worst "
         << stalls.back() << " ms (timer due every " << kTickMs << " ms)\n";
 
-    window->session().editor().reset(Document{});  // nothing to ask about when the window goes
+    window->session().resetDocument(Document{});  // nothing to ask about when the window goes
     window.reset();
     sim.terminate();  // it keeps running for further uploads until told to stop
     sim.waitForFinished(3000);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/app_info.h"
+#include "text/language.h"
+#include "text/text_ids.h"
 
 namespace vireo {
 
@@ -83,6 +85,10 @@ QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& bo
     return text;
 }
 
+QString codedModelName(int index, const LanguageTable& language) {
+    return index == 0 ? language.entry(text::UncodedModel) : modellnamen().value(index);
+}
+
 const QStringList& modellnamen() {
     static const QStringList names = [] {
         QStringList list(kModellnamenCount);
@@ -90,7 +96,6 @@ const QStringList& modellnamen() {
             int index;
             const char* name;
         } rows[] = {
-            {0, "Uncodiert"},
             {1, "BMW 1er FRM1"},
             {2, "BMW 1er FRM2 LCI"},
             {3, "BMW 1er Coupe FRM2"},

@@ -12,6 +12,8 @@
 
 namespace vireo {
 
+class LanguageTable;
+
 // Everything a vehicle model code decides for the main window. All zero until a known code
 // was applied.
 struct VehicleSetup {
@@ -53,14 +55,16 @@ using OptionGroupState = QVector<OptionButtonState>;  // index 0 = option index 
 
 // Fahrzeug_Auswahl from the type, body and year option groups: the first ticked type gives
 // prefix + caption + " / ", the first ticked body its caption, the first ticked year (when
-// enabled) " / " + caption. The prefix is the language's text; the built-in German one is
-// "Fahrzeugauswahl:  " (text::VehicleChoicePrefix).
+// enabled) " / " + caption. The prefix is the language's text (text::VehicleChoicePrefix).
 QString fahrzeugAuswahl(const OptionGroupState& type, const OptionGroupState& body,
-                        const OptionGroupState& year,
-                        const QString& prefix = QStringLiteral("Fahrzeugauswahl:  "));
+                        const OptionGroupState& year, const QString& prefix);
 
 // The catalogue of coded-model names (Modellnamen), indices 0..50; unlisted entries are empty.
+// Index 0, a module coded for no model, is named by the language (codedModelName).
 constexpr int kModellnamenCount = 51;
 const QStringList& modellnamen();
+// The name of coded model `index` in the module's report: text::UncodedModel for 0, otherwise
+// the catalogue's name (empty when the catalogue has none).
+QString codedModelName(int index, const LanguageTable& language);
 
 }  // namespace vireo

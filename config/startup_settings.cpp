@@ -1,5 +1,6 @@
 #include "config/startup_settings.h"
 
+#include "config/settings_keys.h"
 #include "module/port_names.h"
 #include "sequence/document.h"
 #include "text/language.h"

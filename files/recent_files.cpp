@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <algorithm>
 
+#include "config/settings_keys.h"
 #include "platform/settings_store.h"
 
 namespace vireo {

@@ -7,11 +7,6 @@ namespace vireo {
 
 class SettingsStore;
 
-namespace settings_keys {
-// The recent files as a JSON array of paths, newest first.
-inline const QString kRecentFiles = QStringLiteral("Letzte_Dateien");
-}  // namespace settings_keys
-
 // The files opened or saved last, newest first, at most kLimit, kept in the settings store so
 // the list survives a restart. A path appears once; adding it again moves it to the front.
 class RecentFiles {

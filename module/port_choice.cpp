@@ -1,5 +1,6 @@
 #include "module/port_choice.h"
 
+#include "config/settings_keys.h"
 #include "module/port_names.h"
 #include "module/port_open_message.h"
 

@@ -36,20 +36,4 @@ class MemorySettingsStore : public SettingsStore {
     QMap<QString, QString> values_;
 };
 
-namespace settings_keys {
-inline const QString kLanguage = QStringLiteral("Language");
-inline const QString kDeveloper = QStringLiteral("Entwickerstatus");
-inline const QString kPort = QStringLiteral("Lampen_Port");
-inline const QString kAutoProperty = QStringLiteral("Eigenschaften");
-inline const QString kActivationArea = QStringLiteral("Aktivierung");
-inline const QString kSlider = QStringLiteral("Slider");
-inline const QString kOptions = QStringLiteral("Parameter");
-inline const QString kWelcomeHold = QStringLiteral("Time_Kommen");
-inline const QString kGoodbyeHold = QStringLiteral("Time_Gehen");
-inline const QString kVehicleType = QStringLiteral("Fahrzeug_Type");
-inline const QString kSymmetric = QStringLiteral("Symmetrisch");  // "1" on, else off
-// The folder of the file last opened or saved: where file dialogs start for an untitled document.
-inline const QString kLastFolder = QStringLiteral("Letzter_Ordner");
-}  // namespace settings_keys
-
 }  // namespace vireo

@@ -5,7 +5,7 @@
 
 namespace vireo {
 
-RecoveryJournal::RecoveryJournal(const RecoveryStore& store, DocumentEditor& editor,
+RecoveryJournal::RecoveryJournal(const RecoveryStore& store, const DocumentEditor& editor,
                                  JournalSource source, Clock& clock, QObject* parent)
     : QObject(parent),
       editor_(editor),

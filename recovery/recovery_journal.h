@@ -39,7 +39,7 @@ class RecoveryJournal : public QObject {
     static constexpr int kSyncDelayMs = 1000;
     static constexpr int kRetryMs = 5000;
 
-    RecoveryJournal(const RecoveryStore& store, DocumentEditor& editor, JournalSource source,
+    RecoveryJournal(const RecoveryStore& store, const DocumentEditor& editor, JournalSource source,
                     Clock& clock, QObject* parent = nullptr);
 
     // Brings the entry up to the document now (what the queued call after a change does).
@@ -65,7 +65,7 @@ class RecoveryJournal : public QObject {
     void retryLater();
     bool write(QString* error);
 
-    DocumentEditor& editor_;
+    const DocumentEditor& editor_;
     JournalSource source_;
     Clock& clock_;
     OwnRecoveryEntry entry_;

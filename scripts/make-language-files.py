@@ -22,7 +22,7 @@ highest entry a complete file must hold from the German file it carries built in
 import sys
 from pathlib import Path
 
-HIGHEST_ENTRY = 400
+HIGHEST_ENTRY = 410
 SECOND_CUT_ENTRY = 177  # loses eight characters in all
 SECOND_CUT_FILLER = "----"
 
@@ -266,7 +266,7 @@ TEXTS = [
     # Column headers of the sequence lists; the caption of both playback buttons while playing
     (230, "Intervall", "Interval"),
     (231, "Schleife", "Loop"),
-    (232, "Anhalten", "Stop"),
+    (232, "Anhal&ten", "S&top"),
     # Save refused: %1 is entry 234, 235 or 236
     (233, "Die Datei wurde nicht gespeichert: %1 kann nicht in einer Sequenzdatei stehen.",
           "The file was not saved: %1 cannot be kept in a sequence file."),
@@ -531,6 +531,16 @@ TEXTS = [
     (400, "Passend machen abgebrochen: das Ergebnis bestand seine Prüfung nicht. Nichts wurde "
           "geändert.",
           "Make it fit stopped: the result did not pass its check. Nothing was changed."),
+    (401, "Please select your Language", "Please select your Language"),
+    (402, "Programm und Einstellungen werden geladen .....", "Loading program and settings ....."),
+    (403, "Version %1", "Version %1"),
+    (404, "Software Version %1", "Software Version %1"),
+    (405, "Internet:", "Internet:"),
+    (406, "E-Mail:", "E-Mail:"),
+    (407, "Position %1", "Position %1"),
+    (408, "x", "x"),
+    (409, "y", "y"),
+    (410, "Uncodiert", "Uncodiert"),
 ]
 # fmt: on
 

@@ -23,8 +23,8 @@ int shownRow(const Sequence& rows, const Selection& selection) {
     return selected.isEmpty() ? rows.size() - 1 : selected.first();
 }
 
-QString positionText(int row) {
-    return QStringLiteral("Position ") + QString::number(row + 1);
+QString positionText(int row, const LanguageTable& language) {
+    return language.entry(text::PositionLine).arg(row + 1);
 }
 
 QString onTimeCaption(int sliderValue, const LanguageTable& language, const QLocale& locale) {

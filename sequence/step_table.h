@@ -17,8 +17,9 @@ std::optional<EditOutcome> appendStep(const Sequence& rows, const Selection& sel
 // selected; -1 for an empty table.
 int shownRow(const Sequence& rows, const Selection& selection);
 
-// The caption of labPos for a 0-based row: "Position " and the 1-based position.
-QString positionText(int row);
+// The caption of labPos for a 0-based row: text::PositionLine with the 1-based position, so
+// row -1 gives "Position 0", the caption of a new document.
+QString positionText(int row, const LanguageTable& language);
 
 // The caption of labZeitein: the slider's on-time followed by text::OnTimeSuffix.
 QString onTimeCaption(int sliderValue, const LanguageTable& language,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "car/lamp_model.h"
+#include "config/settings_keys.h"
 #include "image/image_cost.h"
 #include "module/upload_image.h"
 #include "platform/clock.h"
@@ -82,6 +83,15 @@ void EditingSession::setLamps(const LampBytes& lamps) {
 void EditingSession::applyModel() {
     vireo::modellauswahl(vehicle_.model(), setup_);
     Q_EMIT setupChanged();
+}
+
+void EditingSession::resetDocument(const Document& document) {
+    editor_.reset(document);
+}
+
+void EditingSession::applyVehicle(const QString& model, const QString& options) {
+    vehicle_.restore(model, options);
+    applyModel();
 }
 
 void EditingSession::setSymmetric(bool on) {
@@ -290,7 +300,7 @@ void EditingSession::showSelectedRow() {
 void EditingSession::showRow(int row) {
     const Sequence& rows = activeRows();
     if (row < 0 || row >= rows.size()) return;
-    Q_EMIT positionChanged(positionText(row));
+    Q_EMIT positionChanged(positionText(row, texts_));
     lamps_ = rows[row].lamps;
     Q_EMIT cornersChanged(QList<int>(kLichtAusOrder.begin(), kLichtAusOrder.end()));
     lampEditor_.forgetArea();

@@ -45,8 +45,8 @@ class EditingSession : public QObject {
     const DocumentEditor& documentEditor() const { return editor_; }
     const Document& document() const { return editor_.document(); }
     const VehicleSettings& vehicleSettings() const { return vehicle_; }
-    // The owners themselves, for the file side alone (the file menu and the window's file
-    // commands, the recovery journal, the command-line edit), which loads documents into them.
+    // The owners themselves, for what works below the intents: the recovery journal, which
+    // follows every step of the history, and tools and tests that load a session directly.
     DocumentEditor& editor() { return editor_; }
     VehicleSettings& vehicle() { return vehicle_; }
     const CopyBuffer& copyBuffer() const { return copyBuffer_; }
@@ -80,6 +80,12 @@ class EditingSession : public QObject {
     void setLamps(const LampBytes& lamps);
     // Modellauswahl: applies the vehicle's model code to the pictures and regions.
     void applyModel();
+    // The document becomes this one, with a history of its own (a file opened, a new document).
+    void resetDocument(const Document& document);
+    // The vehicle of a document read from a file (or the stored one at start): its model and
+    // option string run the restore rules (as showing them in the options dialog does), then
+    // the model is applied.
+    void applyVehicle(const QString& model, const QString& options);
     // Turns symmetric editing on or off and remembers it in the settings.
     void setSymmetric(bool on);
     // A mouse move (button 0) or press on the picture of a corner, in twips; the session's
@@ -142,9 +148,6 @@ class EditingSession : public QObject {
     void showRow(int row);
 
     // The vehicle settings, each change through its rule in VehicleSettings.
-    void restoreVehicle(const QString& model, const QString& optionString) {
-        vehicle_.restore(model, optionString);
-    }
     void setHoldTimes(int welcome, int goodbye) { vehicle_.setHoldTimes(welcome, goodbye); }
     // An identified module restricts the options to what its type supports.
     void setModuleType(const QString& moduleType) { vehicle_.setModuleType(moduleType); }

@@ -136,7 +136,7 @@ void ModuleController::readModuleType(int portNumber, bool developerMode) {
         ReportingPrompter prompter(*reports);
         ModuleIdentity identity;
         ModuleTypeQuery query{identity, developerMode, prompter, texts, kAppTitle, {}, {}, {}, {}};
-        query.modelName = [](int index) { return modellnamen().value(index); };
+        query.modelName = [&texts](int index) { return codedModelName(index, texts); };
         query.view = reportingView(reports);
         query.applyEditionOptions = [reports, &identity] {
             emit reports->identified(identity.type, identity.version);

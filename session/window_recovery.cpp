@@ -6,8 +6,8 @@
 #include <QRegularExpression>
 
 #include "recovery/recovery_difference.h"
+#include "session/document_file.h"
 #include "session/editing_session.h"
-#include "session/file_menu.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 
@@ -31,27 +31,43 @@ QString localTimeWithSeconds(const QDateTime& time) {
 
 }  // namespace
 
-WindowRecovery::WindowRecovery(const QString& dataFolder, EditingSession& session, FileMenu& menu,
-                               const LanguageTable& texts, Clock& clock, QObject* parent)
+WindowRecovery::WindowRecovery(const QString& dataFolder, EditingSession& session,
+                               DocumentFile& file, const LanguageTable& texts, Clock& clock,
+                               QObject* parent)
     : QObject(parent),
       session_(session),
-      menu_(menu),
+      file_(file),
       texts_(texts),
       store_(dataFolder),
       backups_(dataFolder),
       journal_(store_, session.editor(),
-               JournalSource{[&menu] { return menu.path(); },
+               JournalSource{[&file] { return file.path(); },
                              [&session] { return session.activeSequence(); },
-                             [&menu] { return menu.hasUnsavedChanges(); },
-                             [&menu] { return menu.fileStamp(); }},
+                             [&file] { return file.hasUnsavedChanges(); },
+                             [&file] { return file.fileStamp(); }},
                clock, this) {
-    menu_.setBackups(&backups_);
-    menu_.setJournal(&journal_);
+    connect(&file_, &DocumentFile::aboutToWriteOver, this, &WindowRecovery::keepVersionOf);
+    // The document equals its file now: its recovery entry goes.
+    connect(&file_, &DocumentFile::saved, &journal_, &RecoveryJournal::writeNow);
+    // Saved, or the changes dropped on purpose: nothing is left to recover.
+    connect(&file_, &DocumentFile::closeAccepted, &journal_, &RecoveryJournal::finish);
     connect(&journal_, &RecoveryJournal::turnedOff, this, [this](const QString& reason) {
         Q_EMIT statusText(texts_.entry(text::RecoveryOff).arg(reason));
     });
     connect(&journal_, &RecoveryJournal::turnedOn, this,
             [this] { Q_EMIT statusText(texts_.entry(text::RecoveryOn)); });
+}
+
+void WindowRecovery::keepVersionOf(const QString& file) {
+    // A failure to keep the version leaves the save to go on: the user asked for the save, not
+    // for the copy.
+    QString why;
+    const bool kept = backups_.keep(file, &why);
+    // Said once, not at every save, until a version can be kept again.
+    if (!kept && !keepFailureNoted_)
+        Q_EMIT statusText(
+            texts_.entry(text::VersionNotKept).arg(QDir::toNativeSeparators(file), why));
+    keepFailureNoted_ = !kept;
 }
 
 RecoveryStore::Scan WindowRecovery::entriesToOffer() const {
@@ -91,7 +107,7 @@ QString WindowRecovery::entryLine(const RecoveryEntry& entry) const {
 }
 
 bool WindowRecovery::restore(const RecoveryEntry& entry) {
-    if (!menu_.restoreRecovered(entry)) return false;
+    if (!file_.restoreRecovered(entry)) return false;
     session_.chooseSequence(entry.activeSequence);
     journal_.writeNow();
     // Only once this window's own entry holds the document may the old one go.
@@ -104,8 +120,8 @@ bool WindowRecovery::discard(const RecoveryEntry& entry) {
 }
 
 QList<Backup> WindowRecovery::earlierVersions() const {
-    if (menu_.path().isEmpty()) return {};
-    return backups_.versionsOf(menu_.path());
+    if (file_.path().isEmpty()) return {};
+    return backups_.versionsOf(file_.path());
 }
 
 QString WindowRecovery::versionLine(const Backup& backup, bool newest) const {
@@ -114,14 +130,14 @@ QString WindowRecovery::versionLine(const Backup& backup, bool newest) const {
 }
 
 QString WindowRecovery::earlierVersionsHeading() const {
-    const QString file = QDir::toNativeSeparators(menu_.path());
+    const QString file = QDir::toNativeSeparators(file_.path());
     return texts_
         .entry(earlierVersions().isEmpty() ? text::NoEarlierVersions : text::EarlierVersionsOf)
         .arg(file.isEmpty() ? texts_.entry(text::Untitled) : file);
 }
 
 bool WindowRecovery::openEarlierVersion(const Backup& backup) {
-    return menu_.openAsUntitled(backup.file);
+    return file_.openAsUntitled(backup.file);
 }
 
 }  // namespace vireo

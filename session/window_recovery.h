@@ -10,17 +10,22 @@ namespace vireo {
 
 class Clock;
 class EditingSession;
-class FileMenu;
+class DocumentFile;
 class LanguageTable;
 
 // The crash recovery of one window, without any widget: its journal on the session's document,
 // the earlier versions its saves keep, and what the recovery offer at start and the earlier
-// versions dialog show and do. The window creates it as its child (the start-up finds it
-// there) once its session and file commands exist; everything lives under `dataFolder`.
+// versions dialog show and do. The window creates it with its session and the document's file
+// and hands it to whoever shows it; everything lives under `dataFolder`.
+//
+// It follows the document's file: a save over an existing file first keeps that file among the
+// earlier versions (a version that cannot be kept does not stop the save; statusText tells of it
+// once, and again only after a version could be kept in between), a save brings the journal up
+// to the document (its entry goes), and a clean close of the window ends the journal.
 class WindowRecovery : public QObject {
     Q_OBJECT
   public:
-    WindowRecovery(const QString& dataFolder, EditingSession& session, FileMenu& menu,
+    WindowRecovery(const QString& dataFolder, EditingSession& session, DocumentFile& file,
                    const LanguageTable& texts, Clock& clock, QObject* parent = nullptr);
 
     const RecoveryStore& store() const { return store_; }
@@ -38,7 +43,7 @@ class WindowRecovery : public QObject {
     QString entryLine(const RecoveryEntry& entry) const;
     // The name the discard question shows.
     QString entryName(const RecoveryEntry& entry) const;
-    // "Wiederherstellen": the document becomes this window's (see FileMenu::restoreRecovered);
+    // "Wiederherstellen": the document becomes this window's (see DocumentFile::restoreRecovered);
     // the old entry goes once this window's journal holds the document.
     bool restore(const RecoveryEntry& entry);
     // "Verwerfen", after the user confirmed it.
@@ -56,16 +61,19 @@ class WindowRecovery : public QObject {
 
   Q_SIGNALS:
     // For the status line: once when the journal turns off (with the reason) and once when it
-    // is on again.
+    // is on again; once when a save could not keep the earlier version.
     void statusText(const QString& text);
 
   private:
+    void keepVersionOf(const QString& file);
+
     EditingSession& session_;
-    FileMenu& menu_;
+    DocumentFile& file_;
     const LanguageTable& texts_;
     RecoveryStore store_;
     BackupStore backups_;
     RecoveryJournal journal_;
+    bool keepFailureNoted_ = false;
 };
 
 }  // namespace vireo

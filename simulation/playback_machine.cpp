@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "sequence/edit_outcome.h"
 #include "text/text_ids.h"
 
 namespace vireo {
@@ -52,9 +53,10 @@ PlaybackActions PlaybackMachine::start(const Sequence& rows, int startRow) {
     ended_ = false;
     ++run_;
     current_ = startRow + 1;
-    // While playback runs both buttons carry the "stop" caption.
+    // While playback runs both buttons carry the "stop" caption; its Alt letter stays with the
+    // first, so the letter names one button.
     const QString running = language_.entry(text::Stop);
-    return {captions(running, running), act(Kind::LampsOff),
+    return {captions(running, withoutAccessLetter(running)), act(Kind::LampsOff),
             act(Kind::Pause, -1, kDarknessBeforePlaybackMs)};
 }
 

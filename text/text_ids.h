@@ -401,5 +401,21 @@ constexpr int LanguageMenu = 384;
 constexpr int UpdateItem = 385;
 constexpr int UpdateHelpItem = 386;
 constexpr int ClearSettings = 387;
+// The language chooser, shown before any language is chosen.
+constexpr int ChooseLanguage = 401;
+// The splash: what loads meanwhile, and the program's version.
+constexpr int LoadingProgram = 402;
+constexpr int VersionLine = 403;
+// The about box: the version and the maker's addresses.
+constexpr int SoftwareVersionLine = 404;
+constexpr int InternetLabel = 405;
+constexpr int MailLabel = 406;
+// labPos: the 1-based position of the shown step.
+constexpr int PositionLine = 407;
+// The developer's labels of the mouse position, before the mouse moved.
+constexpr int MouseXLabel = 408;
+constexpr int MouseYLabel = 409;
+// The name of coded model 0 in the module's report.
+constexpr int UncodedModel = 410;
 
 }  // namespace vireo::text

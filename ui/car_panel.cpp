@@ -33,8 +33,8 @@ CarPanel::CarPanel(EditingSession& session, const LanguageTable& texts,
     setFixedSize(carPanelSize());
     labInfo_ = namedLabel(this, "labInfo", texts_.entry(text::NotConnected), QRect(8, 6, 250, 20));
     labPort_ = namedLabel(this, "labPort", portLabelText(1), QRect(262, 6, 70, 20));
-    labX_ = namedLabel(this, "labX", QStringLiteral("x"), QRect(334, 6, 30, 20));
-    labY_ = namedLabel(this, "labY", QStringLiteral("y"), QRect(366, 6, 30, 20));
+    labX_ = namedLabel(this, "labX", texts_.entry(text::MouseXLabel), QRect(334, 6, 30, 20));
+    labY_ = namedLabel(this, "labY", texts_.entry(text::MouseYLabel), QRect(366, 6, 30, 20));
     showCoordinates(false);
     for (int c = 1; c <= 4; ++c) {
         auto* picture = new CornerPicture(this);

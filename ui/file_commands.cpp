@@ -12,9 +12,10 @@
 #include "files/examples.h"
 #include "files/recent_files.h"
 #include "platform/program_folder.h"
-#include "recovery/data_folder.h"
+#include "session/document_file.h"
 #include "session/editing_session.h"
 #include "session/window_recovery.h"
+#include "text/menu_mnemonics.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
 #include "ui/main_menus.h"
 #include "ui/passing_note.h"
@@ -22,33 +23,29 @@
 
 namespace vireo {
 
-FileCommands::FileCommands(const AppContext& context, EditingSession& session,
+FileCommands::FileCommands(DocumentFile& file, WindowRecovery& recovery, EditingSession& session,
                            const LanguageTable& texts, WindowCommands& commands, MainMenus& menus,
                            Window window)
     : QObject(window.widget),
-      session_(session),
+      file_(file),
+      recovery_(recovery),
       texts_(texts),
       menus_(menus),
-      window_(std::move(window)),
-      menu_(session.editor(), *context.prompter, texts, *this),
-      recent_(std::make_unique<RecentFiles>(*context.settings)),
-      // A child of the window: the start-up finds it there to offer what ended programs left.
-      recovery_(
-          new WindowRecovery(context.dataFolder.isEmpty() ? userDataFolder() : context.dataFolder,
-                             session, menu_, texts, *context.clock, window_.widget)) {
-    menu_.setRecentFiles(recent_.get());
-    menu_.setSettings(context.settings);
-    connect(recovery_, &WindowRecovery::statusText, this,
+      window_(std::move(window)) {
+    connect(&file_, &DocumentFile::changed, this, &FileCommands::refreshTitle);
+    connect(&file_, &DocumentFile::positionReset, this,
+            [this](const QString& text) { window_.showPosition(text); });
+    connect(&recovery_, &WindowRecovery::statusText, this,
             [this](const QString& text) { showPassingNote(*window_.widget, text); });
     connect(commands.earlierVersions, &QAction::triggered, this, [this] {
-        auto* dialog = new EarlierVersionsDialog(*recovery_, texts_, window_.widget);
+        auto* dialog = new EarlierVersionsDialog(recovery_, texts_, window_.widget);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });
-    connect(commands.newDocument, &QAction::triggered, this, [this] { menu_.newDocument(); });
-    connect(commands.open, &QAction::triggered, this, [this] { menu_.open(); });
-    connect(commands.save, &QAction::triggered, this, [this] { menu_.save(); });
-    connect(commands.saveAs, &QAction::triggered, this, [this] { menu_.saveAs(); });
+    connect(commands.newDocument, &QAction::triggered, this, [this] { file_.newDocument(); });
+    connect(commands.open, &QAction::triggered, this, [this] { file_.open(); });
+    connect(commands.save, &QAction::triggered, this, [this] { file_.save(); });
+    connect(commands.saveAs, &QAction::triggered, this, [this] { file_.saveAs(); });
     // The submenus switch the lamps off as they open, like every other entry of "Datei" but
     // "Beenden".
     for (QMenu* submenu : {menus.examples(), menus.languages(), menus.moduleUpdate()})
@@ -60,23 +57,8 @@ FileCommands::FileCommands(const AppContext& context, EditingSession& session,
     window_.widget->installEventFilter(this);
 }
 
-FileCommands::~FileCommands() = default;
-
-void FileCommands::lampsOff() {
-    session_.lampsOff();
-}
-
-void FileCommands::applyLoadedVehicle(const QString& model, const QString& options) {
-    session_.vehicle().restore(model, options);
-    session_.applyModel();
-}
-
-void FileCommands::showNote(const QString& text) {
-    showPassingNote(*window_.widget, text);
-}
-
-void FileCommands::setWindowTitle(const QString& title) {
-    window_.widget->setWindowTitle(title);
+void FileCommands::refreshTitle() {
+    window_.widget->setWindowTitle(file_.titleText(window_.vehicleChoiceText()));
 }
 
 void FileCommands::refreshRecentFiles() {
@@ -89,7 +71,7 @@ void FileCommands::refreshRecentFiles() {
         item->deleteLater();
     }
     recentItems_.clear();
-    const QStringList& paths = recent_->paths();
+    const QStringList& paths = file_.recentFiles().paths();
     for (int i = 0; i < paths.size(); ++i) {
         // "&1 /path/file.kvs": the number is the item's accelerator; an "&" in the path is
         // doubled so it shows as itself.
@@ -99,7 +81,7 @@ void FileCommands::refreshRecentFiles() {
         item->setObjectName(QStringLiteral("Recent_%1").arg(i + 1));
         const QString path = paths[i];
         connect(item, &QAction::triggered, this, [this, path] {
-            menu_.openRecent(path);
+            file_.openRecent(path);
             refreshRecentFiles();
         });
         file->insertAction(menus_.recentFilesEnd(), item);
@@ -112,11 +94,16 @@ void FileCommands::refreshExamples() {
     QMenu* examples = menus_.examples();
     examples->clear();
     const QList<ExampleChoice> choices = availableExamples(programFolder(), texts_);
-    for (const ExampleChoice& example : choices) {
-        QAction* item = examples->addAction(example.title);
+    QStringList titles;
+    for (const ExampleChoice& example : choices) titles << example.title;
+    // Each example its own Alt letter, as far as the letters go.
+    titles = withMnemonics(titles);
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        const ExampleChoice& example = choices[i];
+        QAction* item = examples->addAction(titles[i]);
         item->setObjectName(QFileInfo(example.path).completeBaseName());
         const QString path = example.path;
-        connect(item, &QAction::triggered, this, [this, path] { menu_.openExample(path); });
+        connect(item, &QAction::triggered, this, [this, path] { file_.openExample(path); });
     }
     examples->menuAction()->setEnabled(!choices.isEmpty());
 }
@@ -137,7 +124,7 @@ bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
     QMetaObject::invokeMethod(
         this,
         [this, urls] {
-            menu_.openDropped(urls);
+            file_.openDropped(urls);
             refreshRecentFiles();
         },
         Qt::QueuedConnection);

@@ -3,31 +3,25 @@
 #include <QList>
 #include <QObject>
 #include <functional>
-#include <memory>
-
-#include "app/app_context.h"
-#include "session/file_menu.h"
-#include "session/file_menu_host.h"
 
 class QAction;
 class QMainWindow;
 
 namespace vireo {
 
+class DocumentFile;
 class EditingSession;
 class LanguageTable;
 class MainMenus;
-class RecentFiles;
 class WindowCommands;
 class WindowRecovery;
 
-// The file commands in the window: New, Open, Save and Save as run the file menu of the
-// session; the recent files and the examples fill their menus; dropped files open. The rules
-// live in the file menu and files/; this class fills menus and hands the user's choice on. It
-// also keeps the window's recovery: every change journaled under `dataFolder` (the user's data
-// folder when empty), the earlier
-// versions kept before each save, and "Frühere Versionen…".
-class FileCommands : public QObject, public FileMenuHost {
+// The file commands in the window: New, Open, Save and Save as run the document's file; the
+// recent files and the examples fill their menus; dropped files open; "Frühere Versionen…"
+// shows the window's recovery. The rules live in the document's file, the recovery and files/;
+// this class fills menus, hands the user's choice on, and shows in the window what the file
+// and the recovery report: the title, the position label of a new document and the notes.
+class FileCommands : public QObject {
     Q_OBJECT
   public:
     struct Window {
@@ -35,22 +29,14 @@ class FileCommands : public QObject, public FileMenuHost {
         std::function<QString()> vehicleChoiceText;  // Fahrzeug_Auswahl
         std::function<void(const QString&)> showPosition;
     };
-    // Takes the settings, the prompter, the clock and the data folder from `context`.
-    FileCommands(const AppContext& context, EditingSession& session, const LanguageTable& texts,
-                 WindowCommands& commands, MainMenus& menus, Window window);
-    ~FileCommands() override;
+    FileCommands(DocumentFile& file, WindowRecovery& recovery, EditingSession& session,
+                 const LanguageTable& texts, WindowCommands& commands, MainMenus& menus,
+                 Window window);
 
-    FileMenu& menu() { return menu_; }
     // The examples' titles follow the language.
     void refreshExamples();
-
-    // FileMenuHost
-    void lampsOff() override;
-    void applyLoadedVehicle(const QString& model, const QString& options) override;
-    QString vehicleChoiceText() const override { return window_.vehicleChoiceText(); }
-    void setWindowTitle(const QString& title) override;
-    void setPositionLabel(const QString& text) override { window_.showPosition(text); }
-    void showNote(const QString& text) override;
+    // Sets the window title anew, for example after another vehicle was chosen.
+    void refreshTitle();
 
   protected:
     // Files dropped on the window open as "Öffnen" would; any file is taken, so that a refused
@@ -60,13 +46,11 @@ class FileCommands : public QObject, public FileMenuHost {
   private:
     void refreshRecentFiles();
 
-    EditingSession& session_;
+    DocumentFile& file_;
+    WindowRecovery& recovery_;
     const LanguageTable& texts_;
     MainMenus& menus_;
     Window window_;
-    FileMenu menu_;
-    std::unique_ptr<RecentFiles> recent_;
-    WindowRecovery* recovery_;
     QList<QAction*> recentItems_;
 };
 

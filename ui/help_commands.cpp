@@ -42,7 +42,7 @@ void HelpCommands::openHelp(const HelpDocument& help) {
 
 void HelpCommands::showAbout() {
     const auto open = [this](const QString& target) { Hyperlink_Open(target, *opener_); };
-    FrmInfo about(language_, texts_, open, *context_.clock, window_);
+    FrmInfo about(texts_, open, *context_.clock, window_);
     context_.execDialog(about);
 }
 

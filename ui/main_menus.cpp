@@ -105,14 +105,16 @@ MainMenus::MainMenus(QMenuBar* bar, WindowCommands& c, QObject* parent)
 void MainMenus::setLanguages(const QStringList& names, const QString& current) {
     qDeleteAll(languageItems_);
     languageItems_.clear();
+    // Each language its own Alt letter, as far as the letters go.
+    const QStringList captions = withMnemonics(names);
     for (int i = 0; i < names.size() && i < 255; ++i) {
-        QAction* item = languages_->addAction(names[i]);
+        QAction* item = languages_->addAction(captions[i]);
         item->setObjectName(QStringLiteral("Auswahl_%1").arg(i + 1));
         item->setCheckable(true);
         item->setChecked(names[i] == current);
-        connect(item, &QAction::triggered, this, [this, item] {
+        connect(item, &QAction::triggered, this, [this, item, name = names[i]] {
             for (QAction* other : std::as_const(languageItems_)) other->setChecked(other == item);
-            Q_EMIT languageChosen(item->text());
+            Q_EMIT languageChosen(name);
         });
         languageItems_ << item;
     }

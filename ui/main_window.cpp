@@ -9,9 +9,13 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "config/settings_keys.h"
 #include "desktop/register_file_type.h"
 #include "platform/app_info.h"
 #include "platform/program_folder.h"
+#include "recovery/data_folder.h"
+#include "session/document_file.h"
+#include "session/window_recovery.h"
 #include "text/text_ids.h"
 #include "ui/animation_export_command.h"
 #include "ui/car_panel.h"
@@ -43,9 +47,13 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       session_(
-          new EditingSession(*context.settings, *context.prompter, texts_, *context.clock, this)) {
+          new EditingSession(*context.settings, *context.prompter, texts_, *context.clock, this)),
+      file_(new DocumentFile(*session_, *context.prompter, texts_, *context.settings, this)),
+      recovery_(
+          new WindowRecovery(context.dataFolder.isEmpty() ? userDataFolder() : context.dataFolder,
+                             *session_, *file_, texts_, *context.clock, this)) {
     setObjectName(QStringLiteral("frmVireo"));
-    setWindowTitle(QStringLiteral("Kelvor "));
+    setWindowTitle(kCompany + QLatin1Char(' '));
     sprache_ = context_.language;
     if (!context_.execDialog) context_.execDialog = [](QDialog& dialog) { return dialog.exec(); };
     commands_ = new WindowCommands(*session_, texts_, this);
@@ -58,7 +66,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     frmEigenschaften_ = new FrmEigenschaften(
         *context_.settings, [this] { registerFileType(); }, this);
 
-    files_ = new FileCommands(context_, *session_, texts_, *commands_, *menus_,
+    files_ = new FileCommands(*file_, *recovery_, *session_, texts_, *commands_, *menus_,
                               {this, [this] { return fahrzeugAuswahl_; },
                                [this](const QString& text) { sequence_->setPositionText(text); }});
     module_ = new ModuleCommands(*context_.settings, *context_.prompter, texts_, *session_,
@@ -68,7 +76,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     animationExport_ = new AnimationExportCommand(
         *session_, texts_, [this] { return dateiPfad(); }, *context_.prompter,
         *commands_->exportAnimation, this);
-    animationExport_->setStartFolder([this] { return files_->menu().startFolder(); });
+    animationExport_->setStartFolder([this] { return file_->startFolder(); });
     connectCommands();
     lichtAus();
 }
@@ -168,7 +176,7 @@ ModuleController& MainWindow::module() const {
 }
 
 QString MainWindow::dateiPfad() const {
-    return files_->menu().path();
+    return file_->path();
 }
 
 void MainWindow::load(QWidget* splash, std::function<void()> ready) {
@@ -180,7 +188,7 @@ void MainWindow::load(QWidget* splash, std::function<void()> ready) {
     // Developer mode shows the coordinate labels, the region button and the settings reset,
     // and shortens the splash.
     Clock& clock = *context_.clock;
-    developerMode_ = context_.settings->read(k::kDeveloper) == QLatin1String("Wahr");
+    developerMode_ = context_.settings->read(k::kDeveloper) == k::kTrue;
     const qint64 splashEnd = clock.nowMs() + splashMinimumMs();
     car_->showCoordinates(developerMode_);
     program_->showDeveloperButtons(developerMode_);
@@ -197,12 +205,11 @@ void MainWindow::load(QWidget* splash, std::function<void()> ready) {
     // Whatever becomes of a command-line file, the stored vehicle stays what it was: a file that
     // cannot be read is reported, and the stored model and options are applied as at every start.
     const QString path = context_.commandLine;
-    const KvsReadResult read = path.isEmpty() ? KvsReadResult{} : files_->menu().openAtStart(path);
+    const KvsReadResult read = path.isEmpty() ? KvsReadResult{} : file_->openAtStart(path);
     const bool opened = !path.isEmpty() && read.verdict == KvsVerdict::Loaded;
     const Document& document = session_->document();
-    session_->restoreVehicle(opened ? document.model : settings.model,
-                             opened ? document.options : settings.options);
-    modellauswahl();
+    session_->applyVehicle(opened ? document.model : settings.model,
+                           opened ? document.options : settings.options);
     lichtAus();
     if (!path.isEmpty() && read.verdict == KvsVerdict::Damaged) {
         context_.prompter->message(texts_.entry(text::ChecksumWrong), texts_.entry(text::FileError),
@@ -270,7 +277,7 @@ void MainWindow::updateVehicleChoiceText() {
     fahrzeugAuswahl_ = frmParameter_->vehicleChoiceText(texts_);
     // The title names the document and the vehicle; it follows every change of the vehicle
     // and of the language. Before the file commands exist there is nothing to name yet.
-    if (files_) files_->menu().refreshTitle();
+    if (files_) files_->refreshTitle();
 }
 
 void MainWindow::registerFileType() {
@@ -311,7 +318,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     context_.settings->write(k::kSlider, QString::number(sequence_->onTime()));
     // A failed or cancelled save keeps the window open for another try.
-    event->setAccepted(files_->menu().askOnClose());
+    event->setAccepted(file_->askOnClose());
 }
 
 }  // namespace vireo

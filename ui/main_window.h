@@ -14,6 +14,7 @@ namespace vireo {
 class AnimationExportCommand;
 class CarPanel;
 class DataPanel;
+class DocumentFile;
 class FileCommands;
 class FrmEigenschaften;
 class FrmParameter;
@@ -23,6 +24,7 @@ class ProgramPanel;
 class SequencePanel;
 class TimelinePanel;
 class WindowCommands;
+class WindowRecovery;
 
 // frmVireo: the main window. It builds the menus, places the panels over the session, switches
 // the language and handles closing; the panels show the session and run the window's commands.
@@ -49,6 +51,8 @@ class MainWindow : public QMainWindow {
     QString dateiPfad() const;  // the document's file; empty for a new document
     const DocumentEditor& editor() const { return session_->documentEditor(); }
     EditingSession& session() { return *session_; }
+    // The crash recovery of this window: the offer at start shows it.
+    WindowRecovery& recovery() const { return *recovery_; }
     QString fahrzeugAuswahl() const { return fahrzeugAuswahl_; }
     FrmParameter* frmParameter() const { return frmParameter_; }
     FrmEigenschaften* frmEigenschaften() const { return frmEigenschaften_; }
@@ -79,7 +83,9 @@ class MainWindow : public QMainWindow {
     QString loadProblem_;                            // why the command-line file was not opened
     QVector<SettingCorrection> settingCorrections_;  // told at the first layout
     QString fahrzeugAuswahl_;
-    EditingSession* session_;  // a child of the window
+    EditingSession* session_;  // a child of the window, as are the two below
+    DocumentFile* file_;
+    WindowRecovery* recovery_;
     WindowCommands* commands_ = nullptr;
     MainMenus* menus_ = nullptr;
     CarPanel* car_ = nullptr;

@@ -65,7 +65,7 @@ void SequencePanel::buildWidgets() {
     }
     side->addWidget(lists_, 1);
 
-    labPos_ = new QLabel(QStringLiteral("Position 0"), this);
+    labPos_ = new QLabel(positionText(-1, texts_), this);
     labPos_->setObjectName(QStringLiteral("labPos"));
     side->addWidget(labPos_);
 

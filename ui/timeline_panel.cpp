@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "config/settings_keys.h"
 #include "module/upload_image.h"
 #include "platform/settings_store.h"
 #include "sequence/document_editor.h"
@@ -20,10 +21,7 @@
 namespace vireo {
 
 namespace {
-// Whether the panel is shown: "Wahr" or "Falsch"; shown when not set.
-const QString kShowTimelineKey = QStringLiteral("Zeitleiste");
-// The height in pixels the user gave the panel by moving the line above it.
-const QString kTimelineHeightKey = QStringLiteral("Zeitleiste_Hoehe");
+namespace k = settings_keys;
 // Room kept on the screen for the window's title bar and frame.
 constexpr int kWindowFrameRoom = 40;
 // The lamp rows a window on a short screen keeps in view before the editor part scrolls.
@@ -56,7 +54,7 @@ TimelinePanel::TimelinePanel(const EditingSession& session, const LanguageTable&
     showAction_->setObjectName(QStringLiteral("Zeitleiste"));
     showAction_->setCheckable(true);
     viewMenu_->addAction(showAction_);
-    const bool shown = settings_.read(kShowTimelineKey) != QLatin1String("Falsch");
+    const bool shown = settings_.read(k::kShowTimeline) != k::kFalse;
     showAction_->setChecked(shown);
     setVisible(shown);
     connect(showAction_, &QAction::toggled, this, &TimelinePanel::showPanel);
@@ -79,13 +77,13 @@ void TimelinePanel::placeIn(QSplitter* splitter) {
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(splitter->indexOf(this), 1);
     connect(splitter, &QSplitter::splitterMoved, this,
-            [this] { settings_.write(kTimelineHeightKey, QString::number(height())); });
+            [this] { settings_.write(k::kTimelineHeight, QString::number(height())); });
     growWindow();
 }
 
 std::optional<int> TimelinePanel::storedHeight() const {
     bool number = false;
-    const int stored = settings_.read(kTimelineHeightKey).toInt(&number);
+    const int stored = settings_.read(k::kTimelineHeight).toInt(&number);
     if (!number || stored < minimumSizeHint().height()) return std::nullopt;
     return stored;
 }
@@ -134,7 +132,7 @@ void TimelinePanel::growWindow() {
 }
 
 void TimelinePanel::showPanel(bool shown) {
-    settings_.write(kShowTimelineKey, shown ? QStringLiteral("Wahr") : QStringLiteral("Falsch"));
+    settings_.write(k::kShowTimeline, shown ? k::kTrue : k::kFalse);
     if (shown == !isHidden()) return;
     // The window grows by the panel and shrinks back, so the controls above keep their size.
     QWidget* window = this->window();

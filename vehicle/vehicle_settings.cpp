@@ -1,5 +1,6 @@
 #include "vehicle/vehicle_settings.h"
 
+#include "config/settings_keys.h"
 #include "platform/settings_store.h"
 
 namespace vireo {

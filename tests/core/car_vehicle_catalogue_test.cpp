@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "car/vehicle_catalogue.h"
+#include "text/language.h"
+#include "text/text_ids.h"
 
 using namespace vireo;
 
@@ -146,20 +148,25 @@ TEST(VehicleCatalogue, WindowTitleFromTheTickedOptions) {
         {types(0), bodies(0), years(0, true), ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(fahrzeugAuswahl(c.type, c.body, c.year), QString::fromUtf8(c.title));
+        EXPECT_EQ(fahrzeugAuswahl(c.type, c.body, c.year,
+                                  LanguageTable::builtIn().entry(text::VehicleChoicePrefix)),
+                  QString::fromUtf8(c.title));
 }
 
 TEST(VehicleCatalogue, ModelNamesAndLampNames) {
     const QStringList& names = modellnamen();
     ASSERT_EQ(names.size(), 51);
-    EXPECT_EQ(names[0], "Uncodiert");
+    // A module coded for no model is named by the language.
+    EXPECT_TRUE(names[0].isEmpty());
+    EXPECT_EQ(codedModelName(0, LanguageTable::builtIn()), "Uncodiert");
+    EXPECT_EQ(codedModelName(30, LanguageTable::builtIn()), "BMW 7er VFL LM1");
     EXPECT_EQ(names[30], "BMW 7er VFL LM1");
     EXPECT_EQ(names[42], "Mini Clubman");
     EXPECT_TRUE(names[22].isEmpty());
     EXPECT_TRUE(names[50].isEmpty());
     EXPECT_EQ(
         std::count_if(names.begin(), names.end(), [](const QString& n) { return !n.isEmpty(); }),
-        32);
+        31);
 
     const struct {
         int corner, bit, entry;

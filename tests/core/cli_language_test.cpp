@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "config/settings_keys.h"
 #include "files/kvs_writer.h"
 #include "platform/settings_store.h"
 #include "support/processes.h"

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "config/settings_keys.h"
 #include "config/startup_settings.h"
 #include "text/language.h"
 

@@ -70,14 +70,17 @@ TEST_F(XdgRegistration, WritesMimeTypeDesktopEntryAndIcons) {
     ASSERT_TRUE(Dateityp_Registrieren(type, data.path()));
 
     const QString mime = QString::fromUtf8(contents(data.filePath("mime/packages/vireo-kvs.xml")));
-    EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-vireo-sequence\">")) << mime.toStdString();
+    EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-vireo-sequence\">"))
+        << mime.toStdString();
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.kvs\"/>")) << mime.toStdString();
-    EXPECT_TRUE(mime.contains("<icon name=\"application-x-vireo-sequence\"/>")) << mime.toStdString();
+    EXPECT_TRUE(mime.contains("<icon name=\"application-x-vireo-sequence\"/>"))
+        << mime.toStdString();
 
     const QString entry = QString::fromUtf8(contents(data.filePath("applications/vireo.desktop")));
     EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n")) << entry.toStdString();
     EXPECT_TRUE(entry.contains("\nExec=\"/opt/Vireo 3.0/vireo\" %f\n")) << entry.toStdString();
-    EXPECT_TRUE(entry.contains("\nMimeType=application/x-vireo-sequence;\n")) << entry.toStdString();
+    EXPECT_TRUE(entry.contains("\nMimeType=application/x-vireo-sequence;\n"))
+        << entry.toStdString();
     EXPECT_TRUE(entry.contains("\nIcon=vireo\n")) << entry.toStdString();
     EXPECT_TRUE(entry.contains("\nType=Application\n")) << entry.toStdString();
 

@@ -1,4 +1,4 @@
-// The recent files, files dropped on the window and the shipped examples, as the file menu
+// The recent files, files dropped on the window and the shipped examples, as the document's file
 // handles them.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "config/settings_keys.h"
 #include "files/document_json.h"
 #include "files/examples.h"
 #include "files/kvs_reader.h"
@@ -15,7 +16,8 @@
 #include "files/recent_files.h"
 #include "platform/settings_store.h"
 #include "sequence/document_editor.h"
-#include "session/file_menu.h"
+#include "session/document_file.h"
+#include "session/editing_session.h"
 #include "tests/support/fakes.h"
 #include "tests/support/processes.h"
 #include "text/language.h"
@@ -24,13 +26,16 @@ using namespace vireo;
 
 namespace {
 
-class Host : public FileMenuHost {
-  public:
-    void lampsOff() override { ++lampsOffCalls; }
-    void applyLoadedVehicle(const QString& model, const QString&) override { applied << model; }
-    QString vehicleChoiceText() const override { return QStringLiteral("Mini"); }
-    void setWindowTitle(const QString& t) override { title = t; }
-    void setPositionLabel(const QString&) override {}
+// What the window shows of the session and its document's file: the title, how often the lamps
+// went off and the models applied.
+struct Shown {
+    Shown(EditingSession& session, DocumentFile& file) {
+        QObject::connect(&file, &DocumentFile::changed,
+                         [this, &file] { title = file.titleText(QStringLiteral("Mini")); });
+        QObject::connect(&session, &EditingSession::cornersChanged, [this] { ++lampsOffCalls; });
+        QObject::connect(&session, &EditingSession::setupChanged,
+                         [this, &session] { applied << session.vehicle().model(); });
+    }
 
     int lampsOffCalls = 0;
     QStringList applied;
@@ -53,7 +58,6 @@ class RecentFilesTest : public ::testing::Test {
             lines += QByteArray::number(n).rightJustified(4, '0') + "E" + QByteArray::number(n) +
                      (n == 253 || n == 254 ? " %1" : "") + "\r\n";
         language.parse(lines);
-        menu.setRecentFiles(&recent);
     }
 
     QString file(const QString& name, const Document& d = oneRow("111", 1)) {
@@ -71,10 +75,12 @@ class RecentFilesTest : public ::testing::Test {
     QSettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
     RecentFiles recent{settings};
     LanguageTable language;
-    DocumentEditor editor;
     test::FakePrompter prompter;
-    Host host;
-    FileMenu menu{editor, prompter, language, host};
+    test::FakeClock clock;
+    EditingSession session{settings, prompter, language, clock};
+    DocumentEditor& editor = session.editor();
+    DocumentFile documentFile{session, prompter, language, settings};
+    Shown shown{session, documentFile};
 };
 
 }  // namespace
@@ -120,46 +126,52 @@ TEST_F(RecentFilesTest, AStoredTextThatIsNotAListReadsAsEmpty) {
 TEST_F(RecentFilesTest, FilesOpenedOrSavedJoinTheList) {
     const QString opened = file(QStringLiteral("opened.kvs"));
     prompter.fileAnswers = {opened};
-    ASSERT_TRUE(menu.open());
+    ASSERT_TRUE(documentFile.open());
     addRow();
     const QString saved = dir.filePath(QStringLiteral("saved.kvs"));
     prompter.fileAnswers = {saved};
-    ASSERT_TRUE(menu.saveAs());
+    ASSERT_TRUE(documentFile.saveAs());
     const QString atStart = file(QStringLiteral("start.kvs"));
-    ASSERT_EQ(menu.openAtStart(atStart).verdict, KvsVerdict::Loaded);
-    EXPECT_EQ(recent.paths(), (QStringList{atStart, saved, opened}));
+    ASSERT_EQ(documentFile.openAtStart(atStart).verdict, KvsVerdict::Loaded);
+    EXPECT_EQ(documentFile.recentFiles().paths(), (QStringList{atStart, saved, opened}));
+    // Kept in the settings for the next run.
+    EXPECT_EQ(RecentFiles(settings).paths(), (QStringList{atStart, saved, opened}));
 
     // A file that cannot be read does not join.
     prompter.fileAnswers = {dir.filePath(QStringLiteral("missing.kvs"))};
-    EXPECT_FALSE(menu.open());
-    EXPECT_EQ(recent.paths().size(), 3);
+    EXPECT_FALSE(documentFile.open());
+    EXPECT_EQ(documentFile.recentFiles().paths().size(), 3);
 }
 
 TEST_F(RecentFilesTest, AVanishedRecentFileLeavesTheListWithAMessageNamingIt) {
     const QString kept = file(QStringLiteral("kept.kvs"), oneRow("112", 2));
     const QString gone = file(QStringLiteral("gone.kvs"));
-    recent.add(kept);
-    recent.add(gone);
+    // Both join the list as they are opened; then the second goes from the disk.
+    ASSERT_TRUE(documentFile.openPath(kept));
+    ASSERT_TRUE(documentFile.openPath(gone));
+    documentFile.newDocument();
     ASSERT_TRUE(QFile::remove(gone));
+    ASSERT_TRUE(prompter.prompts.empty());
+    shown.applied.clear();
     addRow();  // unsaved changes: nothing is asked for a file that is not there
 
-    EXPECT_FALSE(menu.openRecent(gone));
+    EXPECT_FALSE(documentFile.openRecent(gone));
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].kind, "message");
     EXPECT_EQ(prompter.prompts[0].text, "E253 " + QDir::toNativeSeparators(gone));
-    EXPECT_EQ(recent.paths(), QStringList{kept});
+    EXPECT_EQ(documentFile.recentFiles().paths(), QStringList{kept});
     EXPECT_EQ(editor.document().sequences[0].size(), 1);
 
     // An existing one asks about the unsaved changes exactly as "Öffnen".
     prompter.prompts.clear();
     prompter.questionAnswers = {false};
-    EXPECT_TRUE(menu.openRecent(kept));
+    EXPECT_TRUE(documentFile.openRecent(kept));
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, "E90");
     EXPECT_EQ(editor.document(), oneRow("112", 2));
-    EXPECT_EQ(host.applied, QStringList{"112"});
-    EXPECT_EQ(menu.path(), kept);
-    EXPECT_GE(host.lampsOffCalls, 2);
+    EXPECT_EQ(shown.applied, QStringList{"112"});
+    EXPECT_EQ(documentFile.path(), kept);
+    EXPECT_GE(shown.lampsOffCalls, 2);
 }
 
 TEST_F(RecentFilesTest, OnlyOneLocalSequenceFileIsTakenFromADrop) {
@@ -176,11 +188,11 @@ TEST_F(RecentFilesTest, OnlyOneLocalSequenceFileIsTakenFromADrop) {
     };
     for (const auto& c : cases) {
         prompter.prompts.clear();
-        EXPECT_EQ(menu.openDropped(c.urls), c.message.isEmpty()) << c.message.toStdString();
+        EXPECT_EQ(documentFile.openDropped(c.urls), c.message.isEmpty()) << c.message.toStdString();
         if (c.message.isEmpty()) {
             EXPECT_TRUE(prompter.prompts.empty());
             EXPECT_EQ(editor.document(), oneRow("113", 3));
-            EXPECT_EQ(recent.paths(), QStringList{kvs});
+            EXPECT_EQ(documentFile.recentFiles().paths(), QStringList{kvs});
         } else {
             ASSERT_EQ(prompter.prompts.size(), 1u);
             EXPECT_EQ(prompter.prompts[0].text, c.message);
@@ -192,28 +204,28 @@ TEST_F(RecentFilesTest, OnlyOneLocalSequenceFileIsTakenFromADrop) {
 TEST_F(RecentFilesTest, AnExampleBecomesAnUntitledDocumentForTheChosenVehicle) {
     const QString example = file(QStringLiteral("example.kvs"), oneRow("111", 5));
     editor.setModel(QStringLiteral("113"));
-    ASSERT_TRUE(menu.openExample(example));
+    ASSERT_TRUE(documentFile.openExample(example));
     Document expected = oneRow("113", 5);
     expected.options = editor.document().options;
     EXPECT_EQ(editor.document(), expected);
-    EXPECT_TRUE(menu.path().isEmpty());
-    EXPECT_TRUE(host.applied.isEmpty());
-    EXPECT_TRUE(recent.paths().isEmpty());
-    EXPECT_TRUE(host.title.startsWith(language.entry(2) + QStringLiteral("      ")));  // "Neu"
+    EXPECT_TRUE(documentFile.path().isEmpty());
+    EXPECT_TRUE(shown.applied.isEmpty());
+    EXPECT_TRUE(documentFile.recentFiles().paths().isEmpty());
+    EXPECT_TRUE(shown.title.startsWith(language.entry(2) + QStringLiteral("      ")));  // "Neu"
     // Left untouched, the example has nothing to save: the next one opens without a question.
-    EXPECT_FALSE(menu.hasUnsavedChanges());
-    ASSERT_TRUE(menu.openExample(example));
+    EXPECT_FALSE(documentFile.hasUnsavedChanges());
+    ASSERT_TRUE(documentFile.openExample(example));
     EXPECT_EQ(prompter.count("question"), 0);
     Sequence rows = editor.sequence(0);
     rows[0].lamps[0] ^= 1;
     editor.commit(0, rows, {}, {}, QStringLiteral("change"));
-    EXPECT_TRUE(menu.hasUnsavedChanges());
+    EXPECT_TRUE(documentFile.hasUnsavedChanges());
 
     // "Speichern" asks for a name; a cancelled question keeps the example.
     prompter.fileAnswers = {dir.filePath(QStringLiteral("mine.kvs"))};
-    ASSERT_TRUE(menu.save());
+    ASSERT_TRUE(documentFile.save());
     EXPECT_EQ(prompter.count("save"), 1);
-    EXPECT_EQ(menu.path(), dir.filePath(QStringLiteral("mine.kvs")));
+    EXPECT_EQ(documentFile.path(), dir.filePath(QStringLiteral("mine.kvs")));
 }
 
 // Every shipped example: listed with a title in both languages, written by the build from its

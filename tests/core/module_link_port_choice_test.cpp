@@ -2,6 +2,7 @@
 
 #include <QMap>
 
+#include "config/settings_keys.h"
 #include "config/startup_settings.h"
 #include "module/port_choice.h"
 #include "module/port_names.h"

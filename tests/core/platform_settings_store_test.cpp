@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "config/settings_keys.h"
 #include "platform/settings_store.h"
 
 using namespace vireo;

@@ -4,6 +4,7 @@
 #include "sequence/step_commands.h"
 #include "sequence/step_table.h"
 #include "tests/core/sequence_fixtures.h"
+#include "text/language.h"
 
 using namespace vireo;
 using namespace vireo::test;
@@ -30,7 +31,8 @@ TEST(StepTable, ShownRowIsTheFirstSelectedOrTheLast) {
     EXPECT_EQ(shownRow(plainTable(5), positions({2, 5})), 1);
     EXPECT_EQ(shownRow(plainTable(5), {}), 4);
     EXPECT_EQ(shownRow({}, {}), -1);
-    EXPECT_EQ(positionText(1), "Position 2");
+    EXPECT_EQ(positionText(1, LanguageTable::builtIn()), "Position 2");
+    EXPECT_EQ(positionText(-1, LanguageTable::builtIn()), "Position 0");
 }
 
 TEST(StepCommandsChange, OneRowTakesTheLampsSeveralRowsOnlyTheTime) {

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "config/settings_keys.h"
 #include "module/upload_messages.h"
 #include "session/module_controller.h"
 #include "support/processes.h"

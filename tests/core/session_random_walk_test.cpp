@@ -26,9 +26,9 @@
 #include "platform/settings_store.h"
 #include "sequence/edit_limits.h"
 #include "sequence/loop_marker.h"
+#include "session/document_file.h"
 #include "session/edit_script.h"
 #include "session/editing_session.h"
-#include "session/file_menu.h"
 #include "session/window_recovery.h"
 #include "tests/support/fakes.h"
 #include "text/language.h"
@@ -75,22 +75,6 @@ QString loopRuleProblem(const Sequence& rows) {
     return QString();
 }
 
-class WalkHost : public FileMenuHost {
-  public:
-    explicit WalkHost(EditingSession& session) : session_(session) {}
-    void lampsOff() override { session_.lampsOff(); }
-    void applyLoadedVehicle(const QString& model, const QString& options) override {
-        session_.vehicle().restore(model, options);
-        session_.applyModel();
-    }
-    QString vehicleChoiceText() const override { return QString(); }
-    void setWindowTitle(const QString&) override {}
-    void setPositionLabel(const QString&) override {}
-
-  private:
-    EditingSession& session_;
-};
-
 // Answers as the script does; the save dialog names the walk's file.
 class WalkPrompter : public ScriptPrompter {
   public:
@@ -110,8 +94,7 @@ struct Window {
     WalkPrompter prompter{texts};
     test::FakeClock clock;
     EditingSession session{settings, prompter, texts, clock};
-    WalkHost host{session};
-    FileMenu menu{session.editor(), prompter, texts, host};
+    DocumentFile file{session, prompter, texts, settings};
     std::unique_ptr<WindowRecovery> recovery;
     Document first;  // the document the history starts from
 
@@ -119,8 +102,7 @@ struct Window {
         prompter.file = folder.filePath(QStringLiteral("walk.kvs"));
         session.applyModel();
         recovery = std::make_unique<WindowRecovery>(folder.filePath(QStringLiteral("data")),
-                                                    session, menu, texts, clock);
-        menu.setJournal(&recovery->journal());
+                                                    session, file, texts, clock);
         first = session.document();
     }
 };
@@ -301,7 +283,7 @@ Failure replay(std::vector<Intent>& intents, int period, Walk* walk = nullptr, i
     const auto checkRecovery = [&](int at) {
         RecoveryJournal& journal = w.recovery->journal();
         journal.writeNow();
-        if (!w.menu.hasUnsavedChanges()) return;
+        if (!w.file.hasUnsavedChanges()) return;
         const auto entry = w.recovery->store().read(journal.entryName());
         if (!entry) return fail(at, QStringLiteral("the recovery entry cannot be read"));
         if (entry->document != s.document())
@@ -346,8 +328,8 @@ Failure replay(std::vector<Intent>& intents, int period, Walk* walk = nullptr, i
                 break;
             case Intent::Kind::SaveAndOpen: {
                 const Document before = s.document();
-                if (!w.menu.saveAs()) return fail(i, QStringLiteral("save failed")), failure;
-                if (!w.menu.openPath(w.prompter.file))
+                if (!w.file.saveAs()) return fail(i, QStringLiteral("save failed")), failure;
+                if (!w.file.openPath(w.prompter.file))
                     return fail(i, QStringLiteral("open failed")), failure;
                 if (s.document() != before)
                     fail(i, QStringLiteral("save and open changed the document"));
@@ -360,7 +342,7 @@ Failure replay(std::vector<Intent>& intents, int period, Walk* walk = nullptr, i
                 journal.writeNow();
                 const auto entry = w.recovery->store().read(journal.entryName());
                 if (!entry) continue;
-                if (!w.menu.restoreRecovered(*entry))
+                if (!w.file.restoreRecovered(*entry))
                     return fail(i, QStringLiteral("the recovery entry was not restored")), failure;
                 if (s.document() != entry->document)
                     fail(i, QStringLiteral("the restored document differs from its entry"));

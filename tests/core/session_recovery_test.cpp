@@ -10,8 +10,8 @@
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/settings_store.h"
+#include "session/document_file.h"
 #include "session/editing_session.h"
-#include "session/file_menu.h"
 #include "session/window_recovery.h"
 #include "tests/support/fakes.h"
 #include "tests/support/file_times.h"
@@ -22,19 +22,6 @@
 using namespace vireo;
 
 namespace {
-
-class FakeHost : public FileMenuHost {
-  public:
-    void lampsOff() override {}
-    void applyLoadedVehicle(const QString& model, const QString& options) override {
-        applied << model + "/" + options;
-    }
-    QString vehicleChoiceText() const override { return QStringLiteral("Mini"); }
-    void setWindowTitle(const QString& t) override { title = t; }
-    void setPositionLabel(const QString&) override {}
-    QStringList applied;
-    QString title;
-};
 
 Document documentWith(int lamp, const QString& model = QStringLiteral("111")) {
     Document d;
@@ -55,9 +42,8 @@ struct WindowFixture {
     test::FakeClock clock;
     const LanguageTable& texts = LanguageTable::builtIn();  // the tests read the German wording
     EditingSession session{settings, prompter, texts, clock};
-    FakeHost host;
-    FileMenu menu{session.editor(), prompter, texts, host};
-    WindowRecovery recovery{data.path(), session, menu, texts, clock};
+    DocumentFile file{session, prompter, texts, settings};
+    WindowRecovery recovery{data.path(), session, file, texts, clock};
 
     void addRow(int lamp) {
         Sequence rows = session.editor().sequence(kWelcome);
@@ -115,17 +101,18 @@ TEST(WindowRecovery, RestoresADocumentAsUnsavedUnderItsOwnPath) {
         if (e.name == "left") left = e;
     ASSERT_TRUE(w.recovery.restore(left));
     EXPECT_EQ(w.session.document(), documentWith(2, "203"));
-    EXPECT_EQ(w.menu.path(), file);
-    EXPECT_TRUE(w.menu.hasUnsavedChanges());
+    EXPECT_EQ(w.file.path(), file);
+    EXPECT_TRUE(w.file.hasUnsavedChanges());
     EXPECT_EQ(w.session.activeSequence(), kGoodbye);
-    EXPECT_EQ(w.host.applied, QStringList{"203/11100000000000000000"});
+    EXPECT_EQ(w.session.vehicle().model(), "203");
+    EXPECT_EQ(w.session.vehicle().optionString(), "11100000000000000000");
     // The document now lives in this window's entry; the old one is gone.
     EXPECT_TRUE(w.hasOwnEntry());
     EXPECT_FALSE(w.recovery.store().contains("left"));
     EXPECT_EQ(w.recovery.entriesToOffer().entries.size(), 2);
 
     // "Speichern" writes to the original path, keeping the file it replaces.
-    EXPECT_TRUE(w.menu.save());
+    EXPECT_TRUE(w.file.save());
     EXPECT_EQ(readKvsFile(file).document, documentWith(2, "203"));
     ASSERT_EQ(w.recovery.earlierVersions().size(), 1);
     EXPECT_EQ(readAll(w.recovery.earlierVersions().first().file), kvsBytes(documentWith(1)));
@@ -139,12 +126,39 @@ TEST(WindowRecovery, TheEntryGoesRightAfterASave) {
     WindowFixture w;
     const QString file = w.files.filePath("show.kvs");
     ASSERT_TRUE(writeKvsFile(file, documentWith(1)));
-    ASSERT_TRUE(w.menu.openPath(file));
+    ASSERT_TRUE(w.file.openPath(file));
     w.addRow(7);
     ASSERT_TRUE(w.hasOwnEntry());
-    ASSERT_TRUE(w.menu.save());
+    ASSERT_TRUE(w.file.save());
     EXPECT_FALSE(w.hasOwnEntry());  // no event loop in between
     EXPECT_TRUE(w.recovery.store().scan(true).entries.isEmpty());
+}
+
+// A full or read-only folder for the earlier versions does not stop the save, and is said once
+// rather than at every save; the journal goes on meanwhile.
+TEST(WindowRecovery, ASaveThatCannotKeepTheEarlierVersionSaysSoOnce) {
+    WindowFixture w;
+    {
+        QFile blocked(w.data.filePath("backups"));  // a file where the folder would be
+        ASSERT_TRUE(blocked.open(QIODevice::WriteOnly));
+    }
+    QStringList notes;
+    QObject::connect(&w.recovery, &WindowRecovery::statusText,
+                     [&notes](const QString& text) { notes << text; });
+    const QString file = w.files.filePath("show.kvs");
+    ASSERT_TRUE(writeKvsFile(file, documentWith(1)));
+    ASSERT_TRUE(w.file.openPath(file));
+    for (int save = 0; save < 3; ++save) {
+        w.addRow(save + 2);
+        ASSERT_TRUE(w.file.save());
+        EXPECT_EQ(readKvsFile(file).document, w.session.document());
+    }
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].startsWith(
+        w.texts.entry(text::VersionNotKept).section(QStringLiteral("%1"), 0, 0)));
+    EXPECT_TRUE(notes[0].contains(QDir::toNativeSeparators(file)));
+    EXPECT_TRUE(w.prompter.prompts.empty());  // a note, not a message to answer
+    EXPECT_TRUE(w.recovery.journal().isOn());
 }
 
 // The entry remembers the file as its window read it; a file changed after the crash is not
@@ -153,7 +167,7 @@ TEST(WindowRecovery, ARestoredEntryAsksBeforeSavingOverAFileChangedSince) {
     WindowFixture w;
     const QString file = w.files.filePath("show.kvs");
     ASSERT_TRUE(writeKvsFile(file, documentWith(1)));
-    ASSERT_TRUE(w.menu.openPath(file));
+    ASSERT_TRUE(w.file.openPath(file));
     w.addRow(7);
     const std::optional<RecoveryEntry> written =
         w.recovery.store().read(w.recovery.journal().entryName());
@@ -173,12 +187,12 @@ TEST(WindowRecovery, ARestoredEntryAsksBeforeSavingOverAFileChangedSince) {
     ASSERT_TRUE(w.recovery.restore(left));
 
     w.prompter.prompts.clear();
-    EXPECT_FALSE(w.menu.save());  // Escape: cancel
+    EXPECT_FALSE(w.file.save());  // Escape: cancel
     ASSERT_EQ(w.prompter.count("choice"), 1);
     EXPECT_TRUE(w.prompter.prompts.back().text.contains(QDir::toNativeSeparators(file)));
     EXPECT_EQ(readKvsFile(file).document, documentWith(5));
     w.prompter.choices = {0};  // overwrite
-    EXPECT_TRUE(w.menu.save());
+    EXPECT_TRUE(w.file.save());
     EXPECT_EQ(readKvsFile(file).document, documentWith(2));
 }
 
@@ -192,10 +206,10 @@ TEST(WindowRecovery, EarlierVersionsCarryTheTimeTheyWereSaved) {
         QDateTime(day, QTime(13, 8, 9), Qt::UTC), QDateTime(day, QTime(13, 8, 11), Qt::UTC)};
     ASSERT_TRUE(writeKvsFile(file, documentWith(1)));
     ASSERT_TRUE(test::setModified(file, saves[0]));
-    ASSERT_TRUE(w.menu.openPath(file));
+    ASSERT_TRUE(w.file.openPath(file));
     for (int i = 1; i < 4; ++i) {
         w.addRow(i + 1);
-        ASSERT_TRUE(w.menu.save());
+        ASSERT_TRUE(w.file.save());
         ASSERT_TRUE(test::setModified(file, saves[i]));  // the save as the clock showed it
     }
     const QList<Backup> versions = w.recovery.earlierVersions();
@@ -228,7 +242,7 @@ TEST(WindowRecovery, ACleanCloseLeavesNothingToOffer) {
         w.addRow(1);
         ASSERT_TRUE(w.hasOwnEntry());
         w.prompter.choiceAnswers.push_back(c.answer);
-        EXPECT_EQ(w.menu.askOnClose(), c.closes);
+        EXPECT_EQ(w.file.askOnClose(), c.closes);
         EXPECT_EQ(w.hasOwnEntry(), c.entryStays);
         EXPECT_EQ(QFile::exists(w.recovery.store().lockFile(w.recovery.journal().entryName())),
                   c.entryStays);
@@ -241,11 +255,11 @@ TEST(WindowRecovery, OpensAnEarlierVersionAsANewDocument) {
     EXPECT_EQ(w.recovery.earlierVersionsHeading(), "Keine früheren Versionen von Unbenannt.");
     ASSERT_TRUE(writeKvsFile(file, documentWith(1, "305")));
     w.prompter.fileAnswers.push_back(file);
-    ASSERT_TRUE(w.menu.open());
+    ASSERT_TRUE(w.file.open());
     w.addRow(7);
-    ASSERT_TRUE(w.menu.save());
+    ASSERT_TRUE(w.file.save());
     w.addRow(8);
-    ASSERT_TRUE(w.menu.save());
+    ASSERT_TRUE(w.file.save());
     const QList<Backup> versions = w.recovery.earlierVersions();
     ASSERT_EQ(versions.size(), 2);
     EXPECT_EQ(w.recovery.earlierVersionsHeading(),
@@ -256,6 +270,6 @@ TEST(WindowRecovery, OpensAnEarlierVersionAsANewDocument) {
     const QByteArray saved = readAll(file);
     ASSERT_TRUE(w.recovery.openEarlierVersion(versions.last()));
     EXPECT_EQ(w.session.document(), documentWith(1, "305"));
-    EXPECT_TRUE(w.menu.path().isEmpty());
+    EXPECT_TRUE(w.file.path().isEmpty());
     EXPECT_EQ(readAll(file), saved);  // nothing is overwritten by opening one
 }

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "platform/program_folder.h"
 #include "support/fakes.h"
 #include "ui/main_window.h"

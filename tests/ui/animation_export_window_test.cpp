@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "config/settings_keys.h"
 #include "files/kvs_writer.h"
 #include "support/window_fixture.h"
 #include "text/text_ids.h"

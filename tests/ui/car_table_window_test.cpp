@@ -78,11 +78,12 @@ TEST_F(CarTableWindow, PlaybackRunsToTheEndAndSwitchesAllLampsOff) {
     Document doc;
     doc.sequences[0] = {
         {"0,1", "", {1, 0, 0, 0}}, {"0,1", "", {0, 2, 0, 0}}, {"0,1", "", {0, 0, 4, 0}}};
-    w->session().editor().reset(doc);
+    w->session().resetDocument(doc);
     auto* play = child<QPushButton>(*w, "cmdSilulation");
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_TRUE(w->session().playbackRunning());
-    EXPECT_EQ(play->text(), "Anhalten");
+    EXPECT_EQ(play->text(), "Anhal&ten");
+    EXPECT_EQ(child<QPushButton>(*w, "cmdSimWeiter")->text(), "Anhalten");
     clock.advance(500 + 3 * 100);
     EXPECT_FALSE(w->session().playbackRunning());
     EXPECT_EQ(play->text(), "Simula&tion |>");
@@ -97,7 +98,7 @@ TEST_F(CarTableWindow, ChangingTheRowsStopsPlayback) {
     auto w = startWindow();
     Document doc;
     doc.sequences[0] = {{"10", "", {1, 0, 0, 0}}, {"10", "", {0, 2, 0, 0}}};
-    w->session().editor().reset(doc);
+    w->session().resetDocument(doc);
     QTest::mouseClick(child<QPushButton>(*w, "cmdSilulation"), Qt::LeftButton);
     ASSERT_TRUE(w->session().playbackRunning());
     QTest::mouseClick(child<QPushButton>(*w, "cmdWeiter"), Qt::LeftButton);
@@ -194,7 +195,7 @@ TEST_F(CarTableWindow, APlaybackStepDuringTheAutomaticAppendDoesNotChangeTheAppe
     auto w = startWindow();
     Document doc;
     doc.sequences[0] = {{"10", "", {0, 0, 4, 0}}, {"10", "", {0, 0, 0, 8}}};
-    w->session().editor().reset(doc);
+    w->session().resetDocument(doc);
     child<QCheckBox>(*w, "chkAutomatichWeiter")->setChecked(true);
     child<QPushButton>(*w, "cmdSilulation")->click();
     ASSERT_TRUE(w->session().playbackRunning());
@@ -244,7 +245,7 @@ TEST_F(CarTableWindow, PlaybackStartedAgainDuringItsDarknessStartsAtTheFirstRow)
     auto w = startWindow();
     Document doc;
     doc.sequences[0] = {{"10", "", {1, 0, 0, 0}}, {"10", "", {0, 2, 0, 0}}};
-    w->session().editor().reset(doc);
+    w->session().resetDocument(doc);
     auto* play = child<QPushButton>(*w, "cmdSilulation");
     bool restarted = false;
     clock.onWait = [&](int ms) {

@@ -7,10 +7,23 @@
 #include <QPushButton>
 #include <QSet>
 
+#include "config/settings_keys.h"
+#include "session/editing_session.h"
+#include "session/window_recovery.h"
+#include "show/compaction_summary.h"
 #include "support/window_fixture.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 #include "ui/command_table.h"
+#include "ui/dialogs/compact_dialog.h"
+#include "ui/dialogs/earlier_versions_dialog.h"
+#include "ui/dialogs/fit_dialog.h"
+#include "ui/dialogs/frm_eigenschaften.h"
+#include "ui/dialogs/frm_info.h"
+#include "ui/dialogs/frm_parameter.h"
+#include "ui/dialogs/pattern_dialog.h"
+#include "ui/dialogs/recovery_dialog.h"
 #include "ui/window_commands.h"
 
 namespace vireo {
@@ -116,9 +129,10 @@ TEST_P(CommandTableWindow, EveryMenuItemAndButtonComesFromTheTable) {
 TEST_P(CommandTableWindow, AltLettersDoNotClash) {
     auto w = start();
     QMap<QChar, QString> windowLetters;
-    const auto take = [&](QMap<QChar, QString>& taken, const QString& caption) {
+    // A list (examples, languages, ports) may hold more items than there are letters.
+    const auto take = [&](QMap<QChar, QString>& taken, const QString& caption, bool list = false) {
         const QChar letter = accessLetter(caption);
-        EXPECT_FALSE(letter.isNull()) << "no letter: " << qPrintable(caption);
+        EXPECT_TRUE(!letter.isNull() || list) << "no letter: " << qPrintable(caption);
         if (letter.isNull()) return;
         EXPECT_FALSE(taken.contains(letter))
             << qPrintable(caption) << " takes the letter of " << qPrintable(taken.value(letter));
@@ -136,13 +150,57 @@ TEST_P(CommandTableWindow, AltLettersDoNotClash) {
     }
     while (!menus.isEmpty()) {
         QMenu* menu = menus.takeFirst();
-        if (isList(menu)) continue;
+        Q_EMIT menu->aboutToShow();  // the lists fill as their menus open
         QMap<QChar, QString> menuLetters;
         for (QAction* item : items(menu)) {
-            take(menuLetters, item->text());
+            take(menuLetters, item->text(), isList(menu));
             if (item->menu()) menus << item->menu();
         }
+        // The ports are named by their numbers; the examples and languages take letters.
+        if (isList(menu) && !items(menu).isEmpty() &&
+            menu->objectName() != QLatin1String("Connect"))
+            EXPECT_FALSE(menuLetters.isEmpty()) << qPrintable(menu->objectName());
     }
+}
+
+// Every button, check box, radio button and field label of each dialog has a letter of its own
+// there.
+TEST_P(CommandTableWindow, DialogLettersDoNotClash) {
+    auto w = start();
+    const LanguageTable& t = w->texts();
+    WindowRecovery& recovery = w->recovery();
+    const auto check = [](QDialog& dialog) {
+        QMap<QChar, QString> taken;
+        const QList<QWidget*> controls = captionedControls(dialog);
+        EXPECT_FALSE(controls.isEmpty()) << qPrintable(dialog.objectName());
+        for (const QWidget* control : controls) {
+            const QString caption = captionOf(control);
+            const QChar letter = accessLetter(caption);
+            EXPECT_FALSE(letter.isNull())
+                << qPrintable(dialog.objectName()) << ": no letter: " << qPrintable(caption);
+            if (letter.isNull()) continue;
+            EXPECT_FALSE(taken.contains(letter))
+                << qPrintable(dialog.objectName()) << ": " << qPrintable(caption)
+                << " takes the letter of " << qPrintable(taken.value(letter));
+            taken.insert(letter, caption);
+        }
+    };
+    check(*w->frmParameter());
+    check(*w->frmEigenschaften());
+    FrmInfo about(
+        t, [](const QString&) {}, clock, w.get());
+    check(about);
+    CompactDialog compact(compactionSummary(w->session().planCompaction(false), t), t, w.get());
+    check(compact);
+    FitDialog fit(t, w->session().setup(), 0, w.get());
+    fit.setPlan(w->session().planFit(false));
+    check(fit);
+    PatternDialog pattern(t, w.get());
+    check(pattern);
+    RecoveryDialog offer(recovery, {}, t, prompter, w.get());
+    check(offer);
+    EarlierVersionsDialog versions(recovery, t, w.get());
+    check(versions);
 }
 
 // The answers of every question box carry their letters: Alt+N answers "Nein" / "No".

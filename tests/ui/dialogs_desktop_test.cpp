@@ -8,6 +8,8 @@
 #include <QtTest/QTest>
 #include <functional>
 
+#include "app/language_chooser.h"
+#include "app/splash_window.h"
 #include "config/startup_settings.h"
 #include "platform/settings_store.h"
 #include "tests/support/fakes.h"
@@ -70,16 +72,16 @@ TEST(PropertiesDialog, LoadsStoredValuesAndKeepsDefaultsForOddOnes) {
     dialog.applyCaptions(test::numberedLanguage());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("E6"));
     EXPECT_EQ(dialog.findChild<QCheckBox*>(QStringLiteral("chkAuto"))->text(),
-              QStringLiteral("E57"));
+              QStringLiteral("&E57"));
 }
 
 TEST(AboutBox, ShowsVersionMakerAndStartsTheTimer) {
-    FrmInfo german(QStringLiteral("Deutsch"), LanguageTable::builtIn(), {});
+    FrmInfo german(LanguageTable::builtIn(), {});
     EXPECT_EQ(german.findChild<QLabel*>(QStringLiteral("labSW_Version"))->text(),
               QStringLiteral("Software Version 3.0.0"));
     EXPECT_EQ(german.findChild<QLabel*>(QStringLiteral("labSoftware"))->text(),
               QStringLiteral("Software entwickelt von Firma Kelvor"));
-    FrmInfo english(QStringLiteral("English"), test::numberedLanguage(), {});
+    FrmInfo english(test::numberedLanguage(), {});
     EXPECT_EQ(english.findChild<QLabel*>(QStringLiteral("labSoftware"))->text(),
               QStringLiteral("E74 Kelvor"));
 
@@ -91,9 +93,35 @@ TEST(AboutBox, ShowsVersionMakerAndStartsTheTimer) {
     EXPECT_FALSE(german.findChild<QLabel*>(QStringLiteral("Picture1"))->isVisible());
 }
 
+// The first windows a user sees take their texts from the language table too: the chooser from
+// the built-in one (no language is chosen yet), the splash from the chosen language.
+TEST(StartWindows, TakeTheirTextsFromTheLanguage) {
+    LanguageChooser chooser({QStringLiteral("Deutsch"), QStringLiteral("English")});
+    EXPECT_EQ(chooser.findChild<QLabel*>()->text(), QStringLiteral("Please select your Language"));
+    EXPECT_EQ(chooser.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(),
+              QStringLiteral("&OK"));
+    EXPECT_EQ(chooser.language(), QStringLiteral("Deutsch"));
+
+    LanguageTable english;
+    ASSERT_EQ(english.load(QStringLiteral(VIREO_LANG_DIR), QStringLiteral("English")),
+              LanguageTable::Status::Ok);
+    const struct {
+        const LanguageTable& texts;
+        const char* info;
+    } cases[] = {{LanguageTable::builtIn(), "Programm und Einstellungen werden geladen ....."},
+                 {english, "Loading program and settings ....."}};
+    for (const auto& c : cases) {
+        SplashWindow splash(c.texts);
+        EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("labInfo"))->text(),
+                  QString::fromUtf8(c.info));
+        EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+                  QStringLiteral("Version 3.0.0"));
+    }
+}
+
 TEST(AboutBox, AnimationProjectsThePictureThenClearsTheBeams) {
     HookedClock clock;
-    FrmInfo box(QStringLiteral("Deutsch"), LanguageTable::builtIn(), {}, clock);
+    FrmInfo box(LanguageTable::builtIn(), {}, clock);
     box.show();
     bool checkedProjection = false;
     clock.onWait = [&](int, int ms) {
@@ -118,7 +146,7 @@ TEST(AboutBox, AnimationProjectsThePictureThenClearsTheBeams) {
 
 TEST(AboutBox, ClosingDuringTheAnimationStopsItAtOnce) {
     HookedClock clock;
-    FrmInfo box(QStringLiteral("Deutsch"), LanguageTable::builtIn(), {}, clock);
+    FrmInfo box(LanguageTable::builtIn(), {}, clock);
     box.show();
     clock.onWait = [&](int count, int) {
         if (count == 3) box.findChild<QPushButton*>(QStringLiteral("cmdEnde"))->click();
@@ -133,8 +161,7 @@ TEST(AboutBox, ClosingDuringTheAnimationStopsItAtOnce) {
 
 TEST(AboutBox, LinksChangeColourUnderThePointerAndOpenTheirTargets) {
     QStringList opened;
-    FrmInfo box(QStringLiteral("Deutsch"), LanguageTable::builtIn(),
-                [&](const QString& target) { opened << target; });
+    FrmInfo box(LanguageTable::builtIn(), [&](const QString& target) { opened << target; });
     box.show();
     auto* web = box.findChild<QLineEdit*>(QStringLiteral("txtHyperlink"));
     auto* mail = box.findChild<QLineEdit*>(QStringLiteral("txtE_Mail"));

@@ -139,7 +139,7 @@ TEST_F(EditScriptWindow, AScriptEndsAsTheWindowDoes) {
         // A new window each time: the copy buffer and the slider start afresh, as in the tool.
         w = startWindow();
         ASSERT_TRUE(w);
-        w->session().editor().reset(document);
+        w->session().resetDocument(document);
         active = 0;
         prompter.prompts.clear();
         for (const QString& text : script.split('\n')) give(*readEditLine(text).line);

@@ -25,6 +25,7 @@
 #include <QTreeWidget>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "files/kvs_reader.h"
 #include "platform/program_folder.h"
 #include "support/processes.h"
@@ -127,7 +128,7 @@ TEST_F(ModuleWindowTest, ReadingTheModuleTypeConnectsAndReportsTheEdition) {
     const auto module = startModule();
     auto w = start();
     const LanguageTable& t = w->texts();
-    w->session().editor().reset(oneWelcomeRow(*w));
+    w->session().resetDocument(oneWelcomeRow(*w));
 
     // Before any identification the check measures against the 510 bytes an upload may use:
     // 16 of 510 bytes, 3,1 % shows as 3 %.
@@ -176,7 +177,7 @@ TEST_F(ModuleWindowTest, SendingWritesTheDocumentsImageIntoTheModule) {
     const auto module = startModule();
     auto w = start();
     const LanguageTable& t = w->texts();
-    w->session().editor().reset(oneWelcomeRow(*w));
+    w->session().resetDocument(oneWelcomeRow(*w));
     auto* progress = child<QProgressBar>(*w, "Send_Progress");
     auto* mType = child<QAction>(*w, "M_Type");
     auto* send = child<QPushButton>(*w, "cmdDaten");
@@ -240,7 +241,7 @@ TEST_F(ModuleWindowTest, TheModulesEditionDecidesTheOptionBitsSent) {
         QFile::remove(dumpPath());
         const auto module = startModule({QStringLiteral("--type"), QString::fromLatin1(c.type)});
         auto w = start();
-        w->session().editor().reset(oneWelcomeRow(*w));
+        w->session().resetDocument(oneWelcomeRow(*w));
         for (const char* box : c.ticked) {
             auto* check = child<QCheckBox>(*w->frmParameter(), box);
             ASSERT_TRUE(check && check->isEnabled()) << box;
@@ -261,7 +262,7 @@ TEST_F(ModuleWindowTest, AModuleThatFallsSilentEndsTheUploadWithTheNoReplyMessag
     const auto module = startModule({QStringLiteral("--silent-after"), QStringLiteral("3")});
     auto w = start();
     const LanguageTable& t = w->texts();
-    w->session().editor().reset(oneWelcomeRow(*w));
+    w->session().resetDocument(oneWelcomeRow(*w));
     const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
@@ -278,7 +279,7 @@ TEST_F(ModuleWindowTest, AWrongEchoEndsTheUploadWithTheEchoMessage) {
                                      QStringLiteral("--corrupt-address"), QStringLiteral("2")});
     auto w = start();
     const LanguageTable& t = w->texts();
-    w->session().editor().reset(oneWelcomeRow(*w));
+    w->session().resetDocument(oneWelcomeRow(*w));
     const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
@@ -300,7 +301,7 @@ TEST_F(ModuleWindowTest, AnImageBeyondTheModulesMemoryIsNotSent) {
     d.sequences[kWelcome].clear();
     for (int r = 0; r < 100; ++r)
         d.sequences[kWelcome].append(Step{r % 2 ? "1" : "2", QString(), {1, 2, 3, 4}});
-    w->session().editor().reset(d);
+    w->session().resetDocument(d);
     const int highest = sendWatchingProgress(*w);
 
     ASSERT_EQ(prompter.prompts.size(), 1u);
@@ -445,7 +446,7 @@ TEST_F(ModuleWindowTest, ClosingTheWindowDuringAnUploadEndsItWithThePortClosed) 
     const auto module = startModule();
     auto w = start();
     w->show();
-    w->session().editor().reset(oneWelcomeRow(*w));
+    w->session().resetDocument(oneWelcomeRow(*w));
     auto* progress = child<QProgressBar>(*w, "Send_Progress");
     QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
         if (value == 2) w->close();
@@ -467,7 +468,7 @@ TEST_F(ModuleWindowTest, ClosingDuringAnUploadLetsItFinishFirst) {
     const auto module = startModule();
     auto w = start();
     w->show();
-    w->session().editor().reset(oneWelcomeRow(*w));
+    w->session().resetDocument(oneWelcomeRow(*w));
     bool openAfterClose = false;
     QString statusAfterClose;
     QObject::connect(child<QProgressBar>(*w, "Send_Progress"), &QProgressBar::valueChanged,

@@ -11,8 +11,8 @@
 #include "app/startup.h"
 #include "files/kvs_writer.h"
 #include "platform/settings_store.h"
+#include "session/document_file.h"
 #include "session/editing_session.h"
-#include "session/file_menu.h"
 #include "session/window_recovery.h"
 #include "tests/support/fakes.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
@@ -21,15 +21,6 @@
 using namespace vireo;
 
 namespace {
-
-class QuietHost : public FileMenuHost {
-  public:
-    void lampsOff() override {}
-    void applyLoadedVehicle(const QString&, const QString&) override {}
-    QString vehicleChoiceText() const override { return {}; }
-    void setWindowTitle(const QString&) override {}
-    void setPositionLabel(const QString&) override {}
-};
 
 Document documentWith(int lamp) {
     Document d;
@@ -44,9 +35,8 @@ struct Fixture {
     test::FakeClock clock;
     const LanguageTable& texts = LanguageTable::builtIn();  // the tests read the German wording
     EditingSession session{settings, prompter, texts, clock};
-    QuietHost host;
-    FileMenu menu{session.editor(), prompter, texts, host};
-    WindowRecovery recovery{data.path(), session, menu, texts, clock};
+    DocumentFile file{session, prompter, texts, settings};
+    WindowRecovery recovery{data.path(), session, file, texts, clock};
 
     RecoveryEntry leaveEntry(const QString& name, int lamp, int minute) {
         RecoveryEntry entry;
@@ -96,7 +86,7 @@ TEST(RecoveryDialog, DiscardsOnlyAfterConfirmationAndRestoresTheChosenEntry) {
     restore->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(f.session.document(), documentWith(1));
-    EXPECT_TRUE(f.menu.hasUnsavedChanges());
+    EXPECT_TRUE(f.file.hasUnsavedChanges());
     EXPECT_TRUE(f.recovery.entriesToOffer().entries.isEmpty());  // now this window's own entry
 }
 
@@ -115,11 +105,11 @@ TEST(EarlierVersionsDialog, OpensTheChosenVersionAsANewDocument) {
     const QString file = f.files.filePath("show.kvs");
     ASSERT_TRUE(writeKvsFile(file, documentWith(1)));
     f.prompter.fileAnswers.push_back(file);
-    ASSERT_TRUE(f.menu.open());
+    ASSERT_TRUE(f.file.open());
     Sequence rows = f.session.editor().sequence(kWelcome);
     rows[0].lamps[0] = 9;
     f.session.editor().commit(kWelcome, rows, {}, {}, QStringLiteral("edit"));
-    ASSERT_TRUE(f.menu.save());
+    ASSERT_TRUE(f.file.save());
 
     EarlierVersionsDialog dialog(f.recovery, f.texts);
     auto* list = child<QListWidget>(dialog, "lstVersions");
@@ -130,7 +120,7 @@ TEST(EarlierVersionsDialog, OpensTheChosenVersionAsANewDocument) {
     child<QPushButton>(dialog, "cmdOpen")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(f.session.document(), documentWith(1));
-    EXPECT_TRUE(f.menu.path().isEmpty());
+    EXPECT_TRUE(f.file.path().isEmpty());
 }
 
 TEST(RecoveryOffer, NamesTheDamagedEntriesThenOffersTheOthers) {

@@ -44,7 +44,7 @@ Sequence copiedBlink() {
 TEST_F(ShowCommandsWindow, CompactingAsksWithItsFiguresAndIsOneUndoStep) {
     Document d;
     d.sequences[kWelcome] = copiedBlink();
-    w->session().editor().reset(d);
+    w->session().resetDocument(d);
     w->show();
     auto* compact = child<QAction>(*w, "Verdichten");
     ASSERT_TRUE(compact->isEnabled());
@@ -63,7 +63,7 @@ TEST_F(ShowCommandsWindow, CompactingAsksWithItsFiguresAndIsOneUndoStep) {
     w->session().undo();
     EXPECT_EQ(w->editor().sequence(kWelcome), copiedBlink());
     // With no rows there is nothing to compact, mirror, reverse or stretch.
-    w->session().editor().reset(Document{});
+    w->session().resetDocument(Document{});
     for (const char* name : {"Verdichten", "Spiegeln", "Umkehren", "Strecken"})
         EXPECT_FALSE(child<QAction>(*w, name)->isEnabled()) << name;
 }
@@ -89,7 +89,7 @@ TEST_F(ShowCommandsWindow, TheTableMenuMirrorsTheRowsAndTheEditMenuMakesGoodbyeF
     Document d;
     d.sequences[kWelcome] = {Step{"1", QString(), {1, 2, 4, 8}},
                              Step{"2", QString(), {0, 16, 0, 0}}};
-    w->session().editor().reset(d);
+    w->session().resetDocument(d);
     QMenu* table = child<QMenu>(*w, "Tabelle");
     QAction* mirror = child<QAction>(*w, "Spiegeln");
     EXPECT_TRUE(table->actions().contains(mirror));
@@ -122,7 +122,7 @@ TEST_F(ShowCommandsWindow, ThePatternDialogKeepsItsChoicesAndThePicturesShowTheN
     Document d;
     d.sequences[kWelcome] = {Step{"1", QString(), {0, 0, 0, 8}},
                              Step{"1", QString(), {0, 0, 8, 0}}};
-    w->session().editor().reset(d);
+    w->session().resetDocument(d);
     w->session().setSelection(kWelcome, Selection{{0}, 0});
     w->session().setSymmetric(true);
     w->show();

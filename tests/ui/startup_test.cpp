@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include "car/vehicle_catalogue.h"
+#include "config/settings_keys.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/program_folder.h"
@@ -313,9 +314,9 @@ TEST_F(StartupTest, GermanAtStartShowsTheCaptionsOfTheGermanFile) {
     EXPECT_EQ(prompter.answerCaptions.yes, "&Ja");  // the boxes answer in German too
     EXPECT_EQ(prompter.answerCaptions.no, "&Nein");
     // The language menu lists both files, the current one ticked.
-    EXPECT_EQ(child<QAction>(*w, "Auswahl_1")->text(), "Deutsch");
+    EXPECT_EQ(child<QAction>(*w, "Auswahl_1")->text(), "&Deutsch");
     EXPECT_TRUE(child<QAction>(*w, "Auswahl_1")->isChecked());
-    EXPECT_EQ(child<QAction>(*w, "Auswahl_2")->text(), "English");
+    EXPECT_EQ(child<QAction>(*w, "Auswahl_2")->text(), "&English");
     // Switching the language from the menu stores it and replaces the captions.
     child<QAction>(*w, "Auswahl_2")->trigger();
     EXPECT_EQ(store.read(k::kLanguage), "English");

@@ -29,7 +29,7 @@ class TableEditWindow : public test::WindowFixture {
         for (int p = 1; p <= 6; ++p)
             d.sequences[kWelcome].append(Step{OnTime::ofTenths(10 * p), QString(), {p, 0, 0, 0}});
         initial = d.sequences[kWelcome];
-        w->session().editor().reset(d);
+        w->session().resetDocument(d);
         list = child<QTreeWidget>(*w, "List1_0");
         prompter.prompts.clear();
     }
@@ -262,7 +262,7 @@ TEST_F(TableEditWindow, DeleteIsOffOnAnEmptyListAndInsertWithoutARowAppends) {
     auto* remove = child<QPushButton>(*w, "cmdLöschen");
     auto* removeAction = child<QAction>(*w, "Zeilen_Loeschen");
     EXPECT_TRUE(remove->isEnabled());
-    w->session().editor().reset(Document{});
+    w->session().resetDocument(Document{});
     EXPECT_FALSE(remove->isEnabled());
     EXPECT_FALSE(removeAction->isEnabled());
 
@@ -272,7 +272,7 @@ TEST_F(TableEditWindow, DeleteIsOffOnAnEmptyListAndInsertWithoutARowAppends) {
 
     Document d;
     d.sequences[kWelcome] = initial;
-    w->session().editor().reset(d);
+    w->session().resetDocument(d);
     list->clearSelection();
     list->setCurrentItem(nullptr);
     ASSERT_EQ(w->session().activeSelection().current, -1);

@@ -33,7 +33,7 @@ class TimelineWindow : public test::WindowFixture {
         auto w = startWindow();
         Document doc;
         doc.sequences[0] = welcome;
-        w->session().editor().reset(doc);
+        w->session().resetDocument(doc);
         w->show();
         QApplication::processEvents();
         return w;
@@ -232,7 +232,7 @@ TEST_F(TimelineWindow, PlaybackCaptionsDoNotMoveTheControls) {
     ASSERT_TRUE(edit);
     const QRect before = edit->geometry();
     QTest::mouseClick(play, Qt::LeftButton);
-    ASSERT_EQ(play->text(), QStringLiteral("Stop"));
+    ASSERT_EQ(play->text(), QStringLiteral("S&top"));
     QApplication::processEvents();
     EXPECT_EQ(edit->geometry(), before);
     QTest::mouseClick(play, Qt::LeftButton);  // stop
@@ -248,7 +248,7 @@ TEST_F(TimelineWindow, MeterShowsTheNeedAndTheViewMenuRemembersThePanel) {
     EXPECT_TRUE(text->text().endsWith(QStringLiteral("von 510 Bytes)")));
     Document big;
     big.sequences[0] = many;
-    w->session().editor().reset(big);
+    w->session().resetDocument(big);
     EXPECT_EQ(panel->meter()->reading().state, MeterReading::State::TooBig);
     EXPECT_TRUE(text->text().startsWith(QStringLiteral("Passt nicht")));
     EXPECT_TRUE(prompter.prompts.empty());  // the meter never shows a box

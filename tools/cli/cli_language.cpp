@@ -1,5 +1,6 @@
 #include "tools/cli/cli_language.h"
 
+#include "config/settings_keys.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "tools/cli/cli_arguments.h"

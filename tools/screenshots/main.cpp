@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "files/animation_export.h"
 #include "files/kvs_writer.h"
 #include "platform/settings_store.h"
@@ -161,7 +162,7 @@ int main(int argc, char** argv) {
     flow.chooseLanguage = [](const QStringList&) { return std::optional<QString>(); };
     auto window = flow.start();
     if (!window) return 1;
-    window->session().editor().reset(sampleDocument());
+    window->session().resetDocument(sampleDocument());
     // The loop's rows are selected and the first of them is shown on the pictures, as after a
     // click on that row.
     window->session().setSelection(vireo::kWelcome, vireo::Selection{{2, 3}, 2});
@@ -195,14 +196,14 @@ int main(int argc, char** argv) {
     window->frmEigenschaften()->hide();
 
     vireo::FrmInfo about(
-        window->sprache(), window->texts(), [](const QString&) {}, clock, window.get());
+        window->texts(), [](const QString&) {}, clock, window.get());
     about.show();
     about.runAnimation();
     save(&about, file("about"));
     about.hide();
 
     // "Sequenz verdichten" before it applies, for a blink copied five times.
-    window->session().editor().reset(blinkCopiedFiveTimes());
+    window->session().resetDocument(blinkCopiedFiveTimes());
     window->session().setSelection(vireo::kWelcome, vireo::Selection{});
     {
         vireo::CompactDialog compact(
@@ -234,7 +235,7 @@ int main(int argc, char** argv) {
     }
 
     // "Passend machen…" for that blink: the plan, the changes and the fitted show playing.
-    window->session().editor().reset(unevenBlink());
+    window->session().resetDocument(unevenBlink());
     {
         vireo::FitDialog fit(window->texts(), window->session().setup(), vireo::kWelcome,
                              window.get());
@@ -244,7 +245,8 @@ int main(int argc, char** argv) {
 
     // The offer at start after a crash: a named document newer than its file and an untitled
     // one. The named one's file lies in a folder of the tool's own, removed again.
-    if (auto* recovery = window->findChild<vireo::WindowRecovery*>()) {
+    {
+        vireo::WindowRecovery* recovery = &window->recovery();
         QDir shows(QDir::temp().filePath(QStringLiteral("vireo-shows")));
         shows.mkpath(QStringLiteral("."));
         const QString named = shows.filePath(QStringLiteral("Willkommen.kvs"));

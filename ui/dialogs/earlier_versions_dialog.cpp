@@ -10,6 +10,7 @@
 #include "session/window_recovery.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 
 namespace vireo {
 
@@ -52,6 +53,7 @@ EarlierVersionsDialog::EarlierVersionsDialog(WindowRecovery& recovery, const Lan
     layout->addWidget(heading);
     layout->addWidget(lstVersions_);
     layout->addWidget(buttons);
+    markAccessLetters(*this);
 }
 
 void EarlierVersionsDialog::openChosen() {

@@ -10,6 +10,7 @@
 #include "show/fit_summary.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 #include "ui/dialogs/show_preview.h"
 
 namespace vireo {
@@ -59,6 +60,7 @@ FitDialog::FitDialog(const LanguageTable& texts, const VehicleSetup& setup, int 
     auto* column = new QVBoxLayout(this);
     column->addLayout(top, 1);
     column->addLayout(buttons);
+    markAccessLetters(*this);
     resize(640, 360);
 }
 

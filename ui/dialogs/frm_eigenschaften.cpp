@@ -5,12 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "config/settings_keys.h"
 #include "config/startup_settings.h"
 #include "platform/settings_store.h"
 #include "sequence/edit_outcome.h"
 #include "text/language.h"
 #include "text/number_text.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 
 namespace vireo {
 
@@ -83,6 +85,7 @@ void FrmEigenschaften::applyCaptions(const LanguageTable& table) {
     chkAuto_->setText(table.entry(text::AutoAppendAtStart));
     chkAktivierung_->setText(table.entry(text::ShowActivationArea));
     setWindowTitle(undoStepText(table, text::Properties));
+    markAccessLetters(*this);
 }
 
 }  // namespace vireo

@@ -11,6 +11,7 @@
 #include "platform/app_info.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 #include "ui/dialogs/about_logo.h"
 
 namespace vireo {
@@ -26,10 +27,9 @@ const QPoint kPictureCorner(230, 131);
 constexpr int kBeamColumnMs = 25;
 constexpr int kBeamLookMs = 300;
 
-QString makerLine(const QString& language, const LanguageTable& table) {
-    if (language == QLatin1String("Deutsch"))
-        return QStringLiteral("Software entwickelt von Firma Kelvor");
-    return table.entry(text::DevelopedBy) + QStringLiteral(" Kelvor");
+// "Software entwickelt von Firma Kelvor" in German: the language's words, then the maker.
+QString makerLine(const LanguageTable& table) {
+    return table.entry(text::DevelopedBy) + QLatin1Char(' ') + kCompany;
 }
 
 // Labels are opaque like the rest of the controls, so the beams pass behind them.
@@ -46,8 +46,7 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-FrmInfo::FrmInfo(const QString& language, const LanguageTable& table, LinkOpener openLink,
-                 Clock& clock, QWidget* parent)
+FrmInfo::FrmInfo(const LanguageTable& table, LinkOpener openLink, Clock& clock, QWidget* parent)
     : QDialog(parent), clock_(clock), openLink_(std::move(openLink)), picture_(aboutLogo()) {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Info"));
@@ -63,24 +62,20 @@ FrmInfo::FrmInfo(const QString& language, const LanguageTable& table, LinkOpener
     beams_.fill(Qt::transparent);
 
     labSW_Version_ = makeLabel(QStringLiteral("labSW_Version"),
-                               QStringLiteral("Software Version %1.%2.%3")
-                                   .arg(VIREO_VERSION_MAJOR)
-                                   .arg(VIREO_VERSION_MINOR)
-                                   .arg(VIREO_VERSION_PATCH),
-                               this);
+                               table.entry(text::SoftwareVersionLine).arg(versionText()), this);
     QFont big = labSW_Version_->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     labSW_Version_->setFont(big);
     labSW_Version_->setGeometry(24, 20, 300, 30);
-    labSoftware_ = makeLabel(QStringLiteral("labSoftware"), makerLine(language, table), this);
+    labSoftware_ = makeLabel(QStringLiteral("labSoftware"), makerLine(table), this);
     labSoftware_->setGeometry(24, 54, 300, 22);
 
-    labInternet_ = makeLabel(QStringLiteral("labInternet"), QStringLiteral("Internet:"), this);
+    labInternet_ = makeLabel(QStringLiteral("labInternet"), table.entry(text::InternetLabel), this);
     labInternet_->setGeometry(24, 206, 70, 22);
     txtHyperlink_ = makeLink(QStringLiteral("txtHyperlink"), kMakerWeb, kMakerWeb);
     txtHyperlink_->setGeometry(100, 206, 190, 22);
-    labMail_ = makeLabel(QStringLiteral("labMail"), QStringLiteral("E-Mail:"), this);
+    labMail_ = makeLabel(QStringLiteral("labMail"), table.entry(text::MailLabel), this);
     labMail_->setGeometry(24, 234, 70, 22);
     txtE_Mail_ =
         makeLink(QStringLiteral("txtE_Mail"), kMakerMail, QStringLiteral("mailto:") + kMakerMail);
@@ -92,7 +87,7 @@ FrmInfo::FrmInfo(const QString& language, const LanguageTable& table, LinkOpener
     picture1_->setGeometry(QRect(kPictureCorner, picture_.size()));
     picture1_->hide();
 
-    cmdEnde_ = new QPushButton(QStringLiteral("Schliessen"), this);
+    cmdEnde_ = new QPushButton(this);
     cmdEnde_->setObjectName(QStringLiteral("cmdEnde"));
     cmdEnde_->setGeometry(kWidth - 24 - 110, kHeight - 20 - 30, 110, 30);
     cmdEnde_->setDefault(true);
@@ -106,7 +101,7 @@ FrmInfo::FrmInfo(const QString& language, const LanguageTable& table, LinkOpener
     timer1_->setSingleShot(true);
     timer1_->setInterval(500);
     connect(timer1_, &QTimer::timeout, this, &FrmInfo::runAnimation);
-    applyCaptions(table, language);
+    applyCaptions(table);
 }
 
 QLineEdit* FrmInfo::makeLink(const QString& name, const QString& text, const QString& target) {
@@ -231,9 +226,10 @@ void FrmInfo::showPictureAfterBeams() {
     });
 }
 
-void FrmInfo::applyCaptions(const LanguageTable& table, const QString& language) {
+void FrmInfo::applyCaptions(const LanguageTable& table) {
     cmdEnde_->setText(table.entry(text::Close));
-    labSoftware_->setText(makerLine(language, table));
+    labSoftware_->setText(makerLine(table));
+    markAccessLetters(*this);
 }
 
 }  // namespace vireo

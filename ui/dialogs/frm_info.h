@@ -28,13 +28,12 @@ class FrmInfo : public QDialog {
     static constexpr int kWidth = 566;  // client area in pixels
     static constexpr int kHeight = 298;
 
-    // `language` and `table` give the maker line: the German text for "Deutsch", otherwise
-    // text::DevelopedBy followed by " Kelvor".
-    FrmInfo(const QString& language, const LanguageTable& table, LinkOpener openLink,
-            Clock& clock = systemClock(), QWidget* parent = nullptr);
+    // `table` gives every caption; the maker line is text::DevelopedBy followed by the maker.
+    FrmInfo(const LanguageTable& table, LinkOpener openLink, Clock& clock = systemClock(),
+            QWidget* parent = nullptr);
 
     // The caption pass: cmdEnde from text::Close and the maker line as at load.
-    void applyCaptions(const LanguageTable& table, const QString& language);
+    void applyCaptions(const LanguageTable& table);
 
     // Timer1's work: the beam animation, then the picture, a short look, the beams cleared.
     void runAnimation();

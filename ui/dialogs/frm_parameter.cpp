@@ -13,8 +13,10 @@
 #include <QVBoxLayout>
 
 #include "car/vehicle_catalogue.h"
+#include "sequence/edit_outcome.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 
 namespace vireo {
 
@@ -247,7 +249,8 @@ QString FrmParameter::vehicleChoiceText(const LanguageTable& table) const {
 QVector<FrmParameter::Choice> FrmParameter::choicesOf(const QVector<QRadioButton*>& buttons) {
     QVector<Choice> choices;
     for (const QRadioButton* button : buttons)
-        choices.append({button->text(), button->isChecked(), button->isEnabled()});
+        choices.append(
+            {withoutAccessLetter(button->text()), button->isChecked(), button->isEnabled()});
     return choices;
 }
 
@@ -298,6 +301,7 @@ void FrmParameter::applyCaptions(const LanguageTable& table) {
     for (QComboBox* list : {combBegruessung_, combVerabschiedung_})
         for (int i = 0; i < list->count(); ++i)
             list->setItemText(i, table.entry(text::HoldTimeItem).arg((i + 1) * 10));
+    markAccessLetters(*this);
 }
 
 }  // namespace vireo

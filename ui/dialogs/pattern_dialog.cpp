@@ -20,6 +20,7 @@
 #include "text/count_text.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 #include "ui/dialogs/show_preview.h"
 
 namespace vireo {
@@ -123,6 +124,7 @@ PatternDialog::PatternDialog(const LanguageTable& texts, QWidget* parent)
     layout->addWidget(lamps_, 1);
     layout->addLayout(form);
     layout->addWidget(buttons_);
+    markAccessLetters(*this);
 
     const auto update = [this] { updatePreview(); };
     connect(kind_, &QComboBox::currentIndexChanged, this, update);

@@ -10,6 +10,7 @@
 #include "session/window_recovery.h"
 #include "text/language.h"
 #include "text/text_ids.h"
+#include "ui/access_letters.h"
 
 namespace vireo {
 
@@ -52,6 +53,7 @@ RecoveryDialog::RecoveryDialog(WindowRecovery& recovery, QList<RecoveryEntry> en
     layout->addWidget(lstEntries_);
     layout->addWidget(buttons);
     fillList();
+    markAccessLetters(*this);
 }
 
 void RecoveryDialog::fillList() {

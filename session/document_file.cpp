@@ -1,20 +1,21 @@
-#include "session/file_menu.h"
+#include "session/document_file.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
+#include "config/settings_keys.h"
 #include "files/kvs_comparison.h"
 #include "files/kvs_writer.h"
 #include "files/recent_files.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
-#include "recovery/backup_store.h"
 #include "recovery/recovery_entry.h"
-#include "recovery/recovery_journal.h"
 #include "sequence/document_editor.h"
 #include "sequence/edit_outcome.h"
+#include "sequence/step_table.h"
+#include "session/editing_session.h"
 #include "text/language.h"
 #include "text/text_ids.h"
 
@@ -38,13 +39,13 @@ bool fileExistsExactly(const QString& path) {
 // Switches the lamps off when a menu command ends, on every way out of it.
 class LampsOffAtEnd {
   public:
-    explicit LampsOffAtEnd(FileMenuHost& host) : host_(host) {}
-    ~LampsOffAtEnd() { host_.lampsOff(); }
+    explicit LampsOffAtEnd(EditingSession& session) : session_(session) {}
+    ~LampsOffAtEnd() { session_.lampsOff(); }
     LampsOffAtEnd(const LampsOffAtEnd&) = delete;
     LampsOffAtEnd& operator=(const LampsOffAtEnd&) = delete;
 
   private:
-    FileMenuHost& host_;
+    EditingSession& session_;
 };
 
 // A document read from a file is saved with the user's form of its on-times, as the rows made
@@ -88,38 +89,50 @@ QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& lan
     return language.entry(text::SaveRefused).arg(field);
 }
 
-FileMenu::FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
-                   FileMenuHost& host)
-    : editor_(editor), prompter_(prompter), language_(language), host_(host), documentName_() {}
+DocumentFile::DocumentFile(EditingSession& session, Prompter& prompter,
+                           const LanguageTable& language, SettingsStore& settings, QObject* parent)
+    : QObject(parent),
+      session_(session),
+      prompter_(prompter),
+      language_(language),
+      settings_(settings),
+      recent_(std::make_unique<RecentFiles>(settings)) {}
 
-QString FileMenu::documentName() const {
+DocumentFile::~DocumentFile() = default;
+
+QString DocumentFile::documentName() const {
     // A new document is named in the current language.
     return documentName_.isEmpty() ? withoutAccessLetter(language_.entry(text::New))
                                    : documentName_;
 }
 
-QString FileMenu::titleText() const {
-    return documentName() + kTitleGap + host_.vehicleChoiceText();
+QString DocumentFile::titleText(const QString& vehicleChoice) const {
+    return documentName() + kTitleGap + vehicleChoice;
 }
 
-void FileMenu::refreshTitle() {
-    host_.setWindowTitle(titleText());
+void DocumentFile::setFile(const QString& path, std::optional<FileStamp> stamp, const QString& name,
+                           std::optional<Document> example) {
+    path_ = path;
+    stamp_ = std::move(stamp);
+    documentName_ = name;
+    example_ = std::move(example);
+    Q_EMIT changed();
 }
 
-bool FileMenu::hasUnsavedChanges() const {
+bool DocumentFile::hasUnsavedChanges() const {
     // An example is nobody's file: it is changed once it differs from what was opened.
-    if (path_.isEmpty() && example_) return !sameDocumentValues(editor_.document(), *example_);
-    return !documentMatchesFile(editor_.document(), path_);
+    if (path_.isEmpty() && example_) return !sameDocumentValues(session_.document(), *example_);
+    return !documentMatchesFile(session_.document(), path_);
 }
 
-QString FileMenu::dialogTitle() const {
+QString DocumentFile::dialogTitle() const {
     return language_.entry(text::SequenceFileTitle);
 }
 
 // Asks text::NewQuestion when the document has unsaved changes; Yes saves to the document's own
 // file where it can, No drops the changes. False when the command must stop: the user cancelled, or
 // the save did not happen.
-bool FileMenu::settleUnsavedChanges() {
+bool DocumentFile::settleUnsavedChanges() {
     if (!hasUnsavedChanges()) return true;
     switch (prompter_.questionWithCancel(language_.entry(text::NewQuestion), QString())) {
         case QuestionAnswer::Yes:
@@ -132,31 +145,27 @@ bool FileMenu::settleUnsavedChanges() {
     return false;
 }
 
-void FileMenu::resetToNew() {
-    path_.clear();
-    stamp_.reset();
-    example_.reset();
+void DocumentFile::resetToNew() {
     Document empty;
-    empty.model = editor_.document().model;
-    empty.options = editor_.document().options;
-    editor_.reset(empty);
-    documentName_.clear();
-    refreshTitle();
-    host_.setPositionLabel(QStringLiteral("Position 0"));
+    empty.model = session_.document().model;
+    empty.options = session_.document().options;
+    session_.resetDocument(empty);
+    setFile(QString(), std::nullopt, QString());
+    Q_EMIT positionReset(positionText(-1, language_));
 }
 
-void FileMenu::newDocument() {
-    LampsOffAtEnd lampsOff(host_);
+void DocumentFile::newDocument() {
+    LampsOffAtEnd lampsOff(session_);
     if (!settleUnsavedChanges()) return;
     resetToNew();
 }
 
-bool FileMenu::open() {
-    LampsOffAtEnd lampsOff(host_);
+bool DocumentFile::open() {
+    LampsOffAtEnd lampsOff(session_);
     return openFlow();
 }
 
-bool FileMenu::openFlow() {
+bool DocumentFile::openFlow() {
     if (!settleUnsavedChanges()) return false;
     const QString chosen =
         prompter_.openFileNameIn(dialogTitle(), language_.entry(text::FileFilter), startFolder());
@@ -165,7 +174,7 @@ bool FileMenu::openFlow() {
 }
 
 // Reads a file to open; a file that cannot be read shows text::LoadWarning and gives nothing.
-std::optional<Document> FileMenu::readForOpen(const QString& path) {
+std::optional<Document> DocumentFile::readForOpen(const QString& path) {
     KvsReadResult read = readKvsFile(path);
     if (read.verdict == KvsVerdict::Loaded) return withOnTimeValuesOnly(std::move(read.document));
     QString text = language_.entry(text::LoadWarning);
@@ -176,63 +185,57 @@ std::optional<Document> FileMenu::readForOpen(const QString& path) {
 }
 
 // Makes the file the document; a file that cannot be read keeps the document.
-bool FileMenu::takeOver(const QString& chosen) {
+bool DocumentFile::takeOver(const QString& chosen) {
     const std::optional<Document> document = readForOpen(chosen);
     if (!document) return false;
-    editor_.reset(*document);
-    path_ = chosen;
-    stamp_ = stampFile(chosen);
-    example_.reset();
-    host_.applyLoadedVehicle(document->model, document->options);
-    documentName_ = chosen;
-    refreshTitle();
+    session_.resetDocument(*document);
+    setFile(chosen, stampFile(chosen), chosen);
+    session_.applyVehicle(document->model, document->options);
     remember(chosen);
     return true;
 }
 
-void FileMenu::remember(const QString& path) {
-    if (recent_) recent_->add(path);
+void DocumentFile::remember(const QString& path) {
+    recent_->add(path);
     noteFolder(path);
 }
 
-void FileMenu::noteFolder(const QString& file) {
-    if (settings_) settings_->write(settings_keys::kLastFolder, QFileInfo(file).absolutePath());
+void DocumentFile::noteFolder(const QString& file) {
+    settings_.write(settings_keys::kLastFolder, QFileInfo(file).absolutePath());
 }
 
-QString FileMenu::startFolder() const {
+QString DocumentFile::startFolder() const {
     if (!path_.isEmpty()) {
         const QFileInfo file(path_);
         if (file.absoluteDir().exists()) return file.absolutePath();
     }
-    if (settings_) {
-        const QString last = settings_->read(settings_keys::kLastFolder);
-        if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
-    }
+    const QString last = settings_.read(settings_keys::kLastFolder);
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
     return QDir::homePath();
 }
 
-QString FileMenu::askForName(const QString& proposal) {
+QString DocumentFile::askForName(const QString& proposal) {
     return prompter_.saveFileNameProposing(dialogTitle(), language_.entry(text::FileFilter),
                                            kSuffix, proposal);
 }
 
 // True when the save would write over the document's own file and that file is no longer what
 // this document last read or wrote there.
-bool FileMenu::changedByOthers(const QString& target) const {
+bool DocumentFile::changedByOthers(const QString& target) const {
     if (path_.isEmpty() || !stamp_ || QFileInfo(target) != QFileInfo(path_)) return false;
     return QFileInfo(target).isFile() && fileChangedSince(target, *stamp_);
 }
 
-bool FileMenu::openPath(const QString& path) {
-    LampsOffAtEnd lampsOff(host_);
+bool DocumentFile::openPath(const QString& path) {
+    LampsOffAtEnd lampsOff(session_);
     if (!settleUnsavedChanges()) return false;
     return takeOver(path);
 }
 
-bool FileMenu::openRecent(const QString& path) {
+bool DocumentFile::openRecent(const QString& path) {
     if (!QFileInfo(path).isFile()) {
-        LampsOffAtEnd lampsOff(host_);
-        if (recent_) recent_->remove(path);
+        LampsOffAtEnd lampsOff(session_);
+        recent_->remove(path);
         prompter_.message(language_.entry(text::RecentFileGone).arg(QDir::toNativeSeparators(path)),
                           language_.entry(text::FileError), PromptIcon::Warning);
         return false;
@@ -240,7 +243,7 @@ bool FileMenu::openRecent(const QString& path) {
     return openPath(path);
 }
 
-bool FileMenu::openDropped(const QList<QUrl>& urls) {
+bool DocumentFile::openDropped(const QList<QUrl>& urls) {
     QString refusal;
     if (urls.size() != 1) {
         refusal = language_.entry(text::OneFileAtATime);
@@ -253,39 +256,39 @@ bool FileMenu::openDropped(const QList<QUrl>& urls) {
                                                : url.toDisplayString(QUrl::PreferLocalFile);
         refusal = language_.entry(text::NotASequenceFile).arg(name);
     }
-    LampsOffAtEnd lampsOff(host_);
+    LampsOffAtEnd lampsOff(session_);
     prompter_.message(refusal, language_.entry(text::FileError), PromptIcon::Warning);
     return false;
 }
 
-bool FileMenu::openExample(const QString& path) {
-    LampsOffAtEnd lampsOff(host_);
+bool DocumentFile::openExample(const QString& path) {
+    LampsOffAtEnd lampsOff(session_);
     if (!settleUnsavedChanges()) return false;
     std::optional<Document> example = readForOpen(path);
     if (!example) return false;
     // The example shows what the lamps can do on the car chosen now; it is nobody's file yet.
-    example->model = editor_.document().model;
-    example->options = editor_.document().options;
+    example->model = session_.document().model;
+    example->options = session_.document().options;
     resetToNew();
-    editor_.reset(*example);
-    example_ = *example;
+    session_.resetDocument(*example);
+    setFile(QString(), std::nullopt, QString(), *example);
     return true;
 }
 
-bool FileMenu::save() {
-    LampsOffAtEnd lampsOff(host_);
+bool DocumentFile::save() {
+    LampsOffAtEnd lampsOff(session_);
     return saveFlow(false) == SaveOutcome::Saved;
 }
 
-bool FileMenu::saveAs() {
-    LampsOffAtEnd lampsOff(host_);
+bool DocumentFile::saveAs() {
+    LampsOffAtEnd lampsOff(session_);
     return saveFlow(true) == SaveOutcome::Saved;
 }
 
-FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
+DocumentFile::SaveOutcome DocumentFile::saveFlow(bool alwaysAsk) {
     // A file that would not read back is never written: the same check as for documents from
     // elsewhere, before the user is asked for a name.
-    const KvsWriteProblem problem = kvsWriteCheck(editor_.document());
+    const KvsWriteProblem problem = kvsWriteCheck(session_.document());
     if (problem.any()) {
         prompter_.message(saveRefusalText(problem, language_), language_.entry(text::FileError),
                           PromptIcon::Warning);
@@ -318,36 +321,22 @@ FileMenu::SaveOutcome FileMenu::saveFlow(bool alwaysAsk) {
         }
     }
 
-    // The file as it was stays among the earlier versions (a failure to keep it leaves the
-    // save to go on: the user asked for the save, not for the copy).
-    if (backups_ && QFileInfo(target).isFile()) {
-        QString why;
-        const bool kept = backups_->keep(target, &why);
-        // Said once, not at every save, until a version can be kept again.
-        if (!kept && !keepFailureNoted_)
-            host_.showNote(
-                language_.entry(text::VersionNotKept).arg(QDir::toNativeSeparators(target), why));
-        keepFailureNoted_ = !kept;
-    }
+    // The file as it is now may be kept among the earlier versions before it is written over.
+    if (QFileInfo(target).isFile()) Q_EMIT aboutToWriteOver(target);
     QString reason;
-    if (!writeKvsFile(target, editor_.document(), &reason)) {
+    if (!writeKvsFile(target, session_.document(), &reason)) {
         prompter_.message(language_.entry(text::LoadWarning) + QStringLiteral("\n\n") + target +
                               QStringLiteral(": ") + reason,
                           language_.entry(text::FileError), PromptIcon::Warning);
         return SaveOutcome::Failed;
     }
-    path_ = target;
-    stamp_ = stampFile(target);
-    example_.reset();
-    documentName_ = target.left(std::max<qsizetype>(0, target.size() - 4));
-    refreshTitle();
+    setFile(target, stampFile(target), target.left(std::max<qsizetype>(0, target.size() - 4)));
     remember(target);
-    // The document equals its file now: its recovery entry goes.
-    if (journal_) journal_->writeNow();
+    Q_EMIT saved();
     return SaveOutcome::Saved;
 }
 
-bool FileMenu::askOnClose() {
+bool DocumentFile::askOnClose() {
     bool closing = true;
     if (hasUnsavedChanges()) {
         switch (prompter_.questionWithCancel(language_.entry(text::SaveQuestion), QString())) {
@@ -361,48 +350,42 @@ bool FileMenu::askOnClose() {
                 break;
         }
     }
-    // Saved, or the changes dropped on purpose: nothing is left to recover.
-    if (closing && journal_) journal_->finish();
+    if (closing) Q_EMIT closeAccepted();
     return closing;
 }
 
-bool FileMenu::restoreRecovered(const RecoveryEntry& entry) {
-    LampsOffAtEnd lampsOff(host_);
+bool DocumentFile::restoreRecovered(const RecoveryEntry& entry) {
+    LampsOffAtEnd lampsOff(session_);
     if (!settleUnsavedChanges()) return false;
-    editor_.reset(entry.document);
-    path_ = entry.path;
+    session_.resetDocument(entry.document);
     // Entries from before file stamps were kept take the file as it is now.
-    stamp_ = entry.fileStamp ? entry.fileStamp : stampFile(entry.path);
-    if (entry.path.isEmpty()) stamp_.reset();
-    example_.reset();
-    host_.applyLoadedVehicle(entry.document.model, entry.document.options);
-    documentName_ = entry.path;
-    refreshTitle();
+    std::optional<FileStamp> stamp = entry.fileStamp ? entry.fileStamp : stampFile(entry.path);
+    if (entry.path.isEmpty()) stamp.reset();
+    setFile(entry.path, stamp, entry.path);
+    session_.applyVehicle(entry.document.model, entry.document.options);
     return true;
 }
 
-bool FileMenu::openAsUntitled(const QString& file) {
-    LampsOffAtEnd lampsOff(host_);
+bool DocumentFile::openAsUntitled(const QString& file) {
+    LampsOffAtEnd lampsOff(session_);
     if (!settleUnsavedChanges()) return false;
     const std::optional<Document> document = readForOpen(file);
     if (!document) return false;
     resetToNew();
-    editor_.reset(*document);
-    host_.applyLoadedVehicle(document->model, document->options);
+    session_.resetDocument(*document);
+    session_.applyVehicle(document->model, document->options);
     return true;
 }
 
-KvsReadResult FileMenu::openAtStart(const QString& path) {
+KvsReadResult DocumentFile::openAtStart(const QString& path) {
     KvsReadResult read = readKvsFile(path);
     if (read.verdict != KvsVerdict::Loaded) {
         resetToNew();
         return read;
     }
     read.document = withOnTimeValuesOnly(std::move(read.document));
-    editor_.reset(read.document);
-    path_ = path;
-    stamp_ = stampFile(path);
-    documentName_ = path;
+    session_.resetDocument(read.document);
+    setFile(path, stampFile(path), path);
     remember(path);
     return read;
 }

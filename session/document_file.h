@@ -1,52 +1,58 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QUrl>
+#include <memory>
 #include <optional>
 
 #include "files/file_stamp.h"
 #include "files/kvs_reader.h"
-#include "session/file_menu_host.h"
 
 namespace vireo {
 
+class EditingSession;
 class LanguageTable;
+class Prompter;
+class RecentFiles;
+class SettingsStore;
 struct KvsWriteProblem;
+struct RecoveryEntry;
 
 // The message that refuses a save, naming what the file could not keep.
 QString saveRefusalText(const KvsWriteProblem& problem, const LanguageTable& language);
 
-class BackupStore;
-class DocumentEditor;
-class LanguageTable;
-class Prompter;
-class RecentFiles;
-class RecoveryJournal;
-class SettingsStore;
-struct RecoveryEntry;
-
-// The commands of the "Datei" menu that create, open and save the document, the window title
-// that names it, and the question on unsaved changes when the window closes. There is no
-// modified flag: the document has unsaved changes when it differs from the file at its path.
+// The file of the session's document: its path, the file as it was when opened or last saved,
+// the name the window title shows, and the questions of creating, opening and saving the
+// document and of closing the window with unsaved changes. There is no modified flag: the
+// document has unsaved changes when it differs from the file at its path.
 //
 // A failed open or save never drops the open document, and a failed save leaves the old file
-// as it was. Every menu command ends with the lamps switched off.
-class FileMenu {
+// as it was. Every command of the "Datei" menu ends with the lamps switched off. The document
+// and the vehicle change through the session's intents; what the window shows of the file
+// (title, position label) follows the signals.
+class DocumentFile : public QObject {
+    Q_OBJECT
   public:
     // The language table is read on every prompt, so it may be reloaded in place meanwhile.
-    FileMenu(DocumentEditor& editor, Prompter& prompter, const LanguageTable& language,
-             FileMenuHost& host);
+    // `settings` keeps the folder of the last file and the recent files across runs.
+    DocumentFile(EditingSession& session, Prompter& prompter, const LanguageTable& language,
+                 SettingsStore& settings, QObject* parent = nullptr);
+    ~DocumentFile() override;
 
     // Datei_Pfad: the file of the document; empty for a new document.
     const QString& path() const { return path_; }
     // The document's name in the window title: "Neu", the opened path, or the saved path
     // without its last four characters.
     QString documentName() const;
-    // The whole title: the document name, six blanks and the vehicle choice text.
-    QString titleText() const;
-    // Sets the window title anew, for example after another vehicle was chosen.
-    void refreshTitle();
+    // The whole title: the document name, six blanks and the vehicle choice text
+    // (Fahrzeug_Auswahl, which the window knows).
+    QString titleText(const QString& vehicleChoice) const;
+    // The file as it was when opened or last saved; none for an untitled document.
+    const std::optional<FileStamp>& fileStamp() const { return stamp_; }
+    // The list that every file opened or saved joins.
+    const RecentFiles& recentFiles() const { return *recent_; }
 
     // True when the document differs from its file in value (an on-time "0.5" equals "0,5"),
     // or, untitled, holds rows that no example gave it.
@@ -91,23 +97,10 @@ class FileMenu {
     // it has no unsaved changes.
     bool openExample(const QString& path);
 
-    // The file as it was when opened or last saved; none for an untitled document.
-    const std::optional<FileStamp>& fileStamp() const { return stamp_; }
     // Where the file dialogs start: the document's folder, else the folder of the file last
-    // opened or saved (kept in `settings`), else the user's home folder; never the working
+    // opened or saved (kept in the settings), else the user's home folder; never the working
     // folder of the process.
     QString startFolder() const;
-    // The store that keeps the last folder across runs; none when null.
-    void setSettings(SettingsStore* settings) { settings_ = settings; }
-
-    // The list that every file opened or saved joins; none when null.
-    void setRecentFiles(RecentFiles* recent) { recent_ = recent; }
-    // Where a save over an existing file first keeps the old file; nothing is kept when null.
-    // A version that cannot be kept does not stop the save; the host is told once
-    // (text::VersionNotKept), and again only after a version could be kept in between.
-    void setBackups(const BackupStore* backups) { backups_ = backups; }
-    // The window's recovery journal: it ends with the window's clean close (askOnClose true).
-    void setJournal(RecoveryJournal* journal) { journal_ = journal; }
 
     // A document a crash left: after the question about unsaved changes it becomes the document
     // with its original path (none for an untitled one) and its vehicle, unsaved, so "Speichern"
@@ -126,6 +119,19 @@ class FileMenu {
     // with the read's problem). Lamps are not touched.
     KvsReadResult openAtStart(const QString& path);
 
+  Q_SIGNALS:
+    // The path, the file's stamp or the name changed (or were set anew): the title follows.
+    void changed();
+    // labPos for a new document, which shows no step.
+    void positionReset(const QString& text);
+    // A save is about to write over the existing file `target`; a direct connection runs
+    // before the file is written (the recovery keeps the old file among the earlier versions).
+    void aboutToWriteOver(const QString& target);
+    // The document was written to its file and equals it now.
+    void saved();
+    // The window may close, saved or with its changes dropped on purpose.
+    void closeAccepted();
+
   private:
     enum class SaveOutcome { Saved, Cancelled, Failed };
 
@@ -139,19 +145,20 @@ class FileMenu {
     bool takeOver(const QString& path);
     void remember(const QString& path);
     void resetToNew();
+    // The only place that sets which file the document belongs to: its path (empty for an
+    // untitled document), the file as it was then, the name the title shows (empty for "Neu")
+    // and, for an untitled example, the content the example gave it.
+    void setFile(const QString& path, std::optional<FileStamp> stamp, const QString& name,
+                 std::optional<Document> example = std::nullopt);
     QString dialogTitle() const;
 
-    DocumentEditor& editor_;
+    EditingSession& session_;
     Prompter& prompter_;
     const LanguageTable& language_;
-    FileMenuHost& host_;
-    RecentFiles* recent_ = nullptr;
-    const BackupStore* backups_ = nullptr;
-    RecoveryJournal* journal_ = nullptr;
-    SettingsStore* settings_ = nullptr;
+    SettingsStore& settings_;
+    std::unique_ptr<RecentFiles> recent_;
     QString path_;
     std::optional<FileStamp> stamp_;
-    bool keepFailureNoted_ = false;
     QString documentName_;
     std::optional<Document> example_;  // an untitled document's content as the example gave it
 };

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/startup.h"
+#include "config/settings_keys.h"
 #include "files/kvs_reader.h"
 #include "files/kvs_writer.h"
 #include "platform/program_folder.h"
@@ -24,9 +25,9 @@ namespace k = vireo::settings_keys;
 
 namespace {
 
-// The file menu as the main window wires it: the command line at start, the menu entries and
-// the question on closing.
-class FileMenuWindowTest : public test::WindowFixture {
+// The document's file as the main window wires it: the command line at start, the entries of
+// the "Datei" menu, the title and the question on closing.
+class DocumentFileWindowTest : public test::WindowFixture {
   protected:
     void SetUp() override {
         WindowFixture::SetUp();
@@ -61,7 +62,7 @@ class FileMenuWindowTest : public test::WindowFixture {
     Document saved;
 };
 
-TEST_F(FileMenuWindowTest, AFileOnTheCommandLineOpensWithItsOwnVehicle) {
+TEST_F(DocumentFileWindowTest, AFileOnTheCommandLineOpensWithItsOwnVehicle) {
     const QString path = writeFile(QStringLiteral("Lauflicht.kvs"), saved);
     auto w = start(path);
     ASSERT_TRUE(w);
@@ -78,7 +79,7 @@ TEST_F(FileMenuWindowTest, AFileOnTheCommandLineOpensWithItsOwnVehicle) {
     EXPECT_TRUE(prompter.prompts.empty());
 }
 
-TEST_F(FileMenuWindowTest, ADamagedFileOnTheCommandLineLeavesAnEmptyNewDocument) {
+TEST_F(DocumentFileWindowTest, ADamagedFileOnTheCommandLineLeavesAnEmptyNewDocument) {
     const QString path = writeFile(QStringLiteral("kaputt.kvs"), saved);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -104,7 +105,7 @@ TEST_F(FileMenuWindowTest, ADamagedFileOnTheCommandLineLeavesAnEmptyNewDocument)
 }
 
 // The title and the file dialogs speak the language in use; German keeps its built-in texts.
-TEST_F(FileMenuWindowTest, TitleAndFileDialogsFollowTheLanguage) {
+TEST_F(DocumentFileWindowTest, TitleAndFileDialogsFollowTheLanguage) {
     auto w = start();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Neu      Fahrzeugauswahl:  BMW 7er / Limousine / "
                                                "Modell ab 10.2006"));
@@ -121,7 +122,7 @@ TEST_F(FileMenuWindowTest, TitleAndFileDialogsFollowTheLanguage) {
     EXPECT_EQ(prompter.prompts.back().text, QStringLiteral("Sequence files (*.kvs)"));
 }
 
-TEST_F(FileMenuWindowTest, OpenThenSaveWritesBackWithoutADialog) {
+TEST_F(DocumentFileWindowTest, OpenThenSaveWritesBackWithoutADialog) {
     const QString path = writeFile(QStringLiteral("Blinker.kvs"), saved);
     auto w = start();
     prompter.prompts.clear();
@@ -153,7 +154,7 @@ TEST_F(FileMenuWindowTest, OpenThenSaveWritesBackWithoutADialog) {
     EXPECT_TRUE(w->windowTitle().startsWith(QStringLiteral("Neu      ")));
 }
 
-TEST_F(FileMenuWindowTest, ClosingWithChangesAsksAndSavesUnderAChosenName) {
+TEST_F(DocumentFileWindowTest, ClosingWithChangesAsksAndSavesUnderAChosenName) {
     const QString path = writeFile(QStringLiteral("Alt.kvs"), saved);
     auto w = start(path);
     appendStep(*w);
@@ -172,7 +173,7 @@ TEST_F(FileMenuWindowTest, ClosingWithChangesAsksAndSavesUnderAChosenName) {
     EXPECT_EQ(store.read(k::kSlider), "1");
 }
 
-TEST_F(FileMenuWindowTest, ClosingWithChangesAndNoKeepsTheFileAndStillCloses) {
+TEST_F(DocumentFileWindowTest, ClosingWithChangesAndNoKeepsTheFileAndStillCloses) {
     const QString path = writeFile(QStringLiteral("Alt.kvs"), saved);
     auto w = start(path);
     appendStep(*w);
@@ -184,7 +185,7 @@ TEST_F(FileMenuWindowTest, ClosingWithChangesAndNoKeepsTheFileAndStillCloses) {
     EXPECT_EQ(readKvsFile(path).document.sequences, saved.sequences);
 }
 
-TEST_F(FileMenuWindowTest, ClosingStaysOpenWhenTheSaveItAskedForDoesNotHappen) {
+TEST_F(DocumentFileWindowTest, ClosingStaysOpenWhenTheSaveItAskedForDoesNotHappen) {
     const QString path = writeFile(QStringLiteral("Alt.kvs"), saved);
     auto w = start(path);
     appendStep(*w);
@@ -217,7 +218,7 @@ TEST_F(FileMenuWindowTest, ClosingStaysOpenWhenTheSaveItAskedForDoesNotHappen) {
 
 // Escape at the question on closing (the Exit button or the window's close) keeps the window
 // open with everything as it was; so does Escape at "Neu" (Ctrl+N).
-TEST_F(FileMenuWindowTest, CancelAtTheSaveQuestionKeepsTheWindowAndTheDocument) {
+TEST_F(DocumentFileWindowTest, CancelAtTheSaveQuestionKeepsTheWindowAndTheDocument) {
     const QString path = writeFile(QStringLiteral("Alt.kvs"), saved);
     auto w = start(path);
     appendStep(*w);
@@ -251,7 +252,7 @@ TEST_F(FileMenuWindowTest, CancelAtTheSaveQuestionKeepsTheWindowAndTheDocument) 
 
 // The note that recovery is off lies over the window: the editor keeps its size, so no panel
 // gains a scroll bar and the timeline keeps its rows.
-TEST_F(FileMenuWindowTest, TheRecoveryOffNoteTakesNoRoomFromTheEditor) {
+TEST_F(DocumentFileWindowTest, TheRecoveryOffNoteTakesNoRoomFromTheEditor) {
     auto w = start();
     w->resize(1366, 740);
     w->show();
@@ -259,8 +260,7 @@ TEST_F(FileMenuWindowTest, TheRecoveryOffNoteTakesNoRoomFromTheEditor) {
     const QRect face = w->centralWidget()->geometry();
     EXPECT_EQ(passingNoteText(*w), QString());
 
-    auto* recovery = w->findChild<WindowRecovery*>();
-    ASSERT_TRUE(recovery);
+    WindowRecovery* recovery = &w->recovery();
     const QString off = w->texts().entry(text::RecoveryOff).arg("No space left on device");
     emit recovery->statusText(off);  // as the journal's failing write reports it
     QApplication::processEvents();
