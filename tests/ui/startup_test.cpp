@@ -177,6 +177,35 @@ TEST_F(StartupTest, ABadCommandLineFileKeepsTheStoredVehicle) {
     }
 }
 
+// The window's options dialog changes the vehicle through the session: Cancel puts back what
+// the dialog showed when it opened, OK stores the composed model and applies it to the pictures
+// and the document.
+TEST_F(StartupTest, TheOptionsDialogChangesTheVehicleThroughTheSession) {
+    auto w = start();
+    FrmParameter& dialog = *w->frmParameter();
+    const QString options = w->vehicleSettings().optionString();
+    ASSERT_EQ(w->vehicleSettings().model(), "111");
+    dialog.show();
+    child<QRadioButton>(dialog, "optBauform_3")->click();
+    child<QCheckBox>(dialog, "chkCommingHome_Auf")->click();
+    ASSERT_NE(w->vehicleSettings().optionString(), options);
+    child<QPushButton>(dialog, "cmdCancel")->click();
+    EXPECT_EQ(w->vehicleSettings().model(), "111");
+    EXPECT_EQ(w->vehicleSettings().optionString(), options);
+    EXPECT_TRUE(child<QRadioButton>(dialog, "optBauform_1")->isChecked());
+
+    dialog.show();
+    child<QRadioButton>(dialog, "optBaujahr_2")->click();
+    child<QPushButton>(dialog, "cmdOK")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(w->vehicleSettings().model(), "112");
+    EXPECT_EQ(store.read(k::kVehicleType), "112");
+    EXPECT_EQ(w->editor().document().model, "112");
+    const auto setup = vehicleSetupFor(QStringLiteral("112"));
+    ASSERT_TRUE(setup);
+    EXPECT_EQ(w->session().setup(), *setup);
+}
+
 // Stored vehicle values a file could not keep are replaced as they are read; the user is told
 // once, and a save then writes a file that opens again.
 TEST_F(StartupTest, InvalidStoredVehicleValuesAreReplacedAndReportedOnce) {
