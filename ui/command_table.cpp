@@ -143,4 +143,13 @@ QList<QKeySequence> commandShortcuts(CommandKeys keys) {
     return {};
 }
 
+std::optional<CommandId> timelineCommandFor(QKeyCombination pressed) {
+    const QKeySequence key(QKeyCombination(
+        pressed.keyboardModifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier),
+        pressed.key()));
+    for (const CommandSpec& spec : commandTable())
+        if (spec.timelineKey && commandShortcuts(spec.keys).contains(key)) return spec.id;
+    return std::nullopt;
+}
+
 }  // namespace vireo

@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <optional>
 
 #include "sequence/copy_buffer.h"
 
@@ -104,5 +105,8 @@ struct CommandSpec {
 const QList<CommandSpec>& commandTable();
 const CommandSpec& commandSpec(CommandId id);
 QList<QKeySequence> commandShortcuts(CommandKeys keys);
+// The command the timeline runs for a key pressed there: one whose row says the timeline's keys
+// run it and whose keys include `pressed` (without keypad or group modifiers).
+std::optional<CommandId> timelineCommandFor(QKeyCombination pressed);
 
 }  // namespace vireo

@@ -174,10 +174,8 @@ void TimelinePanel::follow(EditingSession& session, WindowCommands& commands) {
     // symmetric editing is on).
     connect(view_, &TimelineView::lampsSwitched, s, &EditingSession::switchLamps);
     // Delete, copy, cut and paste act on the shared selection as the table's commands do.
-    connect(view_, &TimelineView::deleteRequested, commands.deleteRows, &QAction::trigger);
-    connect(view_, &TimelineView::copyRequested, commands.copy, &QAction::trigger);
-    connect(view_, &TimelineView::cutRequested, commands.cut, &QAction::trigger);
-    connect(view_, &TimelineView::pasteRequested, commands.paste, &QAction::trigger);
+    connect(view_, &TimelineView::commandRequested, this,
+            [&commands](CommandId id) { commands.action(id)->trigger(); });
     // The playback cursor follows the step the simulation shows.
     connect(s, &EditingSession::playbackStep, view_, &TimelineView::setPlaybackStep);
 }

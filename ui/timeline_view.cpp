@@ -419,14 +419,8 @@ void TimelineView::moveFocus(int dStep, int dRow, bool extend) {
 void TimelineView::keyPressEvent(QKeyEvent* event) {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    if (event->matches(QKeySequence::Delete)) {
-        Q_EMIT deleteRequested();
-    } else if (event->matches(QKeySequence::Copy)) {
-        Q_EMIT copyRequested();
-    } else if (event->matches(QKeySequence::Cut)) {
-        Q_EMIT cutRequested();
-    } else if (event->matches(QKeySequence::Paste)) {
-        Q_EMIT pasteRequested();
+    if (const auto command = timelineCommandFor(event->keyCombination())) {
+        Q_EMIT commandRequested(*command);
     } else if (ctrl && (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal)) {
         setScale(scale_ * kZoomFactor);
     } else if (ctrl && event->key() == Qt::Key_Minus) {

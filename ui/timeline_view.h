@@ -8,6 +8,7 @@
 #include "sequence/selection.h"
 #include "timeline/timeline_geometry.h"
 #include "timeline/timeline_painter.h"
+#include "ui/command_table.h"
 
 namespace vireo {
 
@@ -67,10 +68,8 @@ class TimelineView : public QAbstractScrollArea {
     // A change of lamps only (a click, a drag, their undo) touched the current step: the pictures
     // should show it.
     void showStepRequested(int step);
-    void deleteRequested();
-    void copyRequested();
-    void cutRequested();
-    void pasteRequested();
+    // A key of a command the timeline's keys run (delete, copy, cut, paste) was pressed.
+    void commandRequested(vireo::CommandId command);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -203,6 +203,26 @@ TEST_P(CommandTableWindow, DialogLettersDoNotClash) {
     check(versions);
 }
 
+// The timeline runs the commands whose rows say so, by their own keys.
+TEST(CommandTable, TheTimelineKeysComeFromTheTable) {
+    const struct {
+        QKeyCombination pressed;
+        std::optional<CommandId> command;
+    } cases[] = {
+        {QKeyCombination(Qt::Key_Delete), CommandId::DeleteRows},
+        {QKeyCombination(Qt::KeypadModifier, Qt::Key_Delete), CommandId::DeleteRows},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_C), CommandId::Copy},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_X), CommandId::Cut},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_V), CommandId::Paste},
+        // Undo has keys but no timeline flag; a plain letter is no command.
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), std::nullopt},
+        {QKeyCombination(Qt::Key_C), std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(timelineCommandFor(c.pressed), c.command)
+            << qPrintable(QKeySequence(c.pressed).toString());
+}
+
 // The answers of every question box carry their letters: Alt+N answers "Nein" / "No".
 TEST_P(CommandTableWindow, AnswerButtonsHaveLetters) {
     auto w = start();
