@@ -28,6 +28,7 @@
 #include "ui/help_commands.h"
 #include "ui/main_menus.h"
 #include "ui/module_commands.h"
+#include "ui/options_commands.h"
 #include "ui/passing_note.h"
 #include "ui/program_panel.h"
 #include "ui/sequence_panel.h"
@@ -62,9 +63,10 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     placePanels();
     // The dialogs live as long as the window and keep their state between showings.
     frmParameter_ = new FrmParameter(session_->vehicleSettings(), this);
-    connectOptionsDialog();
     frmEigenschaften_ = new FrmEigenschaften(
         *context_.settings, [this] { registerFileType(); }, this);
+    new OptionsCommands(*session_, *commands_, *frmParameter_, *frmEigenschaften_,
+                        *context_.settings, context_.execDialog, this);
 
     files_ = new FileCommands(*file_, *recovery_, *session_, texts_, *commands_, *menus_,
                               {this, [this] { return fahrzeugAuswahl_; },
@@ -128,39 +130,8 @@ void MainWindow::placePanels() {
     menus_->insertMenu(timeline_->viewMenu());
 }
 
-void MainWindow::connectOptionsDialog() {
-    // Every click of the options dialog goes to the session, where the option rules run; the
-    // dialog shows the settings again from their `changed`.
-    FrmParameter* d = frmParameter_;
-    EditingSession* s = session_;
-    connect(d, &FrmParameter::boxTicked, s, &EditingSession::tickOption);
-    connect(d, &FrmParameter::typeClicked, s, &EditingSession::clickVehicleType);
-    connect(d, &FrmParameter::bodyClicked, s, &EditingSession::clickVehicleBody);
-    connect(d, &FrmParameter::yearClicked, s, &EditingSession::clickVehicleYear);
-    connect(d, &FrmParameter::holdChosen, s, &EditingSession::chooseHold);
-    connect(d, &FrmParameter::cancelled, s, &EditingSession::revertVehicle);
-    connect(d, &FrmParameter::confirmed, this, [this] {
-        session_->acceptVehicle();
-        modellauswahl();
-        lichtAus();
-    });
-}
-
 void MainWindow::connectCommands() {
-    WindowCommands& c = *commands_;
-    connect(c.configure, &QAction::triggered, this, [this] {
-        lichtAus();
-        context_.execDialog(*frmParameter_);
-    });
-    connect(c.properties, &QAction::triggered, this, [this] {
-        context_.execDialog(*frmEigenschaften_);
-        lichtAus();
-    });
-    connect(c.clearSettings, &QAction::triggered, this, [this] {
-        clearStoredChoices(*context_.settings);
-        lichtAus();
-    });
-    connect(c.exit, &QAction::triggered, this, &QWidget::close);
+    connect(commands_->exit, &QAction::triggered, this, &QWidget::close);
     connect(module_, &ModuleCommands::closeRequested, this, &QWidget::close);
     connect(menus_, &MainMenus::languageChosen, this, &MainWindow::chooseLanguage);
     connect(sequence_, &SequencePanel::tableMenuRequested, this, [this](const QPoint& at) {

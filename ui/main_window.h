@@ -41,7 +41,6 @@ class MainWindow : public QMainWindow {
 
     // What the window shows, for the dialogs and the tests.
     void lichtAus() { session_->lampsOff(); }
-    void modellauswahl() { session_->applyModel(); }
     const LanguageTable& texts() const { return texts_; }
     QString sprache() const { return sprache_; }
     bool developerMode() const { return developerMode_; }
@@ -65,7 +64,6 @@ class MainWindow : public QMainWindow {
   private:
     void placePanels();
     void connectCommands();
-    void connectOptionsDialog();
     void applyStartupSettings(const StartupSettings& settings);
     void chooseLanguage(const QString& name);
     // Fahrzeug_Auswahl from the options dialog's choices, in the current language; then the title.
